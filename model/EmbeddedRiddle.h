@@ -1,0 +1,21 @@
+#pragma once
+
+// Finding the riddle file appended to the player's executable. The search starts where the
+// executable's own ELF image ends, so a "RIDFIL" literal inside the program is never found and
+// appending a riddle never needs a rebuild.
+
+#include "RiddleData.h"
+
+#include <QFile>
+
+// The largest end offset of the ELF header, the program headers, the sections and the section
+// header table; 0 when the file is no ELF image (the search then starts at the beginning).
+qint64 ElfImageEnd(QIODevice& file);
+
+// Searches from `from` for "R" followed by "IDFIL". After an "R" the next five bytes are read
+// and not examined again when they differ. Returns the position right after the magic, or -1.
+qint64 FindRiddleMagic(const uchar* data, qint64 size, qint64 from);
+
+// Opens nothing: positions the open executable right after the riddle file's header and fills
+// in the class name and version. Returns rfOk, rfWrongFormat (no magic) or rfHeaderError.
+uint8_t LocateEmbeddedRiddle(QFile& executable, TRiddleHeader& header);

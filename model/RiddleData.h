@@ -1,0 +1,221 @@
+#pragma once
+
+// The data every riddle control shares: texts, options, colours, the riddle state with its
+// solve clock, the update nesting and the change announcements. The grid controls of the
+// engine derive from the concrete riddle classes and fill in the painting hooks.
+
+#include "RiddleColors.h"
+#include "RiddleStream.h"
+#include "RiddleTypes.h"
+
+#include <QDateTime>
+#include <QIODevice>
+#include <QTimer>
+#include <array>
+#include <memory>
+
+// Result codes of reading and writing riddle files.
+enum TRiddleFileResult : uint8_t {
+    rfOk = 0,
+    rfFileMissing = 2,
+    rfHeaderError = 3,
+    rfSectionError = 4,
+    rfCreateError = 5,
+    rfHeaderWriteError = 6,
+    rfWrongFormat = 7
+};
+
+constexpr int kMaxRiddleDim = 99;
+
+class TRiddleData : public TObject {
+public:
+    explicit TRiddleData(TRiddleType type);
+    ~TRiddleData() override;
+    TRiddleData(const TRiddleData&) = delete;
+    TRiddleData& operator=(const TRiddleData&) = delete;
+
+    // Published texts (cut to their stored capacity).
+    const QString& Author() const { return author_; }
+    void SetAuthor(const QString& v);
+    const QString& Comment() const { return comment_; }
+    void SetComment(const QString& v);
+    const QString& Title() const { return title_; }
+    void SetTitle(const QString& v);
+
+    // Unpublished texts and values that come from the riddle file and are carried unchanged.
+    const QString& Version() const { return version_; }
+    void SetVersion(const QString& v) { version_ = Capped(v, 20); }
+    uint16_t BestTime() const { return bestTime_; }
+    void SetBestTime(uint16_t v) { bestTime_ = v; }
+    const QString& BestTimeHolder() const { return bestTimeHolder_; }
+    void SetBestTimeHolder(const QString& v) { bestTimeHolder_ = Capped(v, 50); }
+    const QString& ExtraCode() const { return extraCode_; }
+    void SetExtraCode(const QString& v) { extraCode_ = Capped(v, 8); }
+
+    int32_t GridSize() const { return gridSize_; }
+    virtual void SetGridSize(int32_t v);
+    THelpFlags HelpFlags() const { return helpFlags_; }
+    void SetHelpFlags(THelpFlags v);
+    TPaintOptions PaintOptions() const { return paintOptions_; }
+    void SetPaintOptions(TPaintOptions v);
+    TRiddleOptions RiddleOptions() const { return riddleOptions_; }
+    virtual void SetRiddleOptions(TRiddleOptions v);
+    TRiddleState State() const { return state_; }
+    virtual void SetState(TRiddleState v);
+    uint16_t Time() const { return time_; }
+    void SetTime(uint16_t v);
+    TRiddleType RiddleType() const { return riddleType_; }
+    int32_t RiddleCols() const { return riddleCols_; }
+    int32_t RiddleRows() const { return riddleRows_; }
+    // 0 solving, 1 solution shown, 2 editing. Not stored and not copied.
+    uint8_t DisplayMode() const { return displayMode_; }
+    void SetDisplayMode(uint8_t mode);
+    // The skill ordinal of the kind (TRiddleSkill or TSudokuSkill).
+    virtual int SkillValue() const = 0;
+
+    TRiddleColors& BackgroundColors() { return backgroundColors_; }
+    const TRiddleColors& BackgroundColors() const { return backgroundColors_; }
+    TRiddleColors& TextColors() { return textColors_; }
+    const TRiddleColors& TextColors() const { return textColors_; }
+
+    bool Modified() const { return modified_; }
+    void SetModified(bool v);
+
+    void BeginUpdate();
+    virtual void EndUpdate();
+    bool EventsEnabled() const { return eventsEnabled_; }
+    int UpdateCount() const { return updateCount_; }
+    bool ChangeRecording() const { return changeRecording_; }
+    void SetChangeRecording(bool on) { changeRecording_ = on; }
+
+    // Column and row states of columns 1 … RiddleCols and rows 1 … RiddleRows (0 = open).
+    uint8_t ColumnState(int col) const;
+    uint8_t RowState(int row) const;
+    void SetColumnState(int col, uint8_t v);
+    void SetRowState(int row, uint8_t v);
+
+    // The solve clock. Now is replaceable so that tests need not wait.
+    bool ClockRunning() const { return clockRunning_; }
+    const QDateTime& ClockStart() const { return clockStart_; }
+    void StartClock(const QDateTime& start);
+    void StopClock();
+    // One tick: Time := whole seconds since the start, kept in 16 bits.
+    void ClockTick();
+    std::function<QDateTime()> Now = [] { return QDateTime::currentDateTimeUtc(); };
+
+    // Sends OnBeforeChange when events are enabled, recording is on and the riddle is past stNew.
+    void Announce(TRiddleChangeTypes kind, const char* text);
+    // The same, but regardless of the recording flag (whole words are always announced).
+    void AnnounceAlways(TRiddleChangeTypes kind, const char* text);
+    // Marks the data as changed during the open update (raises OnChange/OnLegendChange at its end).
+    void MarkChanged() { changedInUpdate_ = true; }
+    // Raises OnChange for the control while events are enabled.
+    void RaiseChange();
+    void RaiseLegendChange(TObject* sender);
+    void RaiseLegendStateChange(TObject* sender);
+
+    virtual QString ClassName() const = 0;
+    virtual void Assign(const TRiddleData& Source, bool ContentOnly) = 0;
+    virtual void Reset(bool All, bool AlsoGiven) = 0;
+    virtual int CountFlagAll(int Bit, bool Exact) const = 0;
+
+    // The riddle file. The stream reader expects the stream just after the header.
+    virtual uint8_t LoadFromFile(const QString& FileName, bool StateOnly);
+    uint8_t LoadFromStream(QIODevice& Stream, bool StateOnly);
+    virtual uint8_t SaveToFile(const QString& FileName, int JpegQuality, bool StateOnly);
+    virtual void SaveToStream(QIODevice& Stream, int JpegQuality, bool StateOnly) = 0;
+
+    TRiddleChangeEvent OnBeforeChange;
+    TNotifyEvent OnChange;
+    TNotifyEvent OnLegendChange;
+    TNotifyEvent OnLegendStateChange;
+    TRiddleWordEvent OnRowOrColStateChange;
+    TNotifyEvent OnStateChange;
+    TNotifyEvent OnTimeChange;
+    TNotifyEvent OnSizeChanged;
+    TNotifyEvent OnTopLeftChanged;
+    TInputErrorEvent OnInputError;
+    TNotifyEvent OnSelectedWordChange;
+    TCreateProgressEvent OnProgress;
+    TRiddleWordEvent OnAddWord;
+    TRiddleWordEvent OnDeleteWord;
+
+protected:
+    // Hooks for the grid control that shows the riddle; the data alone does nothing here.
+    virtual void Repaint() {}
+    // The control sizes itself to its cells (poAutoSize).
+    virtual void SizeToFit() {}
+    // The column and row counts of the grid follow RiddleCols/RiddleRows.
+    virtual void DimensionsChanged() {}
+
+    // Section reading, called by LoadFromStream.
+    virtual void ReadGlobal(TStreamReader& in, int32_t length) = 0;
+    // Reads one section's content; false when the section is not read (it is then skipped).
+    virtual bool ReadSection(const QByteArray& tag, TStreamReader& in, int32_t length, bool StateOnly) = 0;
+    // After a completed section loop, still inside the update (word riddles apply type and size).
+    virtual void ApplyLoaded(bool StateOnly) = 0;
+    // After the update has ended.
+    virtual void AfterLoad(bool StateOnly, bool Completed) = 0;
+    void ResumeClockIfSolving();
+
+    void SetRiddleTypeField(TRiddleType t) { riddleType_ = t; }
+    void SetDimensionsField(int32_t cols, int32_t rows) {
+        riddleCols_ = cols;
+        riddleRows_ = rows;
+    }
+    void SetStateField(TRiddleState s) { state_ = s; }
+    void SetTimeField(uint16_t t) { time_ = t; }
+    void SetHelpFlagsField(THelpFlags f) { helpFlags_ = f; }
+    void SetPaintOptionsField(TPaintOptions p) { paintOptions_ = p; }
+    void SetRiddleOptionsField(TRiddleOptions o) { riddleOptions_ = o; }
+    void SetGridSizeField(int32_t g) { gridSize_ = g; }
+    void SetTextsField(const QString& author, const QString& comment, const QString& title) {
+        author_ = Capped(author, 50);
+        comment_ = Capped(comment, 255);
+        title_ = Capped(title, 255);
+    }
+    void ClearModifiedSilently() { modified_ = false; }
+    // Copies the common fields of Assign; ContentOnly leaves the solving session's own ones.
+    void AssignCommon(const TRiddleData& src, bool ContentOnly);
+    std::array<uint8_t, kMaxRiddleDim + 1>& ColumnStates() { return columnStates_; }
+    std::array<uint8_t, kMaxRiddleDim + 1>& RowStates() { return rowStates_; }
+    const std::array<uint8_t, kMaxRiddleDim + 1>& ColumnStates() const { return columnStates_; }
+    const std::array<uint8_t, kMaxRiddleDim + 1>& RowStates() const { return rowStates_; }
+
+private:
+    QString author_, comment_, title_, version_, bestTimeHolder_, extraCode_;
+    uint16_t bestTime_ = 0;
+    uint16_t time_ = 0;
+    int32_t gridSize_ = 30;
+    THelpFlags helpFlags_ = kDefaultHelpFlags;
+    TPaintOptions paintOptions_ = kDefaultPaintOptions;
+    TRiddleOptions riddleOptions_ = kDefaultRiddleOptions;
+    TRiddleState state_ = stNone;
+    TRiddleType riddleType_;
+    int32_t riddleCols_ = 5, riddleRows_ = 5;
+    uint8_t displayMode_ = 0;
+    TRiddleColors backgroundColors_{TRiddleColors::BackgroundDefaults()};
+    TRiddleColors textColors_{TRiddleColors::TextDefaults()};
+    bool modified_ = false;
+    int updateCount_ = 0;
+    bool eventsEnabled_ = true;
+    bool changedInUpdate_ = false;
+    bool changeRecording_ = true;
+    std::array<uint8_t, kMaxRiddleDim + 1> columnStates_{};
+    std::array<uint8_t, kMaxRiddleDim + 1> rowStates_{};
+    bool clockRunning_ = false;
+    QDateTime clockStart_;
+    std::unique_ptr<QTimer> clockTimer_;
+};
+
+// The title, or a description of the kind ("Amerikanisches Rätsel mit Lösungswort", "Sudoku (leicht)").
+QString RiddleDescription(const TRiddleData& Riddle);
+
+// Reads the 53-byte header: magic, header length, class name and version. Returns rfOk,
+// rfWrongFormat, or throws TReadError.
+struct TRiddleHeader {
+    QByteArray ClassName;
+    QString Version;
+};
+uint8_t ReadRiddleHeader(TStreamReader& in, TRiddleHeader& header);
+void WriteRiddleHeader(TStreamWriter& out, const QString& ClassName, const QString& Version);

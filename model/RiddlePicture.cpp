@@ -1,0 +1,183 @@
+#include "RiddlePicture.h"
+
+#include <QBuffer>
+#include <QtEndian>
+#include <csetjmp>
+#include <cstdio>
+#include <jpeglib.h>
+
+bool PictureSizeAllowed(qint64 width, qint64 height) {
+    return width > 0 && height > 0 && width <= kMaxPictureSide && height <= kMaxPictureSide &&
+           width * height <= kMaxPicturePixels;
+}
+
+namespace {
+
+struct JpegError {
+    jpeg_error_mgr mgr;
+    jmp_buf jump;
+};
+
+[[noreturn]] void JpegErrorExit(j_common_ptr cinfo) {
+    longjmp(reinterpret_cast<JpegError*>(cinfo->err)->jump, 1);
+}
+
+// Warnings about corrupt data (level -1) count as errors: otherwise a truncated stream
+// "decodes" to a picture padded with grey.
+void JpegEmitMessage(j_common_ptr cinfo, int level) {
+    if (level < 0)
+        longjmp(reinterpret_cast<JpegError*>(cinfo->err)->jump, 1);
+}
+
+void JpegSilent(j_common_ptr) {}
+
+// Everything that longjmp may skip lives outside the function that calls setjmp.
+struct JpegDecoder {
+    jpeg_decompress_struct cinfo{};
+    JpegError err{};
+    QImage image;
+
+    bool Run(const QByteArray& data) {
+        cinfo.err = jpeg_std_error(&err.mgr);
+        err.mgr.error_exit = JpegErrorExit;
+        err.mgr.emit_message = JpegEmitMessage;
+        err.mgr.output_message = JpegSilent;
+        if (setjmp(err.jump))
+            return false;
+        jpeg_create_decompress(&cinfo);
+        jpeg_mem_src(&cinfo, reinterpret_cast<const unsigned char*>(data.constData()),
+                     static_cast<unsigned long>(data.size()));
+        jpeg_read_header(&cinfo, TRUE);
+        if (!PictureSizeAllowed(cinfo.image_width, cinfo.image_height))
+            return false;
+        if (cinfo.jpeg_color_space == JCS_CMYK || cinfo.jpeg_color_space == JCS_YCCK)
+            return false;
+        cinfo.out_color_space = JCS_RGB;
+        jpeg_start_decompress(&cinfo);
+        image = QImage(int(cinfo.output_width), int(cinfo.output_height), QImage::Format_RGB888);
+        if (image.isNull())
+            return false;
+        while (cinfo.output_scanline < cinfo.output_height) {
+            JSAMPROW row = image.scanLine(int(cinfo.output_scanline));
+            jpeg_read_scanlines(&cinfo, &row, 1);
+        }
+        jpeg_finish_decompress(&cinfo);
+        return true;
+    }
+    ~JpegDecoder() { jpeg_destroy_decompress(&cinfo); }
+};
+
+struct JpegEncoder {
+    jpeg_compress_struct cinfo{};
+    JpegError err{};
+    unsigned char* buffer = nullptr;
+    unsigned long size = 0;
+
+    bool Run(const QImage& rgb, int quality) {
+        cinfo.err = jpeg_std_error(&err.mgr);
+        err.mgr.error_exit = JpegErrorExit;
+        err.mgr.output_message = JpegSilent;
+        if (setjmp(err.jump))
+            return false;
+        jpeg_create_compress(&cinfo);
+        jpeg_mem_dest(&cinfo, &buffer, &size);
+        cinfo.image_width = JDIMENSION(rgb.width());
+        cinfo.image_height = JDIMENSION(rgb.height());
+        cinfo.input_components = 3;
+        cinfo.in_color_space = JCS_RGB;
+        jpeg_set_defaults(&cinfo);
+        jpeg_set_quality(&cinfo, quality, TRUE);
+        jpeg_start_compress(&cinfo, TRUE);
+        while (cinfo.next_scanline < cinfo.image_height) {
+            JSAMPROW row = const_cast<uchar*>(rgb.constScanLine(int(cinfo.next_scanline)));
+            jpeg_write_scanlines(&cinfo, &row, 1);
+        }
+        jpeg_finish_compress(&cinfo);
+        return true;
+    }
+    ~JpegEncoder() {
+        jpeg_destroy_compress(&cinfo);
+        free(buffer);
+    }
+};
+
+uint32_t Le32(const QByteArray& d, int at) { return qFromLittleEndian<uint32_t>(d.constData() + at); }
+uint16_t Le16(const QByteArray& d, int at) { return qFromLittleEndian<uint16_t>(d.constData() + at); }
+
+// Checks the BMP headers before the toolkit's decoder sees them: a plausible header, a size
+// within the limits, and (for uncompressed pictures) pixel data that is really there.
+bool BmpHeaderSound(const QByteArray& data) {
+    if (data.size() < 26 || data[0] != 'B' || data[1] != 'M')
+        return false;
+    const qint64 pixelOffset = Le32(data, 10);
+    const uint32_t infoSize = Le32(data, 14);
+    if (infoSize < 12 || 14 + qint64(infoSize) > data.size() || pixelOffset > data.size() ||
+        pixelOffset < 14 + qint64(infoSize))
+        return false;
+    qint64 width, height;
+    int bitCount;
+    uint32_t compression = 0;
+    if (infoSize == 12) {
+        width = Le16(data, 18);
+        height = Le16(data, 20);
+        bitCount = Le16(data, 24);
+    } else {
+        if (infoSize < 40)
+            return false;
+        width = qint32(Le32(data, 18));
+        height = qint32(Le32(data, 22));
+        bitCount = Le16(data, 28);
+        compression = Le32(data, 30);
+    }
+    height = qAbs(height);
+    if (!PictureSizeAllowed(width, height))
+        return false;
+    if (bitCount != 1 && bitCount != 4 && bitCount != 8 && bitCount != 16 && bitCount != 24 && bitCount != 32)
+        return false;
+    if (compression > 3)
+        return false;
+    if (compression == 0) {
+        const qint64 stride = ((width * bitCount + 31) / 32) * 4;
+        if (pixelOffset + stride * height > data.size())
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+QImage DecodeJpeg(const QByteArray& data) {
+    JpegDecoder decoder;
+    if (!decoder.Run(data))
+        return QImage();
+    return decoder.image.convertToFormat(QImage::Format_RGB32);
+}
+
+QByteArray EncodeJpeg(const QImage& image, int quality) {
+    if (image.isNull())
+        return QByteArray();
+    QImage rgb = image.convertToFormat(QImage::Format_RGB888);
+    JpegEncoder encoder;
+    if (!encoder.Run(rgb, qBound(1, quality, 100)))
+        return QByteArray();
+    return QByteArray(reinterpret_cast<const char*>(encoder.buffer), qsizetype(encoder.size));
+}
+
+QImage DecodeBmp(const QByteArray& data) {
+    if (!BmpHeaderSound(data))
+        return QImage();
+    QImage image;
+    if (!image.loadFromData(data, "BMP"))
+        return QImage();
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
+QByteArray EncodeBmp(const QImage& image) {
+    if (image.isNull())
+        return QByteArray();
+    QByteArray out;
+    QBuffer buffer(&out);
+    buffer.open(QIODevice::WriteOnly);
+    image.convertToFormat(QImage::Format_RGB32).save(&buffer, "BMP");
+    return out;
+}

@@ -1,0 +1,137 @@
+#pragma once
+
+// The vocabulary of riddles: enumerations, option sets and their German display texts.
+// Every enumeration is stored as one byte holding its ordinal; every option set as a bit set
+// (bit k = member with ordinal k).
+
+#include <QString>
+#include <cstdint>
+#include <functional>
+#include <type_traits>
+
+enum TRiddleType : uint8_t {
+    rtSwedish,
+    rtNumbers,
+    rtFillup,
+    rtPuzzle,
+    rtFrench,
+    rtAmerican,
+    rtFindWords,
+    rtSudoku
+};
+constexpr int kRiddleTypeCount = 8;
+
+enum TRiddleState : uint8_t { stNone, stNew, stReady, stPartial, stEditing, stWrongChars, stSolved };
+constexpr int kRiddleStateCount = 7;
+
+enum TRiddleOption : uint8_t {
+    roHasKeyword,
+    roEnumKeywordChars,
+    roReverseWords,
+    roHasImage,
+    roCountTime,
+    roAllowEdit
+};
+enum TPaintOption : uint8_t { poAutoSize, poShowLength, poShowFail, poShowHintGrids, poMarkCurrWord };
+enum THelpFlag : uint8_t { hfShowFail, hfAutoFill, hfShowRiddle };
+enum TImageOption : uint8_t { ioFitHorizontal, ioFitVertical, ioGrayScale };
+enum TRiddleCreateOption : uint8_t {
+    coNoDoubles,
+    coNoSingles,
+    coSortNumbers,
+    coRandomDescription,
+    coUseWordList,
+    coUseDictionary,
+    coWordlistKeyword,
+    coDictionaryKeyword,
+    coManualKeyword,
+    coAutoSize
+};
+enum TWordDirection : uint8_t { wdNone, wdHorizontal, wdVertical };
+enum TRiddleSkill : uint8_t { rsNone, rsEasiest, rsEasier, rsEasy, rsMedium, rsHard, rsHarder, rsHardest };
+constexpr int kRiddleSkillCount = 8;
+enum TSudokuSize : uint8_t { ss6Symbols, ss9Symbols, ss12Symbols };
+constexpr int kSudokuSizeCount = 3;
+enum TSudokuSkill : uint8_t { skNone, skEasy, skMedium, skHard, skExpert };
+constexpr int kSudokuSkillCount = 5;
+enum TRiddleChangeType : uint8_t { ctProgress, ctDefinition };
+enum TInputError : uint8_t { ieNotPossible, ieWrongLetter };
+
+// A set of enumeration members held as the bits of an unsigned integer, the way it is stored.
+template <typename E, typename Bits = uint8_t> class TSet {
+public:
+    constexpr TSet() = default;
+    constexpr TSet(std::initializer_list<E> members) {
+        for (E m : members)
+            bits_ |= bit(m);
+    }
+    static constexpr TSet FromBits(Bits raw) {
+        TSet s;
+        s.bits_ = raw;
+        return s;
+    }
+    constexpr Bits Raw() const { return bits_; }
+    constexpr bool Contains(E m) const { return (bits_ & bit(m)) != 0; }
+    constexpr TSet With(E m) const { return FromBits(Bits(bits_ | bit(m))); }
+    constexpr TSet Without(E m) const { return FromBits(Bits(bits_ & ~bit(m))); }
+    constexpr TSet Toggled(E m, bool on) const { return on ? With(m) : Without(m); }
+    constexpr bool Empty() const { return bits_ == 0; }
+    constexpr bool operator==(const TSet&) const = default;
+
+private:
+    static constexpr Bits bit(E m) { return Bits(Bits(1) << static_cast<unsigned>(m)); }
+    Bits bits_ = 0;
+};
+
+using TRiddleOptions = TSet<TRiddleOption>;
+using TPaintOptions = TSet<TPaintOption>;
+using THelpFlags = TSet<THelpFlag>;
+using TImageOptions = TSet<TImageOption>;
+using TRiddleCreateOptions = TSet<TRiddleCreateOption, uint16_t>;
+using TRiddleChangeTypes = TSet<TRiddleChangeType>;
+
+inline constexpr TRiddleOptions kDefaultRiddleOptions{roAllowEdit};
+inline constexpr TPaintOptions kDefaultPaintOptions{poShowLength, poShowFail, poShowHintGrids, poMarkCurrWord};
+inline constexpr THelpFlags kDefaultHelpFlags{hfShowFail, hfAutoFill, hfShowRiddle};
+inline constexpr TRiddleCreateOptions kDefaultCreateOptions{coNoDoubles, coNoSingles, coSortNumbers,
+                                                            coRandomDescription};
+
+inline constexpr TRiddleChangeTypes kChangeProgress{ctProgress};
+inline constexpr TRiddleChangeTypes kChangeDefinition{ctDefinition};
+inline constexpr TRiddleChangeTypes kChangeBoth{ctProgress, ctDefinition};
+
+// The step names that accompany a change announcement; the undo command shows them.
+namespace ChangeText {
+inline const char* const EnterLetter = "Buchstaben eingeben";
+inline const char* const ChangeMark = "Markierung ändern";
+inline const char* const ChangeCell = "Rätselfeld ändern";
+inline const char* const EnterSymbol = "Symbol eingeben";
+inline const char* const ChangeKeyword = "Lösungswort ändern";
+inline const char* const ChangeLegend = "Legende ändern";
+inline const char* const MarkLegendEntry = "Legendeneintrag markieren";
+inline const char* const EnterWord = "Begriff eintragen";
+inline const char* const ChangeHelpOptions = "Hilfeoptionen ändern";
+inline const char* const ChangeRiddleType = "Rätseltyp ändern";
+inline const char* const ChangePicture = "Bild ändern";
+inline const char* const EditRiddle = "Rätsel bearbeiten";
+} // namespace ChangeText
+
+// Display texts; out-of-range values give an empty text.
+QString RiddleTypeName(int type);
+QString RiddleSkillText(int skill);
+QString SudokuSizeText(int size);
+QString SudokuSkillText(int skill);
+QString LanguageText(int language);
+constexpr int kLanguageCount = 6;
+
+// Every object that can be the sender of a riddle event.
+class TObject {
+public:
+    virtual ~TObject() = default;
+};
+
+using TNotifyEvent = std::function<void(TObject* Sender)>;
+using TRiddleChangeEvent = std::function<void(TObject* Sender, TRiddleChangeTypes AChange, const QString& MsgText)>;
+using TInputErrorEvent = std::function<void(TObject* Sender, TInputError ErrorType)>;
+using TCreateProgressEvent = std::function<void(TObject* Sender, int32_t AProgress, const QString& AAction)>;
+using TRiddleWordEvent = std::function<void(TObject* Sender, int32_t ACol, int32_t ARow, TWordDirection ADir)>;

@@ -1,0 +1,115 @@
+#pragma once
+
+// Words with their clues: the base record, the riddle's solution word, the clue entries of the
+// clue legend, and the letter legend of number riddles.
+
+#include "RiddleTypes.h"
+
+#include <QString>
+#include <cstdint>
+
+class TWordRiddleData;
+
+class TRiddleWordData : public TObject {
+public:
+    TRiddleWordData() = default;
+    TRiddleWordData(const TRiddleWordData&) = default;
+    TRiddleWordData& operator=(const TRiddleWordData&) = default;
+
+    uint8_t WordLength() const { return wordLength_; }
+    uint8_t ExtraByte() const { return extraByte_; }
+    void SetExtraByte(uint8_t v) { extraByte_ = v; }
+    const QString& ClueText() const { return clueText_; }
+    void SetClueText(const QString& v) { clueText_ = v.left(100); }
+    const QString& Guess() const { return guess_; }
+    uint8_t Category() const { return category_; }
+    void SetCategory(uint8_t v) { category_ = v; }
+    const QString& Word() const { return word_; }
+    // Takes at most 50 characters; WordLength follows, Guess becomes as many blanks.
+    virtual void SetWord(const QString& v);
+    // Guess := WordLength blanks.
+    void ClearGuess();
+
+protected:
+    // The stored fields as they are read, without any setter.
+    void SetStoredWord(const QString& word, uint8_t length) {
+        word_ = word.left(50);
+        wordLength_ = length;
+    }
+    void SetGuessField(const QString& g) { guess_ = g.left(50); }
+    void AssignWordFields(const TRiddleWordData& other);
+
+private:
+    friend class TWordRiddleData;
+    uint8_t wordLength_ = 0;
+    uint8_t extraByte_ = 0;
+    QString clueText_;
+    QString guess_;
+    uint8_t category_ = 1;
+    QString word_;
+};
+
+// The riddle's solution word.
+class TKeywordData : public TRiddleWordData {
+public:
+    explicit TKeywordData(TWordRiddleData* owner = nullptr) : owner_(owner) {}
+    void SetWord(const QString& v) override;
+    void SetGuess(const QString& v);
+    void Assign(const TKeywordData& other);
+    // Back to a new, empty word.
+    void Reset();
+
+private:
+    friend class TWordRiddleData;
+    TWordRiddleData* owner_;
+};
+
+// One clue entry of the clue legend.
+class TWordLegendData : public TRiddleWordData {
+public:
+    explicit TWordLegendData(TWordRiddleData* owner = nullptr) : owner_(owner) {}
+
+    bool Solved() const { return solved_; }
+    void SetSolved(bool v);
+    bool Reversed() const { return reversed_; }
+    void SetReversed(bool v) { reversed_ = v; }
+    TWordDirection Direction() const { return direction_; }
+    void SetDirection(TWordDirection d) { direction_ = d; }
+    int32_t ClueNumber() const { return clueNumber_; }
+    void SetClueNumber(int32_t n) { clueNumber_ = n; }
+
+    void SetWord(const QString& v) override;
+    void Assign(const TWordLegendData& other);
+
+private:
+    friend class TWordRiddleData;
+    TWordRiddleData* owner_;
+    bool solved_ = false;
+    bool reversed_ = false;
+    TWordDirection direction_ = wdHorizontal;
+    int32_t clueNumber_ = 0;
+};
+
+// One entry of the letter legend: the letter a code number stands for.
+class TCharLegendData : public TObject {
+public:
+    uint8_t Solution() const { return solution_; }
+    void SetSolution(uint8_t v) { solution_ = v; }
+    int32_t Number() const { return number_; }
+    void SetNumber(int32_t v) { number_ = v; }
+    uint8_t Entry() const { return entry_; }
+    void SetEntry(uint8_t v);
+    bool Revealed() const { return revealed_; }
+    void SetRevealed(bool v) { revealed_ = v; }
+    uint8_t ShownLetter() const { return revealed_ ? solution_ : entry_; }
+    void Assign(const TCharLegendData& other);
+    void Clear();
+
+private:
+    friend class TWordRiddleData;
+    TWordRiddleData* owner_ = nullptr;
+    uint8_t solution_ = 0;
+    int32_t number_ = 0;
+    uint8_t entry_ = 0;
+    bool revealed_ = false;
+};

@@ -1,0 +1,125 @@
+#pragma once
+
+// The data of a sudoku of 6, 9 or 12 symbols: cells, box shape, candidates and the solve check.
+
+#include "RiddleData.h"
+#include "WordCell.h"
+
+#include <vector>
+
+// Symbols are the hexadecimal digits of their values: "1" … "9", "A", "B", "C".
+uint8_t SymbolOf(int value);
+// The value of a symbol character (either case), or 0.
+int SymbolValue(uint8_t symbol);
+
+struct TSudokuCellRecord {
+    uint16_t Flags = 0;
+    uint8_t Solution = 0;
+    int32_t Col = 0;
+    int32_t Row = 0;
+    uint8_t Entry = 0;
+    bool Revealed = false;
+    bool operator==(const TSudokuCellRecord&) const = default;
+};
+
+class TSudokuRiddleData;
+
+class TSudokuGridCell {
+public:
+    uint16_t Flags() const { return r_.Flags; }
+    bool Given() const { return (r_.Flags & cfGiven) != 0; }
+    void SetFlags(uint16_t v) { r_.Flags = v; }
+    uint8_t Solution() const { return r_.Solution; }
+    int32_t Col() const { return r_.Col; }
+    int32_t Row() const { return r_.Row; }
+    uint8_t Entry() const { return r_.Entry; }
+    bool Revealed() const { return r_.Revealed; }
+    uint8_t Status() const { return status_; }
+    bool Highlighted() const { return highlighted_; }
+    uint8_t ShownSymbol() const { return r_.Revealed ? r_.Solution : r_.Entry; }
+
+    void SetSolution(uint8_t v);
+    void SetEntry(uint8_t v);
+    void SetRevealed(bool v);
+    void Assign(const TSudokuGridCell& other);
+    void Clear();
+    const TSudokuCellRecord& Record() const { return r_; }
+
+private:
+    friend class TSudokuRiddleData;
+    TSudokuRiddleData* owner_ = nullptr;
+    TSudokuCellRecord r_;
+    uint8_t status_ = 0;
+    bool highlighted_ = false;
+};
+
+class TSudokuRiddleData : public TRiddleData {
+public:
+    static constexpr int kTableSize = 101;
+    static constexpr int kMaxSymbols = 12;
+    static constexpr uint8_t kMarkFewCandidates = 255;
+
+    TSudokuRiddleData();
+    ~TSudokuRiddleData() override;
+
+    QString ClassName() const override { return QStringLiteral("SudokuRiddle"); }
+    int SkillValue() const override { return skill_; }
+
+    TSudokuSize Size() const { return size_; }
+    void SetSize(TSudokuSize v);
+    TSudokuSkill Skill() const { return skill_; }
+    void SetSkill(TSudokuSkill v);
+    uint8_t MarkedSymbol() const { return markedSymbol_; }
+    void SetMarkedSymbol(uint8_t v);
+
+    // Number of symbols, box width (columns) and box height (rows).
+    int Symbols() const { return symbols_; }
+    int BoxWidth() const { return boxWidth_; }
+    int BoxHeight() const { return boxHeight_; }
+
+    TSudokuGridCell* CellAt(int col, int row);
+    const TSudokuGridCell* CellAt(int col, int row) const;
+    TSudokuGridCell& Cell(int col, int row) { return cells_[Index(col, row)]; }
+    const TSudokuGridCell& Cell(int col, int row) const { return cells_[Index(col, row)]; }
+
+    // Whether symbol value k may still go into (col, row): no other cell of its row, column
+    // or box shows it.
+    bool IsPossible(int k, int col, int row) const;
+    int PossibleCount(int col, int row) const;
+    void RecomputePossible();
+    void UpdateMarkedCells();
+    // Raises State by the solving progress (the sudoku rule, not the stored solution).
+    void EvaluateSudoku();
+
+    // A snapshot holds every cell's Entry, indexed [column][row].
+    using TSnapshot = std::vector<uint8_t>;
+    TSnapshot TakeSnapshot() const;
+    void RestoreSnapshot(const TSnapshot& table);
+
+    void Assign(const TRiddleData& Source, bool ContentOnly) override;
+    void Reset(bool All, bool AlsoGiven) override;
+    int CountFlagAll(int Bit, bool Exact) const override;
+    void EndUpdate() override;
+    void SaveToStream(QIODevice& Stream, int JpegQuality, bool StateOnly) override;
+
+protected:
+    virtual void InvalidateCell(int /*col*/, int /*row*/) {}
+
+    void ReadGlobal(TStreamReader& in, int32_t length) override;
+    bool ReadSection(const QByteArray& tag, TStreamReader& in, int32_t length, bool StateOnly) override;
+    void ApplyLoaded(bool StateOnly) override;
+    void AfterLoad(bool StateOnly, bool Completed) override;
+
+private:
+    friend class TSudokuGridCell;
+    static int Index(int col, int row) { return col * kTableSize + row; }
+    void ApplySize();
+    void SymbolChanged(TSudokuGridCell& cell, bool recomputeStatus);
+    void ReadCells(TStreamReader& in, int32_t length);
+
+    std::vector<TSudokuGridCell> cells_;
+    TSudokuSize size_ = ss9Symbols;
+    TSudokuSkill skill_ = skEasy;
+    uint8_t markedSymbol_ = 0;
+    int symbols_ = 9, boxWidth_ = 3, boxHeight_ = 3;
+};

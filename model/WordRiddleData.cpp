@@ -1,0 +1,347 @@
+#include "WordRiddleData.h"
+
+TWordRiddleData::TWordRiddleData() : TRiddleData(rtSwedish), cells_(kTableSize * kTableSize), letters_(kLetterLegendSize) {
+    for (int c = 0; c < kTableSize; ++c)
+        for (int r = 0; r < kTableSize; ++r) {
+            TWordGridCell& cell = Cell(c, r);
+            cell.owner_ = this;
+            cell.r_.Col = c;
+            cell.r_.Row = r;
+        }
+    for (TCharLegendData& entry : letters_)
+        entry.owner_ = this;
+}
+
+TWordRiddleData::~TWordRiddleData() = default;
+
+TWordGridCell* TWordRiddleData::CellAt(int col, int row) {
+    if (col < 0 || row < 0 || col >= kTableSize || row >= kTableSize)
+        return nullptr;
+    return &Cell(col, row);
+}
+
+const TWordGridCell* TWordRiddleData::CellAt(int col, int row) const {
+    return const_cast<TWordRiddleData*>(this)->CellAt(col, row);
+}
+
+int TWordRiddleData::FindClueIndex(int32_t clueNumber, TWordDirection direction) const {
+    for (size_t i = 0; i < clues_.size(); ++i)
+        if (clues_[i]->ClueNumber() == clueNumber && clues_[i]->Direction() == direction)
+            return int(i);
+    return -1;
+}
+
+TWordLegendData* TWordRiddleData::FindClue(int32_t clueNumber, TWordDirection direction) {
+    int i = FindClueIndex(clueNumber, direction);
+    return i < 0 ? nullptr : clues_[size_t(i)].get();
+}
+
+TWordLegendData& TWordRiddleData::AddClue() {
+    Announce(kChangeBoth, ChangeText::ChangeLegend);
+    clues_.push_back(std::make_unique<TWordLegendData>(this));
+    RaiseChange();
+    MarkChanged();
+    return *clues_.back();
+}
+
+void TWordRiddleData::ClearClues() { clues_.clear(); }
+
+TCharLegendData* TWordRiddleData::FindLetter(uint8_t solution) {
+    for (TCharLegendData& entry : letters_)
+        if (entry.Solution() == solution)
+            return &entry;
+    return nullptr;
+}
+
+void TWordRiddleData::SetImageOptions(TImageOptions v) {
+    if (v == imageOptions_)
+        return;
+    Announce(kChangeDefinition, ChangeText::ChangePicture);
+    imageOptions_ = v;
+    if (RiddleOptions().Contains(roHasImage))
+        RebuildPictureBitmap();
+    Repaint();
+}
+
+void TWordRiddleData::SetLanguage(uint8_t v) {
+    if (v >= kLanguageCount || v == language_)
+        return;
+    Announce(kChangeDefinition, ChangeText::EditRiddle);
+    language_ = v;
+    SetModified(true);
+}
+
+void TWordRiddleData::SetSkill(TRiddleSkill v) {
+    if (v == skill_)
+        return;
+    skill_ = v;
+    SetModified(true);
+}
+
+void TWordRiddleData::SetRiddleCols(int32_t v) {
+    if (v < 1 || v > kMaxRiddleDim || v == RiddleCols())
+        return;
+    SetDimensionsField(v, RiddleRows());
+    DimensionsChanged();
+    if (PaintOptions().Contains(poAutoSize))
+        SizeToFit();
+    Repaint();
+    SetModified(true);
+}
+
+void TWordRiddleData::SetRiddleRows(int32_t v) {
+    if (v < 1 || v > kMaxRiddleDim || v == RiddleRows())
+        return;
+    SetDimensionsField(RiddleCols(), v);
+    DimensionsChanged();
+    if (PaintOptions().Contains(poAutoSize))
+        SizeToFit();
+    Repaint();
+    SetModified(true);
+}
+
+void TWordRiddleData::SetRiddleOptions(TRiddleOptions v) {
+    if (v == RiddleOptions())
+        return;
+    Announce(kChangeDefinition, ChangeText::EditRiddle);
+    TRiddleData::SetRiddleOptions(v);
+    if (v.Contains(roHasImage))
+        RebuildPictureBitmap();
+    Repaint();
+}
+
+void TWordRiddleData::SetRiddleType(TRiddleType v) {
+    if (v == RiddleType() || v >= rtSudoku)
+        return;
+    Announce(kChangeDefinition, ChangeText::ChangeRiddleType);
+    SetRiddleTypeField(v);
+    RiddleTypeChanged();
+    SetModified(true);
+    if (PaintOptions().Contains(poAutoSize))
+        SizeToFit();
+}
+
+void TWordRiddleData::SetImage(const QImage& image) {
+    Announce(kChangeDefinition, ChangeText::ChangePicture);
+    image_ = image;
+    imageStream_.clear();
+    RebuildPictureBitmap();
+    SetModified(true);
+}
+
+void TWordRiddleData::EndUpdate() {
+    const bool closing = UpdateCount() == 1;
+    TRiddleData::EndUpdate();
+    if (closing && RiddleOptions().Contains(roHasImage))
+        RebuildPictureBitmap();
+}
+
+uint8_t TWordRiddleData::ComputeStatus(const TWordGridCell& cell) const {
+    if (RiddleType() == rtFindWords) {
+        const bool letter = cell.Has(cfLetter);
+        return (cell.Marked() && !letter) || (!cell.Marked() && letter) ? 2 : 1;
+    }
+    const bool autoFill = HelpFlags().Contains(hfAutoFill);
+    if (autoFill && cell.Revealed())
+        return 1;
+    if (RiddleType() == rtAmerican && cell.Has(cfBlack))
+        return cell.Has(cfUserBlack) ? 1 : 0;
+    if (cell.Entry() == 0 && !cell.Revealed())
+        return 0;
+    if (cell.Entry() != cell.Solution() && !cell.Revealed())
+        return 2;
+    return 1;
+}
+
+void TWordRiddleData::EvaluateState() {
+    bool empty = true, correct = true, complete = true;
+    const TRiddleType type = RiddleType();
+    for (int c = 1; c <= RiddleCols(); ++c)
+        for (int r = 1; r <= RiddleRows(); ++r) {
+            const TWordGridCell& cell = Cell(c, r);
+            if (type == rtAmerican) {
+                if (cell.Has(cfUserBlack) != cell.Has(cfBlack))
+                    correct = false;
+                if (cell.Has(cfUserBlack))
+                    empty = false;
+            }
+            if (type == rtFindWords) {
+                if (cell.Marked()) {
+                    empty = false;
+                    if (cell.Has(cfBlack))
+                        correct = false;
+                } else if (cell.Has(cfLetter)) {
+                    correct = false;
+                }
+                if (!correct)
+                    complete = false;
+                continue;
+            }
+            if (cell.Has(cfLetter)) {
+                if (cell.Status() == 0)
+                    complete = false;
+                else
+                    empty = false;
+                if (cell.Status() != 1)
+                    correct = false;
+            }
+        }
+    if (type == rtNumbers && correct)
+        for (int i = 0; i < kNumberLetters; ++i)
+            if (letters_[size_t(i)].ShownLetter() != letters_[size_t(i)].Solution())
+                correct = false;
+    if (RiddleOptions().Contains(roHasKeyword) && correct) {
+        const QString& word = keyword_.Word();
+        const QString& guess = keyword_.Guess();
+        for (qsizetype i = 0; i < word.size(); ++i) {
+            const QChar g = i < guess.size() ? guess[i] : QLatin1Char(' ');
+            if (g == QLatin1Char(' '))
+                complete = false;
+            else if (g != word[i])
+                correct = false;
+        }
+    }
+    TRiddleState next = complete ? (correct ? stSolved : stWrongChars) : (empty ? stReady : stPartial);
+    if (next > State())
+        SetState(next);
+}
+
+void TWordRiddleData::FinishCellChange() {
+    if (EventsEnabled() && State() >= stReady) {
+        RaiseChange();
+        EvaluateState();
+    }
+}
+
+void TWordRiddleData::CellEntryChanged(TWordGridCell& cell) {
+    cell.status_ = ComputeStatus(cell);
+    InvalidateCell(cell.Col(), cell.Row());
+    if (State() > stNew) {
+        UpdateCurrentWord(cell.Col(), cell.Row());
+        if (autoMarkLegend_)
+            UpdateSolvedMarks(cell.Col(), cell.Row());
+    }
+    SetModified(true);
+    FinishCellChange();
+}
+
+void TWordRiddleData::ResetEntries(bool AlsoGiven) {
+    const bool findWords = RiddleType() == rtFindWords;
+    for (int c = 1; c <= RiddleCols(); ++c)
+        for (int r = 1; r <= RiddleRows(); ++r) {
+            TWordGridCell& cell = Cell(c, r);
+            const bool keepGiven = !AlsoGiven && cell.Has(cfGiven);
+            if (cell.Has(cfLetter))
+                cell.SetEntry(0);
+            if (!findWords) {
+                cell.SetMarked(0);
+                if (!keepGiven)
+                    cell.SetRevealed(false);
+            } else if (cell.Marked() && !keepGiven) {
+                cell.SetMarked(0);
+            }
+            cell.r_.Flags &= uint16_t(~cfUserBlack);
+            cell.status_ = ComputeStatus(cell);
+        }
+    for (TCharLegendData& entry : letters_)
+        entry.SetEntry(0);
+}
+
+void TWordRiddleData::Reset(bool All, bool AlsoGiven) {
+    BeginUpdate();
+    SetTime(0);
+    if (All) {
+        for (TWordGridCell& cell : cells_) {
+            cell.Clear();
+            cell.status_ = ComputeStatus(cell);
+        }
+        clues_.clear();
+        for (TCharLegendData& entry : letters_)
+            entry.Clear();
+        keyword_.Reset();
+        SetTextsField(QString(), QString(), QString());
+        SetBestTime(0);
+        dictionaryFile_.clear();
+        SetExtraCode(QString());
+        SetBestTimeHolder(QString());
+        SetVersion(QString());
+        createOptions_ = kDefaultCreateOptions;
+        SetHelpFlagsField(kDefaultHelpFlags);
+        inputDirection_ = wdNone;
+        SetRiddleOptionsField(kDefaultRiddleOptions);
+        skill_ = rsEasy;
+        SetRiddleType(rtSwedish);
+        MarkChanged();
+        EndUpdate();
+        // The options no longer say roCountTime, so the state change alone would leave it running.
+        StopClock();
+        SetState(stNew);
+    } else {
+        ResetEntries(AlsoGiven);
+        for (auto& clue : clues_)
+            clue->SetSolved(false);
+        keyword_.SetGuess(QString(keyword_.WordLength(), QLatin1Char(' ')));
+        MarkChanged();
+        EndUpdate();
+        // A restart starts the clock afresh, also when the riddle was still untouched.
+        const bool countTime = RiddleOptions().Contains(roCountTime);
+        if (countTime)
+            StopClock();
+        if (State() == stReady && countTime)
+            StartClock(Now());
+        SetState(stReady);
+    }
+    Repaint();
+}
+
+void TWordRiddleData::Assign(const TRiddleData& Source, bool ContentOnly) {
+    const auto* src = dynamic_cast<const TWordRiddleData*>(&Source);
+    if (!src || src == this)
+        return;
+    Announce(ContentOnly ? kChangeProgress : kChangeBoth, ChangeText::EditRiddle);
+    AssignCommon(*src, ContentOnly);
+    dictionaryFile_ = src->dictionaryFile_;
+    language_ = src->language_;
+    SetDimensionsField(src->RiddleCols(), src->RiddleRows());
+    skill_ = src->skill_;
+    SetRiddleTypeField(src->RiddleType());
+    if (!ContentOnly) {
+        createOptions_ = src->createOptions_;
+        inputDirection_ = src->inputDirection_;
+        image_ = src->image_;
+        imageStream_ = src->imageStream_;
+        imageStreamIsJpeg_ = src->imageStreamIsJpeg_;
+        RebuildPictureBitmap();
+    }
+    const int lastCol = qMin(RiddleCols() + 1, kTableSize - 1);
+    const int lastRow = qMin(RiddleRows() + 1, kTableSize - 1);
+    for (int c = 0; c <= lastCol; ++c)
+        for (int r = 0; r <= lastRow; ++r)
+            Cell(c, r).Assign(src->Cell(c, r));
+    for (int i = 0; i < kLetterLegendSize; ++i)
+        letters_[size_t(i)].Assign(src->letters_[size_t(i)]);
+    ColumnStates() = src->ColumnStates();
+    RowStates() = src->RowStates();
+    keyword_.Assign(src->keyword_);
+    clues_.clear();
+    for (const auto& clue : src->clues_)
+        AddClue().Assign(*clue);
+    DimensionsChanged();
+    RiddleTypeChanged();
+    SetModified(true);
+    Repaint();
+}
+
+int TWordRiddleData::CountFlagAll(int Bit, bool Exact) const {
+    if (Bit < 0 || Bit > 15)
+        return 0;
+    const uint16_t flag = uint16_t(1u << Bit);
+    int count = 0;
+    for (int c = 1; c <= RiddleCols(); ++c)
+        for (int r = 1; r <= RiddleRows(); ++r) {
+            const uint16_t f = Cell(c, r).Flags();
+            if (Exact ? f == flag : (f & flag) != 0)
+                ++count;
+        }
+    return count;
+}

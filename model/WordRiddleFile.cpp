@@ -1,0 +1,326 @@
+// Reading and writing the sections of a word riddle.
+
+#include "RiddlePicture.h"
+#include "WordRiddleData.h"
+
+#include <QBuffer>
+
+namespace {
+constexpr int32_t kWordGlobalLength = 904;
+constexpr int32_t kCellRecordLength = 27;
+constexpr int32_t kClueRecordLength = 161;
+constexpr int32_t kLetterRecordLength = 6;
+constexpr int32_t kKeywordLength = 155;
+constexpr int32_t kColorSetLength = 44;
+
+// Parses a section's payload from memory; the caller learns whether every byte was used.
+struct TPayload {
+    explicit TPayload(QByteArray bytes) : data(std::move(bytes)), buffer(&data) {
+        buffer.open(QIODevice::ReadOnly);
+    }
+    QByteArray data;
+    QBuffer buffer;
+    TStreamReader Reader() { return TStreamReader(buffer); }
+};
+
+QByteArray BuildPayload(const std::function<void(TStreamWriter&)>& write) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    TStreamWriter out(buffer);
+    write(out);
+    return bytes;
+}
+
+TRiddleColors::Values ReadColorSet(TStreamReader& in, int32_t length) {
+    if (length < kColorSetLength)
+        throw TReadError("colour set too short");
+    TPayload payload(in.Bytes(length));
+    TStreamReader p = payload.Reader();
+    TRiddleColors::Values values{};
+    for (TColor& v : values)
+        v = p.I32();
+    return values;
+}
+
+void WriteColorSet(TStreamWriter& out, const char* tag, const TRiddleColors& colors) {
+    out.Section(tag, BuildPayload([&](TStreamWriter& w) {
+                    for (TColor v : colors.BaseValues())
+                        w.I32(v);
+                }));
+}
+} // namespace
+
+void TWordRiddleData::ReadGlobal(TStreamReader& in, int32_t length) {
+    if (length != kWordGlobalLength)
+        throw TReadError("GLOBAL has the wrong length");
+    const QString author = in.FixedText(50);
+    SetBestTime(in.U16());
+    const QString comment = in.FixedText(255);
+    dictionaryFile_ = in.FixedText(255);
+    SetPaintOptionsField(TPaintOptions::FromBits(in.U8()));
+    loadedGridSize_ = in.I32();
+    SetHelpFlagsField(THelpFlags::FromBits(in.U8()));
+    imageOptions_ = TImageOptions::FromBits(in.U8());
+    language_ = in.U8();
+    autoMarkLegend_ = in.Bool();
+    SetExtraCode(in.FixedText(8));
+    SetBestTimeHolder(in.FixedText(50));
+    const int32_t cols = in.I32();
+    const int32_t rows = in.I32();
+    SetRiddleOptionsField(TRiddleOptions::FromBits(in.U8()));
+    skill_ = TRiddleSkill(in.U8());
+    SetTimeField(in.U16());
+    const QString title = in.FixedText(255);
+    const uint8_t type = in.U8();
+    const uint8_t state = in.U8();
+    if (cols < 1 || cols > kMaxRiddleDim || rows < 1 || rows > kMaxRiddleDim)
+        throw TReadError("riddle size out of range");
+    if (type >= rtSudoku || state >= kRiddleStateCount)
+        throw TReadError("riddle type or state out of range");
+    SetTextsField(author, comment, title);
+    SetDimensionsField(cols, rows);
+    loadedType_ = TRiddleType(type);
+    SetStateField(TRiddleState(state));
+}
+
+bool TWordRiddleData::ReadSection(const QByteArray& tag, TStreamReader& in, int32_t length, bool StateOnly) {
+    if (tag == "CLLLST") {
+        ReadCells(in, length);
+    } else if (tag == "LEGLST") {
+        ReadClues(in, length);
+    } else if (tag == "CHRLST") {
+        ReadLetterLegend(in, length);
+    } else if (tag == "KEYWRD") {
+        if (length < kKeywordLength)
+            throw TReadError("solution word too short");
+        TPayload payload(in.Bytes(length));
+        TStreamReader p = payload.Reader();
+        keyword_.SetExtraByte(p.U8());
+        keyword_.SetClueText(p.FixedText(100));
+        const uint8_t wordLength = p.U8();
+        keyword_.SetCategory(p.U8());
+        keyword_.SetStoredWord(p.FixedText(50), wordLength);
+    } else if (tag == "IMAGE_") {
+        if (!RiddleOptions().Contains(roHasImage) || StateOnly)
+            return false;
+        ReadPicture(in, length);
+    } else if (tag == "BGCLR_" || tag == "TXTCLR") {
+        if (StateOnly)
+            return false;
+        const TRiddleColors::Values values = ReadColorSet(in, length);
+        (tag == "BGCLR_" ? BackgroundColors() : TextColors()).SetValues(values);
+    } else {
+        return false;
+    }
+    return true;
+}
+
+void TWordRiddleData::ReadCells(TStreamReader& in, int32_t length) {
+    const int32_t cols = RiddleCols(), rows = RiddleRows();
+    if (length != cols + rows + kCellRecordLength * cols * rows)
+        throw TReadError("cell table has the wrong length");
+    TPayload payload(in.Bytes(length));
+    TStreamReader p = payload.Reader();
+    for (int c = 1; c <= cols; ++c)
+        ColumnStates()[size_t(c)] = p.U8();
+    for (int r = 1; r <= rows; ++r)
+        RowStates()[size_t(r)] = p.U8();
+    for (int c = 1; c <= cols; ++c)
+        for (int r = 1; r <= rows; ++r) {
+            TWordCellRecord rec;
+            rec.Flags = p.U16();
+            rec.Solution = p.U8();
+            rec.Number = p.I32();
+            p.I32();
+            rec.KeywordIndex = p.I32();
+            rec.Marked = p.U8();
+            p.I32();
+            rec.Entry = p.U8();
+            rec.Revealed = p.Bool();
+            rec.ClueFlags = p.U8();
+            rec.ClueNumber = p.I32();
+            // The position in the file is the truth; the stored coordinates are not trusted.
+            rec.Col = c;
+            rec.Row = r;
+            Cell(c, r).r_ = rec;
+        }
+}
+
+void TWordRiddleData::ReadClues(TStreamReader& in, int32_t length) {
+    if (length < 4)
+        throw TReadError("clue list too short");
+    const int32_t count = in.I32();
+    if (count < 0 || qint64(count) * kClueRecordLength != qint64(length) - 4)
+        throw TReadError("clue count does not match the section");
+    TPayload payload(in.Bytes(length - 4));
+    TStreamReader p = payload.Reader();
+    clues_.clear();
+    for (int32_t i = 0; i < count; ++i) {
+        TWordLegendData& clue = AddClue();
+        clue.SetExtraByte(p.U8());
+        clue.SetClueText(p.FixedText(100));
+        clue.solved_ = p.Bool();
+        clue.reversed_ = p.Bool();
+        clue.SetCategory(p.U8());
+        const QString word = p.FixedText(50);
+        clue.SetStoredWord(word, uint8_t(word.size()));
+        clue.SetGuessField(QString(word.size(), QLatin1Char(' ')));
+        const uint8_t direction = p.U8();
+        if (direction != wdHorizontal && direction != wdVertical)
+            throw TReadError("clue direction out of range");
+        clue.direction_ = TWordDirection(direction);
+        clue.clueNumber_ = p.I32();
+    }
+}
+
+void TWordRiddleData::ReadLetterLegend(TStreamReader& in, int32_t length) {
+    if (length != kLetterRecordLength * kLetterLegendSize)
+        throw TReadError("letter legend has the wrong length");
+    TPayload payload(in.Bytes(length));
+    TStreamReader p = payload.Reader();
+    for (TCharLegendData& entry : letters_) {
+        entry.solution_ = p.U8();
+        entry.number_ = p.I32();
+        entry.entry_ = p.U8();
+    }
+}
+
+void TWordRiddleData::ReadPicture(TStreamReader& in, int32_t length) {
+    const bool jpeg = in.U8() != 0;
+    const QByteArray data = in.Bytes(length - 1);
+    QImage image;
+    if (!data.isEmpty()) {
+        image = jpeg ? DecodeJpeg(data) : DecodeBmp(data);
+        if (image.isNull())
+            throw TReadError("picture cannot be decoded");
+    }
+    image_ = image;
+    imageStream_ = data;
+    imageStreamIsJpeg_ = jpeg;
+    RebuildPictureBitmap();
+}
+
+void TWordRiddleData::ApplyLoaded(bool StateOnly) {
+    if (!StateOnly) {
+        SetRiddleType(loadedType_);
+        SetGridSize(loadedGridSize_);
+    }
+    for (int c = 1; c <= RiddleCols(); ++c)
+        for (int r = 1; r <= RiddleRows(); ++r)
+            Cell(c, r).status_ = ComputeStatus(Cell(c, r));
+}
+
+void TWordRiddleData::AfterLoad(bool StateOnly, bool /*Completed*/) {
+    if (StateOnly)
+        return;
+    DimensionsChanged();
+    if (PaintOptions().Contains(poAutoSize))
+        SizeToFit();
+    ResumeClockIfSolving();
+}
+
+void TWordRiddleData::WriteGlobal(TStreamWriter& out) const {
+    out.FixedText(50, Author());
+    out.U16(BestTime());
+    out.FixedText(255, Comment());
+    out.FixedText(255, dictionaryFile_);
+    out.U8(PaintOptions().Raw());
+    out.I32(GridSize());
+    out.U8(HelpFlags().Raw());
+    out.U8(imageOptions_.Raw());
+    out.U8(language_);
+    out.Bool(autoMarkLegend_);
+    out.FixedText(8, ExtraCode());
+    out.FixedText(50, BestTimeHolder());
+    out.I32(RiddleCols());
+    out.I32(RiddleRows());
+    out.U8(RiddleOptions().Raw());
+    out.U8(skill_);
+    out.U16(Time());
+    out.FixedText(255, Title());
+    out.U8(RiddleType());
+    out.U8(State());
+}
+
+void TWordRiddleData::WriteCells(TStreamWriter& out) const {
+    for (int c = 1; c <= RiddleCols(); ++c)
+        out.U8(ColumnStates()[size_t(c)]);
+    for (int r = 1; r <= RiddleRows(); ++r)
+        out.U8(RowStates()[size_t(r)]);
+    for (int c = 1; c <= RiddleCols(); ++c)
+        for (int r = 1; r <= RiddleRows(); ++r) {
+            const TWordCellRecord& rec = Cell(c, r).Record();
+            out.U16(rec.Flags);
+            out.U8(rec.Solution);
+            out.I32(rec.Number);
+            out.I32(rec.Col);
+            out.I32(rec.KeywordIndex);
+            out.U8(rec.Marked);
+            out.I32(rec.Row);
+            out.U8(rec.Entry);
+            out.Bool(rec.Revealed);
+            out.U8(rec.ClueFlags);
+            out.I32(rec.ClueNumber);
+        }
+}
+
+QByteArray TWordRiddleData::PicturePayload(int JpegQuality) const {
+    const bool jpeg = JpegQuality > 0;
+    QByteArray payload(1, char(jpeg ? 1 : 0));
+    if (image_.isNull())
+        return payload;
+    if (!imageStream_.isEmpty() && imageStreamIsJpeg_ == jpeg)
+        return payload + imageStream_;
+    return payload + (jpeg ? EncodeJpeg(image_, JpegQuality) : EncodeBmp(image_));
+}
+
+void TWordRiddleData::SaveToStream(QIODevice& Stream, int JpegQuality, bool StateOnly) {
+    try {
+        TStreamWriter out(Stream);
+        qint64 at = out.BeginSection("GLOBAL");
+        WriteGlobal(out);
+        out.EndSection(at);
+        at = out.BeginSection("CLLLST");
+        WriteCells(out);
+        out.EndSection(at);
+        at = out.BeginSection("LEGLST");
+        if (!clues_.empty()) {
+            out.I32(int32_t(clues_.size()));
+            for (const auto& clue : clues_) {
+                out.U8(clue->ExtraByte());
+                out.FixedText(100, clue->ClueText());
+                out.Bool(clue->Solved());
+                out.Bool(clue->Reversed());
+                out.U8(clue->Category());
+                out.FixedText(50, clue->Word());
+                out.U8(clue->Direction());
+                out.I32(clue->ClueNumber());
+            }
+        }
+        out.EndSection(at);
+        at = out.BeginSection("CHRLST");
+        for (const TCharLegendData& entry : letters_) {
+            out.U8(entry.Solution());
+            out.I32(entry.Number());
+            out.U8(entry.Entry());
+        }
+        out.EndSection(at);
+        if (RiddleOptions().Contains(roHasKeyword))
+            out.Section("KEYWRD", BuildPayload([&](TStreamWriter& w) {
+                            w.U8(keyword_.ExtraByte());
+                            w.FixedText(100, keyword_.ClueText());
+                            w.U8(keyword_.WordLength());
+                            w.U8(keyword_.Category());
+                            w.FixedText(50, keyword_.Word());
+                        }));
+        if (StateOnly)
+            return;
+        if (RiddleOptions().Contains(roHasImage))
+            out.Section("IMAGE_", PicturePayload(JpegQuality));
+        WriteColorSet(out, "BGCLR_", BackgroundColors());
+        WriteColorSet(out, "TXTCLR", TextColors());
+    } catch (const TWriteError&) {
+        // The stream ends after the last complete write; the caller sees a short file.
+    }
+}
