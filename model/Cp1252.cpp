@@ -2,10 +2,10 @@
 
 namespace {
 // Unicode code points of the bytes 0x80 … 0x9F; 0 marks the five bytes that have none.
-constexpr char16_t kHighTable[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+constexpr char16_t kHighTable[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                     0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+                                     0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
 char16_t Decode(unsigned char b) {
     if (b >= 0x80 && b <= 0x9F) {
@@ -34,7 +34,9 @@ QString FromCp1252(const char* bytes, qsizetype length) {
     return out;
 }
 
-QString FromCp1252(const QByteArray& bytes) { return FromCp1252(bytes.constData(), bytes.size()); }
+QString FromCp1252(const QByteArray& bytes) {
+    return FromCp1252(bytes.constData(), bytes.size());
+}
 
 QByteArray ToCp1252(const QString& text) {
     QByteArray out;

@@ -10,13 +10,19 @@ template <typename T> bool ReadAt(QIODevice& file, qint64 pos, T& out) {
     return file.read(reinterpret_cast<char*>(&out), sizeof(T)) == qint64(sizeof(T));
 }
 
-template <typename T> T Le(T v) { return qFromLittleEndian(v); }
+template <typename T> T Le(T v) {
+    return qFromLittleEndian(v);
+}
 } // namespace
 
 qint64 ElfImageEnd(QIODevice& file) {
     unsigned char ident[16];
     if (!file.seek(0) || file.read(reinterpret_cast<char*>(ident), 16) != 16 ||
-        std::memcmp(ident, "\x7f" "ELF", 4) != 0 || ident[4] != 2 || ident[5] != 1)
+        std::memcmp(ident,
+                    "\x7f"
+                    "ELF",
+                    4) != 0 ||
+        ident[4] != 2 || ident[5] != 1)
         return 0; // only little-endian 64-bit images are ours
     uint64_t phoff = 0, shoff = 0;
     uint16_t ehsize = 0, phentsize = 0, phnum = 0, shentsize = 0, shnum = 0;

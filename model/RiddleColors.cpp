@@ -3,24 +3,37 @@
 #include <QGuiApplication>
 #include <QPalette>
 
-bool IsSystemColor(TColor c) { return c < 0; }
+bool IsSystemColor(TColor c) {
+    return c < 0;
+}
 
 namespace {
 QColor SystemColor(int index) {
     const bool havePalette = qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr;
     const QPalette pal = havePalette ? QGuiApplication::palette() : QPalette();
     switch (index) {
-    case scWindow: return havePalette ? pal.color(QPalette::Base) : QColor(255, 255, 255);
-    case scWindowText: return havePalette ? pal.color(QPalette::Text) : QColor(0, 0, 0);
-    case scHighlight: return havePalette ? pal.color(QPalette::Highlight) : QColor(0, 0, 128);
-    case scHighlightText: return havePalette ? pal.color(QPalette::HighlightedText) : QColor(255, 255, 255);
-    case scBtnFace: return havePalette ? pal.color(QPalette::Button) : QColor(192, 192, 192);
-    case scBtnShadow: return havePalette ? pal.color(QPalette::Dark) : QColor(128, 128, 128);
-    case scBtnText: return havePalette ? pal.color(QPalette::ButtonText) : QColor(0, 0, 0);
-    case scBtnHighlight: return havePalette ? pal.color(QPalette::Light) : QColor(255, 255, 255);
-    case scInfoText: return havePalette ? pal.color(QPalette::ToolTipText) : QColor(0, 0, 0);
-    case scInfoBk: return havePalette ? pal.color(QPalette::ToolTipBase) : QColor(255, 255, 225);
-    default: return havePalette ? pal.color(QPalette::Window) : QColor(192, 192, 192);
+    case scWindow:
+        return havePalette ? pal.color(QPalette::Base) : QColor(255, 255, 255);
+    case scWindowText:
+        return havePalette ? pal.color(QPalette::Text) : QColor(0, 0, 0);
+    case scHighlight:
+        return havePalette ? pal.color(QPalette::Highlight) : QColor(0, 0, 128);
+    case scHighlightText:
+        return havePalette ? pal.color(QPalette::HighlightedText) : QColor(255, 255, 255);
+    case scBtnFace:
+        return havePalette ? pal.color(QPalette::Button) : QColor(192, 192, 192);
+    case scBtnShadow:
+        return havePalette ? pal.color(QPalette::Dark) : QColor(128, 128, 128);
+    case scBtnText:
+        return havePalette ? pal.color(QPalette::ButtonText) : QColor(0, 0, 0);
+    case scBtnHighlight:
+        return havePalette ? pal.color(QPalette::Light) : QColor(255, 255, 255);
+    case scInfoText:
+        return havePalette ? pal.color(QPalette::ToolTipText) : QColor(0, 0, 0);
+    case scInfoBk:
+        return havePalette ? pal.color(QPalette::ToolTipBase) : QColor(255, 255, 225);
+    default:
+        return havePalette ? pal.color(QPalette::Window) : QColor(192, 192, 192);
     }
 }
 } // namespace
@@ -31,7 +44,9 @@ QColor ToQColor(TColor c) {
     return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
 }
 
-TColor FromQColor(const QColor& c) { return TColor(c.red() | (c.green() << 8) | (c.blue() << 16)); }
+TColor FromQColor(const QColor& c) {
+    return TColor(c.red() | (c.green() << 8) | (c.blue() << 16));
+}
 
 TColor MixColors(TColor a, TColor b) {
     QColor x = ToQColor(a), y = ToQColor(b);
@@ -40,14 +55,14 @@ TColor MixColors(TColor a, TColor b) {
 }
 
 const TRiddleColors::Values& TRiddleColors::BackgroundDefaults() {
-    static const Values v{clBlack,   clPurple,  clWhite,  clLightRed, clWhite, clBtnFace,
-                          clSilver,  clWhite,   clYellow, clYellow,   clSilver};
+    static const Values v{clBlack,  clPurple, clWhite,  clLightRed, clWhite, clBtnFace,
+                          clSilver, clWhite,  clYellow, clYellow,   clSilver};
     return v;
 }
 
 const TRiddleColors::Values& TRiddleColors::TextDefaults() {
-    static const Values v{clBlack, clPurple, clNavy, clNavy,   clPurple, clBtnText,
-                          clSilver, clBlue,  clNavy, clNavy,   clNavy};
+    static const Values v{clBlack,  clPurple, clNavy, clNavy, clPurple, clBtnText,
+                          clSilver, clBlue,   clNavy, clNavy, clNavy};
     return v;
 }
 
@@ -56,7 +71,9 @@ TRiddleColors::TRiddleColors() : base_(BackgroundDefaults()) {
     Recompute();
 }
 
-TRiddleColors::TRiddleColors(const Values& base) : base_(base) { Recompute(); }
+TRiddleColors::TRiddleColors(const Values& base) : base_(base) {
+    Recompute();
+}
 
 void TRiddleColors::SetBase(int entry, TColor value) {
     if (entry < 0 || entry >= kBaseCount || base_[entry] == value)
@@ -67,7 +84,9 @@ void TRiddleColors::SetBase(int entry, TColor value) {
     Changed();
 }
 
-void TRiddleColors::Assign(const TRiddleColors& other) { SetValues(other.base_); }
+void TRiddleColors::Assign(const TRiddleColors& other) {
+    SetValues(other.base_);
+}
 
 void TRiddleColors::SetValues(const Values& values) {
     base_ = values;

@@ -101,8 +101,12 @@ struct JpegEncoder {
     }
 };
 
-uint32_t Le32(const QByteArray& d, int at) { return qFromLittleEndian<uint32_t>(d.constData() + at); }
-uint16_t Le16(const QByteArray& d, int at) { return qFromLittleEndian<uint16_t>(d.constData() + at); }
+uint32_t Le32(const QByteArray& d, int at) {
+    return qFromLittleEndian<uint32_t>(d.constData() + at);
+}
+uint16_t Le16(const QByteArray& d, int at) {
+    return qFromLittleEndian<uint16_t>(d.constData() + at);
+}
 
 // Checks the BMP headers before the toolkit's decoder sees them: a plausible header, a size
 // within the limits, and (for uncompressed pictures) pixel data that is really there.

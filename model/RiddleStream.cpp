@@ -57,14 +57,18 @@ QByteArray TStreamReader::FixedBytes(int Capacity) {
     return QByteArray(buf + 1, length);
 }
 
-QString TStreamReader::FixedText(int Capacity) { return FromCp1252(FixedBytes(Capacity)); }
+QString TStreamReader::FixedText(int Capacity) {
+    return FromCp1252(FixedBytes(Capacity));
+}
 
 void TStreamWriter::Bytes(const QByteArray& data) {
     if (device_.write(data) != data.size())
         throw TWriteError("write failed");
 }
 
-void TStreamWriter::U8(uint8_t v) { Bytes(QByteArray(1, char(v))); }
+void TStreamWriter::U8(uint8_t v) {
+    Bytes(QByteArray(1, char(v)));
+}
 
 void TStreamWriter::U16(uint16_t v) {
     char b[2];
@@ -86,7 +90,9 @@ void TStreamWriter::FixedBytes(int Capacity, const QByteArray& Text) {
     Bytes(field);
 }
 
-void TStreamWriter::FixedText(int Capacity, const QString& Text) { FixedBytes(Capacity, ToCp1252(Text)); }
+void TStreamWriter::FixedText(int Capacity, const QString& Text) {
+    FixedBytes(Capacity, ToCp1252(Text));
+}
 
 qint64 TStreamWriter::BeginSection(const char* Tag) {
     FixedBytes(6, QByteArray(Tag));

@@ -67,4 +67,6 @@ private:
 };
 
 // Texts are cut to the capacity of their fixed field when they are set.
-inline QString Capped(const QString& text, int capacity) { return text.left(capacity); }
+inline QString Capped(const QString& text, int capacity) {
+    return text.left(capacity);
+}

@@ -17,11 +17,19 @@ QString NormalizeWord(const QString& Text, int MaxLength) {
     QString out;
     for (QChar c : Text.toUpper()) {
         switch (c.unicode()) {
-        case u'Ä': out += QStringLiteral("AE"); break;
-        case u'Ö': out += QStringLiteral("OE"); break;
-        case u'Ü': out += QStringLiteral("UE"); break;
+        case u'Ä':
+            out += QStringLiteral("AE");
+            break;
+        case u'Ö':
+            out += QStringLiteral("OE");
+            break;
+        case u'Ü':
+            out += QStringLiteral("UE");
+            break;
         case u'ß':
-        case u'ẞ': out += QStringLiteral("SS"); break;
+        case u'ẞ':
+            out += QStringLiteral("SS");
+            break;
         default:
             if (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
                 out += c;
@@ -58,7 +66,9 @@ QString TrimChar(const QString& Text, QChar Ch) {
     return Text.mid(first, last - first);
 }
 
-int YearOf(const QDate& Date) { return Date.isValid() ? Date.year() : 0; }
+int YearOf(const QDate& Date) {
+    return Date.isValid() ? Date.year() : 0;
+}
 
 int CompareReal(double A, double B) {
     if (A == B)

@@ -7,14 +7,14 @@ QString Pick(const char* const* texts, int count, int index) {
 } // namespace
 
 QString RiddleTypeName(int type) {
-    static const char* const names[] = {"Schwedenrätsel",       "Zahlenrätsel",          "Füllrätsel",
-                                        "Kreuzwortpuzzle",      "Französisches Rätsel", "Amerikanisches Rätsel",
-                                        "Suchrätsel",           ""};
+    static const char* const names[] = {
+        "Schwedenrätsel",       "Zahlenrätsel",          "Füllrätsel", "Kreuzwortpuzzle",
+        "Französisches Rätsel", "Amerikanisches Rätsel", "Suchrätsel", ""};
     return Pick(names, kRiddleTypeCount, type);
 }
 
 QString RiddleSkillText(int skill) {
-    static const char* const texts[] = {"unbestimmt", "sehr leicht", "leicht", "recht leicht",
+    static const char* const texts[] = {"unbestimmt", "sehr leicht",  "leicht", "recht leicht",
                                         "mittel",     "recht schwer", "schwer", "sehr schwer"};
     return Pick(texts, kRiddleSkillCount, skill);
 }
@@ -30,6 +30,7 @@ QString SudokuSkillText(int skill) {
 }
 
 QString LanguageText(int language) {
-    static const char* const texts[] = {"keine", "deutsch", "englisch", "französisch", "spanisch", "lateinisch"};
+    static const char* const texts[] = {"keine",       "deutsch",  "englisch",
+                                        "französisch", "spanisch", "lateinisch"};
     return Pick(texts, kLanguageCount, language);
 }

@@ -91,7 +91,8 @@ using TRiddleCreateOptions = TSet<TRiddleCreateOption, uint16_t>;
 using TRiddleChangeTypes = TSet<TRiddleChangeType>;
 
 inline constexpr TRiddleOptions kDefaultRiddleOptions{roAllowEdit};
-inline constexpr TPaintOptions kDefaultPaintOptions{poShowLength, poShowFail, poShowHintGrids, poMarkCurrWord};
+inline constexpr TPaintOptions kDefaultPaintOptions{poShowLength, poShowFail, poShowHintGrids,
+                                                    poMarkCurrWord};
 inline constexpr THelpFlags kDefaultHelpFlags{hfShowFail, hfAutoFill, hfShowRiddle};
 inline constexpr TRiddleCreateOptions kDefaultCreateOptions{coNoDoubles, coNoSingles, coSortNumbers,
                                                             coRandomDescription};
@@ -131,7 +132,9 @@ public:
 };
 
 using TNotifyEvent = std::function<void(TObject* Sender)>;
-using TRiddleChangeEvent = std::function<void(TObject* Sender, TRiddleChangeTypes AChange, const QString& MsgText)>;
+using TRiddleChangeEvent =
+    std::function<void(TObject* Sender, TRiddleChangeTypes AChange, const QString& MsgText)>;
 using TInputErrorEvent = std::function<void(TObject* Sender, TInputError ErrorType)>;
 using TCreateProgressEvent = std::function<void(TObject* Sender, int32_t AProgress, const QString& AAction)>;
-using TRiddleWordEvent = std::function<void(TObject* Sender, int32_t ACol, int32_t ARow, TWordDirection ADir)>;
+using TRiddleWordEvent =
+    std::function<void(TObject* Sender, int32_t ACol, int32_t ARow, TWordDirection ADir)>;

@@ -11,7 +11,9 @@ void TRiddleWordData::SetWord(const QString& v) {
     ClearGuess();
 }
 
-void TRiddleWordData::ClearGuess() { guess_ = QString(wordLength_, QLatin1Char(' ')); }
+void TRiddleWordData::ClearGuess() {
+    guess_ = QString(wordLength_, QLatin1Char(' '));
+}
 
 void TRiddleWordData::AssignWordFields(const TRiddleWordData& other) {
     extraByte_ = other.extraByte_;

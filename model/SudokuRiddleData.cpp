@@ -387,7 +387,9 @@ void TSudokuRiddleData::ReadCells(TStreamReader& in, int32_t length) {
         }
 }
 
-void TSudokuRiddleData::ApplyLoaded(bool) { UpdateMarkedCells(); }
+void TSudokuRiddleData::ApplyLoaded(bool) {
+    UpdateMarkedCells();
+}
 
 void TSudokuRiddleData::AfterLoad(bool, bool Completed) {
     if (Completed)

@@ -1,6 +1,7 @@
 #include "WordRiddleData.h"
 
-TWordRiddleData::TWordRiddleData() : TRiddleData(rtSwedish), cells_(kTableSize * kTableSize), letters_(kLetterLegendSize) {
+TWordRiddleData::TWordRiddleData()
+    : TRiddleData(rtSwedish), cells_(kTableSize * kTableSize), letters_(kLetterLegendSize) {
     for (int c = 0; c < kTableSize; ++c)
         for (int r = 0; r < kTableSize; ++r) {
             TWordGridCell& cell = Cell(c, r);
@@ -44,7 +45,9 @@ TWordLegendData& TWordRiddleData::AddClue() {
     return *clues_.back();
 }
 
-void TWordRiddleData::ClearClues() { clues_.clear(); }
+void TWordRiddleData::ClearClues() {
+    clues_.clear();
+}
 
 TCharLegendData* TWordRiddleData::FindLetter(uint8_t solution) {
     for (TCharLegendData& entry : letters_)

@@ -1,0 +1,73 @@
+#!/bin/bash
+# Developer entry point: installs what is missing (Debian 12), builds, and then
+#   play      starts the default executable riddle (a Swedish riddle)
+#   test      runs every test
+#   sanitize  runs every test in an ASan + UBSan build
+#   fuzz      builds the libFuzzer targets with clang and runs each for FUZZ_SECONDS (default 60)
+#   bench     builds and runs the benchmarks
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+PACKAGES=(g++ cmake ninja-build ccache pkg-config python3 qt6-base-dev qt6-translations-l10n libjpeg-dev
+          libgtest-dev libbenchmark-dev fonts-liberation2 fonts-dejavu-core xvfb xauth x11-apps
+          imagemagick xdotool)
+FUZZ_PACKAGES=(clang libclang-rt-14-dev)
+
+install_missing() {
+    local missing=()
+    for p in "$@"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    echo "Installing: ${missing[*]}"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
+}
+
+configure_build() {
+    local dir=$1; shift
+    cmake -S . -B "$dir" -G Ninja "$@" >/dev/null
+    cmake --build "$dir"
+}
+
+case "${1:-}" in
+play)
+    install_missing "${PACKAGES[@]}"
+    configure_build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    exec build/samples/schwedenraetsel
+    ;;
+test)
+    install_missing "${PACKAGES[@]}"
+    configure_build build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUIVANE_WERROR=ON
+    cd build && ctest --output-on-failure
+    ;;
+sanitize)
+    install_missing "${PACKAGES[@]}"
+    configure_build build-asan -DCMAKE_BUILD_TYPE=Debug -DQUIVANE_SANITIZE=ON -DQUIVANE_BENCH=OFF
+    export ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp
+    export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+    cd build-asan && ctest --output-on-failure
+    ;;
+fuzz)
+    install_missing "${PACKAGES[@]}" "${FUZZ_PACKAGES[@]}"
+    CXX=clang++ configure_build build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUIVANE_FUZZ=ON \
+        -DQUIVANE_SANITIZE=ON -DQUIVANE_TESTS=OFF -DQUIVANE_BENCH=OFF
+    seconds=${FUZZ_SECONDS:-60}
+    for target in fuzz_riddle_reader fuzz_picture; do
+        mkdir -p "build-fuzz/corpus-$target"
+        build-fuzz/fuzz/$target -max_total_time="$seconds" -artifact_prefix=build-fuzz/ \
+            "build-fuzz/corpus-$target" "fuzz/corpus/$target"
+    done
+    ;;
+bench)
+    install_missing "${PACKAGES[@]}"
+    configure_build build-bench -DCMAKE_BUILD_TYPE=Release -DQUIVANE_TESTS=OFF
+    for b in build-bench/bench/bench_*; do "$b"; done
+    ;;
+*)
+    echo "usage: $0 play|test|sanitize|fuzz|bench" >&2
+    exit 1
+    ;;
+esac

@@ -1,0 +1,179 @@
+#include "Hauptformular.h"
+
+#include "ColorUtils.h"
+#include "GradientPanel.h"
+#include "RaetselFormular.h"
+#include "RiddleMessages.h"
+#include "SudokuRiddle.h"
+#include "Variables.h"
+#include "WordRiddle.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCursor>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QScreen>
+#include <QStatusTipEvent>
+#include <QStyle>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int kToolBarHeight = 33;
+constexpr int kStatusBarHeight = 21;
+const char* const kLoadFailedText = "Die Rätseldaten konnten nicht geladen werden!";
+} // namespace
+
+TRMMainForm::TRMMainForm(const QString& ExecutablePath)
+    : executablePath_(ExecutablePath.isEmpty() ? QCoreApplication::applicationFilePath() : ExecutablePath) {
+    setObjectName(QStringLiteral("RMMainForm"));
+    setWindowTitle(QStringLiteral("Kreuzworträtsel"));
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(11);
+    setFont(font);
+    resize(670, 484);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+
+    menuBar()->setObjectName(QStringLiteral("MenuMain"));
+    auto* central = new QWidget;
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    toolBar_ = new TGradientPanel;
+    toolBar_->setObjectName(QStringLiteral("ToolBar"));
+    toolBar_->setFixedHeight(kToolBarHeight);
+    layout->addWidget(toolBar_);
+    mdiArea_ = new QMdiArea;
+    mdiArea_->setObjectName(QStringLiteral("ClientArea"));
+    mdiArea_->setBackground(QColor(0x80, 0x80, 0x80));
+    layout->addWidget(mdiArea_, 1);
+    statusBar_ = new QWidget;
+    statusBar_->setObjectName(QStringLiteral("StatusBar"));
+    statusBar_->setFixedHeight(kStatusBarHeight);
+    auto* statusLayout = new QVBoxLayout(statusBar_);
+    statusLayout->setContentsMargins(0, 0, 0, 0);
+    lblHints_ = new QLabel;
+    lblHints_->setObjectName(QStringLiteral("LblHints"));
+    lblHints_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    lblHints_->setAlignment(Qt::AlignCenter);
+    statusLayout->addWidget(lblHints_);
+    layout->addWidget(statusBar_);
+    setCentralWidget(central);
+
+    // FormCreate
+    UndoWordRiddle = std::make_unique<TWordRiddle>();
+    UndoSudoku = std::make_unique<TSudokuRiddle>();
+    RiddleBackgroundColors = new TRiddleColors(TRiddleColors::BackgroundDefaults());
+    RiddleTextColors = new TRiddleColors(TRiddleColors::TextDefaults());
+    qApp->installEventFilter(this);
+    LoadRiddleCursors();
+    toolBar_->SetEndColor(DarkenColor(palette().color(QPalette::Button), 0.7));
+    setWindowIcon(QApplication::windowIcon());
+    QCoreApplication::postEvent(this, new QEvent(RiddleEventType(kMsgStart)));
+}
+
+TRMMainForm::~TRMMainForm() {
+    qApp->removeEventFilter(this);
+    delete RiddleBackgroundColors;
+    RiddleBackgroundColors = nullptr;
+    delete RiddleTextColors;
+    RiddleTextColors = nullptr;
+}
+
+bool TRMMainForm::event(QEvent* e) {
+    if (e->type() == RiddleEventType(kMsgStart)) {
+        StartMessage();
+        return true;
+    }
+    if (e->type() == QEvent::StatusTip) {
+        AppHint(static_cast<QStatusTipEvent*>(e)->tip());
+        return true;
+    }
+    return QMainWindow::event(e);
+}
+
+void TRMMainForm::AppHint(const QString& hint) {
+    lblHints_->setText(hint);
+}
+
+void TRMMainForm::StartMessage() {
+    setWindowTitle(QStringLiteral("Norvik ") + QCoreApplication::applicationName());
+    auto* riddle = new TRiddleForm(this, executablePath_);
+    if (riddle->LoadFailed) {
+        loadFailed_ = true;
+        delete riddle;
+        RiddleWindow = nullptr;
+        hide();
+        QMessageBox box(QMessageBox::Critical, QCoreApplication::applicationName(),
+                        QString::fromUtf8(kLoadFailedText), QMessageBox::Ok);
+        box.setObjectName(QStringLiteral("LoadErrorBox"));
+        box.exec();
+        close();
+        QCoreApplication::exit(1);
+        return;
+    }
+    mdiArea_->addSubWindow(riddle);
+    riddle->show();
+    QCoreApplication::processEvents();
+    SizeToRiddle();
+    SetDisplayMode(0);
+}
+
+void TRMMainForm::SizeToRiddle() {
+    if (!RiddleWindow)
+        return;
+    const QRect screen = this->screen() ? this->screen()->availableGeometry() : QRect(0, 0, 1280, 1024);
+    const int border = style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
+    const int needWidth = qMin(4 * border + RiddleWindow->frameGeometry().width(), screen.width());
+    const int needHeight = qMin(menuBar()->sizeHint().height() + toolBar_->height() + statusBar_->height() +
+                                    border + RiddleWindow->frameGeometry().height(),
+                                screen.height());
+    // The frame only grows here, never shrinks.
+    resize(qMax(width(), needWidth), qMax(height(), needHeight));
+}
+
+void TRMMainForm::SetDisplayMode(int Mode) {
+    if (!RiddleWindow || !RiddleWindow->ShownGrid || Mode < 0 || Mode > 2)
+        return;
+    RiddleWindow->ShownGrid->Riddle().SetDisplayMode(uint8_t(Mode));
+}
+
+QMdiSubWindow* TRMMainForm::FindToolWindow(int Kind) const {
+    for (QMdiSubWindow* w : mdiArea_->subWindowList()) {
+        if (Kind == twRiddle && qobject_cast<TRiddleForm*>(w))
+            return w;
+    }
+    return nullptr;
+}
+
+int TRMMainForm::UsableClientHeight() const {
+    return height() - toolBar_->height() - statusBar_->height() - menuBar()->height();
+}
+
+bool TRMMainForm::eventFilter(QObject* watched, QEvent* e) {
+    // Sees every event before it is dispatched; never consumes one.
+    if (e->type() == RiddleEventType(kMsgStopwatch)) {
+        if (RiddleWindow)
+            RiddleWindow->UpdateStopwatch(true);
+    } else if ((e->type() == QEvent::KeyPress || e->type() == QEvent::KeyRelease) && RiddleWindow &&
+               RiddleWindow->ShownGrid) {
+        const auto* key = static_cast<QKeyEvent*>(e);
+        const bool down = e->type() == QEvent::KeyPress;
+        const bool reverseWords = RiddleWindow->ShownGrid->Riddle().RiddleOptions().Contains(roReverseWords);
+        if (key->key() == Qt::Key_Control && reverseWords && DragReversed != down && !key->isAutoRepeat()) {
+            DragReversed = down;
+            QCursor::setPos(QCursor::pos());
+        }
+    }
+    return QMainWindow::eventFilter(watched, e);
+}
+
+void TRMMainForm::closeEvent(QCloseEvent* e) {
+    UndoWordRiddle.reset();
+    UndoSudoku.reset();
+    e->accept();
+}

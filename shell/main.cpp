@@ -1,0 +1,26 @@
+#include "Hauptformular.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QIcon>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quivane"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/quivane.png")));
+    // The riddle windows name the classic dialog font; it is drawn with the metric-compatible face.
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        app.installTranslator(&qtTexts);
+
+    TRMMainForm mainForm;
+    mainForm.show();
+    QCoreApplication::processEvents();
+    if (mainForm.LoadFailed())
+        return 1;
+    return app.exec();
+}

@@ -1,0 +1,34 @@
+# Shared helpers of the end-to-end tests: each test script runs itself again inside xvfb-run.
+set -u
+
+if [ -z "${QUIVANE_IN_XVFB:-}" ]; then
+    export QUIVANE_IN_XVFB=1
+    exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
+fi
+export XDG_RUNTIME_DIR=$(mktemp -d)
+chmod 700 "$XDG_RUNTIME_DIR"
+WORK=$(mktemp -d)
+trap 'rm -rf "$WORK" "$XDG_RUNTIME_DIR"' EXIT
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# Waits until a visible window whose name matches the pattern exists; prints its id.
+wait_window() {
+    local pattern=$1 tries=${2:-100} id
+    for _ in $(seq "$tries"); do
+        id=$(xdotool search --onlyvisible --name "$pattern" 2>/dev/null | tail -1)
+        if [ -n "$id" ]; then echo "$id"; return 0; fi
+        sleep 0.1
+    done
+    return 1
+}
+
+# Waits for the process to end; prints its exit status.
+wait_exit() {
+    local pid=$1 tries=${2:-100}
+    for _ in $(seq "$tries"); do
+        if ! kill -0 "$pid" 2>/dev/null; then wait "$pid"; echo $?; return 0; fi
+        sleep 0.1
+    done
+    return 1
+}

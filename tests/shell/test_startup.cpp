@@ -1,0 +1,200 @@
+// Start-up of the player: finding the appended riddle, choosing the grid, failing with the
+// German message, and the frame around the riddle window.
+
+#include "Hauptformular.h"
+#include "RaetselFormular.h"
+#include "SudokuRiddle.h"
+#include "Variables.h"
+#include "WordRiddle.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QKeyEvent>
+#include <QMdiArea>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+// An executable riddle made of this test program with a riddle file appended.
+QString PackRiddle(const QTemporaryDir& dir, const QString& name,
+                   const std::function<void(QFile&)>& writeRiddle) {
+    const QString path = dir.filePath(name);
+    QFile::copy(QCoreApplication::applicationFilePath(), path);
+    QFile out(path);
+    EXPECT_TRUE(out.open(QIODevice::Append));
+    writeRiddle(out);
+    return path;
+}
+
+void WriteWordRiddle(QFile& out, bool reverseWords = false) {
+    TWordRiddleData riddle;
+    riddle.SetRiddleCols(7);
+    riddle.SetRiddleRows(4);
+    riddle.SetTitle(QStringLiteral("Probe"));
+    riddle.SetRiddleType(rtFrench);
+    if (reverseWords)
+        riddle.SetRiddleOptions(TRiddleOptions{roReverseWords, roAllowEdit});
+    riddle.SetVersion(QStringLiteral("8.04"));
+    TStreamWriter w(out);
+    WriteRiddleHeader(w, riddle.ClassName(), riddle.Version());
+    riddle.SaveToStream(out, 90, false);
+}
+
+void WriteSudoku(QFile& out) {
+    TSudokuRiddleData riddle;
+    riddle.SetSize(ss6Symbols);
+    riddle.SetSkill(skMedium);
+    TStreamWriter w(out);
+    WriteRiddleHeader(w, riddle.ClassName(), QStringLiteral("7.10"));
+    riddle.SaveToStream(out, 0, false);
+}
+
+// Runs the posted start message of a fresh main window; answers an error box if one appears.
+std::unique_ptr<TRMMainForm> Start(const QString& executable, QString* boxText = nullptr) {
+    auto form = std::make_unique<TRMMainForm>(executable);
+    QTimer::singleShot(0, [boxText] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            if (boxText)
+                *boxText = box->text();
+            box->accept();
+        }
+    });
+    QCoreApplication::sendPostedEvents(form.get());
+    return form;
+}
+
+TEST(StartUp, WordRiddleGoesIntoWordGrid) {
+    QCoreApplication::setApplicationName(QStringLiteral("Quivane"));
+    QTemporaryDir dir;
+    const QString exe = PackRiddle(dir, QStringLiteral("word"), [](QFile& f) { WriteWordRiddle(f); });
+    auto form = Start(exe);
+    ASSERT_FALSE(form->LoadFailed());
+    ASSERT_NE(form->RiddleWindow, nullptr);
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Norvik Quivane"));
+    TRiddleForm* riddle = form->RiddleWindow;
+    EXPECT_EQ(riddle->ShownGrid, riddle->WordGrid);
+    EXPECT_FALSE(riddle->WordGrid->isHidden());
+    EXPECT_TRUE(riddle->Sudoku->isHidden());
+    EXPECT_EQ(riddle->WordGrid->RiddleCols(), 7);
+    EXPECT_EQ(riddle->WordGrid->RiddleType(), rtFrench);
+    EXPECT_EQ(riddle->WordGrid->Version(), QStringLiteral("8.04"));
+    EXPECT_EQ(riddle->windowTitle(), QStringLiteral("Probe"));
+    EXPECT_EQ(riddle->WordGrid->objectName(), QStringLiteral("WordGrid"));
+    EXPECT_EQ(form->FindToolWindow(twRiddle), riddle);
+    EXPECT_EQ(form->FindToolWindow(twLegend), nullptr);
+}
+
+TEST(StartUp, SudokuGoesIntoSudokuGrid) {
+    QTemporaryDir dir;
+    const QString exe = PackRiddle(dir, QStringLiteral("sudoku"), WriteSudoku);
+    auto form = Start(exe);
+    ASSERT_FALSE(form->LoadFailed());
+    TRiddleForm* riddle = form->RiddleWindow;
+    EXPECT_EQ(riddle->ShownGrid, riddle->Sudoku);
+    EXPECT_TRUE(riddle->WordGrid->isHidden());
+    EXPECT_EQ(riddle->Sudoku->Symbols(), 6);
+    EXPECT_EQ(riddle->Sudoku->Version(), QStringLiteral("7.10"));
+    EXPECT_EQ(riddle->windowTitle(), QStringLiteral("Sudoku (mittelschwer)"));
+}
+
+TEST(StartUp, ColourSetsAreSharedAfterLoading) {
+    QTemporaryDir dir;
+    const QString exe = PackRiddle(dir, QStringLiteral("colours"), [](QFile& out) {
+        TWordRiddleData riddle;
+        riddle.TextColors().SetBase(TRiddleColors::Fail, 0x123456);
+        TStreamWriter w(out);
+        WriteRiddleHeader(w, riddle.ClassName(), QString());
+        riddle.SaveToStream(out, 90, false);
+    });
+    auto form = Start(exe);
+    ASSERT_FALSE(form->LoadFailed());
+    ASSERT_NE(RiddleTextColors, nullptr);
+    EXPECT_EQ(RiddleTextColors->Get(TRiddleColors::Fail), 0x123456);
+}
+
+TEST(StartUp, DamagedRiddlesEndWithTheGermanMessage) {
+    struct Case {
+        const char* name;
+        std::function<void(QFile&)> write;
+    };
+    const Case cases[] = {
+        {"nothing appended", [](QFile&) {}},
+        {"truncated cell table",
+         [](QFile& out) {
+             QByteArray bytes;
+             {
+                 QTemporaryDir d;
+                 QFile f(d.filePath("r"));
+                 f.open(QIODevice::WriteOnly);
+                 WriteWordRiddle(f);
+                 f.close();
+                 f.open(QIODevice::ReadOnly);
+                 bytes = f.readAll();
+             }
+             out.write(bytes.left(1200));
+         }},
+        {"unknown class",
+         [](QFile& out) {
+             TStreamWriter w(out);
+             WriteRiddleHeader(w, QStringLiteral("PictureRiddle"), QStringLiteral("8.04"));
+         }},
+    };
+    for (const Case& c : cases) {
+        QTemporaryDir dir;
+        const QString exe = PackRiddle(dir, QStringLiteral("damaged"), c.write);
+        QString text;
+        auto form = Start(exe, &text);
+        EXPECT_TRUE(form->LoadFailed()) << c.name;
+        EXPECT_EQ(text, QStringLiteral("Die Rätseldaten konnten nicht geladen werden!")) << c.name;
+        EXPECT_EQ(form->RiddleWindow, nullptr) << c.name;
+        EXPECT_FALSE(form->isVisible()) << c.name;
+    }
+}
+
+TEST(StartUp, MissingExecutableFails) {
+    QString text;
+    auto form = Start(QStringLiteral("/nonexistent/quivane"), &text);
+    EXPECT_TRUE(form->LoadFailed());
+    EXPECT_FALSE(text.isEmpty());
+}
+
+TEST(StartUp, MainWindowGrowsToHoldTheRiddleWindow) {
+    QTemporaryDir dir;
+    const QString exe = PackRiddle(dir, QStringLiteral("big"), [](QFile& out) {
+        TWordRiddleData riddle;
+        riddle.SetRiddleCols(30);
+        riddle.SetRiddleRows(20);
+        TStreamWriter w(out);
+        WriteRiddleHeader(w, riddle.ClassName(), QString());
+        riddle.SaveToStream(out, 90, false);
+    });
+    auto form = Start(exe);
+    ASSERT_FALSE(form->LoadFailed());
+    const QRect riddle = form->RiddleWindow->frameGeometry();
+    EXPECT_GE(form->width(), qMin(riddle.width(), 1280));
+    EXPECT_GE(form->MdiArea()->height(), qMin(riddle.height(), 900));
+    EXPECT_GE(form->width(), 670);
+    EXPECT_GE(form->height(), 484);
+}
+
+TEST(StartUp, CtrlTogglesReversedDraggingOnlyForReversibleRiddles) {
+    for (bool reverse : {false, true}) {
+        QTemporaryDir dir;
+        const QString exe =
+            PackRiddle(dir, QStringLiteral("ctrl"), [reverse](QFile& f) { WriteWordRiddle(f, reverse); });
+        auto form = Start(exe);
+        ASSERT_FALSE(form->LoadFailed());
+        DragReversed = false;
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Control, Qt::ControlModifier);
+        QApplication::sendEvent(form->RiddleWindow->WordGrid, &press);
+        EXPECT_EQ(DragReversed, reverse);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_Control, Qt::NoModifier);
+        QApplication::sendEvent(form->RiddleWindow->WordGrid, &release);
+        EXPECT_FALSE(DragReversed);
+    }
+}
+
+} // namespace

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QColor>
+#include <QWidget>
+
+// A panel filled with a vertical gradient, the background of every tool bar.
+class TGradientPanel : public QWidget {
+    Q_OBJECT
+public:
+    explicit TGradientPanel(QWidget* parent = nullptr);
+
+    QColor StartColor() const { return start_; }
+    void SetStartColor(const QColor& c);
+    QColor EndColor() const { return end_; }
+    void SetEndColor(const QColor& c);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QColor start_ = Qt::white;
+    QColor end_ = Qt::lightGray;
+};
