@@ -112,8 +112,8 @@ void TRMMainForm::StartMessage() {
                         QString::fromUtf8(kLoadFailedText), QMessageBox::Ok);
         box.setObjectName(QStringLiteral("LoadErrorBox"));
         box.exec();
+        // Closing the last window ends the program; main() reports the failure.
         close();
-        QCoreApplication::exit(1);
         return;
     }
     mdiArea_->addSubWindow(riddle);

@@ -22,5 +22,6 @@ int main(int argc, char* argv[]) {
     QCoreApplication::processEvents();
     if (mainForm.LoadFailed())
         return 1;
-    return app.exec();
+    const int status = app.exec();
+    return mainForm.LoadFailed() ? 1 : status;
 }

@@ -24,7 +24,9 @@ QString PackRiddle(const QTemporaryDir& dir, const QString& name,
     const QString path = dir.filePath(name);
     QFile::copy(QCoreApplication::applicationFilePath(), path);
     QFile out(path);
-    EXPECT_TRUE(out.open(QIODevice::Append));
+    // Not opened for appending: the riddle writer seeks back to fill in section lengths.
+    EXPECT_TRUE(out.open(QIODevice::ReadWrite));
+    out.seek(out.size());
     writeRiddle(out);
     return path;
 }
@@ -55,13 +57,18 @@ void WriteSudoku(QFile& out) {
 // Runs the posted start message of a fresh main window; answers an error box if one appears.
 std::unique_ptr<TRMMainForm> Start(const QString& executable, QString* boxText = nullptr) {
     auto form = std::make_unique<TRMMainForm>(executable);
-    QTimer::singleShot(0, [boxText] {
+    form->show();
+    // Lives only while the start message runs, so it cannot answer a later test's box.
+    QTimer answer;
+    answer.setInterval(10);
+    QObject::connect(&answer, &QTimer::timeout, [boxText] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
             if (boxText)
                 *boxText = box->text();
             box->accept();
         }
     });
+    answer.start();
     QCoreApplication::sendPostedEvents(form.get());
     return form;
 }
