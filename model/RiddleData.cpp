@@ -112,11 +112,12 @@ void TRiddleData::SetDisplayMode(uint8_t mode) {
 }
 
 void TRiddleData::SetModified(bool v) {
+    // An already modified riddle still has to report the changes of an update at its end.
+    if (v)
+        changedInUpdate_ = true;
     if (v == modified_)
         return;
     modified_ = v;
-    if (v)
-        changedInUpdate_ = true;
     RaiseChange();
 }
 
@@ -318,6 +319,9 @@ uint8_t TRiddleData::SaveToFile(const QString& FileName, int JpegQuality, bool S
         return rfHeaderWriteError;
     }
     SaveToStream(file, JpegQuality, StateOnly);
+    // The stream writer swallows its errors; a short file must not count as written.
+    if (!file.flush() || file.error() != QFileDevice::NoError)
+        return rfHeaderWriteError;
     return rfOk;
 }
 

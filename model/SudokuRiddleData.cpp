@@ -304,9 +304,9 @@ void TSudokuRiddleData::Assign(const TRiddleData& Source, bool ContentOnly) {
         return;
     Announce(ContentOnly ? kChangeProgress : kChangeBoth, ChangeText::EditRiddle);
     AssignCommon(*src, ContentOnly);
-    boxWidth_ = src->boxWidth_;
-    boxHeight_ = src->boxHeight_;
+    // Taking over the size without its geometry would copy too few cells of a larger sudoku.
     size_ = src->size_;
+    ApplySize();
     skill_ = src->skill_;
     if (!ContentOnly)
         markedSymbol_ = src->markedSymbol_;

@@ -1,0 +1,172 @@
+// Damaged riddle files: every damage gives the section error and nothing crashes; fixed texts
+// with an oversized length byte stay in step; sections the reader does not need are skipped.
+
+#include "RiddleTestSupport.h"
+
+#include <algorithm>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace {
+
+using Damage = std::function<QByteArray(rt::Sections)>;
+
+Damage PatchI32(const char* tag, int offset, int32_t value) {
+    return [=](rt::Sections s) {
+        rt::PutI32(rt::Find(s, tag).payload, offset, value);
+        return rt::Join(s);
+    };
+}
+Damage PatchU8(const char* tag, int offset, uint8_t value) {
+    return [=](rt::Sections s) {
+        rt::Find(s, tag).payload[offset] = char(value);
+        return rt::Join(s);
+    };
+}
+// Grows (or shrinks) a payload; the length field follows the payload.
+Damage Resize(const char* tag, int delta) {
+    return [=](rt::Sections s) {
+        QByteArray& p = rt::Find(s, tag).payload;
+        p = delta < 0 ? p.left(p.size() + delta) : p + QByteArray(delta, '\0');
+        return rt::Join(s);
+    };
+}
+// The length field of section `index` says `length`, the payload stays.
+Damage Length(int index, int32_t length) {
+    return [=](rt::Sections s) {
+        QByteArray out;
+        for (size_t i = 0; i < s.size(); ++i)
+            out +=
+                int(i) == index ? rt::SectionBytes(s[i].tag, s[i].payload, length) : rt::SectionBytes(s[i]);
+        return out;
+    };
+}
+
+rt::Sections WordSections() {
+    TWordRiddleData r;
+    rt::FillLine(r, QStringLiteral("ABC"));
+    r.SetRiddleOptions(TRiddleOptions{roHasKeyword});
+    r.Keyword().SetWord(QStringLiteral("CAB"));
+    r.TextColors().SetBase(TRiddleColors::Char, 0x00BB00);
+    r.SetState(stReady);
+    return rt::Split(rt::Save(r));
+}
+
+rt::Sections SudokuSections() {
+    TSudokuRiddleData s;
+    rt::BuildSudoku(s, ss9Symbols);
+    return rt::Split(rt::Save(s));
+}
+
+TEST(BadInput, DamagedFilesGiveTheSectionError) {
+    struct Case {
+        const char* name;
+        bool sudoku;
+        Damage damage;
+        bool stateOnly = false;
+    } cases[] = {
+        {"columns 0", false, PatchI32("GLOBAL", 634, 0)},
+        {"columns 100", false, PatchI32("GLOBAL", 634, 100)},
+        {"rows 0", false, PatchI32("GLOBAL", 638, 0)},
+        {"rows 100", false, PatchI32("GLOBAL", 638, 100)},
+        {"riddle type 7", false, PatchU8("GLOBAL", 902, 7)},
+        {"state 7", false, PatchU8("GLOBAL", 903, 7)},
+        {"state 7, state only", false, PatchU8("GLOBAL", 903, 7), true},
+        {"GLOBAL one byte short", false, Resize("GLOBAL", -1)},
+        {"GLOBAL one byte long", false, Resize("GLOBAL", 1)},
+        {"GLOBAL length 0", false, Length(0, 0)},
+        {"GLOBAL length negative", false, Length(0, -904)},
+        {"clue direction 0", false, PatchU8("LEGLST", 4 + 156, 0)},
+        {"clue direction 3", false, PatchU8("LEGLST", 4 + 156, 3)},
+        {"clue count negative", false, PatchI32("LEGLST", 0, -1)},
+        {"clue count too high", false, PatchI32("LEGLST", 0, 2)},
+        {"clue count 0 with a record", false, PatchI32("LEGLST", 0, 0)},
+        {"clue list one byte long", false, Resize("LEGLST", 1)},
+        {"clue list cut in its count", false, Resize("LEGLST", -162)},
+        {"cell list one byte short", false, Resize("CLLLST", -1)},
+        {"cell list one record long", false, Resize("CLLLST", 27)},
+        {"letter legend 599 bytes", false, Resize("CHRLST", -1)},
+        {"letter legend 606 bytes", false, Resize("CHRLST", 6)},
+        {"solution word too short", false, Resize("KEYWRD", -1)},
+        {"colour set too short", false, Resize("TXTCLR", -4)},
+        {"last section longer than the stream", false, Length(6, 45)},
+        {"middle section longer than the stream", false, Length(3, 1 << 30)},
+        {"section length negative", false, Length(1, -1)},
+        {"section length most negative", false, Length(2, INT32_MIN)},
+        {"sudoku size 3", true, PatchU8("GLOBAL", 309, 3)},
+        {"sudoku state 7", true, PatchU8("GLOBAL", 631, 7)},
+        {"sudoku GLOBAL short", true, Resize("GLOBAL", -1)},
+        {"sudoku cell list short", true, Resize("CLLLST", -13)},
+        {"sudoku cell list long", true, Resize("CLLLST", 1)},
+        {"sudoku section longer than the stream", true, Length(1, 1054)},
+    };
+    const rt::Sections word = WordSections(), sudoku = SudokuSections();
+    ASSERT_EQ(word.size(), 7u);
+    for (const Case& c : cases) {
+        const QByteArray bytes = c.damage(c.sudoku ? sudoku : word);
+        std::unique_ptr<TRiddleData> target = rt::NewRiddle(c.sudoku);
+        EXPECT_EQ(rt::Load(*target, bytes, c.stateOnly), rfSectionError) << c.name;
+        EXPECT_EQ(rt::Load(*target, c.sudoku ? rt::Join(sudoku) : rt::Join(word)), rfOk)
+            << "after " << c.name;
+    }
+}
+
+TEST(BadInput, OversizedTextLengthIsClampedAndTheStreamStaysInStep) {
+    struct Case {
+        const char* name;
+        bool sudoku;
+        int offset, capacity; // of the text field in GLOBAL
+        uint8_t length;       // written into its length byte
+    } cases[] = {{"title", false, 646, 255, 255},         {"author", false, 0, 50, 200},
+                 {"extra code", false, 574, 8, 9},        {"best time holder", false, 583, 50, 51},
+                 {"sudoku author", true, 0, 50, 255},     {"sudoku title", true, 313, 255, 255},
+                 {"sudoku extra code", true, 570, 8, 200}};
+    for (const Case& c : cases) {
+        rt::Sections s = c.sudoku ? SudokuSections() : WordSections();
+        QByteArray& global = s[0].payload;
+        global.replace(c.offset, c.capacity + 1, char(c.length) + QByteArray(c.capacity, 'q'));
+        std::unique_ptr<TRiddleData> target = rt::NewRiddle(c.sudoku);
+        ASSERT_EQ(rt::Load(*target, rt::Join(s)), rfOk) << c.name;
+        // Saved again, every field is where it was; only the length byte is now the true one.
+        global[c.offset] = char(c.capacity);
+        EXPECT_EQ(rt::Split(rt::Save(*target))[0].payload, global) << c.name;
+    }
+}
+
+TEST(BadInput, SectionsWithoutUseAreSkippedByLength) {
+    for (const char* tag : {"CLLDAT", "LEGDAT", "EMPTY_", "IMAGE_"}) {
+        rt::Sections s = WordSections();
+        const auto txt =
+            std::find_if(s.begin(), s.end(), [](const rt::Section& x) { return x.tag == "TXTCLR"; });
+        s.insert(txt, rt::Section{tag, QByteArray("\x01") + "garbage that no reader could parse"});
+        TWordRiddleData target;
+        ASSERT_EQ(rt::Load(target, rt::Join(s)), rfOk) << tag;
+        EXPECT_EQ(target.TextColors().Base(TRiddleColors::Char), 0x00BB00) << tag;
+        EXPECT_TRUE(target.Image().isNull()) << tag;
+    }
+}
+
+TEST(BadInput, CellPositionComesFromTheRecordOrder) {
+    rt::Sections word = WordSections();
+    QByteArray& cells = rt::Find(word, "CLLLST").payload;
+    rt::PutI32(cells, 3 + 1 + 7, 77);
+    rt::PutI32(cells, 3 + 1 + 16, 88);
+    TWordRiddleData w;
+    ASSERT_EQ(rt::Load(w, rt::Join(word)), rfOk);
+    EXPECT_EQ(w.Cell(1, 1).Col(), 1);
+    EXPECT_EQ(w.Cell(1, 1).Row(), 1);
+    EXPECT_EQ(w.Cell(1, 1).Solution(), 'A');
+    EXPECT_EQ(w.Cell(77, 88).Solution(), 0);
+    EXPECT_EQ(w.Cell(77, 88).Col(), 77);
+
+    rt::Sections sudoku = SudokuSections();
+    QByteArray& records = rt::Find(sudoku, "CLLLST").payload;
+    rt::PutI32(records, 13 + 3, 50);
+    rt::PutI32(records, 13 + 7, -60);
+    TSudokuRiddleData s;
+    ASSERT_EQ(rt::Load(s, rt::Join(sudoku)), rfOk);
+    EXPECT_EQ(s.Cell(1, 2).Col(), 1);
+    EXPECT_EQ(s.Cell(1, 2).Row(), 2);
+}
+
+} // namespace

@@ -1,0 +1,190 @@
+// Sudoku data: box shapes, symbols, the rule-based solve check, candidate marks, restart and
+// snapshots.
+
+#include "RiddleTestSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using rt::PatternValue;
+
+TEST(Sudoku, SizeGivesGridAndBoxShape) {
+    struct Case {
+        TSudokuSize size;
+        int symbols, boxWidth, boxHeight;
+    } cases[] = {{ss6Symbols, 6, 3, 2}, {ss9Symbols, 9, 3, 3}, {ss12Symbols, 12, 4, 3}};
+    for (const Case& c : cases) {
+        TSudokuRiddleData s;
+        s.SetSize(ss9Symbols == c.size ? ss12Symbols : ss9Symbols);
+        s.SetSize(c.size);
+        EXPECT_EQ(s.Symbols(), c.symbols);
+        EXPECT_EQ(s.RiddleCols(), c.symbols);
+        EXPECT_EQ(s.RiddleRows(), c.symbols);
+        EXPECT_EQ(s.BoxWidth(), c.boxWidth) << c.symbols;
+        EXPECT_EQ(s.BoxHeight(), c.boxHeight) << c.symbols;
+    }
+}
+
+TEST(Sudoku, SymbolsAreHexadecimalDigits) {
+    const std::pair<int, uint8_t> cases[] = {{1, '1'},  {9, '9'}, {10, 'A'}, {11, 'B'},
+                                             {12, 'C'}, {0, 0},   {16, 0}};
+    for (auto [value, symbol] : cases)
+        EXPECT_EQ(SymbolOf(value), symbol) << value;
+    const std::pair<uint8_t, int> values[] = {{'9', 9}, {'B', 11}, {'b', 11}, {'0', 0}, {'G', 0}, {' ', 0}};
+    for (auto [symbol, value] : values)
+        EXPECT_EQ(SymbolValue(symbol), value) << symbol;
+}
+
+TEST(Sudoku, EntryStatus) {
+    TSudokuRiddleData s;
+    TSudokuGridCell& cell = s.Cell(2, 3);
+    cell.SetSolution('4');
+    const std::pair<uint8_t, uint8_t> steps[] = {{'5', 2}, {'4', 1}, {' ', 0}, {'7', 2}, {0, 0}};
+    for (auto [entry, status] : steps) {
+        cell.SetEntry(entry);
+        EXPECT_EQ(cell.Entry(), entry == ' ' ? 0 : entry);
+        EXPECT_EQ(cell.Status(), status) << char(entry);
+    }
+}
+
+// Fills every cell with the rule-obeying pattern, optionally swapping two cells of row 1.
+void FillPattern(TSudokuRiddleData& s, bool swap) {
+    for (int c = 1; c <= s.Symbols(); ++c)
+        for (int r = 1; r <= s.Symbols(); ++r) {
+            int col = c;
+            if (swap && r == 1 && (c == 1 || c == 2))
+                col = 3 - c;
+            s.Cell(c, r).SetEntry(SymbolOf(PatternValue(s, col, r)));
+        }
+}
+
+TEST(Sudoku, SolvedByTheRuleNotByTheStoredSolution) {
+    for (TSudokuSize size : {ss6Symbols, ss9Symbols, ss12Symbols})
+        for (bool swap : {false, true}) {
+            TSudokuRiddleData s;
+            s.SetSize(size);
+            // The stored solution is another valid grid: every entry will differ from it.
+            for (int c = 1; c <= s.Symbols(); ++c)
+                for (int r = 1; r <= s.Symbols(); ++r)
+                    s.Cell(c, r).SetSolution(SymbolOf(PatternValue(s, c, r) % s.Symbols() + 1));
+            s.SetState(stReady);
+            s.Cell(1, 1).SetEntry(SymbolOf(PatternValue(s, 1, 1)));
+            EXPECT_EQ(s.State(), stPartial);
+            FillPattern(s, swap);
+            EXPECT_EQ(s.State(), swap ? stWrongChars : stSolved) << s.Symbols() << " swap " << swap;
+            // Swapped, (1,1) holds the symbol its stored solution has.
+            EXPECT_EQ(s.Cell(1, 1).Status(), swap ? 1 : 2);
+        }
+}
+
+TEST(Sudoku, SettingThePresentSizeChangesNothing) {
+    TSudokuRiddleData s;
+    s.SetState(stReady);
+    s.SetModified(false);
+    int events = 0;
+    s.OnChange = [&](TObject*) { ++events; };
+    s.OnBeforeChange = [&](TObject*, TRiddleChangeTypes, const QString&) { ++events; };
+    s.SetSize(ss9Symbols);
+    EXPECT_EQ(events, 0);
+    EXPECT_FALSE(s.Modified());
+    s.SetSize(ss6Symbols);
+    EXPECT_EQ(events, 2);
+    EXPECT_TRUE(s.Modified());
+}
+
+TEST(Sudoku, MarkedSymbolHighlightsCandidates) {
+    TSudokuRiddleData s;
+    auto enter = [&](int row, int firstCol, int lastCol, int firstValue) {
+        for (int c = firstCol; c <= lastCol; ++c)
+            s.Cell(c, row).SetEntry(SymbolOf(firstValue + c - firstCol));
+    };
+    enter(1, 2, 9, 2); // (1,1) may only take 1
+    enter(5, 2, 8, 3); // (1,5) may take 1 or 2
+    enter(9, 4, 9, 4); // (1,9) may take 1, 2 or 3
+    struct Case {
+        uint8_t marked;
+        bool single, pair, triple, filled, open;
+    } cases[] = {{TSudokuRiddleData::kMarkFewCandidates, true, true, false, false, false},
+                 {1, true, true, true, false, true},
+                 {2, false, true, true, false, true},
+                 {3, false, false, true, false, true},
+                 {0, false, false, false, false, false}};
+    for (const Case& c : cases) {
+        s.SetMarkedSymbol(c.marked);
+        EXPECT_EQ(s.Cell(1, 1).Highlighted(), c.single) << int(c.marked);
+        EXPECT_EQ(s.Cell(1, 5).Highlighted(), c.pair) << int(c.marked);
+        EXPECT_EQ(s.Cell(1, 9).Highlighted(), c.triple) << int(c.marked);
+        EXPECT_EQ(s.Cell(2, 1).Highlighted(), c.filled) << int(c.marked);
+        EXPECT_EQ(s.Cell(5, 3).Highlighted(), c.open) << int(c.marked);
+    }
+    // A new entry moves the marks along.
+    s.SetMarkedSymbol(TSudokuRiddleData::kMarkFewCandidates);
+    s.Cell(1, 9).SetEntry('1');
+    EXPECT_FALSE(s.Cell(1, 9).Highlighted());
+    EXPECT_FALSE(s.Cell(1, 1).Highlighted()) << "no candidate left";
+    EXPECT_TRUE(s.Cell(1, 5).Highlighted()) << "one candidate left";
+}
+
+TEST(Sudoku, RestartKeepsGivensUnlessAskedTo) {
+    for (bool alsoGiven : {false, true}) {
+        TSudokuRiddleData s;
+        rt::BuildSudoku(s, ss9Symbols);
+        s.Cell(1, 1).SetEntry('5');
+        s.Reset(false, alsoGiven);
+        EXPECT_EQ(s.State(), stReady);
+        EXPECT_EQ(s.Time(), 0);
+        int givens = 0;
+        for (int c = 1; c <= 9; ++c)
+            for (int r = 1; r <= 9; ++r) {
+                const TSudokuGridCell& cell = s.Cell(c, r);
+                EXPECT_EQ(cell.Entry(), 0);
+                EXPECT_EQ(cell.Revealed(), cell.Given() && !alsoGiven) << c << "," << r;
+                EXPECT_EQ(cell.ShownSymbol(), cell.Revealed() ? cell.Solution() : 0);
+                givens += cell.Given();
+            }
+        EXPECT_GT(givens, 0);
+    }
+}
+
+TEST(Sudoku, SnapshotRoundTrip) {
+    TSudokuRiddleData s;
+    rt::BuildSudoku(s, ss12Symbols);
+    s.Cell(12, 12).SetEntry('C');
+    const TSudokuRiddleData::TSnapshot before = s.TakeSnapshot();
+    for (int c = 1; c <= 12; ++c)
+        s.Cell(c, 3).SetEntry(SymbolOf(13 - c));
+    ASSERT_NE(s.TakeSnapshot(), before);
+    s.RestoreSnapshot(before);
+    EXPECT_EQ(s.TakeSnapshot(), before);
+    EXPECT_EQ(s.Cell(12, 12).Entry(), 'C');
+    EXPECT_EQ(s.Cell(12, 12).Status(), s.Cell(12, 12).Solution() == 'C' ? 1 : 2);
+}
+
+TEST(Sudoku, AssignCopiesTheGrid) {
+    for (bool contentOnly : {true, false}) {
+        TSudokuRiddleData src, dst;
+        rt::BuildSudoku(src, ss9Symbols);
+        dst.SetTime(7);
+        dst.Assign(src, contentOnly);
+        EXPECT_EQ(dst.State(), stPartial);
+        EXPECT_EQ(dst.Time(), contentOnly ? 7 : 321);
+        EXPECT_EQ(dst.TakeSnapshot(), src.TakeSnapshot());
+        EXPECT_EQ(dst.Cell(9, 9).Solution(), src.Cell(9, 9).Solution());
+    }
+}
+
+TEST(Sudoku, AssignOfAnotherSizeTakesItsGeometry) {
+    for (auto [from, to] : {std::pair{ss9Symbols, ss12Symbols}, std::pair{ss12Symbols, ss6Symbols}}) {
+        TSudokuRiddleData src, dst;
+        dst.SetSize(from);
+        rt::BuildSudoku(src, to);
+        dst.Assign(src, false);
+        EXPECT_EQ(dst.Size(), to);
+        EXPECT_EQ(dst.Symbols(), src.Symbols());
+        EXPECT_EQ(dst.RiddleCols(), src.Symbols());
+        EXPECT_EQ(dst.RiddleRows(), src.Symbols());
+        EXPECT_EQ(dst.TakeSnapshot(), src.TakeSnapshot());
+    }
+}
+} // namespace

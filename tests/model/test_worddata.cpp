@@ -1,0 +1,277 @@
+// Word riddle setters: cell rules, change announcements, update nesting, row and column states
+// and the hooks of the grid control.
+
+#include "RiddleTestSupport.h"
+
+#include <functional>
+#include <gtest/gtest.h>
+#include <tuple>
+
+namespace {
+
+using rt::FillLine;
+
+TEST(WordCell, ClearingTheLetterFlagEmptiesTheCell) {
+    TWordRiddleData r;
+    TWordGridCell& cell = r.Cell(4, 5);
+    cell.SetFlags(cfLetter | cfKeyword | cfStartAcross | cfStartDown | cfEndAcross | cfEndDown);
+    cell.SetSolution('S');
+    cell.SetEntry('E');
+    cell.SetKeywordIndex(4);
+    cell.SetClueFlags(kClueAcross | kClueDown);
+    cell.SetClueNumber(7);
+    cell.SetFlags(uint16_t(cell.Flags() & ~cfLetter));
+    EXPECT_EQ(cell.Flags(), cfEndAcross | cfEndDown);
+    EXPECT_EQ(cell.Solution(), 0);
+    EXPECT_EQ(cell.Entry(), 0);
+    EXPECT_EQ(cell.KeywordIndex(), 0);
+    EXPECT_EQ(cell.ClueFlags(), 0);
+    EXPECT_EQ(cell.ClueNumber(), 0);
+    EXPECT_EQ(cell.Col(), 4);
+    EXPECT_EQ(cell.Row(), 5);
+}
+
+TEST(WordCell, StatusRules) {
+    struct Case {
+        const char* name;
+        TRiddleType type;
+        uint16_t flags;
+        uint8_t entry;
+        bool revealed;
+        uint8_t marked;
+        uint8_t status;
+    } cases[] = {
+        {"empty letter", rtSwedish, cfLetter, 0, false, 0, 0},
+        {"blank entry is empty", rtSwedish, cfLetter, ' ', false, 0, 0},
+        {"right letter", rtSwedish, cfLetter, 'A', false, 0, 1},
+        {"wrong letter", rtSwedish, cfLetter, 'B', false, 0, 2},
+        {"revealed over a wrong letter", rtSwedish, cfLetter, 'B', true, 0, 1},
+        {"revealed without entry", rtFillup, cfLetter, 0, true, 0, 1},
+        {"findwords letter not marked", rtFindWords, cfLetter, 0, false, 0, 2},
+        {"findwords letter marked", rtFindWords, cfLetter, 0, false, 1, 1},
+        {"findwords filler not marked", rtFindWords, 0, 0, false, 0, 1},
+        {"findwords filler marked", rtFindWords, 0, 0, false, 1, 2},
+    };
+    for (const Case& c : cases) {
+        TWordRiddleData r;
+        r.SetRiddleType(c.type);
+        TWordGridCell& cell = r.Cell(2, 3);
+        cell.SetFlags(c.flags);
+        if (c.flags & cfLetter)
+            cell.SetSolution('A');
+        cell.SetEntry(c.entry);
+        cell.SetRevealed(c.revealed);
+        cell.SetMarked(c.marked);
+        EXPECT_EQ(cell.Status(), c.status) << c.name;
+        if (c.entry == ' ') {
+            EXPECT_EQ(cell.Entry(), 0) << c.name;
+        }
+    }
+}
+
+TEST(WordRiddle, SettersRefuseOrAdjustValues) {
+    TWordRiddleData r;
+    r.SetLanguage(3);
+    r.SetRiddleCols(12);
+    r.SetRiddleRows(13);
+    for (int v : {-1, 0, 100, 255}) {
+        r.SetLanguage(uint8_t(v == 0 ? 6 : v));
+        r.SetRiddleCols(v);
+        r.SetRiddleRows(v);
+    }
+    EXPECT_EQ(r.Language(), 3);
+    EXPECT_EQ(r.RiddleCols(), 12);
+    EXPECT_EQ(r.RiddleRows(), 13);
+    r.SetRiddleCols(99);
+    r.SetRiddleRows(1);
+    EXPECT_EQ(r.RiddleCols(), 99);
+    EXPECT_EQ(r.RiddleRows(), 1);
+
+    ASSERT_TRUE(r.PaintOptions().Contains(poShowFail));
+    r.SetHelpFlags(THelpFlags{hfShowFail, hfShowRiddle});
+    EXPECT_TRUE(r.PaintOptions().Contains(poShowFail));
+    r.SetHelpFlags(THelpFlags{hfAutoFill});
+    EXPECT_EQ(r.PaintOptions(), kDefaultPaintOptions.Without(poShowFail));
+
+    r.Keyword().SetWord(QStringLiteral("ABC"));
+    EXPECT_EQ(r.Keyword().Guess(), QStringLiteral("   "));
+    EXPECT_EQ(r.Keyword().WordLength(), 3);
+    r.SetState(stReady);
+    int announced = 0;
+    r.OnBeforeChange = [&](TObject*, TRiddleChangeTypes, const QString&) { ++announced; };
+    r.Keyword().SetWord(QStringLiteral("ABC"));
+    EXPECT_EQ(announced, 0);
+    r.Keyword().SetWord(QString(60, u'X'));
+    EXPECT_EQ(r.Keyword().WordLength(), 50);
+}
+
+struct Announcement {
+    const char* name;
+    std::function<void(TWordRiddleData&)> act;
+    uint8_t kind;
+    const char* text;
+};
+
+const Announcement kAnnouncements[] = {
+    {"cell entry", [](TWordRiddleData& r) { r.Cell(2, 1).SetEntry('B'); }, 1, "Buchstaben eingeben"},
+    {"cell mark", [](TWordRiddleData& r) { r.Cell(2, 1).SetMarked(1); }, 1, "Markierung ändern"},
+    {"cell revealed", [](TWordRiddleData& r) { r.Cell(2, 1).SetRevealed(true); }, 1, "Rätselfeld ändern"},
+    {"cell flags", [](TWordRiddleData& r) { r.Cell(2, 1).SetFlags(cfLetter | cfGiven); }, 3,
+     "Rätselfeld ändern"},
+    {"cell solution", [](TWordRiddleData& r) { r.Cell(2, 1).SetSolution('Z'); }, 3, "Rätselfeld ändern"},
+    {"clue word", [](TWordRiddleData& r) { r.Clue(0).SetWord(QStringLiteral("ABD")); }, 3, "Legende ändern"},
+    {"clue solved", [](TWordRiddleData& r) { r.Clue(0).SetSolved(true); }, 1, "Legendeneintrag markieren"},
+    {"letter legend entry", [](TWordRiddleData& r) { r.LetterLegend(0).SetEntry('Q'); }, 1, "Legende ändern"},
+    {"help flags", [](TWordRiddleData& r) { r.SetHelpFlags(THelpFlags{hfAutoFill}); }, 2,
+     "Hilfeoptionen ändern"},
+    {"riddle type", [](TWordRiddleData& r) { r.SetRiddleType(rtFillup); }, 2, "Rätseltyp ändern"},
+    {"image options", [](TWordRiddleData& r) { r.SetImageOptions(TImageOptions{ioGrayScale}); }, 2,
+     "Bild ändern"},
+    {"language", [](TWordRiddleData& r) { r.SetLanguage(2); }, 2, "Rätsel bearbeiten"},
+    {"keyword word", [](TWordRiddleData& r) { r.Keyword().SetWord(QStringLiteral("XY")); }, 1,
+     "Lösungswort ändern"},
+    {"keyword guess", [](TWordRiddleData& r) { r.Keyword().SetGuess(QStringLiteral("C ")); }, 1,
+     "Lösungswort ändern"},
+};
+
+TEST(WordRiddle, ChangesAreAnnouncedWithKindAndText) {
+    enum Condition { Solving, StillNew, InUpdate, NotRecording };
+    for (const Announcement& a : kAnnouncements)
+        for (Condition condition : {Solving, StillNew, InUpdate, NotRecording}) {
+            TWordRiddleData r;
+            FillLine(r, QStringLiteral("ABC"));
+            r.Keyword().SetWord(QStringLiteral("CA"));
+            r.SetState(condition == StillNew ? stNew : stReady);
+            std::vector<std::pair<uint8_t, QString>> seen;
+            r.OnBeforeChange = [&](TObject* sender, TRiddleChangeTypes kind, const QString& text) {
+                EXPECT_EQ(sender, &r);
+                seen.emplace_back(kind.Raw(), text);
+            };
+            if (condition == InUpdate)
+                r.BeginUpdate();
+            r.SetChangeRecording(condition != NotRecording);
+            a.act(r);
+            if (condition != Solving) {
+                EXPECT_TRUE(seen.empty()) << a.name << " in condition " << condition;
+                continue;
+            }
+            ASSERT_EQ(seen.size(), 1u) << a.name;
+            EXPECT_EQ(seen[0].first, a.kind) << a.name;
+            EXPECT_EQ(seen[0].second, QString::fromUtf8(a.text)) << a.name;
+        }
+}
+
+// Changes inside an update reach the control once, when the outermost update ends.
+void CheckUpdateNesting(std::initializer_list<int> changes, bool alreadyModified) {
+    for (int index : changes) {
+        const Announcement& a = kAnnouncements[index];
+        TWordRiddleData r;
+        FillLine(r, QStringLiteral("ABC"));
+        r.Keyword().SetWord(QStringLiteral("CA"));
+        r.SetState(stReady);
+        r.SetModified(alreadyModified);
+        QStringList events;
+        r.OnChange = [&](TObject*) { events << QStringLiteral("change"); };
+        r.OnLegendChange = [&](TObject*) { events << QStringLiteral("legend"); };
+        r.OnLegendStateChange = [&](TObject*) { events << QStringLiteral("legend state"); };
+        r.BeginUpdate();
+        r.BeginUpdate();
+        a.act(r);
+        r.EndUpdate();
+        EXPECT_TRUE(events.isEmpty()) << a.name << ": " << events.join(u',').toStdString();
+        r.EndUpdate();
+        EXPECT_EQ(events, QStringList({QStringLiteral("change"), QStringLiteral("legend")})) << a.name;
+        EXPECT_TRUE(r.Modified()) << a.name;
+    }
+}
+
+TEST(WordRiddle, UpdateHoldsEventsBackAndRaisesThemOnce) {
+    CheckUpdateNesting({0, 1, 3, 4, 5, 6, 7, 8, 9, 11}, false);
+
+    TWordRiddleData idle;
+    int events = 0;
+    idle.OnChange = [&](TObject*) { ++events; };
+    idle.OnLegendChange = [&](TObject*) { ++events; };
+    idle.BeginUpdate();
+    idle.EndUpdate();
+    EXPECT_EQ(events, 0) << "an update without changes raised events";
+}
+
+TEST(WordRiddle, UpdateOfAModifiedRiddleRaisesEventsOnce) {
+    CheckUpdateNesting({0, 4, 5, 7, 11}, true);
+}
+
+TEST(WordRiddle, RowAndColumnStatesInsideTheGridOnly) {
+    struct Case {
+        bool column;
+        int index;
+        bool accepted;
+    } cases[] = {{true, 0, false},   {true, 1, true},   {true, 4, true},  {true, 5, false},
+                 {true, 100, false}, {false, 0, false}, {false, 1, true}, {false, 3, true},
+                 {false, 4, false},  {false, -1, false}};
+    for (const Case& c : cases) {
+        TWordRiddleData r;
+        r.SetRiddleCols(4);
+        r.SetRiddleRows(3);
+        std::vector<std::tuple<int, int, TWordDirection>> events;
+        r.OnRowOrColStateChange = [&](TObject*, int32_t col, int32_t row, TWordDirection dir) {
+            events.emplace_back(col, row, dir);
+        };
+        for (int round = 0; round < 2; ++round) // the second round repeats the value
+            c.column ? r.SetColumnState(c.index, 2) : r.SetRowState(c.index, 2);
+        const uint8_t stored = c.column ? r.ColumnState(c.index) : r.RowState(c.index);
+        if (!c.accepted) {
+            EXPECT_TRUE(events.empty()) << c.column << " " << c.index;
+            EXPECT_EQ(stored, 0);
+            continue;
+        }
+        EXPECT_EQ(stored, 2);
+        ASSERT_EQ(events.size(), 1u) << c.column << " " << c.index;
+        const auto expected =
+            c.column ? std::make_tuple(c.index, 0, wdVertical) : std::make_tuple(0, c.index, wdHorizontal);
+        EXPECT_EQ(events[0], expected);
+    }
+}
+
+TEST(WordRiddle, ControlHooksAreCalled) {
+    struct Case {
+        const char* name;
+        bool autoMark, autoSize, picture;
+        std::function<void(TWordRiddleData&)> act;
+        const char* expected;
+        const char* forbidden;
+    } cases[] = {
+        {"entry", 0, 0, 0, [](auto& r) { r.Cell(2, 1).SetEntry('B'); },
+         "InvalidateCell 2,1;UpdateCurrentWord 2,1", "UpdateSolvedMarks 2,1"},
+        {"entry, legend marks", 1, 0, 0, [](auto& r) { r.Cell(3, 1).SetEntry('C'); },
+         "InvalidateCell 3,1;UpdateCurrentWord 3,1;UpdateSolvedMarks 3,1", ""},
+        {"flags", 0, 0, 0, [](auto& r) { r.Cell(2, 1).SetFlags(cfBlack); },
+         "InvalidateCell 2,1;UpdateCurrentWord 2,1", ""},
+        {"riddle type", 0, 0, 0, [](auto& r) { r.SetRiddleType(rtFrench); }, "RiddleTypeChanged", ""},
+        {"columns, auto size", 0, 1, 0, [](auto& r) { r.SetRiddleCols(7); },
+         "DimensionsChanged;SizeToFit;Repaint", ""},
+        {"columns", 0, 0, 0, [](auto& r) { r.SetRiddleCols(7); }, "DimensionsChanged;Repaint", "SizeToFit"},
+        {"image options, picture", 0, 0, 1, [](auto& r) { r.SetImageOptions(TImageOptions{ioFitVertical}); },
+         "RebuildPictureBitmap;Repaint", ""},
+        {"image options", 0, 0, 0, [](auto& r) { r.SetImageOptions(TImageOptions{ioFitVertical}); },
+         "Repaint", "RebuildPictureBitmap"},
+        {"colour", 0, 0, 0, [](auto& r) { r.TextColors().SetBase(TRiddleColors::Char, 0x010203); }, "Repaint",
+         ""},
+    };
+    for (const Case& c : cases) {
+        rt::TRecordingWordRiddle r;
+        FillLine(r, QStringLiteral("ABC"));
+        r.SetAutoMarkLegend(c.autoMark);
+        r.SetPaintOptions(c.autoSize ? TPaintOptions{poAutoSize} : kDefaultPaintOptions);
+        r.SetRiddleOptions(c.picture ? TRiddleOptions{roHasImage} : kDefaultRiddleOptions);
+        r.SetState(stReady);
+        r.calls.clear();
+        c.act(r);
+        for (const QString& call : QString::fromLatin1(c.expected).split(u';', Qt::SkipEmptyParts))
+            EXPECT_TRUE(r.Called(call)) << c.name << ": " << call.toStdString();
+        for (const QString& call : QString::fromLatin1(c.forbidden).split(u';', Qt::SkipEmptyParts))
+            EXPECT_FALSE(r.Called(call)) << c.name << ": " << call.toStdString();
+    }
+}
+
+} // namespace

@@ -1,0 +1,200 @@
+// Word riddle state: solve evaluation, reset, copying and the solve clock.
+
+#include "RiddleTestSupport.h"
+
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace {
+
+using rt::FillLine;
+// A scenario is a list of steps "action:state" on the riddle ABC in one row. Actions: "2B" enters
+// B in column 2, "2_" clears it, "3!" reveals column 3, "=C_" guesses the solution word "C ",
+// "L20" enters the letter legend A … Z with entry 20 wrong ("L*": none wrong). States: R(eady),
+// P(artial), W(rong chars), S(olved).
+struct Scenario {
+    const char* name;
+    TRiddleType type;
+    const char* keyword;
+    const char* steps;
+};
+
+void RunScenario(const Scenario& s) {
+    TWordRiddleData r;
+    FillLine(r, QStringLiteral("ABC"), s.type);
+    for (int i = 0; i < TWordRiddleData::kNumberLetters; ++i)
+        r.LetterLegend(i).SetSolution(uint8_t('A' + i));
+    if (s.keyword) {
+        r.SetRiddleOptions(TRiddleOptions{roHasKeyword});
+        r.Keyword().SetWord(QString::fromLatin1(s.keyword));
+    }
+    r.SetState(stReady);
+    for (const QString& step : QString::fromLatin1(s.steps).split(u' ')) {
+        QString act = step.section(u':', 0, 0);
+        if (act[0] == u'=') {
+            r.Keyword().SetGuess(act.mid(1).replace(u'_', u' '));
+        } else if (act[0] == u'L') {
+            for (int i = 0; i < TWordRiddleData::kNumberLetters; ++i)
+                r.LetterLegend(i).SetEntry(uint8_t(act.mid(1) == QString::number(i) ? 'Y' : 'A' + i));
+        } else if (act[1] == u'!') {
+            r.Cell(act[0].digitValue(), 1).SetRevealed(true);
+        } else {
+            r.Cell(act[0].digitValue(), 1).SetEntry(act[1] == u'_' ? 0 : uint8_t(act[1].toLatin1()));
+        }
+        const TRiddleState expected = TRiddleState(QStringLiteral("..RP.WS").indexOf(step.back()));
+        EXPECT_EQ(r.State(), expected) << s.name << ", step " << step.toStdString();
+    }
+}
+
+TEST(WordState, EvaluationFollowsTheEntriesAndNeverLowersTheState) {
+    const Scenario scenarios[] = {
+        {"wrong last letter, cleared, corrected", rtSwedish, nullptr, "1A:P 2B:P 3X:W 3_:W 3C:S 2_:S"},
+        {"revealed letter counts as right", rtFillup, nullptr, "1A:P 2B:P 3!:S"},
+        {"numbers riddle, wrong letter legend entry", rtNumbers, nullptr, "L20:R 1A:P 2B:P 3C:W"},
+        {"numbers riddle, right letter legend", rtNumbers, nullptr, "L*:R 1A:P 2B:P 3C:S"},
+        {"solution word still open", rtSwedish, "CA", "1A:P 2B:P 3C:P =C_:P =CA:S"},
+        {"solution word wrong", rtSwedish, "CA", "1A:P 2B:P 3C:P =CB:W"}};
+    for (const Scenario& s : scenarios)
+        RunScenario(s);
+}
+
+// A three-letter riddle with its middle cell given, entries in the other two, a solved clue
+// and a guessed solution word.
+void PrepareForReset(TWordRiddleData& r) {
+    FillLine(r, QStringLiteral("ABC"));
+    r.SetRiddleOptions(TRiddleOptions{roHasKeyword});
+    r.Keyword().SetWord(QStringLiteral("CA"));
+    r.SetTitle(QStringLiteral("Titel"));
+    r.Cell(2, 1).SetFlags(cfLetter | cfGiven);
+    r.Cell(2, 1).SetRevealed(true);
+    r.SetState(stReady);
+    r.Cell(1, 1).SetEntry('A');
+    r.Cell(3, 1).SetEntry('X');
+    r.Cell(3, 1).SetMarked(1);
+    r.Clue(0).SetSolved(true);
+    r.Keyword().SetGuess(QStringLiteral("CA"));
+    r.LetterLegend(0).SetEntry('K');
+    r.SetTime(99);
+}
+
+TEST(WordState, RestartEmptiesEntriesAndKeepsGivensUnlessAskedTo) {
+    for (bool alsoGiven : {false, true}) {
+        TWordRiddleData r;
+        PrepareForReset(r);
+        ASSERT_EQ(r.State(), stWrongChars);
+        r.Reset(false, alsoGiven);
+        EXPECT_EQ(r.State(), stReady) << alsoGiven;
+        EXPECT_EQ(r.Time(), 0);
+        EXPECT_EQ(r.Cell(2, 1).Revealed(), !alsoGiven);
+        EXPECT_EQ(r.Cell(2, 1).Status(), alsoGiven ? 0 : 1);
+        for (int col : {1, 3}) {
+            EXPECT_EQ(r.Cell(col, 1).Entry(), 0) << col;
+            EXPECT_FALSE(r.Cell(col, 1).Revealed());
+            EXPECT_EQ(r.Cell(col, 1).Status(), 0);
+        }
+        EXPECT_EQ(r.Cell(3, 1).Marked(), 0);
+        EXPECT_FALSE(r.Clue(0).Solved());
+        EXPECT_EQ(r.Keyword().Guess(), QStringLiteral("  "));
+        EXPECT_EQ(r.LetterLegend(0).Entry(), 0);
+        EXPECT_EQ(r.Title(), QStringLiteral("Titel"));
+    }
+}
+
+TEST(WordState, FullResetReturnsToANewRiddle) {
+    TWordRiddleData r;
+    PrepareForReset(r);
+    r.SetRiddleType(rtFrench);
+    r.SetHelpFlags(THelpFlags{hfAutoFill});
+    r.SetSkill(rsHardest);
+    r.Reset(true, false);
+    EXPECT_EQ(r.State(), stNew);
+    EXPECT_EQ(r.Time(), 0);
+    EXPECT_TRUE(r.Title().isEmpty());
+    EXPECT_EQ(r.ClueCount(), 0);
+    EXPECT_EQ(r.Cell(1, 1).Flags(), cfBlack);
+    EXPECT_FALSE(r.Cell(2, 1).Revealed());
+    EXPECT_TRUE(r.Keyword().Word().isEmpty());
+    EXPECT_EQ(r.LetterLegend(0).Solution(), 0);
+    EXPECT_EQ(r.RiddleType(), rtSwedish);
+    EXPECT_EQ(r.RiddleOptions(), kDefaultRiddleOptions);
+    EXPECT_EQ(r.HelpFlags(), kDefaultHelpFlags);
+    EXPECT_EQ(r.Skill(), rsEasy);
+}
+
+TEST(WordState, AssignCopiesContentAndOptionallyTheSession) {
+    QImage sourcePicture(8, 6, QImage::Format_RGB32);
+    sourcePicture.fill(Qt::red);
+    QImage targetPicture(4, 4, QImage::Format_RGB32);
+    targetPicture.fill(Qt::blue);
+    for (bool contentOnly : {true, false}) {
+        TWordRiddleData src;
+        FillLine(src, QStringLiteral("QUIZ"), rtFillup);
+        src.SetImage(sourcePicture);
+        src.SetHelpFlags(THelpFlags{hfAutoFill});
+        src.SetPaintOptions(TPaintOptions{poAutoSize});
+        src.SetState(stReady);
+        src.Cell(2, 1).SetEntry('U');
+        src.SetTime(50);
+        TWordRiddleData dst;
+        dst.SetImage(targetPicture);
+        dst.SetTime(7);
+        dst.Assign(src, contentOnly);
+        EXPECT_EQ(dst.RiddleType(), rtFillup);
+        EXPECT_EQ(dst.RiddleCols(), 4);
+        EXPECT_EQ(dst.State(), stPartial);
+        EXPECT_EQ(dst.Cell(4, 1).Solution(), 'Z');
+        EXPECT_EQ(dst.Cell(2, 1).Entry(), 'U');
+        ASSERT_EQ(dst.ClueCount(), 1);
+        EXPECT_EQ(dst.Clue(0).Word(), QStringLiteral("QUIZ"));
+        EXPECT_EQ(dst.Time(), contentOnly ? 7 : 50);
+        EXPECT_EQ(dst.Image().size(), (contentOnly ? targetPicture : sourcePicture).size());
+        EXPECT_EQ(dst.HelpFlags(), contentOnly ? kDefaultHelpFlags : src.HelpFlags());
+        EXPECT_EQ(dst.PaintOptions(), contentOnly ? kDefaultPaintOptions : src.PaintOptions());
+    }
+}
+
+TEST(WordState, ClockKeepsSixteenBitsOfSeconds) {
+    const QDateTime start(QDate(2024, 3, 1), QTime(12, 0), Qt::UTC);
+    struct Case {
+        qint64 elapsed;
+        uint16_t time;
+    } cases[] = {{0, 0}, {59, 59}, {65535, 65535}, {65536, 0}, {65536 + 3, 3}, {2 * 65536 + 10, 10}};
+    for (const Case& c : cases) {
+        TWordRiddleData r;
+        QDateTime now = start;
+        r.Now = [&] { return now; };
+        r.StartClock(start);
+        now = start.addSecs(c.elapsed);
+        r.ClockTick();
+        EXPECT_EQ(r.Time(), c.time) << c.elapsed;
+        r.StopClock();
+    }
+}
+
+// Loads a riddle saved in `state` with roCountTime and 100 seconds at a fixed moment.
+void CheckClockAfterLoad() {
+    const QDateTime now(QDate(2024, 3, 1), QTime(12, 0), Qt::UTC);
+    for (TRiddleState state : {stReady, stPartial, stSolved}) {
+        TWordRiddleData src;
+        FillLine(src, QStringLiteral("AB"));
+        src.SetRiddleOptions(TRiddleOptions{roCountTime});
+        src.SetState(state);
+        src.StopClock();
+        src.SetTime(100);
+        TWordRiddleData dst;
+        dst.Now = [&] { return now; };
+        ASSERT_EQ(rt::Load(dst, rt::Save(src)), rfOk);
+        EXPECT_EQ(dst.Time(), 100);
+        EXPECT_EQ(dst.ClockRunning(), state != stSolved) << state;
+        if (state != stSolved) {
+            EXPECT_EQ(dst.ClockStart(), now.addSecs(-100)) << state;
+        }
+        dst.StopClock();
+    }
+}
+
+TEST(WordState, LoadingASolvingRiddleResumesTheClock) {
+    CheckClockAfterLoad();
+}
+
+} // namespace

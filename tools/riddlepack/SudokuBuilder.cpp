@@ -1,0 +1,98 @@
+// The sudoku half of the source builder.
+
+#include "SourceBuilder.h"
+#include "SudokuRiddleData.h"
+
+#include <vector>
+
+namespace {
+using TSymbolTable = std::vector<std::vector<int>>; // [row][col], values 1 … n, 0 for none
+
+QString CellPlace(const QString& key, int col, int row) {
+    return QStringLiteral("%1 row %2, column %3").arg(key).arg(row).arg(col);
+}
+
+// The n texts of n characters under `key`; '.' (where allowed) gives 0.
+TSymbolTable ReadSymbolRows(TSourceObject& root, const QString& key, int n, bool dotsAllowed) {
+    const QJsonArray rows = root.RequiredArray(key);
+    if (rows.size() != n)
+        Refuse(key, QStringLiteral("expected %1 rows, found %2").arg(n).arg(rows.size()));
+    TSymbolTable table(size_t(n), std::vector<int>(size_t(n), 0));
+    for (int r = 1; r <= n; ++r) {
+        const QString place = QStringLiteral("%1 row %2").arg(key).arg(r);
+        const QString text = ReadText(rows[r - 1], place, 255);
+        if (text.size() != n)
+            Refuse(place, QStringLiteral("expected %1 characters, found %2").arg(n).arg(text.size()));
+        for (int c = 1; c <= n; ++c) {
+            const QChar ch = text[c - 1];
+            if (dotsAllowed && ch == QLatin1Char('.'))
+                continue;
+            // Only the upper-case spelling is a symbol of the source; SymbolValue is lenient.
+            const int value = ch.isLower() ? 0 : SymbolValue(uint8_t(ch.toLatin1()));
+            if (value < 1 || value > n)
+                Refuse(CellPlace(key, c, r),
+                       QStringLiteral("'%1' is no symbol of a sudoku of %2 symbols").arg(ch).arg(n));
+            table[size_t(r - 1)][size_t(c - 1)] = value;
+        }
+    }
+    return table;
+}
+
+// Every row, column and box holds each symbol exactly once.
+void CheckSudokuRule(const TSymbolTable& s, int n, int boxWidth, int boxHeight) {
+    auto checkGroup = [&](const QString& group, auto cellOf) {
+        std::vector<bool> seen(size_t(n) + 1, false);
+        for (int i = 0; i < n; ++i) {
+            const int v = cellOf(i);
+            if (seen[size_t(v)])
+                Refuse(QStringLiteral("solution"),
+                       QStringLiteral("%1 holds the symbol %2 twice").arg(group).arg(QChar(SymbolOf(v))));
+            seen[size_t(v)] = true;
+        }
+    };
+    // Rows first, then columns, then boxes: the first complaint is then the easiest to find.
+    for (int k = 0; k < n; ++k)
+        checkGroup(QStringLiteral("row %1").arg(k + 1), [&](int i) { return s[size_t(k)][size_t(i)]; });
+    for (int k = 0; k < n; ++k)
+        checkGroup(QStringLiteral("column %1").arg(k + 1), [&](int i) { return s[size_t(i)][size_t(k)]; });
+    const int boxesAcross = n / boxWidth;
+    for (int k = 0; k < n; ++k) {
+        const int left = (k % boxesAcross) * boxWidth, top = (k / boxesAcross) * boxHeight;
+        checkGroup(QStringLiteral("the box at column %1, row %2").arg(left + 1).arg(top + 1),
+                   [&](int i) { return s[size_t(top + i / boxWidth)][size_t(left + i % boxWidth)]; });
+    }
+}
+} // namespace
+
+std::unique_ptr<TRiddleData> SourceBuilderDetail::BuildSudoku(TSourceObject& root) {
+    auto sudoku = std::make_unique<TSudokuRiddleData>();
+    ApplySharedKeys(root, *sudoku);
+    sudoku->SetSkill(TSudokuSkill(root.Int(QStringLiteral("skill"), skEasy, 0, kSudokuSkillCount - 1)));
+
+    const int n = root.RequiredInt(QStringLiteral("size"), 6, 12);
+    if (n != 6 && n != 9 && n != 12)
+        Refuse(QStringLiteral("size"), QStringLiteral("expected 6, 9 or 12, found %1").arg(n));
+    sudoku->SetSize(TSudokuSize((n - 6) / 3));
+
+    const TSymbolTable solution = ReadSymbolRows(root, QStringLiteral("solution"), n, false);
+    CheckSudokuRule(solution, n, sudoku->BoxWidth(), sudoku->BoxHeight());
+    const TSymbolTable givens = ReadSymbolRows(root, QStringLiteral("givens"), n, true);
+
+    for (int r = 1; r <= n; ++r)
+        for (int c = 1; c <= n; ++c) {
+            const int value = solution[size_t(r - 1)][size_t(c - 1)];
+            const int given = givens[size_t(r - 1)][size_t(c - 1)];
+            if (given != 0 && given != value)
+                Refuse(CellPlace(QStringLiteral("givens"), c, r),
+                       QStringLiteral("the given %1 differs from the solution %2")
+                           .arg(QChar(SymbolOf(given)))
+                           .arg(QChar(SymbolOf(value))));
+            TSudokuGridCell& cell = sudoku->Cell(c, r);
+            cell.SetSolution(SymbolOf(value));
+            if (given != 0) {
+                cell.SetFlags(cfGiven);
+                cell.SetRevealed(true);
+            }
+        }
+    return sudoku;
+}

@@ -1,0 +1,142 @@
+// riddlepack: builds riddle files from JSON sources, appends them to the player and shows what
+// the player reads from them.
+
+#include "Dumper.h"
+#include "Packer.h"
+#include "SourceBuilder.h"
+
+#include <QCoreApplication>
+#include <QJsonDocument>
+#include <QStringList>
+#include <cstdio>
+
+namespace {
+const char* const kUsage = "usage: riddlepack build SOURCE.json -o FILE.rid\n"
+                           "       riddlepack pack PLAYER FILE.rid -o OUT\n"
+                           "       riddlepack dump FILE\n"
+                           "       riddlepack dump --embedded EXECUTABLE\n"
+                           "Each command explains itself with --help.\n";
+
+const char* const kBuildHelp =
+    "usage: riddlepack build SOURCE.json -o FILE.rid\n"
+    "Builds a riddle file from a JSON riddle source (see docs/riddle-source.md).\n"
+    "Cell flags, clue numbers and legend numbers are derived from the grid; an inconsistent\n"
+    "source is refused with a message that names the place.\n";
+
+const char* const kPackHelp =
+    "usage: riddlepack pack PLAYER FILE.rid -o OUT\n"
+    "Writes OUT: the player executable with the riddle file appended, ready to run.\n";
+
+const char* const kDumpHelp =
+    "usage: riddlepack dump FILE\n"
+    "       riddlepack dump --embedded EXECUTABLE\n"
+    "Reads a riddle file (or the riddle appended to a player) with the player's reader and\n"
+    "prints what it read as JSON. The exit status is the reader's result code (0 = read).\n";
+
+int UsageError(const QString& problem, const char* usage) {
+    std::fprintf(stderr, "riddlepack: %s\n%s", problem.toLocal8Bit().constData(), usage);
+    return 1;
+}
+
+int Help(const char* text) {
+    std::fputs(text, stdout);
+    return 0;
+}
+
+int Failure(const QString& message) {
+    std::fprintf(stderr, "riddlepack: %s\n", message.toLocal8Bit().constData());
+    return 1;
+}
+
+// Splits the arguments after the command into plain ones and the -o value.
+struct TArgs {
+    QStringList Plain;
+    QString Output;
+    bool HasOutput = false;
+    bool Help = false;
+    bool Embedded = false;
+    QString Error;
+};
+
+TArgs ParseArgs(const QStringList& args, bool takesOutput, bool takesEmbedded) {
+    TArgs parsed;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& a = args[i];
+        if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
+            parsed.Help = true;
+        } else if (takesOutput && (a == QLatin1String("-o") || a == QLatin1String("--output"))) {
+            if (i + 1 >= args.size() || parsed.HasOutput) {
+                parsed.Error =
+                    parsed.HasOutput ? QStringLiteral("-o given twice") : QStringLiteral("-o needs a file");
+                return parsed;
+            }
+            parsed.Output = args[++i];
+            parsed.HasOutput = true;
+        } else if (takesEmbedded && a == QLatin1String("--embedded")) {
+            parsed.Embedded = true;
+        } else if (a.startsWith(QLatin1Char('-')) && a.size() > 1) {
+            parsed.Error = QStringLiteral("unknown option %1").arg(a);
+            return parsed;
+        } else {
+            parsed.Plain << a;
+        }
+    }
+    return parsed;
+}
+
+int Build(const QStringList& args) {
+    const TArgs a = ParseArgs(args, true, false);
+    if (a.Help)
+        return Help(kBuildHelp);
+    if (!a.Error.isEmpty())
+        return UsageError(a.Error, kBuildHelp);
+    if (a.Plain.size() != 1 || !a.HasOutput)
+        return UsageError(QStringLiteral("build needs one source and -o FILE.rid"), kBuildHelp);
+    const QString error = BuildAndSave(a.Plain[0], a.Output);
+    return error.isEmpty() ? 0 : Failure(error);
+}
+
+int Pack(const QStringList& args) {
+    const TArgs a = ParseArgs(args, true, false);
+    if (a.Help)
+        return Help(kPackHelp);
+    if (!a.Error.isEmpty())
+        return UsageError(a.Error, kPackHelp);
+    if (a.Plain.size() != 2 || !a.HasOutput)
+        return UsageError(QStringLiteral("pack needs a player, a riddle file and -o OUT"), kPackHelp);
+    const QString error = PackRiddle(a.Plain[0], a.Plain[1], a.Output);
+    return error.isEmpty() ? 0 : Failure(error);
+}
+
+int Dump(const QStringList& args) {
+    const TArgs a = ParseArgs(args, false, true);
+    if (a.Help)
+        return Help(kDumpHelp);
+    if (!a.Error.isEmpty())
+        return UsageError(a.Error, kDumpHelp);
+    if (a.Plain.size() != 1)
+        return UsageError(QStringLiteral("dump needs exactly one file"), kDumpHelp);
+    const TDump dump = a.Embedded ? DumpEmbeddedRiddle(a.Plain[0]) : DumpRiddleFile(a.Plain[0]);
+    const QByteArray json = QJsonDocument(dump.Json).toJson(QJsonDocument::Indented);
+    std::fwrite(json.constData(), 1, size_t(json.size()), stdout);
+    return dump.Result;
+}
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QStringList args = app.arguments().mid(1);
+    if (args.isEmpty())
+        return UsageError(QStringLiteral("a command is missing"), kUsage);
+    const QString command = args.takeFirst();
+    if (command == QLatin1String("--help") || command == QLatin1String("-h") ||
+        command == QLatin1String("help"))
+        return Help(kUsage);
+    if (command == QLatin1String("build"))
+        return Build(args);
+    if (command == QLatin1String("pack"))
+        return Pack(args);
+    if (command == QLatin1String("dump"))
+        return Dump(args);
+    return UsageError(QStringLiteral("unknown command %1").arg(command), kUsage);
+}
