@@ -59,8 +59,10 @@ void SourceBuilderDetail::ApplySharedKeys(TSourceObject& root, TRiddleData& ridd
     riddle.SetRiddleOptions(TRiddleOptions::FromBits(uint8_t(options)));
 
     const bool paintGiven = root.Has(QStringLiteral("paintOptions"));
+    // Riddles for the player size their grid to the cells unless the source says otherwise.
+    const uint8_t paintDefault = kDefaultPaintOptions.With(poAutoSize).Raw();
     const auto paint = TPaintOptions::FromBits(
-        uint8_t(root.NameSet(QStringLiteral("paintOptions"), kDefaultPaintOptions.Raw(), kPaintOptionNames)));
+        uint8_t(root.NameSet(QStringLiteral("paintOptions"), paintDefault, kPaintOptionNames)));
     const auto help = THelpFlags::FromBits(
         uint8_t(root.NameSet(QStringLiteral("helpFlags"), kDefaultHelpFlags.Raw(), kHelpFlagNames)));
     // The player never shows failures that the help flags forbid; it drops the paint option when
