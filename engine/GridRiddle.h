@@ -22,3 +22,19 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
 };
+
+// A grid control joined with the data of its riddle kind: the data's painting hooks become
+// repaints of the control.
+template <class Data> class TGridRiddleOf : public TGridRiddle, public Data {
+public:
+    explicit TGridRiddleOf(QWidget* parent = nullptr) : TGridRiddle(parent) {}
+
+    TRiddleData& Riddle() override { return *this; }
+    const TRiddleData& Riddle() const override { return *this; }
+
+protected:
+    void Repaint() override { viewport()->update(); }
+    void SizeToFit() override { AdjustClientSize(); }
+    void DimensionsChanged() override { updateGeometry(); }
+    void InvalidateCell(int, int) override { viewport()->update(); }
+};

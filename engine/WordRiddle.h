@@ -4,17 +4,8 @@
 #include "WordRiddleData.h"
 
 // The grid control of word riddles.
-class TWordRiddle : public TGridRiddle, public TWordRiddleData {
+class TWordRiddle : public TGridRiddleOf<TWordRiddleData> {
     Q_OBJECT
 public:
-    explicit TWordRiddle(QWidget* parent = nullptr);
-
-    TRiddleData& Riddle() override { return *this; }
-    const TRiddleData& Riddle() const override { return *this; }
-
-protected:
-    void Repaint() override;
-    void SizeToFit() override;
-    void DimensionsChanged() override;
-    void InvalidateCell(int col, int row) override;
+    explicit TWordRiddle(QWidget* parent = nullptr) : TGridRiddleOf(parent) {}
 };

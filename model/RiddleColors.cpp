@@ -8,33 +8,27 @@ bool IsSystemColor(TColor c) {
 }
 
 namespace {
+struct TSystemShade {
+    int index;
+    QPalette::ColorRole role;
+    QRgb classic; // used when there is no application palette
+};
+
+constexpr TSystemShade kSystemShades[] = {
+    {scWindow, QPalette::Base, 0xFFFFFF},          {scWindowText, QPalette::Text, 0x000000},
+    {scHighlight, QPalette::Highlight, 0x000080},  {scHighlightText, QPalette::HighlightedText, 0xFFFFFF},
+    {scBtnFace, QPalette::Button, 0xC0C0C0},       {scBtnShadow, QPalette::Dark, 0x808080},
+    {scBtnText, QPalette::ButtonText, 0x000000},   {scBtnHighlight, QPalette::Light, 0xFFFFFF},
+    {scInfoText, QPalette::ToolTipText, 0x000000}, {scInfoBk, QPalette::ToolTipBase, 0xFFFFE1},
+};
+
 QColor SystemColor(int index) {
     const bool havePalette = qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr;
-    const QPalette pal = havePalette ? QGuiApplication::palette() : QPalette();
-    switch (index) {
-    case scWindow:
-        return havePalette ? pal.color(QPalette::Base) : QColor(255, 255, 255);
-    case scWindowText:
-        return havePalette ? pal.color(QPalette::Text) : QColor(0, 0, 0);
-    case scHighlight:
-        return havePalette ? pal.color(QPalette::Highlight) : QColor(0, 0, 128);
-    case scHighlightText:
-        return havePalette ? pal.color(QPalette::HighlightedText) : QColor(255, 255, 255);
-    case scBtnFace:
-        return havePalette ? pal.color(QPalette::Button) : QColor(192, 192, 192);
-    case scBtnShadow:
-        return havePalette ? pal.color(QPalette::Dark) : QColor(128, 128, 128);
-    case scBtnText:
-        return havePalette ? pal.color(QPalette::ButtonText) : QColor(0, 0, 0);
-    case scBtnHighlight:
-        return havePalette ? pal.color(QPalette::Light) : QColor(255, 255, 255);
-    case scInfoText:
-        return havePalette ? pal.color(QPalette::ToolTipText) : QColor(0, 0, 0);
-    case scInfoBk:
-        return havePalette ? pal.color(QPalette::ToolTipBase) : QColor(255, 255, 225);
-    default:
-        return havePalette ? pal.color(QPalette::Window) : QColor(192, 192, 192);
-    }
+    TSystemShade shade{index, QPalette::Window, 0xC0C0C0};
+    for (const TSystemShade& s : kSystemShades)
+        if (s.index == index)
+            shade = s;
+    return havePalette ? QGuiApplication::palette().color(shade.role) : QColor(shade.classic);
 }
 } // namespace
 
