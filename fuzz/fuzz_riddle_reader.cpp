@@ -6,6 +6,13 @@
 #include "WordRiddleData.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
+
+// The solve clock of a loaded riddle is a timer, which wants an application object.
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+    static QCoreApplication app(*argc, *argv);
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
