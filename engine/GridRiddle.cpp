@@ -2,33 +2,76 @@
 
 #include <QPainter>
 
-TGridRiddle::TGridRiddle(QWidget* parent) : QAbstractScrollArea(parent) {
-    setFrameShape(QFrame::NoFrame);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setFocusPolicy(Qt::StrongFocus);
+TGridRiddle::TGridRiddle(QWidget* parent) : TDrawGrid(parent) {
+    DescriptionFont = QFont(fontName_);
+    DescriptionFont.setPixelSize(8);
+    IndexFont = QFont(fontName_);
+    IndexFont.setPixelSize(13);
+    IndexFont.setBold(true);
+    NumberFont = QFont(fontName_);
+    NumberFont.setPixelSize(9);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 }
 
-QSize TGridRiddle::GridExtent() const {
+void TGridRiddle::SetFontName(const QString& name) {
+    if (name == fontName_)
+        return;
+    fontName_ = name;
+    InvalidateGrid();
+}
+
+QFont TGridRiddle::LetterFont(int cellHeight) const {
+    QFont f(fontName_);
+    f.setBold(true);
+    f.setPixelSize(qMax(1, cellHeight - 4));
+    return f;
+}
+
+bool TGridRiddle::WantsRangeSelect() const {
+    return Riddle().DisplayMode() == 2;
+}
+
+void TGridRiddle::SyncGeometry() {
     const TRiddleData& r = Riddle();
-    const int cell = r.GridSize() > 0 ? r.GridSize() : 30;
-    return QSize(r.RiddleCols() * cell + 1, r.RiddleRows() * cell + 1);
+    SetColCount(r.RiddleCols() + 1);
+    SetRowCount(r.RiddleRows() + 1);
+    SetDefaultColWidth(qMax(0, r.GridSize()));
+    SetDefaultRowHeight(qMax(0, r.GridSize()));
+    UpdateHeaderLines();
+    SetRangeSelect(WantsRangeSelect());
+    if (r.PaintOptions().Contains(poAutoSize))
+        AdjustClientSize();
 }
 
 void TGridRiddle::AdjustClientSize() {
-    if (!Riddle().PaintOptions().Contains(poAutoSize))
+    TRiddleData& r = Riddle();
+    if (!r.PaintOptions().Contains(poAutoSize))
         return;
-    resize(GridExtent());
-    if (Riddle().OnSizeChanged)
-        Riddle().OnSizeChanged(&Riddle());
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    const int line = GridLineWidth();
+    const int width = ColWidth(0) + (DefaultColWidth() + line) * (ColCount() - 1) + line;
+    const int height = RowHeight(0) + (DefaultRowHeight() + line) * (RowCount() - 1) + line;
+    resize(width, height);
+    if (r.EventsEnabled() && r.OnSizeChanged)
+        r.OnSizeChanged(&r);
 }
 
-void TGridRiddle::paintEvent(QPaintEvent*) {
-    // Until the cells are painted the control names the riddle and its size.
-    QPainter p(viewport());
-    p.fillRect(viewport()->rect(), palette().base());
-    const TRiddleData& r = Riddle();
-    const QString text =
-        RiddleDescription(r) + QStringLiteral("\n%1 × %2").arg(r.RiddleCols()).arg(r.RiddleRows());
-    p.drawText(viewport()->rect(), Qt::AlignCenter, text);
+bool TGridRiddle::SelectCell(int col, int row) {
+    if (col <= 0 || row <= 0)
+        return false;
+    bool canSelect = true;
+    if (Riddle().EventsEnabled() && OnSelectCell)
+        OnSelectCell(&Riddle(), col, row, canSelect);
+    return canSelect;
+}
+
+void TGridRiddle::DrawCell(QPainter& painter, int col, int row, const QRect& rect, int drawState) {
+    PaintCell(painter, col, row, 0, drawState, rect);
+}
+
+void TGridRiddle::TopLeftChanged() {
+    if (Riddle().OnTopLeftChanged)
+        Riddle().OnTopLeftChanged(&Riddle());
 }

@@ -108,6 +108,7 @@ void TRiddleData::SetDisplayMode(uint8_t mode) {
     if (mode == displayMode_)
         return;
     displayMode_ = mode;
+    DisplayModeChanged();
     Repaint();
 }
 

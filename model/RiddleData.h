@@ -147,6 +147,8 @@ protected:
     virtual void SizeToFit() {}
     // The column and row counts of the grid follow RiddleCols/RiddleRows.
     virtual void DimensionsChanged() {}
+    // The display mode changed (range selection follows it).
+    virtual void DisplayModeChanged() {}
 
     // Section reading, called by LoadFromStream.
     virtual void ReadGlobal(TStreamReader& in, int32_t length) = 0;

@@ -39,7 +39,7 @@ void TSudokuGridCell::SetSolution(uint8_t v) {
     r_.Solution = v;
     if (!owner_)
         return;
-    owner_->InvalidateCell(r_.Col, r_.Row);
+    owner_->RepaintCell(r_.Col, r_.Row);
     owner_->SetModified(true);
     if (owner_->State() > stNew)
         owner_->RaiseChange();
@@ -229,7 +229,7 @@ void TSudokuRiddleData::SymbolChanged(TSudokuGridCell& cell, bool recomputeStatu
         cell.status_ = cell.r_.Entry == 0 ? 0 : (cell.r_.Entry == cell.r_.Solution ? 1 : 2);
     if (EventsEnabled()) {
         RecomputePossible();
-        InvalidateCell(cell.Col(), cell.Row());
+        RepaintCell(cell.Col(), cell.Row());
     }
     SetModified(true);
     if (EventsEnabled() && State() >= stReady) {

@@ -103,7 +103,7 @@ public:
     void SaveToStream(QIODevice& Stream, int JpegQuality, bool StateOnly) override;
 
 protected:
-    virtual void InvalidateCell(int /*col*/, int /*row*/) {}
+    virtual void RepaintCell(int /*col*/, int /*row*/) {}
 
     void ReadGlobal(TStreamReader& in, int32_t length) override;
     bool ReadSection(const QByteArray& tag, TStreamReader& in, int32_t length, bool StateOnly) override;

@@ -26,9 +26,10 @@ const TWordGridCell* TWordRiddleData::CellAt(int col, int row) const {
 }
 
 int TWordRiddleData::FindClueIndex(int32_t clueNumber, TWordDirection direction) const {
-    for (size_t i = 0; i < clues_.size(); ++i)
-        if (clues_[i]->ClueNumber() == clueNumber && clues_[i]->Direction() == direction)
-            return int(i);
+    // From the last entry backwards: of two entries for one word the later one counts.
+    for (int i = int(clues_.size()) - 1; i >= 0; --i)
+        if (clues_[size_t(i)]->ClueNumber() == clueNumber && clues_[size_t(i)]->Direction() == direction)
+            return i;
     return -1;
 }
 
@@ -218,7 +219,7 @@ void TWordRiddleData::FinishCellChange() {
 
 void TWordRiddleData::CellEntryChanged(TWordGridCell& cell) {
     cell.status_ = ComputeStatus(cell);
-    InvalidateCell(cell.Col(), cell.Row());
+    RepaintCell(cell.Col(), cell.Row());
     if (State() > stNew) {
         UpdateCurrentWord(cell.Col(), cell.Row());
         if (autoMarkLegend_)

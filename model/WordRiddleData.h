@@ -83,7 +83,7 @@ public:
 
 protected:
     // Hooks for the grid control.
-    virtual void InvalidateCell(int /*col*/, int /*row*/) {}
+    virtual void RepaintCell(int /*col*/, int /*row*/) {}
     // The cell at (col, row) changed; the current word may have to follow.
     virtual void UpdateCurrentWord(int /*col*/, int /*row*/) {}
     // With AutoMarkLegend: the solved marks of the clues at (col, row).

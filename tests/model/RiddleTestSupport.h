@@ -214,8 +214,8 @@ protected:
     void Repaint() override { calls << QStringLiteral("Repaint"); }
     void SizeToFit() override { calls << QStringLiteral("SizeToFit"); }
     void DimensionsChanged() override { calls << QStringLiteral("DimensionsChanged"); }
-    void InvalidateCell(int c, int r) override {
-        calls << QStringLiteral("InvalidateCell %1,%2").arg(c).arg(r);
+    void RepaintCell(int c, int r) override {
+        calls << QStringLiteral("RepaintCell %1,%2").arg(c).arg(r);
     }
     void UpdateCurrentWord(int c, int r) override {
         calls << QStringLiteral("UpdateCurrentWord %1,%2").arg(c).arg(r);

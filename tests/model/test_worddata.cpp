@@ -242,11 +242,11 @@ TEST(WordRiddle, ControlHooksAreCalled) {
         const char* forbidden;
     } cases[] = {
         {"entry", 0, 0, 0, [](auto& r) { r.Cell(2, 1).SetEntry('B'); },
-         "InvalidateCell 2,1;UpdateCurrentWord 2,1", "UpdateSolvedMarks 2,1"},
+         "RepaintCell 2,1;UpdateCurrentWord 2,1", "UpdateSolvedMarks 2,1"},
         {"entry, legend marks", 1, 0, 0, [](auto& r) { r.Cell(3, 1).SetEntry('C'); },
-         "InvalidateCell 3,1;UpdateCurrentWord 3,1;UpdateSolvedMarks 3,1", ""},
+         "RepaintCell 3,1;UpdateCurrentWord 3,1;UpdateSolvedMarks 3,1", ""},
         {"flags", 0, 0, 0, [](auto& r) { r.Cell(2, 1).SetFlags(cfBlack); },
-         "InvalidateCell 2,1;UpdateCurrentWord 2,1", ""},
+         "RepaintCell 2,1;UpdateCurrentWord 2,1", ""},
         {"riddle type", 0, 0, 0, [](auto& r) { r.SetRiddleType(rtFrench); }, "RiddleTypeChanged", ""},
         {"columns, auto size", 0, 1, 0, [](auto& r) { r.SetRiddleCols(7); },
          "DimensionsChanged;SizeToFit;Repaint", ""},

@@ -1,0 +1,95 @@
+// The owner-drawn grid base: geometry, hit testing, and the classic keyboard navigation with
+// every move asked of SelectCell.
+
+#include "DrawGrid.h"
+
+#include <QPainter>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <set>
+
+namespace {
+
+// Refuses column 0, row 0 and a set of blocked cells; counts paints.
+class TProbeGrid : public TDrawGrid {
+public:
+    std::set<std::pair<int, int>> blocked;
+    int asked = 0;
+
+protected:
+    bool SelectCell(int col, int row) override {
+        ++asked;
+        return col > 0 && row > 0 && !blocked.count({col, row});
+    }
+    void DrawCell(QPainter& p, int, int, const QRect& rect, int) override { p.fillRect(rect, Qt::white); }
+};
+
+void Prepare(TProbeGrid& grid) {
+    grid.SetColCount(6);
+    grid.SetRowCount(5);
+    grid.SetDefaultColWidth(20);
+    grid.SetDefaultRowHeight(20);
+    grid.SetColWidth(0, 0);
+    grid.SetRowHeight(0, 0);
+    grid.resize(300, 300);
+    grid.SetCurrentSilently(1, 1);
+}
+
+TEST(DrawGrid, CellGeometryAndHitTesting) {
+    TProbeGrid grid;
+    Prepare(grid);
+    EXPECT_EQ(grid.CellRect(1, 1), QRect(1, 1, 20, 20));
+    EXPECT_EQ(grid.CellRect(3, 2), QRect(43, 22, 20, 20));
+    EXPECT_EQ(grid.GridExtent(), QSize(0 + 1 + 5 * 21, 0 + 1 + 4 * 21));
+    int col = -1, row = -1;
+    ASSERT_TRUE(grid.MouseToCell(QPoint(50, 30), col, row));
+    EXPECT_EQ(col, 3);
+    EXPECT_EQ(row, 2);
+    EXPECT_FALSE(grid.MouseToCell(QPoint(250, 30), col, row));
+}
+
+TEST(DrawGrid, KeyboardMovesAskSelectCell) {
+    struct Case {
+        const char* name;
+        QPoint start;
+        int key;
+        Qt::KeyboardModifiers modifiers;
+        QPoint expected;
+    } cases[] = {
+        {"right", {1, 1}, Qt::Key_Right, Qt::NoModifier, {2, 1}},
+        {"left at the first column stays", {1, 1}, Qt::Key_Left, Qt::NoModifier, {1, 1}},
+        {"down into a blocked cell stays", {2, 1}, Qt::Key_Down, Qt::NoModifier, {2, 1}},
+        {"end of the row", {2, 3}, Qt::Key_End, Qt::NoModifier, {5, 3}},
+        {"home skips the header column", {4, 3}, Qt::Key_Home, Qt::NoModifier, {1, 3}},
+        {"ctrl+end to the last cell", {1, 1}, Qt::Key_End, Qt::ControlModifier, {5, 4}},
+        {"ctrl+home to the first cell", {4, 4}, Qt::Key_Home, Qt::ControlModifier, {1, 1}},
+    };
+    for (const Case& c : cases) {
+        TProbeGrid grid;
+        Prepare(grid);
+        grid.blocked = {{2, 2}};
+        grid.SetCurrentSilently(c.start.x(), c.start.y());
+        grid.asked = 0;
+        QTest::keyClick(&grid, Qt::Key(c.key), c.modifiers);
+        EXPECT_EQ(QPoint(grid.Col(), grid.Row()), c.expected) << c.name;
+        EXPECT_GT(grid.asked, 0) << c.name;
+    }
+}
+
+TEST(DrawGrid, RangeSelectionByDraggingOnlyWhenSwitchedOn) {
+    for (bool range : {false, true}) {
+        TProbeGrid grid;
+        Prepare(grid);
+        grid.SetRangeSelect(range);
+        QTest::mousePress(grid.viewport(), Qt::LeftButton, {}, grid.CellRect(1, 1).center());
+        QMouseEvent move(QEvent::MouseMove, grid.CellRect(3, 2).center(),
+                         grid.viewport()->mapToGlobal(grid.CellRect(3, 2).center()), Qt::NoButton,
+                         Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(grid.viewport(), &move);
+        QTest::mouseRelease(grid.viewport(), Qt::LeftButton, {}, grid.CellRect(3, 2).center());
+        const QRect expected = range ? QRect(QPoint(1, 1), QPoint(3, 2)) : QRect(QPoint(1, 1), QPoint(1, 1));
+        EXPECT_EQ(grid.Selection(), expected) << range;
+    }
+}
+
+} // namespace

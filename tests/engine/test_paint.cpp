@@ -1,0 +1,192 @@
+// How the word grid lays out and paints its cells.
+
+#include "RiddleDrawTools.h"
+#include "SudokuRiddle.h"
+#include "WordRiddle.h"
+
+#include <QPainter>
+#include <gtest/gtest.h>
+
+namespace {
+
+// A riddle from rows of letters, '#' for black cells.
+void Fill(TWordRiddle& grid, TRiddleType type, const QStringList& rows) {
+    grid.SetRiddleType(type);
+    grid.SetRiddleCols(int(rows[0].size()));
+    grid.SetRiddleRows(int(rows.size()));
+    for (int r = 1; r <= rows.size(); ++r)
+        for (int c = 1; c <= rows[0].size(); ++c) {
+            const QChar ch = rows[r - 1][c - 1];
+            if (ch == QLatin1Char('#'))
+                continue;
+            grid.Cell(c, r).SetFlags(cfLetter);
+            grid.Cell(c, r).SetSolution(uint8_t(ch.toLatin1()));
+        }
+}
+
+QColor PixelAt(TWordRiddle& grid, int col, int row, QPoint offset = QPoint(3, 3)) {
+    const QImage image = grid.viewport()->grab().toImage();
+    return image.pixelColor(grid.CellRect(col, row).topLeft() + offset);
+}
+
+TEST(WordGridLayout, HeaderLinesOnlyForLineNumberedKinds) {
+    struct Case {
+        TRiddleType type;
+        int gridSize;
+        int header;
+    } cases[] = {{rtSwedish, 30, 0},   {rtFrench, 30, 30}, {rtFrench, 0, 30},
+                 {rtAmerican, 25, 25}, {rtPuzzle, 30, 0},  {rtFindWords, 40, 0}};
+    for (const Case& c : cases) {
+        TWordRiddle grid;
+        grid.SetRiddleType(c.type);
+        grid.SetGridSize(c.gridSize);
+        EXPECT_EQ(grid.ColWidth(0), c.header) << RiddleTypeName(c.type).toStdString();
+        EXPECT_EQ(grid.RowHeight(0), c.header) << RiddleTypeName(c.type).toStdString();
+    }
+}
+
+TEST(WordGridLayout, AutoSizeCoversCellsAndLines) {
+    struct Case {
+        TRiddleType type;
+        int cols, rows, gridSize;
+        QSize expected;
+    } cases[] = {
+        {rtSwedish, 13, 13, 30, QSize(13 * 31 + 1, 13 * 31 + 1)},
+        {rtFrench, 5, 4, 20, QSize(20 + 5 * 21 + 1, 20 + 4 * 21 + 1)},
+        {rtPuzzle, 6, 3, 30, QSize(6 * 30, 3 * 30)},
+    };
+    for (const Case& c : cases) {
+        TWordRiddle grid;
+        grid.SetPaintOptions(TPaintOptions{poAutoSize});
+        grid.SetRiddleType(c.type);
+        grid.SetRiddleCols(c.cols);
+        grid.SetRiddleRows(c.rows);
+        grid.SetGridSize(c.gridSize);
+        EXPECT_EQ(grid.size(), c.expected) << RiddleTypeName(c.type).toStdString();
+        EXPECT_EQ(grid.GridLineWidth(), c.type == rtPuzzle ? 0 : 1);
+    }
+}
+
+TEST(WordGridPaint, PaintToPicksTheLargestCellsThatFit) {
+    TWordRiddle grid;
+    grid.SetRiddleCols(10);
+    grid.SetRiddleRows(5);
+    QImage page(400, 300, QImage::Format_RGB32);
+    QPainter painter(&page);
+    QRect rect(10, 20, 300, 200);
+    int cellSize = 0;
+    grid.PaintTo(painter, rect, 1, 2, cellSize);
+    EXPECT_EQ(cellSize, 30);
+    EXPECT_EQ(rect, QRect(10, 20, 300, 150));
+}
+
+TEST(WordGridPaint, PictureFittedToTheAreaWidth) {
+    TWordRiddle grid;
+    grid.SetRiddleCols(6);
+    grid.SetRiddleRows(6);
+    grid.SetGridSize(30);
+    for (int c = 2; c <= 5; ++c)
+        for (int r = 2; r <= 5; ++r)
+            grid.Cell(c, r).SetFlags(cfBlack | cfPicture);
+    grid.SetImageOptions(TImageOptions{ioFitHorizontal});
+    QImage picture(200, 100, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    grid.SetImage(picture);
+    grid.SetRiddleOptions(TRiddleOptions{roHasImage});
+    EXPECT_EQ(grid.PictureBitmap().size(), QSize(124, 62));
+    const TPictureArea area = grid.ImageBounds();
+    EXPECT_EQ(area.FirstCol, 2);
+    EXPECT_EQ(area.LastRow, 5);
+    grid.resize(400, 400);
+    // The first two picture rows show the picture, the rows below it only the grey of the cells.
+    EXPECT_EQ(PixelAt(grid, 3, 3, QPoint(10, 10)), QColor(Qt::red));
+    EXPECT_EQ(PixelAt(grid, 3, 4, QPoint(10, 10)), ToQColor(0x808080));
+}
+
+TEST(WordGridPaint, CellColoursByKindAndMode) {
+    struct Case {
+        const char* name;
+        TRiddleType type;
+        uint8_t mode;
+        int col, row;
+        TColor text, background;
+    } cases[] = {
+        {"black cell", rtSwedish, 0, 2, 1, clNavy, clBlack},
+        {"letter cell", rtSwedish, 0, 1, 1, clNavy, clWhite},
+        {"puzzle black cell is grey", rtPuzzle, 0, 2, 1, clNavy, clSilver},
+        {"solution shown", rtSwedish, 1, 1, 1, clBlue, clWhite},
+        {"word search unmarked", rtFindWords, 0, 1, 1, clNavy, clSilver},
+        {"american black hidden", rtAmerican, 0, 2, 1, clNavy, clWhite},
+        {"american black in solution view", rtAmerican, 1, 2, 1, clNavy, clBlack},
+    };
+    for (const Case& c : cases) {
+        TWordRiddle grid;
+        grid.SetPaintOptions(TPaintOptions{});
+        Fill(grid, c.type, {QStringLiteral("A#B"), QStringLiteral("CDE")});
+        grid.SetDisplayMode(c.mode);
+        TColor text = 0, background = 0;
+        grid.GetCellColors(c.col, c.row, 0, 0, text, background);
+        EXPECT_EQ(text, c.text) << c.name;
+        EXPECT_EQ(background, c.background) << c.name;
+    }
+}
+
+TEST(WordGridPaint, WrongAndRevealedLetters) {
+    struct Case {
+        const char* name;
+        bool showFail;
+        uint8_t entry;
+        bool revealed;
+        TColor text;
+    } cases[] = {
+        {"right letter", true, 'A', false, clNavy},
+        {"wrong letter marked", true, 'X', false, clPurple},
+        {"wrong letter unmarked", false, 'X', false, clNavy},
+        {"revealed over a different entry", false, 'X', true, clBlue},
+        {"revealed equal to the entry", false, 'A', true, clNavy},
+    };
+    for (const Case& c : cases) {
+        TWordRiddle grid;
+        Fill(grid, rtSwedish, {QStringLiteral("AB")});
+        grid.SetPaintOptions(c.showFail ? TPaintOptions{poShowFail} : TPaintOptions{});
+        grid.Cell(1, 1).SetEntry(c.entry);
+        grid.Cell(1, 1).SetRevealed(c.revealed);
+        TColor text = 0, background = 0;
+        grid.GetCellColors(1, 1, 0, 0, text, background);
+        EXPECT_EQ(text, c.text) << c.name;
+    }
+}
+
+TEST(WordGridPaint, ScreenShowsBlackAndLetterCells) {
+    TWordRiddle grid;
+    Fill(grid, rtSwedish, {QStringLiteral("A#"), QStringLiteral("BC")});
+    grid.resize(200, 200);
+    EXPECT_EQ(PixelAt(grid, 2, 1), QColor(Qt::black));
+    EXPECT_EQ(PixelAt(grid, 1, 2), QColor(Qt::white));
+}
+
+TEST(DrawTools, ScalingModes) {
+    QImage source(200, 100, QImage::Format_RGB32);
+    source.fill(Qt::green);
+    struct Case {
+        int mode, size;
+        QSize dest, expected;
+    } cases[] = {{0, 0, QSize(5, 5), QSize(200, 100)}, {1, 124, QSize(5, 5), QSize(124, 62)},
+                 {2, 50, QSize(5, 5), QSize(100, 50)}, {3, 0, QSize(40, 30), QSize(40, 30)},
+                 {4, 80, QSize(5, 5), QSize(80, 40)},  {1, 3, QSize(5, 5), QSize(3, 2)}};
+    for (const Case& c : cases) {
+        QImage dest(c.dest, QImage::Format_RGB32);
+        ScaleImage(source, dest, c.size, c.mode);
+        EXPECT_EQ(dest.size(), c.expected) << "mode " << c.mode;
+    }
+}
+
+TEST(DrawTools, GreyByLuminanceWeights) {
+    QImage image(1, 1, QImage::Format_RGB32);
+    image.setPixel(0, 0, qRgb(200, 100, 50));
+    MakeGrayscale(image);
+    const int g = (77 * 200 + 151 * 100 + 28 * 50) >> 8;
+    EXPECT_EQ(image.pixel(0, 0), qRgb(g, g, g));
+}
+
+} // namespace
