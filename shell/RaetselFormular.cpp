@@ -10,11 +10,21 @@
 
 #include <QCloseEvent>
 #include <QFile>
+#include <QMenu>
 #include <QScrollArea>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
 constexpr int kToolbarHeight = 30;
+
+TToolbarEdge EdgeOf(const QWidget* w) {
+    return {!w->isHidden(), w->x(), w->width()};
+}
+} // namespace
+
+int TagOf(const QObject* object) {
+    return object ? object->property("Tag").toInt() : 0;
 }
 
 TRiddleForm::TRiddleForm(TRMMainForm* owner, const QString& ExecutablePath) : owner_(owner) {
@@ -28,11 +38,12 @@ TRiddleForm::TRiddleForm(TRMMainForm* owner, const QString& ExecutablePath) : ow
     auto* layout = new QVBoxLayout(content_);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    toolbar_ = new TGradientPanel;
-    toolbar_->setObjectName(QStringLiteral("Toolbar"));
-    toolbar_->setFixedHeight(kToolbarHeight);
-    toolbar_->SetEndColor(DarkenColor(palette().color(QPalette::Button), 0.7));
-    layout->addWidget(toolbar_);
+    Toolbar = new TGradientPanel;
+    Toolbar->setObjectName(QStringLiteral("Toolbar"));
+    Toolbar->setFixedHeight(kToolbarHeight);
+    Toolbar->SetEndColor(DarkenColor(palette().color(QPalette::Button), 0.7));
+    CreateToolbar();
+    layout->addWidget(Toolbar);
     scrollBox_ = new QScrollArea;
     scrollBox_->setObjectName(QStringLiteral("ScrollBox1"));
     scrollBox_->setFrameShape(QFrame::NoFrame);
@@ -51,11 +62,16 @@ TRiddleForm::TRiddleForm(TRMMainForm* owner, const QString& ExecutablePath) : ow
     scrollBox_->setWidget(gridHolder);
     layout->addWidget(scrollBox_, 1);
     setWidget(content_);
+    CreateMenu();
+    ConnectGridEvents();
     resize(491, 345);
 
     LoadFailed = LoadEmbeddedRiddle(ExecutablePath) != 0;
-    if (!LoadFailed)
+    if (!LoadFailed) {
         owner_->SetDisplayMode(ShownGrid->Riddle().DisplayMode());
+        LayoutSymbolPanel();
+        // The cursor is placed on the first cell once the grids take input.
+    }
     owner_->RiddleWindow = this;
 }
 
@@ -86,16 +102,103 @@ uint8_t TRiddleForm::LoadEmbeddedRiddle(const QString& ExecutablePath) {
     const bool sudoku = grid->Riddle().RiddleType() == rtSudoku;
     WordGrid->setVisible(!sudoku);
     Sudoku->setVisible(sudoku);
+    LayoutSymbolPanel();
     grid->AdjustClientSize();
     return rfOk;
+}
+
+void TRiddleForm::ConnectGridEvents() {
+    for (TGridRiddle* grid : {static_cast<TGridRiddle*>(WordGrid), static_cast<TGridRiddle*>(Sudoku)}) {
+        TRiddleData& data = grid->Riddle();
+        data.OnChange = [this](TObject* s) { WordGridChange(s); };
+        data.OnSizeChanged = [this](TObject* s) { WordGridSizeChanged(s); };
+        grid->OnSelectCell = [this](TObject* s, int c, int r, bool& can) {
+            WordGridSelectCell(s, c, r, can);
+        };
+        connect(grid, &QWidget::customContextMenuRequested, this,
+                [this, grid](const QPoint& pos) { MenuRaetsel->popup(grid->viewport()->mapToGlobal(pos)); });
+    }
+    WordGrid->OnLegendStateChange = [this](TObject* s) { WordGridLegendStateChange(s); };
+    WordGrid->OnRowOrColStateChange = [this](TObject* s, int c, int r, TWordDirection d) {
+        WordGridRowOrColStateChange(s, c, r, d);
+    };
 }
 
 void TRiddleForm::FitToGrid() {
     if (!ShownGrid)
         return;
+    const int width =
+        FittedClientWidth(ShownGrid->width(), {EdgeOf(PanelMark), EdgeOf(SBSuchen), EdgeOf(SBLeerfeld)});
     scrollBox_->widget()->resize(ShownGrid->size());
-    content_->setFixedSize(ShownGrid->width(), ShownGrid->height() + toolbar_->height());
+    content_->setFixedSize(width, ShownGrid->height() + Toolbar->height());
     adjustSize();
+}
+
+void TRiddleForm::LayoutSymbolPanel() {
+    const TSymbolPanelState s =
+        SymbolPanelState(!WordGrid->isHidden(), WordGrid->RiddleType(), !Sudoku->isHidden());
+    PanelMark->setVisible(s.PanelVisible);
+    SBShowLength->setVisible(s.ShowLengthVisible);
+    SBShowHintGrids->setVisible(s.ShowHintGridsVisible);
+    if (!s.PanelVisible)
+        return;
+    const int symbols = Sudoku->RiddleCols();
+    for (QToolButton* b : MarkButtons)
+        b->setVisible(MarkTagVisible(TagOf(b), symbols));
+    QToolButton* duo = MarkButtons.back();
+    const TMarkPanelLayout layout = MarkPanelLayout(symbols, duo->width());
+    duo->move(layout.DuoLeft, duo->y());
+    PanelMark->resize(layout.PanelWidth, PanelMark->height());
+}
+
+TToolbarFacts TRiddleForm::ToolbarFacts(int ACol, int ARow) const {
+    const TRiddleData& shown = ShownGrid->Riddle();
+    TToolbarFacts f;
+    f.WordGridVisible = !WordGrid->isHidden();
+    f.SudokuVisible = !Sudoku->isHidden();
+    f.WordType = WordGrid->RiddleType();
+    f.DisplayMode = shown.DisplayMode();
+    f.HelpFlags = shown.HelpFlags();
+    f.PaintOptions = shown.PaintOptions();
+    f.WordPaintOptions = WordGrid->PaintOptions();
+    f.Col = ACol;
+    f.Row = ARow;
+    f.CellBlocked = WordCellBlocked(*WordGrid, ACol, ARow);
+    const TWordGridCell* cell = WordGrid->CellAt(ACol, ARow);
+    f.CellUserBlack = cell && cell->Has(cfUserBlack);
+    f.WordHasClue = WordGrid->CurrentWord().ClueNumber > 0;
+    f.ShowFailEnabled = SBShowFail->isEnabled();
+    return f;
+}
+
+void TRiddleForm::UpdateRiddleToolbar(int ACol, int ARow) {
+    if (!ShownGrid)
+        return;
+    const TToolbarState s = ToolbarState(ToolbarFacts(ACol, ARow));
+    SBShowFail->setVisible(s.ShowFailVisible);
+    SBShowFail->setChecked(s.ShowFailDown);
+    SBShowHintGrids->setChecked(s.ShowHintGridsDown);
+    SBShowLength->setVisible(s.ShowLengthVisible);
+    SBShowLength->setChecked(s.ShowLengthDown);
+    SBLeerfeld->setVisible(s.LeerfeldVisible);
+    if (s.LeerfeldDown)
+        SBLeerfeld->setChecked(*s.LeerfeldDown);
+    SBBuchstEintragen->setVisible(s.BuchstVisible);
+    SBBuchstEintragen->setEnabled(s.BuchstEnabled);
+    SBBegrEintragen->setVisible(s.BegrVisible);
+    SBBegrEintragen->setEnabled(s.BegrEnabled);
+    SBBuchstEintragen->move(
+        BuchstEintragenLeft(!SBShowHints->isHidden(), SBShowHints->x(), SBShowHints->width()),
+        SBBuchstEintragen->y());
+    SBBegrEintragen->move(SBBuchstEintragen->x() + SBBuchstEintragen->width(), SBBegrEintragen->y());
+    // SBSuchen stays hidden: the player has no dictionary to look the word up in.
+    ShownGrid->setContextMenuPolicy(Qt::CustomContextMenu);
+    // The clue legend window refreshes its own tool bar here once it exists.
+}
+
+void TRiddleForm::UpdateRiddleToolbarHere() {
+    if (ShownGrid)
+        UpdateRiddleToolbar(ShownGrid->Col(), ShownGrid->Row());
 }
 
 void TRiddleForm::UpdateStopwatch(bool) {
@@ -103,12 +206,44 @@ void TRiddleForm::UpdateStopwatch(bool) {
     // there is nothing to refresh.
 }
 
+void TRiddleForm::WordGridChange(TObject* Sender) {
+    TGridRiddle* grid = Sender == static_cast<TObject*>(&Sudoku->Riddle())
+                            ? static_cast<TGridRiddle*>(Sudoku)
+                            : static_cast<TGridRiddle*>(WordGrid);
+    UpdateRiddleToolbar(grid->Col(), grid->Row());
+    // With the number legend window, its automatic filling takes the current cell's letter here.
+}
+
+void TRiddleForm::WordGridSelectCell(TObject*, int ACol, int ARow, bool& CanSelect) {
+    CanSelect = ACol > 0 && ARow > 0;
+    if (CanSelect)
+        UpdateRiddleToolbar(ACol, ARow);
+    // In display mode 2 the main window's commands follow the cell once it has UpdateCommands.
+}
+
+void TRiddleForm::WordGridSizeChanged(TObject*) {
+    FitToGrid();
+}
+
+void TRiddleForm::WordGridLegendStateChange(TObject*) {
+    // Repaints the number legend's letter grid and marks the clue as solved in the clue legend,
+    // once those windows exist.
+}
+
+void TRiddleForm::WordGridRowOrColStateChange(TObject*, int, int, TWordDirection) {
+    // Marks the row or column as solved in the clue legend of French and American riddles, once
+    // that window exists.
+}
+
 void TRiddleForm::showEvent(QShowEvent* event) {
     QMdiSubWindow::showEvent(event);
     if (LoadFailed)
         return;
+    UpdateRiddleToolbarHere();
     FitToGrid();
     setWindowTitle(RiddleDescription(ShownGrid->Riddle()));
+    // The solution word and legend windows are created and placed here once they exist.
+    UpdateStopwatch(true);
 }
 
 void TRiddleForm::closeEvent(QCloseEvent* event) {

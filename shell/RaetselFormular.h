@@ -1,12 +1,23 @@
 #pragma once
 
 // The riddle window: holds both grid controls, of which the one that received the embedded
-// riddle is shown, with its own tool bar.
+// riddle is shown, with its own tool bar and the grid's pop-up menu.
+
+#include "RiddleToolbarRules.h"
+#include "SudokuRiddleData.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QMdiSubWindow>
+#include <array>
+#include <functional>
+#include <vector>
 
+class QAction;
+class QButtonGroup;
+class QMenu;
 class QScrollArea;
+class QToolButton;
 class TGradientPanel;
 class TGridRiddle;
 class TRMMainForm;
@@ -22,20 +33,110 @@ public:
     // 0 on success, else the reader's result code.
     uint8_t LoadEmbeddedRiddle(const QString& ExecutablePath);
     void FitToGrid();
+    void LayoutSymbolPanel();
+    void UpdateRiddleToolbar(int ACol, int ARow);
     void UpdateStopwatch(bool Place);
+    // Pops up the hints window at a screen position; FontSize 0 is the default size.
+    void ShowHintWindow(int X, int Y, const std::function<void()>& Callback, int FontSize, bool WordWrap,
+                        const QString& Text);
+
+    // Commands of the tool bar and the pop-up menu. Sender is the button or item that ran the
+    // command; its "Tag" property says which way to zoom, which symbol to mark, which snapshot.
+    void MItemPlayZoomInClick(QObject* Sender);
+    void MItemPlayShowFailClick();
+    void SBShowFailClick();
+    void MItemPlayShowLengthClick();
+    void SBShowLengthClick();
+    void SBShowHintGridsClick();
+    void MItemPlayShowHintsClick();
+    void MItemPlayLeerfeldClick();
+    void SBLeerfeldClick();
+    void MItemPlayBuchstEintragenClick();
+    void MItemPlayBegriffEintragenClick();
+    void MItemPlayMarkKeineClick(QObject* Sender);
+    void MItemPlaySnapErstellenClick();
+    void MItemPlaySnap1Click(QObject* Sender);
+    void MItemPlayHilfeClick();
+    void MItemPlaySchliessenClick();
+    // Opening handlers of the pop-up menu and its two submenus.
+    void MenuRaetselPopup();
+    void MItemPlayFelderMarkierenClick();
+    void MItemPlaySchnappschussClick();
+
+    // Grid events; both grids share them.
+    void WordGridChange(TObject* Sender);
+    void WordGridSelectCell(TObject* Sender, int ACol, int ARow, bool& CanSelect);
+    void WordGridSizeChanged(TObject* Sender);
+    void WordGridLegendStateChange(TObject* Sender);
+    void WordGridRowOrColStateChange(TObject* Sender, int ACol, int ARow, TWordDirection ADir);
 
     TWordRiddle* WordGrid = nullptr;
     TSudokuRiddle* Sudoku = nullptr;
     TGridRiddle* ShownGrid = nullptr;
     bool LoadFailed = false;
 
+    TGradientPanel* Toolbar = nullptr;
+    QToolButton* SBZoomIn = nullptr;
+    QToolButton* SBZoomOut = nullptr;
+    QToolButton* SBShowFail = nullptr;
+    QToolButton* SBShowLength = nullptr;
+    QToolButton* SBShowHintGrids = nullptr;
+    QToolButton* SBShowHints = nullptr;
+    QToolButton* SBBuchstEintragen = nullptr;
+    QToolButton* SBBegrEintragen = nullptr;
+    QToolButton* SBLeerfeld = nullptr;
+    QToolButton* SBSuchen = nullptr;
+    TGradientPanel* PanelMark = nullptr;
+    // SBMarkKeine, SBMark1 … SBMark12, SBMarkDuo, in this order.
+    std::array<QToolButton*, kMaxMarkSymbols + 2> MarkButtons{};
+    QButtonGroup* MarkGroup = nullptr;
+
+    QMenu* MenuRaetsel = nullptr;
+    QAction* MItemPlayLeerfeld = nullptr;
+    QAction* MItemPlayBuchstEintragen = nullptr;
+    QAction* MItemPlayBegriffEintragen = nullptr;
+    QAction* MItemPlayShowFail = nullptr;
+    QAction* MItemPlayShowLength = nullptr;
+    QAction* MItemPlayShowHints = nullptr;
+    QMenu* MItemPlayFelderMarkieren = nullptr;
+    QMenu* MItemPlaySchnappschuss = nullptr;
+    // The marking items (separators included) and the four snapshot items.
+    std::vector<QAction*> MarkItems;
+    std::array<QAction*, kSnapshotSlots> SnapItems{};
+
+    // Snapshot slots 1 … 4 of the sudoku; a null time marks an empty slot.
+    struct TSnapshotSlot {
+        TSudokuRiddleData::TSnapshot State;
+        QDateTime Time;
+    };
+    std::array<TSnapshotSlot, kSnapshotSlots> Snapshots;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
+    void CreateToolbar();
+    void CreatePanelMark();
+    void CreateMenu();
+    void CreateMarkMenu();
+    void CreateSnapshotMenu();
+    QToolButton* AddSpeedButton(QWidget* parent, const char* name, int left, bool toggle, const QString& hint,
+                                const char* icon);
+    QAction* AddMenuItem(QMenu* menu, const char* name, const QString& caption, const QString& hint,
+                         const char* icon);
+    void ConnectGridEvents();
+    TToolbarFacts ToolbarFacts(int ACol, int ARow) const;
+    // UpdateRiddleToolbar for the shown grid's current cell.
+    void UpdateRiddleToolbarHere();
+    void SetShownPaintOption(TPaintOption option, bool on);
+    void SetCurrentCellBlank(bool blank);
+    void RepaintLetterGrids();
+
     TRMMainForm* owner_;
     QWidget* content_ = nullptr;
-    TGradientPanel* toolbar_ = nullptr;
     QScrollArea* scrollBox_ = nullptr;
 };
+
+// The "Tag" property that buttons and menu items carry (0 when unset).
+int TagOf(const QObject* object);

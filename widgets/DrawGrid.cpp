@@ -220,7 +220,8 @@ void TDrawGrid::paintEvent(QPaintEvent* event) {
                     if (focused && c == col_ && r == row_)
                         state |= gdFocused;
                     p.save();
-                    p.setClipRect(cell);
+                    // The line after a cell is the cell's to cover (a picture runs over it).
+                    p.setClipRect(cell.adjusted(0, 0, gridLineWidth_, gridLineWidth_));
                     DrawCell(p, c, r, cell, state);
                     p.restore();
                 }

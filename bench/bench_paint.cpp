@@ -1,0 +1,58 @@
+// Painting a 99 × 99 word riddle at a cell size of 30 in a 1280 × 1024 viewport, offscreen:
+// the whole visible grid, and a single cell.
+
+#include "WordRiddle.h"
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+std::unique_ptr<TWordRiddle> MakeGrid() {
+    auto grid = std::make_unique<TWordRiddle>();
+    grid->SetPaintOptions(TPaintOptions{poShowFail, poMarkCurrWord});
+    grid->SetRiddleCols(99);
+    grid->SetRiddleRows(99);
+    grid->SetGridSize(30);
+    for (int c = 1; c <= 99; ++c)
+        for (int r = 1; r <= 99; ++r) {
+            if ((c * 7 + r * 3) % 11 == 0)
+                continue;
+            TWordGridCell& cell = grid->Cell(c, r);
+            cell.SetFlags(cfLetter);
+            cell.SetSolution(uint8_t('A' + (c + r) % 26));
+            cell.SetEntry((c + r) % 3 ? cell.Solution() : 0);
+            cell.SetClueNumber((c + r) % 5 ? 0 : c + r);
+        }
+    grid->resize(1280, 1024);
+    grid->show();
+    QApplication::processEvents();
+    return grid;
+}
+
+void BM_FullRepaint(benchmark::State& state) {
+    auto grid = MakeGrid();
+    for (auto _ : state)
+        grid->viewport()->repaint();
+}
+BENCHMARK(BM_FullRepaint)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
+
+void BM_SingleCellRepaint(benchmark::State& state) {
+    auto grid = MakeGrid();
+    const QRect cell = grid->CellRect(5, 5).adjusted(-1, -1, 2, 2);
+    for (auto _ : state)
+        grid->viewport()->repaint(cell);
+}
+BENCHMARK(BM_SingleCellRepaint)->Unit(benchmark::kMicrosecond)->Repetitions(10)->ReportAggregatesOnly(true);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

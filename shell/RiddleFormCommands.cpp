@@ -1,0 +1,235 @@
+// The commands of the riddle window's tool bar and pop-up menu, and the opening handlers of
+// the menu.
+
+#include "RaetselFormular.h"
+#include "SudokuRiddle.h"
+#include "WordRiddle.h"
+
+#include <QAction>
+#include <QCursor>
+#include <QMenu>
+#include <QMessageBox>
+#include <QToolButton>
+
+namespace {
+TButtonView ViewOf(const QToolButton* b) {
+    return {!b->isHidden(), b->isEnabled(), b->isChecked()};
+}
+
+void Apply(QAction* item, const TItemState& state) {
+    item->setVisible(state.Visible);
+    item->setChecked(state.Checked);
+}
+} // namespace
+
+void TRiddleForm::MItemPlayZoomInClick(QObject* Sender) {
+    if (!ShownGrid)
+        return;
+    const bool fromCommand = qobject_cast<QToolButton*>(Sender) || qobject_cast<QAction*>(Sender);
+    const int step = fromCommand ? TagOf(Sender) : 1;
+    TRiddleData& riddle = ShownGrid->Riddle();
+    const int size = ZoomedGridSize(riddle.GridSize(), step);
+    if (size == riddle.GridSize())
+        return;
+    // With poAutoSize the grid takes the new size and reports it, which fits the window.
+    riddle.SetGridSize(size);
+    // The solution word and number legend windows repeat their layout here once they exist.
+}
+
+void TRiddleForm::SetShownPaintOption(TPaintOption option, bool on) {
+    TRiddleData& riddle = ShownGrid->Riddle();
+    riddle.SetPaintOptions(riddle.PaintOptions().Toggled(option, on));
+}
+
+void TRiddleForm::RepaintLetterGrids() {
+    // The number legend's letter grid and the solution word grid show wrong letters too; they
+    // are repainted here once those windows exist.
+}
+
+void TRiddleForm::MItemPlayShowFailClick() {
+    if (!ShownGrid)
+        return;
+    SetShownPaintOption(poShowFail, !ShownGrid->Riddle().PaintOptions().Contains(poShowFail));
+    UpdateRiddleToolbarHere();
+    RepaintLetterGrids();
+}
+
+void TRiddleForm::SBShowFailClick() {
+    if (!ShownGrid)
+        return;
+    SetShownPaintOption(poShowFail, SBShowFail->isChecked());
+    RepaintLetterGrids();
+}
+
+void TRiddleForm::MItemPlayShowLengthClick() {
+    if (!ShownGrid)
+        return;
+    const TPaintOption option = ShownGrid == Sudoku ? poShowHintGrids : poShowLength;
+    SetShownPaintOption(option, !ShownGrid->Riddle().PaintOptions().Contains(option));
+    UpdateRiddleToolbarHere();
+}
+
+void TRiddleForm::SBShowLengthClick() {
+    WordGrid->SetPaintOptions(WordGrid->PaintOptions().Toggled(poShowLength, SBShowLength->isChecked()));
+    UpdateRiddleToolbar(WordGrid->Col(), WordGrid->Row());
+}
+
+void TRiddleForm::SBShowHintGridsClick() {
+    Sudoku->SetPaintOptions(Sudoku->PaintOptions().Toggled(poShowHintGrids, SBShowHintGrids->isChecked()));
+    UpdateRiddleToolbar(Sudoku->Col(), Sudoku->Row());
+}
+
+void TRiddleForm::MItemPlayShowHintsClick() {
+    SBShowHints->setChecked(!SBShowHints->isChecked());
+    UpdateRiddleToolbarHere();
+}
+
+void TRiddleForm::SetCurrentCellBlank(bool blank) {
+    const int col = WordGrid->Col();
+    const int row = WordGrid->Row();
+    if (col < 1 || row < 1 || col > WordGrid->RiddleCols() || row > WordGrid->RiddleRows())
+        return;
+    TWordGridCell& cell = WordGrid->Cell(col, row);
+    // The setter ignores an unchanged value, so a mark that is already there is not announced.
+    cell.SetFlags(blank ? uint16_t(cell.Flags() | cfUserBlack) : uint16_t(cell.Flags() & ~cfUserBlack));
+}
+
+void TRiddleForm::MItemPlayLeerfeldClick() {
+    // The item is checkable, so choosing it has already toggled its check mark.
+    const bool blank = MItemPlayLeerfeld->isChecked();
+    SBLeerfeld->setChecked(blank);
+    SetCurrentCellBlank(blank);
+    WordGridRowOrColStateChange(WordGrid, WordGrid->Col(), WordGrid->Row(), WordGrid->InputDirection());
+    WordGrid->InvalidateGrid();
+}
+
+void TRiddleForm::SBLeerfeldClick() {
+    SetCurrentCellBlank(SBLeerfeld->isChecked());
+    WordGridLegendStateChange(nullptr);
+}
+
+void TRiddleForm::MItemPlayBuchstEintragenClick() {
+    if (!ShownGrid || !ShownGrid->Riddle().HelpFlags().Contains(hfAutoFill))
+        return;
+    const int col = ShownGrid->Col();
+    const int row = ShownGrid->Row();
+    if (col < 1 || row < 1)
+        return;
+    if (ShownGrid == Sudoku) {
+        if (TSudokuGridCell* cell = Sudoku->CellAt(col, row))
+            cell->SetRevealed(true);
+        return;
+    }
+    TWordGridCell* cell = WordGrid->CellAt(col, row);
+    if (!cell)
+        return;
+    // In an American riddle the letter of a black cell is the blank field itself.
+    if (WordGrid->RiddleType() == rtAmerican && cell->Has(cfBlack)) {
+        SBLeerfeld->setChecked(true);
+        SBLeerfeldClick();
+        return;
+    }
+    cell->SetRevealed(true);
+}
+
+void TRiddleForm::MItemPlayBegriffEintragenClick() {
+    // Opens the word entry dialog for the current word once that dialog exists; its OK enters
+    // the typed word at the current cell in the input direction.
+}
+
+void TRiddleForm::MItemPlayMarkKeineClick(QObject* Sender) {
+    const int tag = TagOf(Sender);
+    if (tag < 0)
+        return;
+    Sudoku->SetMarkedSymbol(uint8_t(tag));
+    // A button moves the radio group's down state by itself; a menu item has to.
+    if (qobject_cast<QAction*>(Sender))
+        for (QToolButton* b : MarkButtons)
+            if (TagOf(b) == Sudoku->MarkedSymbol())
+                b->setChecked(true);
+}
+
+void TRiddleForm::MItemPlaySnapErstellenClick() {
+    TSnapshotTimes times;
+    for (size_t i = 0; i < Snapshots.size(); ++i)
+        times[i] = Snapshots[i].Time;
+    TSnapshotSlot& slot = Snapshots[size_t(SnapshotSlotFor(times) - 1)];
+    slot.State = Sudoku->TakeSnapshot();
+    slot.Time = QDateTime::currentDateTime();
+}
+
+void TRiddleForm::MItemPlaySnap1Click(QObject* Sender) {
+    const int n = TagOf(Sender);
+    if (n < 1 || n > kSnapshotSlots || Snapshots[size_t(n - 1)].Time.isNull())
+        return;
+    QMessageBox box(QMessageBox::Question, QCoreApplication::applicationName(),
+                    QStringLiteral("Möchten Sie den aktuellen Bearbeitungsstand des Rätsels wirklich mit dem "
+                                   "gewählten Schnappschuss überschreiben?"),
+                    QMessageBox::Yes | QMessageBox::No, this);
+    box.setObjectName(QStringLiteral("SnapshotQuestion"));
+    if (box.exec() == QMessageBox::Yes)
+        Sudoku->RestoreSnapshot(Snapshots[size_t(n - 1)].State);
+}
+
+void TRiddleForm::MItemPlayHilfeClick() {
+    if (!ShownGrid)
+        return;
+    const QPoint at = QCursor::pos() - QPoint(10, 10);
+    ShowHintWindow(at.x(), at.y(), nullptr, 0, true, HelpKey(ShownGrid->Riddle().RiddleType()));
+}
+
+void TRiddleForm::ShowHintWindow(int, int, const std::function<void()>&, int, bool, const QString&) {
+    // Shows the hints window at the position once it exists; with word wrap the text is the
+    // help key, which that window stores.
+}
+
+void TRiddleForm::MItemPlaySchliessenClick() {
+    close();
+}
+
+void TRiddleForm::MenuRaetselPopup() {
+    // The hints window, once it exists, is closed here so that it does not cover the menu.
+    TPopupButtons b;
+    b.Leerfeld = ViewOf(SBLeerfeld);
+    b.Buchst = ViewOf(SBBuchstEintragen);
+    b.Begr = ViewOf(SBBegrEintragen);
+    b.ShowFail = ViewOf(SBShowFail);
+    b.ShowLength = ViewOf(SBShowLength);
+    b.ShowHintGrids = ViewOf(SBShowHintGrids);
+    b.ShowHints = ViewOf(SBShowHints);
+    b.Sudoku = ShownGrid && ShownGrid->Riddle().RiddleType() == rtSudoku;
+    const TPopupState s = PopupState(b);
+    Apply(MItemPlayLeerfeld, s.Leerfeld);
+    Apply(MItemPlayBuchstEintragen, s.BuchstEintragen);
+    Apply(MItemPlayBegriffEintragen, s.BegriffEintragen);
+    Apply(MItemPlayShowFail, s.ShowFail);
+    Apply(MItemPlayShowLength, s.ShowLength);
+    MItemPlayShowLength->setText(s.ShowLengthCaption);
+    MItemPlayShowLength->setStatusTip(s.ShowLengthHint);
+    MItemPlayShowLength->setIcon(QIcon(b.Sudoku ? QStringLiteral(":/icons/hint-grids.png")
+                                                : QStringLiteral(":/icons/show-length.png")));
+    Apply(MItemPlayShowHints, s.ShowHints);
+    MItemPlayFelderMarkieren->menuAction()->setVisible(s.FelderMarkieren.Visible);
+    MItemPlaySchnappschuss->menuAction()->setVisible(s.Schnappschuss.Visible);
+}
+
+void TRiddleForm::MItemPlayFelderMarkierenClick() {
+    const int symbols = Sudoku->RiddleCols();
+    for (QAction* item : MarkItems) {
+        const int tag = TagOf(item);
+        item->setVisible(MarkTagVisible(tag, symbols));
+        item->setChecked(tag == Sudoku->MarkedSymbol());
+    }
+}
+
+void TRiddleForm::MItemPlaySchnappschussClick() {
+    for (int n = 1; n <= kSnapshotSlots; ++n) {
+        QAction* item = SnapItems[size_t(n - 1)];
+        const QDateTime& time = Snapshots[size_t(n - 1)].Time;
+        item->setVisible(!time.isNull());
+        if (time.isNull())
+            continue;
+        item->setText(SnapshotItemCaption(n, time));
+        item->setStatusTip(SnapshotItemHint(time));
+    }
+}

@@ -1,0 +1,141 @@
+#pragma once
+
+// The decisions behind the riddle window's tool bar and pop-up menu: which buttons and items are
+// visible, enabled and down, where the movable buttons go, how far zoom may go, and the texts of
+// the marking and snapshot items. Everything here works on plain values, so the rules can be
+// checked without building a window.
+
+#include "RiddleTypes.h"
+
+#include <QDateTime>
+#include <QString>
+#include <array>
+#include <initializer_list>
+#include <optional>
+
+class TWordRiddleData;
+
+// Cell size limits of the zoom commands, in pixels.
+constexpr int kMinGridSize = 20;
+constexpr int kMaxGridSize = 60;
+
+// Tags of the symbol marking buttons and items: 0 clears the marking, 1 … 12 mark a symbol,
+// 255 the cells with one or two possible symbols; separators carry −1.
+constexpr int kMarkNone = 0;
+constexpr int kMarkFew = 255;
+constexpr int kMarkSeparator = -1;
+constexpr int kMaxMarkSymbols = 12;
+constexpr int kSnapshotSlots = 4;
+
+// What the tool bar depends on, read from the grids for one cell.
+struct TToolbarFacts {
+    bool WordGridVisible = false;
+    bool SudokuVisible = false;
+    TRiddleType WordType = rtSwedish;
+    // Of the shown grid.
+    uint8_t DisplayMode = 0;
+    THelpFlags HelpFlags;
+    TPaintOptions PaintOptions;
+    // Of the word grid, which the length and blank-field buttons always follow.
+    TPaintOptions WordPaintOptions;
+    // The word grid's cell at the given column and row.
+    int Col = 0;
+    int Row = 0;
+    bool CellBlocked = true;
+    bool CellUserBlack = false;
+    // The word grid's current word has a clue number above 0.
+    bool WordHasClue = false;
+    bool ShowFailEnabled = true;
+};
+
+struct TToolbarState {
+    bool ShowFailVisible = false;
+    bool ShowFailDown = false;
+    bool ShowHintGridsDown = false;
+    bool ShowLengthVisible = false;
+    bool ShowLengthDown = false;
+    bool LeerfeldVisible = false;
+    // Only decided while the button is visible; a hidden one keeps its state.
+    std::optional<bool> LeerfeldDown;
+    bool BuchstVisible = false;
+    bool BuchstEnabled = false;
+    bool BegrVisible = false;
+    bool BegrEnabled = false;
+};
+
+TToolbarState ToolbarState(const TToolbarFacts& f);
+
+// Whether the solver cannot type into the word riddle's cell: outside the riddle, or black.
+// While an American riddle is being solved its black cells are the solver's own blank fields,
+// so the solution's black cells do not give them away.
+bool WordCellBlocked(const TWordRiddleData& riddle, int col, int row);
+
+// Which of the length buttons the riddle gets, and whether the marking panel shows.
+struct TSymbolPanelState {
+    bool PanelVisible = false;
+    bool ShowLengthVisible = false;
+    bool ShowHintGridsVisible = false;
+};
+TSymbolPanelState SymbolPanelState(bool wordGridVisible, TRiddleType wordType, bool sudokuVisible);
+
+// A marking button or item is offered for the sudoku's symbol count (6, 9 or 12).
+bool MarkTagVisible(int tag, int symbols);
+
+// Left edge of SBMarkDuo and width of the panel, for buttons of ButtonWidth at 22 × tag.
+struct TMarkPanelLayout {
+    int DuoLeft = 0;
+    int PanelWidth = 0;
+};
+TMarkPanelLayout MarkPanelLayout(int symbols, int buttonWidth);
+
+// The fill-in button follows the tooltip button with a small gap.
+int BuchstEintragenLeft(bool showHintsVisible, int showHintsLeft, int showHintsWidth);
+
+// The window is as wide as the grid, or wider when a tool bar element would be cut off.
+struct TToolbarEdge {
+    bool Visible = false;
+    int Left = 0;
+    int Width = 0;
+};
+int FittedClientWidth(int gridWidth, std::initializer_list<TToolbarEdge> edges);
+
+// The cell size after a zoom step; a step past the limits leaves it unchanged.
+int ZoomedGridSize(int gridSize, int step);
+
+// The buttons the pop-up menu reads when it opens.
+struct TButtonView {
+    bool Visible = false;
+    bool Enabled = true;
+    bool Down = false;
+};
+struct TPopupButtons {
+    TButtonView Leerfeld, Buchst, Begr, ShowFail, ShowLength, ShowHintGrids, ShowHints;
+    bool Sudoku = false;
+};
+struct TItemState {
+    bool Visible = true;
+    bool Checked = false;
+};
+struct TPopupState {
+    TItemState Leerfeld, BuchstEintragen, BegriffEintragen, ShowFail, ShowLength, ShowHints;
+    TItemState FelderMarkieren, Schnappschuss;
+    QString ShowLengthCaption;
+    QString ShowLengthHint;
+};
+TPopupState PopupState(const TPopupButtons& b);
+
+// Texts of the marking items of the pop-up menu (without accelerators).
+QString MarkItemCaption(int tag);
+QString MarkItemHint(int tag);
+// The symbol a marking button shows: "1" … "9", "A", "B", "C".
+QString MarkButtonCaption(int tag);
+
+// Snapshot slots are numbered 1 … 4; a null time marks an empty slot.
+using TSnapshotTimes = std::array<QDateTime, kSnapshotSlots>;
+// The slot a new snapshot goes into: the first empty one, else the oldest (the lower on a tie).
+int SnapshotSlotFor(const TSnapshotTimes& times);
+QString SnapshotItemCaption(int slot, const QDateTime& time);
+QString SnapshotItemHint(const QDateTime& time);
+
+// The key the help command hands to the hints window.
+QString HelpKey(TRiddleType type);

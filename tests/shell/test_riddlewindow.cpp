@@ -1,0 +1,404 @@
+// The riddle window's tool bar and pop-up menu: which buttons and items each riddle kind gets,
+// the commands behind them, the zoom limits, the symbol marking panel and the snapshot slots.
+
+#include "GradientPanel.h"
+#include "Hauptformular.h"
+#include "RaetselFormular.h"
+#include "SudokuRiddle.h"
+#include "WordRiddle.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QStatusTipEvent>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+// 4 × 3 letter cells with one black cell at (3, 1).
+void WriteWordRiddle(QFile& out, TRiddleType type, THelpFlags help, int gridSize) {
+    TWordRiddleData r;
+    r.SetRiddleType(type);
+    r.SetRiddleCols(4);
+    r.SetRiddleRows(3);
+    for (int c = 1; c <= 4; ++c)
+        for (int row = 1; row <= 3; ++row) {
+            if (c == 3 && row == 1)
+                continue;
+            r.Cell(c, row).SetFlags(cfLetter);
+            r.Cell(c, row).SetSolution(uint8_t('A' + c));
+        }
+    r.SetHelpFlags(help);
+    r.SetPaintOptions(kDefaultPaintOptions.With(poAutoSize));
+    r.SetGridSize(gridSize);
+    r.SetState(stReady);
+    TStreamWriter w(out);
+    WriteRiddleHeader(w, r.ClassName(), QStringLiteral("8.04"));
+    r.SaveToStream(out, 90, false);
+}
+
+void WriteSudoku(QFile& out, TSudokuSize size) {
+    TSudokuRiddleData r;
+    r.SetSize(size);
+    r.SetPaintOptions(kDefaultPaintOptions.With(poAutoSize));
+    TStreamWriter w(out);
+    WriteRiddleHeader(w, r.ClassName(), QStringLiteral("8.04"));
+    r.SaveToStream(out, 0, false);
+}
+
+// A copy of this test program with the riddle appended, started like the player.
+class Player {
+public:
+    explicit Player(const std::function<void(QFile&)>& write) {
+        const QString path = dir_.filePath(QStringLiteral("riddle"));
+        QFile::copy(QCoreApplication::applicationFilePath(), path);
+        QFile out(path);
+        EXPECT_TRUE(out.open(QIODevice::ReadWrite));
+        out.seek(out.size());
+        write(out);
+        out.close();
+        main_ = std::make_unique<TRMMainForm>(path);
+        main_->show();
+        QCoreApplication::sendPostedEvents(main_.get());
+    }
+    TRiddleForm* operator->() const { return main_->RiddleWindow; }
+    TRiddleForm* form() const { return main_->RiddleWindow; }
+    TRMMainForm* main() const { return main_.get(); }
+
+    bool Shown(const char* name) const {
+        auto* w = form()->findChild<QWidget*>(QLatin1String(name));
+        EXPECT_NE(w, nullptr) << name;
+        return w && !w->isHidden();
+    }
+    QAction* Item(const char* name) const {
+        auto* a = form()->findChild<QAction*>(QLatin1String(name));
+        EXPECT_NE(a, nullptr) << name;
+        return a;
+    }
+    // Moves the cursor of the shown grid, which refreshes the tool bar through OnSelectCell.
+    void MoveTo(int col, int row) const { form()->ShownGrid->MoveCurrent(col, row, false); }
+
+private:
+    QTemporaryDir dir_;
+    std::unique_ptr<TRMMainForm> main_;
+};
+
+Player WordPlayer(TRiddleType type, THelpFlags help = kDefaultHelpFlags, int gridSize = 30) {
+    return Player([=](QFile& f) { WriteWordRiddle(f, type, help, gridSize); });
+}
+
+TEST(RiddleWindow, ToolbarAndPopupFollowTheRiddleKind) {
+    struct Case {
+        const char* name;
+        std::function<Player()> start;
+        // Tool bar: show-fail, lengths, possible symbols, blank field, fill letter, enter word, panel.
+        bool fail, length, hintGrids, blank, letter, word, panel;
+        // Pop-up: the length item's caption, marking and snapshot submenus.
+        const char* lengthCaption;
+        bool subMenus;
+    };
+    const Case cases[] = {
+        {"swedish", [] { return WordPlayer(rtSwedish); }, true, false, false, false, true, true, false,
+         "&Begrifflängen anzeigen", false},
+        {"puzzle", [] { return WordPlayer(rtPuzzle); }, true, true, false, false, true, true, false,
+         "&Begrifflängen anzeigen", false},
+        {"american", [] { return WordPlayer(rtAmerican); }, true, false, false, true, true, false, false,
+         "&Begrifflängen anzeigen", false},
+        {"word search", [] { return WordPlayer(rtFindWords); }, true, false, false, false, false, false,
+         false, "&Begrifflängen anzeigen", false},
+        {"swedish without help", [] { return WordPlayer(rtSwedish, THelpFlags{hfShowRiddle}); }, false, false,
+         false, false, false, true, false, "&Begrifflängen anzeigen", false},
+        {"sudoku", [] { return Player([](QFile& f) { WriteSudoku(f, ss9Symbols); }); }, true, false, true,
+         false, true, false, true, "&Mögliche Symbole anzeigen", true},
+    };
+    for (const Case& c : cases) {
+        Player p = c.start();
+        ASSERT_NE(p.form(), nullptr) << c.name;
+        p.MoveTo(1, 1);
+        EXPECT_EQ(p.Shown("SBShowFail"), c.fail) << c.name;
+        EXPECT_EQ(p.Shown("SBShowLength"), c.length) << c.name;
+        EXPECT_EQ(p.Shown("SBShowHintGrids"), c.hintGrids) << c.name;
+        EXPECT_EQ(p.Shown("SBLeerfeld"), c.blank) << c.name;
+        EXPECT_EQ(p.Shown("SBBuchstEintragen"), c.letter) << c.name;
+        EXPECT_EQ(p.Shown("SBBegrEintragen"), c.word) << c.name;
+        EXPECT_EQ(p.Shown("PanelMark"), c.panel) << c.name;
+        EXPECT_FALSE(p.Shown("SBSuchen")) << c.name;
+        EXPECT_TRUE(p.Shown("SBZoomIn") && p.Shown("SBZoomOut") && p.Shown("SBShowHints")) << c.name;
+
+        p->MenuRaetselPopup();
+        EXPECT_EQ(p.Item("MItemPlayLeerfeld")->isVisible(), c.blank) << c.name;
+        // Cell (1, 1) takes letters, so the fill-in item goes with its button.
+        EXPECT_EQ(p.Item("MItemPlayBuchstEintragen")->isVisible(), c.letter) << c.name;
+        EXPECT_EQ(p.Item("MItemPlayShowFail")->isVisible(), c.fail) << c.name;
+        EXPECT_EQ(p.Item("MItemPlayShowLength")->isVisible(), c.length || c.hintGrids) << c.name;
+        EXPECT_EQ(p.Item("MItemPlayShowLength")->text(), QString::fromUtf8(c.lengthCaption)) << c.name;
+        EXPECT_EQ(p.Item("MItemPlayFelderMarkieren")->isVisible(), c.subMenus) << c.name;
+        EXPECT_EQ(p.Item("MItemPlaySchnappschuss")->isVisible(), c.subMenus) << c.name;
+        EXPECT_TRUE(p.Item("MItemPlayZoomIn")->isVisible() && p.Item("MItemPlaySchliessen")->isVisible())
+            << c.name;
+    }
+}
+
+TEST(RiddleToolbarRules, FillInAndBlankFieldFollowTheCellAndMode) {
+    struct Case {
+        const char* name;
+        TRiddleType type;
+        uint8_t mode;
+        bool blocked, userBlack, hasClue;
+        int col;
+        bool letterShown, letterEnabled, wordShown, wordEnabled, blankShown;
+        std::optional<bool> blankDown;
+    };
+    const Case cases[] = {
+        {"free cell with clue", rtSwedish, 0, false, false, true, 1, true, true, true, true, false, {}},
+        {"word without clue", rtSwedish, 0, false, false, false, 1, true, true, true, false, false, {}},
+        {"blocked cell", rtPuzzle, 0, true, false, true, 1, true, false, true, false, false, {}},
+        {"left of the riddle", rtSwedish, 0, false, false, true, -1, true, false, true, false, false, {}},
+        {"solution shown", rtSwedish, 1, false, false, true, 1, false, true, false, true, false, {}},
+        {"american blank", rtAmerican, 0, false, true, false, 1, true, true, false, false, true, true},
+        {"american letter", rtAmerican, 0, false, false, false, 1, true, true, false, false, true, false},
+        // A hidden blank-field button keeps whatever state it had.
+        {"american solution", rtAmerican, 1, false, true, false, 1, false, true, false, false, false, {}},
+    };
+    for (const Case& c : cases) {
+        TToolbarFacts f;
+        f.WordGridVisible = true;
+        f.WordType = c.type;
+        f.DisplayMode = c.mode;
+        f.HelpFlags = kDefaultHelpFlags;
+        f.Col = c.col;
+        f.Row = 1;
+        f.CellBlocked = c.blocked;
+        f.CellUserBlack = c.userBlack;
+        f.WordHasClue = c.hasClue;
+        const TToolbarState s = ToolbarState(f);
+        EXPECT_EQ(s.BuchstVisible, c.letterShown) << c.name;
+        EXPECT_EQ(s.BuchstEnabled, c.letterEnabled) << c.name;
+        EXPECT_EQ(s.BegrVisible, c.wordShown) << c.name;
+        EXPECT_EQ(s.BegrEnabled, c.wordEnabled) << c.name;
+        EXPECT_EQ(s.LeerfeldVisible, c.blankShown) << c.name;
+        EXPECT_EQ(s.LeerfeldDown, c.blankDown) << c.name;
+    }
+}
+
+TEST(RiddleToolbarRules, MarkingItemTexts) {
+    const std::tuple<int, const char*, const char*> cases[] = {
+        {0, "Keine", "Die Markierung im Rätsel aufheben"},
+        {1, "\"1\" möglich", "Alle Felder markieren, in die eine \"1\" eingetragen werden kann"},
+        {9, "\"9\" möglich", "Alle Felder markieren, in die eine \"9\" eingetragen werden kann"},
+        {10, "\"A\" möglich", "Alle Felder markieren, in die ein \"A\" eingetragen werden kann"},
+        {12, "\"C\" möglich", "Alle Felder markieren, in die ein \"C\" eingetragen werden kann"},
+        {255, "Nur zwei Zahlen möglich",
+         "Alle Felder markieren, in die nur ein oder zwei mögliche Zahlen eingetragen werden können"},
+    };
+    for (const auto& [tag, caption, hint] : cases) {
+        EXPECT_EQ(MarkItemCaption(tag), QString::fromUtf8(caption)) << tag;
+        EXPECT_EQ(MarkItemHint(tag), QString::fromUtf8(hint)) << tag;
+    }
+    EXPECT_EQ(HelpKey(rtAmerican), QStringLiteral("Raetsel2"));
+    EXPECT_EQ(HelpKey(rtFindWords), QStringLiteral("Raetsel1"));
+    EXPECT_EQ(HelpKey(rtSudoku), QStringLiteral("Raetsel0"));
+}
+
+TEST(RiddleWindow, ButtonsShowTheirHintAsTooltipAndInTheHintLine) {
+    Player p = WordPlayer(rtAmerican);
+    const std::pair<const char*, const char*> hints[] = {
+        {"SBZoomIn", "Die Gitter des Rätsels vergrößern"},
+        {"SBShowFail", "Fehlerhafte Buchstaben im Rätsel farblich absetzen"},
+        {"SBShowHints", "Nummern und Umschreibungen als Tooltip anzeigen"},
+        {"SBBegrEintragen", "An der aktuellen Eingabeposition den gesuchten Buchstaben eintragen"},
+        {"SBLeerfeld", "Das markierte Feld im Rätsel als Leerfeld festlegen"},
+        {"SBMarkDuo",
+         "Alle Felder markieren, in die nur ein oder zwei mögliche Zahlen eingetragen werden können"},
+    };
+    for (const auto& [name, hint] : hints) {
+        auto* b = p->findChild<QToolButton*>(QLatin1String(name));
+        ASSERT_NE(b, nullptr) << name;
+        EXPECT_EQ(b->toolTip(), QString::fromUtf8(hint)) << name;
+        EXPECT_EQ(b->statusTip(), QString::fromUtf8(hint)) << name;
+        EXPECT_EQ(b->size(), QSize(22, 22)) << name;
+    }
+    // Hints of buttons and of pop-up items reach the main window's hint line.
+    auto* hintLine = p.main()->findChild<QLabel*>(QStringLiteral("LblHints"));
+    ASSERT_NE(hintLine, nullptr);
+    QStatusTipEvent tip(p->SBLeerfeld->statusTip());
+    QCoreApplication::sendEvent(p->SBLeerfeld, &tip);
+    EXPECT_EQ(hintLine->text(), QStringLiteral("Das markierte Feld im Rätsel als Leerfeld festlegen"));
+    p.Item("MItemPlayHilfe")->showStatusText();
+    EXPECT_EQ(hintLine->text(), QStringLiteral("Hilfe zum Rätsel anzeigen"));
+}
+
+TEST(RiddleWindow, ZoomStaysBetween20And60) {
+    struct Case {
+        int start;
+        const char* sender;
+        int clicks;
+        int expected;
+    };
+    const Case cases[] = {
+        {21, "SBZoomOut", 1, 20}, {21, "SBZoomOut", 2, 20},       {20, "MItemPlayZoomOut", 1, 20},
+        {59, "SBZoomIn", 1, 60},  {59, "MItemPlayZoomIn", 3, 60}, {30, "SBZoomIn", 2, 32},
+    };
+    for (const Case& c : cases) {
+        Player p = WordPlayer(rtSwedish, kDefaultHelpFlags, c.start);
+        ASSERT_EQ(p->WordGrid->GridSize(), c.start);
+        QObject* sender = p->findChild<QObject*>(QLatin1String(c.sender));
+        for (int i = 0; i < c.clicks; ++i) {
+            if (auto* b = qobject_cast<QToolButton*>(sender))
+                b->click();
+            else
+                qobject_cast<QAction*>(sender)->trigger();
+        }
+        EXPECT_EQ(p->WordGrid->GridSize(), c.expected) << c.sender << " from " << c.start;
+        // The grid sized itself to the cells and the window followed it.
+        EXPECT_EQ(p->WordGrid->width(), 4 * (c.expected + 1) + 1) << c.sender << " from " << c.start;
+        EXPECT_GE(p->widget()->width(), p->WordGrid->width());
+    }
+    // Any other sender zooms in.
+    Player p = WordPlayer(rtSwedish);
+    p->MItemPlayZoomInClick(nullptr);
+    EXPECT_EQ(p->WordGrid->GridSize(), 31);
+}
+
+TEST(RiddleWindow, DisplayTogglesSetThePaintOptions) {
+    Player word = WordPlayer(rtPuzzle);
+    word->SBShowFail->click();
+    EXPECT_FALSE(word->WordGrid->PaintOptions().Contains(poShowFail));
+    word.Item("MItemPlayShowFail")->trigger();
+    EXPECT_TRUE(word->WordGrid->PaintOptions().Contains(poShowFail));
+    EXPECT_TRUE(word->SBShowFail->isChecked());
+    word->SBShowLength->click();
+    EXPECT_FALSE(word->WordGrid->PaintOptions().Contains(poShowLength));
+    word.Item("MItemPlayShowLength")->trigger();
+    EXPECT_TRUE(word->WordGrid->PaintOptions().Contains(poShowLength));
+    EXPECT_TRUE(word->SBShowLength->isChecked());
+    const bool hints = word->SBShowHints->isChecked();
+    word.Item("MItemPlayShowHints")->trigger();
+    EXPECT_NE(word->SBShowHints->isChecked(), hints);
+
+    Player sudoku([](QFile& f) { WriteSudoku(f, ss6Symbols); });
+    sudoku->SBShowHintGrids->click();
+    EXPECT_FALSE(sudoku->Sudoku->PaintOptions().Contains(poShowHintGrids));
+    sudoku.Item("MItemPlayShowLength")->trigger();
+    EXPECT_TRUE(sudoku->Sudoku->PaintOptions().Contains(poShowHintGrids));
+    EXPECT_TRUE(sudoku->SBShowHintGrids->isChecked());
+    sudoku->MenuRaetselPopup();
+    EXPECT_TRUE(sudoku.Item("MItemPlayShowLength")->isChecked());
+}
+
+TEST(RiddleWindow, BlankFieldCommandsMarkTheCurrentCell) {
+    Player p = WordPlayer(rtAmerican);
+    p.MoveTo(2, 2);
+    p->SBLeerfeld->click();
+    EXPECT_TRUE(p->WordGrid->Cell(2, 2).Has(cfUserBlack));
+    p->SBLeerfeld->click();
+    EXPECT_FALSE(p->WordGrid->Cell(2, 2).Has(cfUserBlack));
+
+    p->MenuRaetselPopup();
+    p.Item("MItemPlayLeerfeld")->trigger();
+    EXPECT_TRUE(p->WordGrid->Cell(2, 2).Has(cfUserBlack));
+    EXPECT_TRUE(p->SBLeerfeld->isChecked());
+    // The button follows the cell it is refreshed for.
+    p.MoveTo(1, 2);
+    EXPECT_FALSE(p->SBLeerfeld->isChecked());
+    p.MoveTo(2, 2);
+    EXPECT_TRUE(p->SBLeerfeld->isChecked());
+
+    // "Buchstaben eintragen" on a cell that is black in the solution sets the blank field.
+    p.MoveTo(3, 1);
+    p->MItemPlayBuchstEintragenClick();
+    EXPECT_TRUE(p->WordGrid->Cell(3, 1).Has(cfUserBlack));
+    EXPECT_TRUE(p->SBLeerfeld->isChecked());
+    EXPECT_FALSE(p->WordGrid->Cell(3, 1).Revealed());
+    p.MoveTo(4, 1);
+    p->MItemPlayBuchstEintragenClick();
+    EXPECT_TRUE(p->WordGrid->Cell(4, 1).Revealed());
+}
+
+TEST(RiddleWindow, MarkingPanelAndSubmenuFitTheSymbolCount) {
+    for (TSudokuSize size : {ss6Symbols, ss9Symbols, ss12Symbols}) {
+        Player p([size](QFile& f) { WriteSudoku(f, size); });
+        const int n = p->Sudoku->Symbols();
+        for (int tag = 1; tag <= 12; ++tag)
+            EXPECT_EQ(p.Shown(("SBMark" + std::to_string(tag)).c_str()), tag <= n)
+                << n << " symbols, " << tag;
+        EXPECT_TRUE(p.Shown("SBMarkKeine") && p.Shown("SBMarkDuo"));
+        const QToolButton* last = p->findChild<QToolButton*>(QStringLiteral("SBMark%1").arg(n));
+        EXPECT_EQ(p->MarkButtons.back()->x(), last->x() + last->width()) << n;
+        EXPECT_EQ(p->PanelMark->width(), p->MarkButtons.back()->x() + 22) << n;
+
+        p->MItemPlayFelderMarkierenClick();
+        int items = 0;
+        for (QAction* a : p->MarkItems)
+            items += a->isVisible() && !a->isSeparator();
+        EXPECT_EQ(items, n + 2) << n;
+
+        // A button marks its symbol; a menu item also moves the panel's down state.
+        p->findChild<QToolButton*>(QStringLiteral("SBMark3"))->click();
+        EXPECT_EQ(p->Sudoku->MarkedSymbol(), 3);
+        p.Item("MItemPlayMarkDuo")->trigger();
+        EXPECT_EQ(p->Sudoku->MarkedSymbol(), 255);
+        int down = 0;
+        for (QToolButton* b : p->MarkButtons)
+            down += b->isChecked();
+        EXPECT_EQ(down, 1);
+        EXPECT_TRUE(p->MarkButtons.back()->isChecked());
+        p->MItemPlayFelderMarkierenClick();
+        EXPECT_TRUE(p.Item("MItemPlayMarkDuo")->isChecked());
+        EXPECT_FALSE(p.Item("MItemPlayMarkKeine")->isChecked());
+    }
+}
+
+TEST(RiddleWindow, SnapshotsFillEmptySlotsThenReplaceTheOldest) {
+    const QDateTime t0(QDate(2024, 5, 1), QTime(10, 0));
+    auto at = [&](int minutes) { return t0.addSecs(60 * minutes); };
+    struct Case {
+        TSnapshotTimes times;
+        int slot;
+    };
+    const Case cases[] = {
+        {{}, 1},
+        {{at(1), QDateTime(), at(2), QDateTime()}, 2},
+        {{at(4), at(1), at(3), at(2)}, 2},
+        {{at(5), at(5), at(5), at(5)}, 1},
+        {{at(3), at(2), at(2), at(9)}, 2},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(SnapshotSlotFor(c.times), c.slot);
+
+    Player p([](QFile& f) { WriteSudoku(f, ss6Symbols); });
+    p->MItemPlaySnapErstellenClick();
+    p->MItemPlaySnapErstellenClick();
+    p->MItemPlaySchnappschussClick();
+    EXPECT_TRUE(p.Item("MItemPlaySnap1")->isVisible() && p.Item("MItemPlaySnap2")->isVisible());
+    EXPECT_FALSE(p.Item("MItemPlaySnap3")->isVisible() || p.Item("MItemPlaySnap4")->isVisible());
+    EXPECT_TRUE(p.Item("MItemPlaySnap2")->text().startsWith(QStringLiteral("2: ")));
+    EXPECT_TRUE(p.Item("MItemPlaySnap2")->text().endsWith(QStringLiteral(" h")));
+
+    // Restoring asks first; Yes brings back the entries of the snapshot.
+    const uint8_t before = p->Sudoku->Cell(1, 1).Entry();
+    p->Sudoku->Cell(1, 1).SetEntry(before == '1' ? '2' : '1');
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+            box->button(QMessageBox::Yes)->click();
+    });
+    answer.start(10);
+    p.Item("MItemPlaySnap1")->trigger();
+    EXPECT_EQ(p->Sudoku->Cell(1, 1).Entry(), before);
+}
+
+TEST(RiddleWindow, CloseEndsTheProgram) {
+    Player p = WordPlayer(rtSwedish);
+    p.Item("MItemPlaySchliessen")->trigger();
+    EXPECT_EQ(p.main()->RiddleWindow, nullptr);
+    EXPECT_FALSE(p.main()->isVisible());
+}
+
+} // namespace
