@@ -22,10 +22,21 @@ void TGridRiddle::SetFontName(const QString& name) {
 }
 
 QFont TGridRiddle::LetterFont(int cellHeight) const {
-    QFont f(fontName_);
-    f.setBold(true);
-    f.setPixelSize(qMax(1, cellHeight - 4));
-    return f;
+    if (cellHeight != letterFontHeight_ || letterFont_.family() != fontName_) {
+        letterFont_ = QFont(fontName_);
+        letterFont_.setBold(true);
+        letterFont_.setPixelSize(qMax(1, cellHeight - 4));
+        letterFontHeight_ = cellHeight;
+    }
+    return letterFont_;
+}
+
+const QFontMetrics& TGridRiddle::NumberMetrics() const {
+    if (!(measuredNumberFont_ == NumberFont)) {
+        measuredNumberFont_ = NumberFont;
+        numberMetrics_ = QFontMetrics(NumberFont);
+    }
+    return numberMetrics_;
 }
 
 bool TGridRiddle::WantsRangeSelect() const {

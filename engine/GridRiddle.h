@@ -6,6 +6,7 @@
 #include "RiddleData.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <functional>
 
 class TGridRiddle : public TDrawGrid {
@@ -47,8 +48,16 @@ protected:
     void SyncGeometry();
     QFont LetterFont(int cellHeight) const;
 
+    // The number font's metrics, measured once per font.
+    const QFontMetrics& NumberMetrics() const;
+
 private:
     QString fontName_ = QStringLiteral("Arial");
+    // Fonts are built once per cell size; every cell of a repaint uses the same ones.
+    mutable QFont letterFont_;
+    mutable int letterFontHeight_ = -1;
+    mutable QFont measuredNumberFont_;
+    mutable QFontMetrics numberMetrics_{QFont()};
 };
 
 // A grid control joined with the data of its riddle kind: the data's painting hooks become

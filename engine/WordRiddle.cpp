@@ -252,7 +252,7 @@ void TWordRiddle::PaintCellNumbers(QPainter& painter, const TWordGridCell& cell,
     const TEdges e(rect);
     painter.setFont(NumberFont);
     painter.setPen(Qt::black);
-    const QFontMetrics metrics(NumberFont);
+    const QFontMetrics& metrics = NumberMetrics();
     auto drawAt = [&](int x, int y, const QString& number) {
         painter.drawText(QRect(x, y, rect.width() * 2, metrics.height()), Qt::AlignLeft | Qt::AlignTop,
                          number);

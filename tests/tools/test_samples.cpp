@@ -1,0 +1,65 @@
+// Every sample riddle builds, and the riddle file it gives loads back into the same riddle.
+
+#include "RiddlepackTestSupport.h"
+
+#include <QBuffer>
+#include <QTemporaryDir>
+
+namespace {
+
+QByteArray Saved(TRiddleData& riddle, int quality) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    riddle.SaveToStream(buffer, quality, false);
+    return bytes;
+}
+
+TEST(Samples, EveryKindIsThereAndLoadsBack) {
+    const QDir samples(QStringLiteral(QUIVANE_SAMPLES_DIR));
+    const QStringList sources = samples.entryList({QStringLiteral("*.json")}, QDir::Files, QDir::Name);
+    QSet<int> wordKinds, sudokuSizes;
+    QTemporaryDir dir;
+    for (const QString& name : sources) {
+        SCOPED_TRACE(name.toStdString());
+        TBuiltRiddle built;
+        ASSERT_NO_THROW(built = BuildRiddleFile(samples.filePath(name)));
+        const QString path = dir.filePath(name + QStringLiteral(".rid"));
+        ASSERT_EQ(built.Riddle->SaveToFile(path, built.JpegQuality, false), rfOk);
+        std::unique_ptr<TRiddleData> loaded;
+        if (built.Riddle->RiddleType() == rtSudoku) {
+            sudokuSizes.insert(dynamic_cast<TSudokuRiddleData&>(*built.Riddle).Symbols());
+            loaded = std::make_unique<TSudokuRiddleData>();
+        } else {
+            wordKinds.insert(built.Riddle->RiddleType());
+            loaded = std::make_unique<TWordRiddleData>();
+        }
+        ASSERT_EQ(loaded->LoadFromFile(path, false), rfOk);
+        EXPECT_EQ(loaded->State(), stReady);
+        EXPECT_EQ(loaded->Version(), built.Riddle->Version());
+        EXPECT_EQ(Saved(*loaded, built.JpegQuality), Saved(*built.Riddle, built.JpegQuality));
+        loaded->StopClock();
+        built.Riddle->StopClock();
+    }
+    for (int kind = rtSwedish; kind <= rtFindWords; ++kind)
+        EXPECT_TRUE(wordKinds.contains(kind)) << "no sample of kind " << RiddleTypeName(kind).toStdString();
+    for (int symbols : {6, 9, 12})
+        EXPECT_TRUE(sudokuSizes.contains(symbols)) << "no sudoku of " << symbols << " symbols";
+}
+
+TEST(Samples, DefaultRiddleHasEverythingItShows) {
+    const QDir samples(QStringLiteral(QUIVANE_SAMPLES_DIR));
+    TBuiltRiddle built = BuildRiddleFile(samples.filePath(QStringLiteral("schwedenraetsel.json")));
+    TWordRiddleData& riddle = WordOf(built);
+    riddle.StopClock();
+    EXPECT_EQ(riddle.RiddleType(), rtSwedish);
+    EXPECT_TRUE(riddle.RiddleOptions().Contains(roHasKeyword));
+    EXPECT_TRUE(riddle.RiddleOptions().Contains(roHasImage));
+    EXPECT_TRUE(riddle.RiddleOptions().Contains(roCountTime));
+    EXPECT_GT(riddle.BestTime(), 0);
+    EXPECT_FALSE(riddle.Image().isNull());
+    EXPECT_GT(riddle.CountFlagAll(2, false), 0) << "no cell under the picture";
+    EXPECT_EQ(riddle.CountFlagAll(6, false), riddle.Keyword().Word().size());
+}
+
+} // namespace
