@@ -3,7 +3,8 @@ set -u
 
 if [ -z "${QUIVANE_IN_XVFB:-}" ]; then
     export QUIVANE_IN_XVFB=1
-    exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
+    # -noreset: the server must not restart between the players and xdotool calls of one test.
+    exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" "$0" "$@"
 fi
 export XDG_RUNTIME_DIR=$(mktemp -d)
 chmod 700 "$XDG_RUNTIME_DIR"
