@@ -32,7 +32,27 @@ public:
     bool IsInCurrentWord(int col, int row) const;
     const TGridWordData& CurrentWord() const { return currentWord_; }
 
+    // Input and navigation of the solver.
+    // A cell outside the riddle, or one that takes no letter (as the solver sees the grid).
+    bool IsBlocked(int col, int row) const;
+    // Walks back to the first free cell of the run; true when a word of that direction starts there.
+    bool FindWordStart(int col, int row, TWordDirection direction, int& startCol, int& startRow) const;
+    bool FindClueStart(int32_t clueNumber, TWordDirection direction, int& startCol, int& startRow) const;
+    void GotoClue(int32_t clueNumber, TWordDirection direction);
+    TGridWordData GetWordData(int col, int row, bool ReverseIfNeeded, TWordDirection direction) const;
+    void UpdateInputDirection(int col, int row, bool Toggle);
+    void SetInputDirection(TWordDirection direction);
+    void UpdateCurrentWord(int col, int row) override;
+    void SelectFirstCell();
+    void EnterLetter(int col, int row, uint8_t letter);
+    void AdvanceCursor();
+
 protected:
+    bool SelectCell(int col, int row) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    bool event(QEvent* event) override;
+
     void UpdateHeaderLines() override;
     bool WantsRangeSelect() const override;
     void RiddleTypeChanged() override;
@@ -48,7 +68,14 @@ private:
                          QRect rect);
     void PaintCellNumbers(QPainter& painter, const TWordGridCell& cell, const QRect& rect);
 
+    void HandleCharacter(const QString& text);
+    void HandleBackspace();
+    // Repaints the free cells of the run through (col, row) in the direction.
+    void RepaintRun(int col, int row, TWordDirection direction);
+
     QImage pictureBitmap_;
     TPictureArea pictureArea_;
     bool pictureSelected_ = false;
+    TGridWordData previousWord_;
+    QPoint lastHandled_{-1, -1};
 };

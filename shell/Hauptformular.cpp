@@ -121,6 +121,8 @@ void TRMMainForm::StartMessage() {
     QCoreApplication::processEvents();
     SizeToRiddle();
     SetDisplayMode(0);
+    // The grid holds the keyboard focus; the frame must be the active window for it to count.
+    activateWindow();
 }
 
 void TRMMainForm::SizeToRiddle() {

@@ -70,7 +70,7 @@ TRiddleForm::TRiddleForm(TRMMainForm* owner, const QString& ExecutablePath) : ow
     if (!LoadFailed) {
         owner_->SetDisplayMode(ShownGrid->Riddle().DisplayMode());
         LayoutSymbolPanel();
-        // The cursor is placed on the first cell once the grids take input.
+        PlaceCursor();
     }
     owner_->RiddleWindow = this;
 }
@@ -242,6 +242,8 @@ void TRiddleForm::showEvent(QShowEvent* event) {
     UpdateRiddleToolbarHere();
     FitToGrid();
     setWindowTitle(RiddleDescription(ShownGrid->Riddle()));
+    // The solver can type at once.
+    ShownGrid->setFocus(Qt::OtherFocusReason);
     // The solution word and legend windows are created and placed here once they exist.
     UpdateStopwatch(true);
 }
@@ -251,5 +253,17 @@ void TRiddleForm::closeEvent(QCloseEvent* event) {
     if (event->isAccepted() && owner_) {
         owner_->RiddleWindow = nullptr;
         owner_->close();
+    }
+}
+
+void TRiddleForm::PlaceCursor() {
+    if (ShownGrid == Sudoku) {
+        Sudoku->SetCurrentSilently(1, 1);
+    } else if (WordGrid->RiddleType() == rtFindWords) {
+        // A word search starts without a selection, so that no cell looks marked.
+        if (WordGrid->DisplayMode() != 2)
+            WordGrid->SetCurrentSilently(0, 0);
+    } else {
+        WordGrid->SelectFirstCell();
     }
 }

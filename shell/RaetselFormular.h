@@ -33,6 +33,8 @@ public:
     // 0 on success, else the reader's result code.
     uint8_t LoadEmbeddedRiddle(const QString& ExecutablePath);
     void FitToGrid();
+    // The cursor's first place: the first free cell, the sudoku's first cell, or none in a word search.
+    void PlaceCursor();
     void LayoutSymbolPanel();
     void UpdateRiddleToolbar(int ACol, int ARow);
     void UpdateStopwatch(bool Place);

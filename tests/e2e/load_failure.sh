@@ -10,9 +10,14 @@ check_fails() {
     local box
     box=$(wait_window '^Quivane$') || fail "$name: no error box"
     xdotool search --onlyvisible --name '^Norvik Quivane$' >/dev/null 2>&1 && fail "$name: main window visible"
-    xdotool key --window "$box" Return 2>/dev/null
-    local status
-    status=$(wait_exit $pid) || fail "$name: player did not end"
+    # The box may take a moment to take keys after it appears: answer until the player ends.
+    local status=""
+    for _ in 1 2 3 4 5; do
+        sleep 0.3
+        xdotool key --window "$box" Return 2>/dev/null
+        status=$(wait_exit $pid 20) && break
+    done
+    [ -n "$status" ] || fail "$name: player did not end"
     [ "$status" -ne 0 ] || fail "$name: player ended with status 0"
     echo "$name: error box answered, player ended ($status)"
 }

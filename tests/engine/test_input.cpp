@@ -1,0 +1,167 @@
+// Typing into a word riddle and moving through it.
+
+#include "WordRiddle.h"
+
+#include <QCoreApplication>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+// A riddle from rows of letters, '#' for black cells, with start flags for every run of two or
+// more letters and clue numbers in reading order.
+void Build(TWordRiddle& grid, const QStringList& rows, TRiddleType type = rtSwedish) {
+    grid.SetRiddleType(type);
+    grid.SetRiddleCols(int(rows[0].size()));
+    grid.SetRiddleRows(int(rows.size()));
+    auto letter = [&](int c, int r) {
+        return c >= 1 && r >= 1 && c <= rows[0].size() && r <= rows.size() &&
+               rows[r - 1][c - 1] != QLatin1Char('#');
+    };
+    int number = 0;
+    for (int r = 1; r <= rows.size(); ++r)
+        for (int c = 1; c <= rows[0].size(); ++c) {
+            if (!letter(c, r))
+                continue;
+            TWordGridCell& cell = grid.Cell(c, r);
+            uint16_t flags = cfLetter;
+            const bool across = !letter(c - 1, r) && letter(c + 1, r);
+            const bool down = !letter(c, r - 1) && letter(c, r + 1);
+            if (across)
+                flags |= cfStartAcross;
+            if (down)
+                flags |= cfStartDown;
+            cell.SetFlags(flags);
+            cell.SetSolution(uint8_t(rows[r - 1][c - 1].toLatin1()));
+            cell.SetClueFlags(uint8_t((letter(c - 1, r) || letter(c + 1, r) ? kClueAcross : 0) |
+                                      (letter(c, r - 1) || letter(c, r + 1) ? kClueDown : 0)));
+            if (across || down)
+                cell.SetClueNumber(++number);
+        }
+    grid.SetState(stReady);
+    grid.StopClock();
+    grid.resize(400, 400);
+}
+
+QPoint Cursor(const TWordRiddle& grid) {
+    return QPoint(grid.Col(), grid.Row());
+}
+
+TEST(WordInput, FirstCellAndDirection) {
+    struct Case {
+        const char* name;
+        QStringList rows;
+        QPoint first;
+        TWordDirection direction;
+    } cases[] = {
+        {"across word first", {"AB#", "C##"}, {1, 1}, wdHorizontal},
+        {"only down possible", {"A#", "B#"}, {1, 1}, wdVertical},
+        {"black first cell", {"#AB", "##C"}, {2, 1}, wdHorizontal},
+        {"no free neighbour keeps none", {"A#", "##"}, {1, 1}, wdNone},
+    };
+    for (const Case& c : cases) {
+        TWordRiddle grid;
+        Build(grid, c.rows);
+        grid.SelectFirstCell();
+        EXPECT_EQ(Cursor(grid), c.first) << c.name;
+        EXPECT_EQ(grid.InputDirection(), c.direction) << c.name;
+    }
+}
+
+TEST(WordInput, TypingFillsAndAdvances) {
+    TWordRiddle grid;
+    Build(grid, {"ABC", "D#E"});
+    grid.SelectFirstCell();
+    QTest::keyClicks(&grid, "abc");
+    EXPECT_EQ(grid.Cell(1, 1).Entry(), 'A');
+    EXPECT_EQ(grid.Cell(3, 1).Entry(), 'C');
+    EXPECT_EQ(Cursor(grid), QPoint(3, 1)) << "the last cell of a word keeps the cursor";
+    QTest::keyClick(&grid, Qt::Key_Backspace);
+    EXPECT_EQ(grid.Cell(2, 1).Entry(), 0) << "backspace clears the cell before the cursor";
+    EXPECT_EQ(grid.Cell(3, 1).Entry(), 'C') << "and never the cursor cell";
+    EXPECT_EQ(Cursor(grid), QPoint(2, 1));
+    QTest::keyClick(&grid, Qt::Key_Delete);
+    EXPECT_EQ(grid.Cell(2, 1).Entry(), 0);
+}
+
+TEST(WordInput, UmlautIsNoLetterAndEnterToggles) {
+    TWordRiddle grid;
+    Build(grid, {"AB", "C#"});
+    grid.SelectFirstCell();
+    ASSERT_EQ(grid.InputDirection(), wdHorizontal);
+    QTest::sendKeyEvent(QTest::Click, &grid, Qt::Key_Adiaeresis, QStringLiteral("ä"), Qt::NoModifier);
+    EXPECT_EQ(grid.Cell(1, 1).Entry(), 0);
+    EXPECT_EQ(Cursor(grid), QPoint(1, 1));
+    QTest::keyClick(&grid, Qt::Key_Return);
+    EXPECT_EQ(grid.InputDirection(), wdVertical);
+    QTest::keyClick(&grid, Qt::Key_Return);
+    EXPECT_EQ(grid.InputDirection(), wdHorizontal);
+}
+
+TEST(WordInput, EnterKeepsAcrossWithoutDownWord) {
+    TWordRiddle grid;
+    Build(grid, {"ABC", "###"});
+    grid.SelectFirstCell();
+    QTest::keyClick(&grid, Qt::Key_Return);
+    EXPECT_EQ(grid.InputDirection(), wdHorizontal);
+}
+
+TEST(WordInput, BackspaceAtTheWordStartIsRefused) {
+    TWordRiddle grid;
+    Build(grid, {"#AB"});
+    grid.SelectFirstCell();
+    int errors = 0;
+    grid.OnInputError = [&](TObject*, TInputError kind) { errors += kind == ieNotPossible; };
+    QTest::keyClick(&grid, Qt::Key_Backspace);
+    EXPECT_EQ(errors, 1);
+    EXPECT_EQ(Cursor(grid), QPoint(2, 1));
+}
+
+TEST(WordInput, WrongLetterIsReported) {
+    TWordRiddle grid;
+    Build(grid, {"AB"});
+    grid.SetPaintOptions(TPaintOptions{poShowFail});
+    grid.SelectFirstCell();
+    int wrong = 0;
+    grid.OnInputError = [&](TObject*, TInputError kind) { wrong += kind == ieWrongLetter; };
+    QTest::keyClicks(&grid, "AX");
+    EXPECT_EQ(wrong, 1);
+}
+
+TEST(WordInput, CurrentWordFollowsTheCursorAndIsAnnounced) {
+    TWordRiddle grid;
+    Build(grid, {"AB#CD", "#####", "EFGHI"});
+    grid.SelectFirstCell();
+    int announced = 0;
+    grid.OnSelectedWordChange = [&](TObject* sender) {
+        EXPECT_EQ(sender, nullptr);
+        ++announced;
+    };
+    QCoreApplication::sendPostedEvents(&grid);
+    announced = 0;
+    EXPECT_EQ(grid.CurrentWord().Col, 1);
+    EXPECT_EQ(grid.CurrentWord().Length, 2);
+    EXPECT_EQ(grid.CurrentWord().Solution, QStringLiteral("AB"));
+    grid.MoveCurrent(4, 1, false);
+    EXPECT_EQ(grid.CurrentWord().Col, 4);
+    EXPECT_EQ(announced, 0) << "the change is delivered after the keystroke";
+    QCoreApplication::sendPostedEvents(&grid);
+    EXPECT_EQ(announced, 1);
+    grid.MoveCurrent(5, 1, false);
+    QCoreApplication::sendPostedEvents(&grid);
+    EXPECT_EQ(announced, 1) << "moving inside the word is no change";
+}
+
+TEST(WordInput, AmericanBlackCellsAreTheSolversOwn) {
+    TWordRiddle grid;
+    Build(grid, {"A#B"}, rtAmerican);
+    grid.Cell(2, 1).SetFlags(cfBlack);
+    EXPECT_FALSE(grid.IsBlocked(2, 1)) << "the solution's black cell is hidden while solving";
+    grid.Cell(2, 1).SetFlags(cfBlack | cfUserBlack);
+    EXPECT_TRUE(grid.IsBlocked(2, 1));
+    grid.SetDisplayMode(1);
+    grid.Cell(2, 1).SetFlags(cfBlack);
+    EXPECT_TRUE(grid.IsBlocked(2, 1)) << "the solution view shows the solution's black cells";
+}
+
+} // namespace
