@@ -47,10 +47,31 @@ public:
     void EnterLetter(int col, int row, uint8_t letter);
     void AdvanceCursor();
 
+    // Whole words, from the clue legend and the word entry dialog.
+    // True when every letter written equals the solution.
+    bool EnterWord(const QString& text, int col, int row, TWordDirection direction);
+    // Without Force, letters that also belong to a crossing word stay.
+    void ClearWord(int col, int row, bool Force, TWordDirection direction);
+    // The solution letters of the run of free cells through the cell.
+    QString SolutionRun(int col, int row, TWordDirection direction) const;
+    int RunLength(int col, int row, TWordDirection direction) const;
+    // The letter-legend entry for this solution letter gets it as the solver's letter.
+    void EnterLegendLetter(uint8_t letter);
+    // Cells of a row (across) or column (down) with the flag bit, or (Mode) with nothing else.
+    int CountFlag(int line, TWordDirection direction, bool Mode, int bit) const;
+
+    // Solved marks of clues and lines.
+    bool IsClueSolved(int index) const;
+    bool IsLineSolved(int line, TWordDirection direction) const;
+    void SetLineState(int line, TWordDirection direction, uint8_t value);
+    void UpdateSolvedMarks(int col, int row) override;
+
 protected:
     bool SelectCell(int col, int row) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     bool event(QEvent* event) override;
 
     void UpdateHeaderLines() override;
@@ -69,6 +90,8 @@ private:
     void PaintCellNumbers(QPainter& painter, const TWordGridCell& cell, const QRect& rect);
 
     void HandleCharacter(const QString& text);
+    // Word search: the dragged range becomes a straight line that is marked (or, with Ctrl, unmarked).
+    void MarkDraggedLine(bool unmark);
     void HandleBackspace();
     // Repaints the free cells of the run through (col, row) in the direction.
     void RepaintRun(int col, int row, TWordDirection direction);
@@ -78,4 +101,6 @@ private:
     bool pictureSelected_ = false;
     TGridWordData previousWord_;
     QPoint lastHandled_{-1, -1};
+    QPoint hoverCell_{-1, -1};
+    bool markingDrag_ = false;
 };

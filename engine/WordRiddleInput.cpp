@@ -294,7 +294,10 @@ void TWordRiddle::keyPressEvent(QKeyEvent* event) {
 
 void TWordRiddle::mousePressEvent(QMouseEvent* event) {
     int col = 0, row = 0;
-    if (MouseToCell(event->position().toPoint(), col, row)) {
+    const bool onCell = MouseToCell(event->position().toPoint(), col, row);
+    markingDrag_ =
+        RiddleType() == rtFindWords && event->button() == Qt::LeftButton && onCell && col > 0 && row > 0;
+    if (onCell) {
         if (event->button() == Qt::LeftButton)
             UpdateInputDirection(col, row, QPoint(col, row) == lastHandled_);
         else if (event->button() == Qt::RightButton && RiddleType() == rtAmerican && col > 0 && row > 0) {
