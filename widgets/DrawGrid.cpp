@@ -122,52 +122,38 @@ void TDrawGrid::SetRangeSelect(bool on) {
         SetCurrentSilently(col_, row_);
 }
 
-int TDrawGrid::ColLeft(int col) const {
-    int x = 0;
-    for (int c = 0; c < col && c < ColCount(); ++c)
-        x += colWidths_[size_t(c)] + gridLineWidth_;
-    return x;
-}
-
-int TDrawGrid::RowTop(int row) const {
-    int y = 0;
-    for (int r = 0; r < row && r < RowCount(); ++r)
-        y += rowHeights_[size_t(r)] + gridLineWidth_;
-    return y;
+int TDrawGrid::LineStart(const std::vector<int>& sizes, int index) const {
+    int start = 0;
+    for (int i = 0; i < index && i < int(sizes.size()); ++i)
+        start += sizes[size_t(i)] + gridLineWidth_;
+    return start;
 }
 
 QRect TDrawGrid::CellRect(int col, int row) const {
     if (col < 0 || row < 0 || col >= ColCount() || row >= RowCount())
         return QRect();
-    return QRect(ColLeft(col) - horizontalScrollBar()->value(), RowTop(row) - verticalScrollBar()->value(),
-                 ColWidth(col), RowHeight(row));
+    return QRect(LineStart(colWidths_, col) - horizontalScrollBar()->value(),
+                 LineStart(rowHeights_, row) - verticalScrollBar()->value(), ColWidth(col), RowHeight(row));
 }
 
 bool TDrawGrid::MouseToCell(const QPoint& pos, int& col, int& row) const {
-    const int x = pos.x() + horizontalScrollBar()->value();
-    const int y = pos.y() + verticalScrollBar()->value();
-    col = row = -1;
-    for (int c = 0, left = 0; c < ColCount(); ++c) {
-        const int right = left + ColWidth(c) + gridLineWidth_;
-        if (x >= left && x < right) {
-            col = c;
-            break;
-        }
-        left = right;
-    }
-    for (int r = 0, top = 0; r < RowCount(); ++r) {
-        const int bottom = top + RowHeight(r) + gridLineWidth_;
-        if (y >= top && y < bottom) {
-            row = r;
-            break;
-        }
-        top = bottom;
-    }
+    col = LineAt(colWidths_, pos.x() + horizontalScrollBar()->value());
+    row = LineAt(rowHeights_, pos.y() + verticalScrollBar()->value());
     return col >= 0 && row >= 0;
 }
 
+int TDrawGrid::LineAt(const std::vector<int>& sizes, int offset) const {
+    for (int i = 0, start = 0; i < int(sizes.size()); ++i) {
+        const int end = start + sizes[size_t(i)] + gridLineWidth_;
+        if (offset >= start && offset < end)
+            return i;
+        start = end;
+    }
+    return -1;
+}
+
 QSize TDrawGrid::GridExtent() const {
-    return QSize(ColLeft(ColCount()), RowTop(RowCount()));
+    return QSize(LineStart(colWidths_, ColCount()), LineStart(rowHeights_, RowCount()));
 }
 
 int TDrawGrid::LeftCol() const {

@@ -82,8 +82,9 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    int ColLeft(int col) const;
-    int RowTop(int row) const;
+    // Offset of a column (row) from the grid's origin, and the column (row) at an offset (-1: none).
+    int LineStart(const std::vector<int>& sizes, int index) const;
+    int LineAt(const std::vector<int>& sizes, int offset) const;
     void UpdateScrollBars();
     void ScrollIntoView(int col, int row);
     int VisibleRows() const;
