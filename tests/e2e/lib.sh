@@ -21,14 +21,23 @@ wait_window() {
         if [ -n "$id" ]; then echo "$id"; return 0; fi
         sleep 0.1
     done
+    echo "no visible window named $pattern; windows:" >&2
+    for id in $(xdotool search --name '.' 2>/dev/null); do
+        echo "  $id '$(xdotool getwindowname "$id" 2>/dev/null)'" >&2
+    done
     return 1
 }
 
-# Waits for the process to end; prints its exit status.
+# Waits for the process to end and puts its exit status into EXIT_STATUS. Not to be called in a
+# subshell: only the shell that started the process can collect its status.
 wait_exit() {
     local pid=$1 tries=${2:-100}
     for _ in $(seq "$tries"); do
-        if ! kill -0 "$pid" 2>/dev/null; then wait "$pid"; echo $?; return 0; fi
+        if ! kill -0 "$pid" 2>/dev/null; then
+            wait "$pid"
+            EXIT_STATUS=$?
+            return 0
+        fi
         sleep 0.1
     done
     return 1
