@@ -1,0 +1,62 @@
+#pragma once
+
+// The one-row grid of letter boxes in the word entry dialog. It paints and edits a TWordBoxes;
+// the typing rules live there.
+
+#include "DrawGrid.h"
+#include "RiddleColors.h"
+#include "WordBoxes.h"
+
+#include <QString>
+#include <functional>
+
+class TGridRiddle;
+
+// Size and font of the boxes. They are taken from the riddle's cells, so that a word looks the
+// same in the dialog as in the grid.
+struct TWordBoxLook {
+    // The riddle grid's cell size in pixels, without its grid line.
+    int CellWidth = 30;
+    int CellHeight = 30;
+    QString FontName = QStringLiteral("Arial");
+
+    static TWordBoxLook Of(const TGridRiddle& grid);
+};
+
+// Colours as the riddle stores them (0x00BBGGRR or a system colour).
+struct TWordBoxColors {
+    TColor Background = clWhite;
+    // The background while the boxes have the focus, so the word reads as the one being edited.
+    TColor FocusedBackground = clWhite;
+    TColor Text = clBlack;
+};
+
+class TWordBoxGrid : public TDrawGrid {
+    Q_OBJECT
+public:
+    TWordBoxGrid(const TWordBoxColors& colors, const TWordBoxLook& look, QWidget* parent = nullptr);
+
+    const TWordBoxes& Boxes() const { return boxes_; }
+    // One box per character; the first box becomes current.
+    void SetText(const QString& text);
+    // The size the row needs: every box with its line and a 1-pixel frame.
+    QSize RowSize() const;
+
+    // After every key, so that the dialog can follow the boxes' completeness.
+    std::function<void()> OnChange;
+
+protected:
+    bool SelectCell(int col, int row) override;
+    void DrawCell(QPainter& painter, int col, int row, const QRect& rect, int drawState) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    // The background depends on the focus, so every box changes colour.
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    void ShowCurrent();
+
+    TWordBoxes boxes_;
+    TWordBoxColors colors_;
+    QFont font_;
+};
