@@ -4,18 +4,19 @@
 #include "WordRiddle.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <benchmark/benchmark.h>
 
 namespace {
 
-std::unique_ptr<TWordRiddle> MakeGrid() {
+std::unique_ptr<TWordRiddle> MakeGrid(int size = 99) {
     auto grid = std::make_unique<TWordRiddle>();
     grid->SetPaintOptions(TPaintOptions{poShowFail, poMarkCurrWord});
-    grid->SetRiddleCols(99);
-    grid->SetRiddleRows(99);
+    grid->SetRiddleCols(size);
+    grid->SetRiddleRows(size);
     grid->SetGridSize(30);
-    for (int c = 1; c <= 99; ++c)
-        for (int r = 1; r <= 99; ++r) {
+    for (int c = 1; c <= size; ++c)
+        for (int r = 1; r <= size; ++r) {
             if ((c * 7 + r * 3) % 11 == 0)
                 continue;
             TWordGridCell& cell = grid->Cell(c, r);
@@ -44,6 +45,30 @@ void BM_SingleCellRepaint(benchmark::State& state) {
         grid->viewport()->repaint(cell);
 }
 BENCHMARK(BM_SingleCellRepaint)->Unit(benchmark::kMicrosecond)->Repetitions(10)->ReportAggregatesOnly(true);
+
+// One typed letter, from the key event until the window has painted what changed.
+void BM_TypedLetter(benchmark::State& state) {
+    auto grid = MakeGrid(int(state.range(0)));
+    grid->SetState(stReady);
+    grid->StopClock();
+    grid->SelectFirstCell();
+    QApplication::processEvents();
+    int typed = 0;
+    for (auto _ : state) {
+        const QString letter(QChar('A' + typed++ % 26));
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_A + typed % 26, Qt::NoModifier, letter);
+        QApplication::sendEvent(grid.get(), &press);
+        QApplication::processEvents();
+        if (typed % 8 == 0)
+            grid->SelectFirstCell();
+    }
+}
+BENCHMARK(BM_TypedLetter)
+    ->Arg(13)
+    ->Arg(99)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true);
 
 } // namespace
 

@@ -167,9 +167,13 @@ void TWordRiddle::UpdateCurrentWord(int col, int row) {
             RepaintRun(col, row, InputDirection());
         }
     }
-    InvalidateGrid();
     const bool moved = currentWord_.Col != previousWord_.Col || currentWord_.Row != previousWord_.Row ||
                        currentWord_.Direction != previousWord_.Direction;
+    // Only another word repaints the whole control; within the same word its cells suffice.
+    if (moved)
+        InvalidateGrid();
+    else
+        RepaintRun(col, row, currentWord_.Direction);
     // Delivered after the keystroke is done, so the legend follows the finished move.
     if (EventsEnabled() && moved)
         QCoreApplication::postEvent(this, new QEvent(RiddleEventType(kMsgWordChanged)));
