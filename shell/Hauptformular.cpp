@@ -2,6 +2,7 @@
 
 #include "ColorUtils.h"
 #include "GradientPanel.h"
+#include "MessageBoxes.h"
 #include "RaetselFormular.h"
 #include "RiddleMessages.h"
 #include "SudokuRiddle.h"
@@ -15,7 +16,7 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenuBar>
-#include <QMessageBox>
+#include <QPrinterInfo>
 #include <QScreen>
 #include <QStatusTipEvent>
 #include <QStyle>
@@ -63,6 +64,9 @@ TRMMainForm::TRMMainForm(const QString& ExecutablePath)
     statusLayout->addWidget(lblHints_);
     layout->addWidget(statusBar_);
     setCentralWidget(central);
+    CreateToolbar();
+    CreateMenus();
+    HasPrinter = [] { return !QPrinterInfo::availablePrinterNames().isEmpty(); };
 
     // FormCreate
     UndoWordRiddle = std::make_unique<TWordRiddle>();
@@ -73,6 +77,7 @@ TRMMainForm::TRMMainForm(const QString& ExecutablePath)
     LoadRiddleCursors();
     toolBar_->SetEndColor(DarkenColor(palette().color(QPalette::Button), 0.7));
     setWindowIcon(QApplication::windowIcon());
+    UpdateCommands();
     QCoreApplication::postEvent(this, new QEvent(RiddleEventType(kMsgStart)));
 }
 
@@ -111,6 +116,7 @@ void TRMMainForm::StartMessage() {
         QMessageBox box(QMessageBox::Critical, QCoreApplication::applicationName(),
                         QString::fromUtf8(kLoadFailedText), QMessageBox::Ok);
         box.setObjectName(QStringLiteral("LoadErrorBox"));
+        SetGermanButtonTexts(box);
         box.exec();
         // Closing the last window ends the program; main() reports the failure.
         close();
@@ -142,6 +148,7 @@ void TRMMainForm::SetDisplayMode(int Mode) {
     if (!RiddleWindow || !RiddleWindow->ShownGrid || Mode < 0 || Mode > 2)
         return;
     RiddleWindow->ShownGrid->Riddle().SetDisplayMode(uint8_t(Mode));
+    UpdateCommands();
 }
 
 QMdiSubWindow* TRMMainForm::FindToolWindow(int Kind) const {
@@ -158,7 +165,13 @@ int TRMMainForm::UsableClientHeight() const {
 
 bool TRMMainForm::eventFilter(QObject* watched, QEvent* e) {
     // Sees every event before it is dispatched; never consumes one.
-    if (e->type() == RiddleEventType(kMsgStopwatch)) {
+    if (e->type() == QEvent::ShortcutOverride) {
+        // Before a shortcut is matched, its item takes the state an opened menu would show,
+        // so that e.g. Alt+Backspace works exactly when the undo item is enabled.
+        const auto* key = static_cast<QKeyEvent*>(e);
+        if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
+            RefreshShortcutItems();
+    } else if (e->type() == RiddleEventType(kMsgStopwatch)) {
         if (RiddleWindow)
             RiddleWindow->UpdateStopwatch(true);
     } else if ((e->type() == QEvent::KeyPress || e->type() == QEvent::KeyRelease) && RiddleWindow &&

@@ -1,15 +1,25 @@
 #pragma once
 
 // The main window: a frame that holds the riddle window and the tool windows, with the menu,
-// the tool bar and the hint line.
+// the tool bar and the hint line, the one-step undo, the reset and the solution view.
+
+#include "RiddleToolbarRules.h"
 
 #include <QMainWindow>
+#include <array>
+#include <functional>
 #include <memory>
+#include <vector>
 
+class QAction;
 class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
+class QMenu;
+class QToolButton;
 class TGradientPanel;
+class TGridRiddle;
+class TRiddleData;
 class TRiddleForm;
 class TSudokuRiddle;
 class TWordRiddle;
@@ -31,10 +41,96 @@ public:
     // The embedded riddle could not be loaded; the program ends.
     bool LoadFailed() const { return loadFailed_; }
 
+    // Tool bar buttons and menus follow the riddle window and the display mode.
+    void UpdateCommands();
+    // Backs the shown riddle up before a change named Text.
+    void SaveUndoState(const QString& Text);
+    void RestoreUndoState();
+    // The message for a riddle that has just been filled in completely.
+    void ShowStateMessage(TGridRiddle* Grid);
+    // The grid takes the keyboard again, after a dialog or a command from the menu.
+    void FocusGrid();
+    // Whether the system knows a printer; replaceable for tests.
+    std::function<bool()> HasPrinter;
+
     TRiddleForm* RiddleWindow = nullptr;
     std::unique_ptr<TWordRiddle> UndoWordRiddle;
     std::unique_ptr<TSudokuRiddle> UndoSudoku;
     QString UndoText;
+
+    // Tool bar.
+    QToolButton* TBPrgBeenden = nullptr;
+    QToolButton* TBRaeDrucken = nullptr;
+    QToolButton* TBRaeInfos = nullptr;
+    QToolButton* TBBeaRueckgaengig = nullptr;
+    QToolButton* TBBeaZuruecksetzen = nullptr;
+    QToolButton* TBHlfInfo = nullptr;
+
+    // Menu "&Rätsel".
+    QMenu* MItemRaetsel = nullptr;
+    QAction* MItemRaeDrucken = nullptr;
+    QAction* MItemRaeEigenschaften = nullptr;
+    // Menu "&Bearbeiten".
+    QMenu* MItemBearbeiten = nullptr;
+    QAction* MItemBeaRueckgaengig = nullptr;
+    QAction* MItemBeaZuruecksetzen = nullptr;
+    QAction* MItemBeaN1 = nullptr;
+    QAction* MItemBeaLeerfeld = nullptr;
+    QAction* MItemBeaBuchstEintragen = nullptr;
+    QAction* MItemBeaBegriffEintragen = nullptr;
+    QMenu* MItemBeaFelderMarkieren = nullptr;
+    QMenu* MItemBeaSchnappschuss = nullptr;
+    // The marking items (separators included) and the four snapshot items.
+    std::vector<QAction*> MarkItems;
+    std::array<QAction*, kSnapshotSlots> SnapItems{};
+    // Menu "&Ansicht".
+    QMenu* MItemAnsicht = nullptr;
+    QAction* MItemAnsLoesung = nullptr;
+    QMenu* MItemAnsRaetsel = nullptr;
+    QAction* MItemAnsFehleintraege = nullptr;
+    QAction* MItemAnsBegriffLaengen = nullptr;
+    QAction* MItemAnsTooltips = nullptr;
+    QMenu* MItemAnsLegende = nullptr;
+    QAction* MIemAnsAusblenden = nullptr;
+    QAction* MItemAnsMarkieren = nullptr;
+    QAction* MItemAnsEineLegende = nullptr;
+    QAction* MItemAnsLegAutomatisch = nullptr;
+    QAction* MItemAnsLegUebernehmen = nullptr;
+    QAction* MItemAnsLegEintragen = nullptr;
+
+    // Opening handlers of the menus.
+    void MItemRaetselClick();
+    void MItemBearbeitenClick();
+    void MItemBeaFelderMarkierenClick();
+    void MItemBeaSchnappschussClick();
+    void MItemAnsichtClick();
+    void MItemAnsRaetselClick();
+    void MItemAnsLegendeClick();
+
+    // Commands of the menu and the tool bar.
+    void MItemRaeDruckenClick();
+    void MItemRaeEigenschaftenClick();
+    void MItemRaeInfoClick();
+    void MItemRaeBeendenClick();
+    void MItemBeaRueckgaengigClick();
+    void MItemBeaZuruecksetzenClick();
+    void MItemBeaLeerfeldClick();
+    void MItemBeaBuchstEintragenClick();
+    void MItemBeaBegriffEintragenClick();
+    void MItemBeaMarkKeineClick(QObject* Sender);
+    void MItemBeaSnapErstellenClick();
+    void MItemBeaSnap1Click(QObject* Sender);
+    void MItemAnsLoesungClick();
+    void MItemAnsVergroessernClick(QObject* Sender);
+    void MItemAnsFehleintraegeClick();
+    void MItemAnsBegriffLaengenClick();
+    void MItemAnsTooltipsClick();
+    void MIemAnsAusblendenClick();
+    void MItemAnsMarkierenClick();
+    void MItemAnsEineLegendeClick();
+    void MItemAnsLegAutomatischClick();
+    void MItemAnsLegUebernehmenClick();
+    void MItemAnsLegEintragenClick();
 
 protected:
     bool event(QEvent* e) override;
@@ -45,6 +141,21 @@ private:
     void StartMessage();
     void SizeToRiddle();
     void AppHint(const QString& hint);
+    void CreateToolbar();
+    void CreateMenus();
+    void CreateRiddleMenu();
+    void CreateEditMenu();
+    void CreateMarkMenu();
+    void CreateSnapshotMenu();
+    void CreateViewMenu();
+    void CreateLegendMenu();
+    QAction* AddMenuItem(QMenu* menu, const char* name, const QString& caption, const QString& hint,
+                         const char* icon);
+    QMenu* AddSubMenu(QMenu* parent, const char* name, const QString& caption, const QString& hint);
+    // The backup that matches the shown grid's kind.
+    TRiddleData* UndoBackup() const;
+    // A shortcut acts on the items as an opened menu would show them.
+    void RefreshShortcutItems();
 
     QString executablePath_;
     TGradientPanel* toolBar_ = nullptr;

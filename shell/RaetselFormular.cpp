@@ -107,23 +107,6 @@ uint8_t TRiddleForm::LoadEmbeddedRiddle(const QString& ExecutablePath) {
     return rfOk;
 }
 
-void TRiddleForm::ConnectGridEvents() {
-    for (TGridRiddle* grid : {static_cast<TGridRiddle*>(WordGrid), static_cast<TGridRiddle*>(Sudoku)}) {
-        TRiddleData& data = grid->Riddle();
-        data.OnChange = [this](TObject* s) { WordGridChange(s); };
-        data.OnSizeChanged = [this](TObject* s) { WordGridSizeChanged(s); };
-        grid->OnSelectCell = [this](TObject* s, int c, int r, bool& can) {
-            WordGridSelectCell(s, c, r, can);
-        };
-        connect(grid, &QWidget::customContextMenuRequested, this,
-                [this, grid](const QPoint& pos) { MenuRaetsel->popup(grid->viewport()->mapToGlobal(pos)); });
-    }
-    WordGrid->OnLegendStateChange = [this](TObject* s) { WordGridLegendStateChange(s); };
-    WordGrid->OnRowOrColStateChange = [this](TObject* s, int c, int r, TWordDirection d) {
-        WordGridRowOrColStateChange(s, c, r, d);
-    };
-}
-
 void TRiddleForm::FitToGrid() {
     if (!ShownGrid)
         return;
@@ -201,38 +184,18 @@ void TRiddleForm::UpdateRiddleToolbarHere() {
         UpdateRiddleToolbar(ShownGrid->Col(), ShownGrid->Row());
 }
 
+void TRiddleForm::UpdateLegendWindow(bool) {
+    // The clue legend and number legend windows join the riddle window in a later step of the
+    // player; until then there is nothing to create, refresh or place.
+}
+
+void TRiddleForm::UpdateSolutionWindow(bool) {
+    // Likewise the solution word window.
+}
+
 void TRiddleForm::UpdateStopwatch(bool) {
     // The stopwatch window joins the riddle window in a later step of the player; until then
     // there is nothing to refresh.
-}
-
-void TRiddleForm::WordGridChange(TObject* Sender) {
-    TGridRiddle* grid = Sender == static_cast<TObject*>(&Sudoku->Riddle())
-                            ? static_cast<TGridRiddle*>(Sudoku)
-                            : static_cast<TGridRiddle*>(WordGrid);
-    UpdateRiddleToolbar(grid->Col(), grid->Row());
-    // With the number legend window, its automatic filling takes the current cell's letter here.
-}
-
-void TRiddleForm::WordGridSelectCell(TObject*, int ACol, int ARow, bool& CanSelect) {
-    CanSelect = ACol > 0 && ARow > 0;
-    if (CanSelect)
-        UpdateRiddleToolbar(ACol, ARow);
-    // In display mode 2 the main window's commands follow the cell once it has UpdateCommands.
-}
-
-void TRiddleForm::WordGridSizeChanged(TObject*) {
-    FitToGrid();
-}
-
-void TRiddleForm::WordGridLegendStateChange(TObject*) {
-    // Repaints the number legend's letter grid and marks the clue as solved in the clue legend,
-    // once those windows exist.
-}
-
-void TRiddleForm::WordGridRowOrColStateChange(TObject*, int, int, TWordDirection) {
-    // Marks the row or column as solved in the clue legend of French and American riddles, once
-    // that window exists.
 }
 
 void TRiddleForm::showEvent(QShowEvent* event) {
@@ -252,6 +215,9 @@ void TRiddleForm::closeEvent(QCloseEvent* event) {
     QMdiSubWindow::closeEvent(event);
     if (event->isAccepted() && owner_) {
         owner_->RiddleWindow = nullptr;
+        // The commands that need the riddle go away with it.
+        if (owner_->isVisible())
+            owner_->UpdateCommands();
         owner_->close();
     }
 }

@@ -37,6 +37,8 @@ public:
     void PlaceCursor();
     void LayoutSymbolPanel();
     void UpdateRiddleToolbar(int ACol, int ARow);
+    void UpdateLegendWindow(bool Place);
+    void UpdateSolutionWindow(bool Place);
     void UpdateStopwatch(bool Place);
     // Pops up the hints window at a screen position; FontSize 0 is the default size.
     void ShowHintWindow(int X, int Y, const std::function<void()>& Callback, int FontSize, bool WordWrap,
@@ -66,16 +68,27 @@ public:
     void MItemPlaySchnappschussClick();
 
     // Grid events; both grids share them.
+    void WordGridBeforeChange(TObject* Sender, TRiddleChangeTypes AChange, const QString& MsgText);
     void WordGridChange(TObject* Sender);
     void WordGridSelectCell(TObject* Sender, int ACol, int ARow, bool& CanSelect);
+    void WordGridMouseUp(TObject* Sender);
+    void WordGridDblClick(TObject* Sender);
+    void WordGridKeyUp(TObject* Sender, int Key, Qt::KeyboardModifiers Shift);
     void WordGridSizeChanged(TObject* Sender);
+    void WordGridStateChange(TObject* Sender);
     void WordGridLegendStateChange(TObject* Sender);
     void WordGridRowOrColStateChange(TObject* Sender, int ACol, int ARow, TWordDirection ADir);
+    void WordGridSelectedWordChange(TObject* Sender);
+
+    // Adds or removes the solver's blank mark on the word grid's current cell.
+    void SetCurrentCellBlank(bool blank);
 
     TWordRiddle* WordGrid = nullptr;
     TSudokuRiddle* Sudoku = nullptr;
     TGridRiddle* ShownGrid = nullptr;
     bool LoadFailed = false;
+    // Typed letters until the next undo backup (see CountDownUndo).
+    int UndoCountdown = 1;
 
     TGradientPanel* Toolbar = nullptr;
     QToolButton* SBZoomIn = nullptr;
@@ -116,6 +129,8 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    // Mouse and key events of the grids, which the grid controls do not publish themselves.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void CreateToolbar();
@@ -132,7 +147,8 @@ private:
     // UpdateRiddleToolbar for the shown grid's current cell.
     void UpdateRiddleToolbarHere();
     void SetShownPaintOption(TPaintOption option, bool on);
-    void SetCurrentCellBlank(bool blank);
+    // The grid control an event's sender belongs to.
+    TGridRiddle* GridOf(const TObject* Sender) const;
     void RepaintLetterGrids();
 
     TRMMainForm* owner_;

@@ -1,6 +1,8 @@
 // The commands of the riddle window's tool bar and pop-up menu, and the opening handlers of
 // the menu.
 
+#include "Hauptformular.h"
+#include "MessageBoxes.h"
 #include "RaetselFormular.h"
 #include "SudokuRiddle.h"
 #include "WordRiddle.h"
@@ -8,7 +10,6 @@
 #include <QAction>
 #include <QCursor>
 #include <QMenu>
-#include <QMessageBox>
 #include <QToolButton>
 
 namespace {
@@ -162,12 +163,13 @@ void TRiddleForm::MItemPlaySnap1Click(QObject* Sender) {
     const int n = TagOf(Sender);
     if (n < 1 || n > kSnapshotSlots || Snapshots[size_t(n - 1)].Time.isNull())
         return;
-    QMessageBox box(QMessageBox::Question, QCoreApplication::applicationName(),
-                    QStringLiteral("Möchten Sie den aktuellen Bearbeitungsstand des Rätsels wirklich mit dem "
-                                   "gewählten Schnappschuss überschreiben?"),
-                    QMessageBox::Yes | QMessageBox::No, this);
-    box.setObjectName(QStringLiteral("SnapshotQuestion"));
-    if (box.exec() == QMessageBox::Yes)
+    const QString question =
+        QStringLiteral("Möchten Sie den aktuellen Bearbeitungsstand des Rätsels wirklich "
+                       "mit dem gewählten Schnappschuss überschreiben?");
+    const bool yes = AskConfirmation(this, "SnapshotQuestion", question,
+                                     QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    owner_->FocusGrid();
+    if (yes)
         Sudoku->RestoreSnapshot(Snapshots[size_t(n - 1)].State);
 }
 

@@ -1,0 +1,267 @@
+// The main window's tool bar and main menu: the buttons, items, captions, shortcuts, hints and
+// icons, and which handler each one runs.
+
+#include "GradientPanel.h"
+#include "Hauptformular.h"
+#include "MainCommandRules.h"
+
+#include <QAction>
+#include <QIcon>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolButton>
+
+namespace {
+constexpr int kButtonSize = 25;
+// The buttons sit centred in the 33-pixel tool bar.
+constexpr int kButtonTop = 4;
+
+QIcon IconNamed(const char* name) {
+    return name ? QIcon(QStringLiteral(":/icons/%1.png").arg(QLatin1String(name))) : QIcon();
+}
+
+void SetTag(QObject* object, int tag) {
+    object->setProperty("Tag", tag);
+}
+
+const QString kPrintHint = QStringLiteral("Das Rätsel und die Legende drucken");
+const QString kInfosHint = QStringLiteral("Informationen zum aktuellen Rätsel anzeigen");
+const QString kUndoHint = QStringLiteral("Die letzte Änderung am Rätsel zurücknehmen");
+const QString kResetHint = QStringLiteral("Alle Begriffe aus dem Rätsel löschen");
+} // namespace
+
+void TRMMainForm::CreateToolbar() {
+    auto add = [this](const char* name, int left, const QString& hint, const char* icon, bool enabled,
+                      void (TRMMainForm::*handler)()) {
+        auto* b = new QToolButton(toolBar_);
+        b->setObjectName(QLatin1String(name));
+        b->setAutoRaise(true);
+        b->setFocusPolicy(Qt::NoFocus);
+        b->setGeometry(left, kButtonTop, kButtonSize, kButtonSize);
+        b->setIcon(IconNamed(icon));
+        b->setIconSize(QSize(16, 16));
+        b->setToolTip(hint);
+        b->setStatusTip(hint);
+        b->setEnabled(enabled);
+        connect(b, &QToolButton::clicked, this, handler);
+        return b;
+    };
+    TBPrgBeenden = add("TBPrgBeenden", 4, QStringLiteral("Das Programm beenden"), "quit", true,
+                       &TRMMainForm::MItemRaeBeendenClick);
+    TBRaeDrucken = add("TBRaeDrucken", 37, kPrintHint, "print", false, &TRMMainForm::MItemRaeDruckenClick);
+    TBRaeInfos =
+        add("TBRaeInfos", 62, kInfosHint, "riddle-info", false, &TRMMainForm::MItemRaeEigenschaftenClick);
+    TBBeaRueckgaengig =
+        add("TBBeaRueckgaengig", 96, kUndoHint, "undo", false, &TRMMainForm::MItemBeaRueckgaengigClick);
+    TBBeaZuruecksetzen =
+        add("TBBeaZuruecksetzen", 121, kResetHint, "reset", false, &TRMMainForm::MItemBeaZuruecksetzenClick);
+    TBHlfInfo = add("TBHlfInfo", 154, QStringLiteral("Informationen zum Programm anzeigen"), "program-info",
+                    true, &TRMMainForm::MItemRaeInfoClick);
+}
+
+QAction* TRMMainForm::AddMenuItem(QMenu* menu, const char* name, const QString& caption, const QString& hint,
+                                  const char* icon) {
+    auto* a = new QAction(IconNamed(icon), caption, this);
+    a->setObjectName(QLatin1String(name));
+    a->setStatusTip(hint);
+    menu->addAction(a);
+    return a;
+}
+
+QMenu* TRMMainForm::AddSubMenu(QMenu* parent, const char* name, const QString& caption, const QString& hint) {
+    QMenu* m = parent->addMenu(caption);
+    m->setObjectName(QLatin1String(name));
+    m->menuAction()->setObjectName(QLatin1String(name));
+    m->menuAction()->setStatusTip(hint);
+    return m;
+}
+
+void TRMMainForm::CreateMenus() {
+    CreateRiddleMenu();
+    CreateEditMenu();
+    CreateViewMenu();
+}
+
+void TRMMainForm::CreateRiddleMenu() {
+    MItemRaetsel = menuBar()->addMenu(QStringLiteral("&Rätsel"));
+    MItemRaetsel->setObjectName(QStringLiteral("MItemRaetsel"));
+    MItemRaetsel->menuAction()->setObjectName(QStringLiteral("MItemRaetsel"));
+    QMenu* m = MItemRaetsel;
+    MItemRaeDrucken = AddMenuItem(m, "MItemRaeDrucken", QStringLiteral("&Drucken.."), kPrintHint, "print");
+    MItemRaeDrucken->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    MItemRaeEigenschaften = AddMenuItem(m, "MItemRaeEigenschaften", QStringLiteral("&Eigenschaften.."),
+                                        kInfosHint, "riddle-info");
+    m->addSeparator()->setObjectName(QStringLiteral("MItemRaeN2"));
+    QAction* info = AddMenuItem(m, "MItemRaeInfo", QStringLiteral("Info.."), QString(), "program-info");
+    QAction* quit = AddMenuItem(m, "MItemRaeBeenden", QStringLiteral("Beenden"), QString(), "quit");
+
+    connect(m, &QMenu::aboutToShow, this, &TRMMainForm::MItemRaetselClick);
+    connect(MItemRaeDrucken, &QAction::triggered, this, &TRMMainForm::MItemRaeDruckenClick);
+    connect(MItemRaeEigenschaften, &QAction::triggered, this, &TRMMainForm::MItemRaeEigenschaftenClick);
+    connect(info, &QAction::triggered, this, &TRMMainForm::MItemRaeInfoClick);
+    connect(quit, &QAction::triggered, this, &TRMMainForm::MItemRaeBeendenClick);
+}
+
+void TRMMainForm::CreateEditMenu() {
+    MItemBearbeiten = menuBar()->addMenu(QStringLiteral("&Bearbeiten"));
+    MItemBearbeiten->setObjectName(QStringLiteral("MItemBearbeiten"));
+    MItemBearbeiten->menuAction()->setObjectName(QStringLiteral("MItemBearbeiten"));
+    QMenu* m = MItemBearbeiten;
+    MItemBeaRueckgaengig = AddMenuItem(m, "MItemBeaRueckgaengig", UndoCaption(QString()), kUndoHint, "undo");
+    MItemBeaRueckgaengig->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Backspace));
+    MItemBeaZuruecksetzen =
+        AddMenuItem(m, "MItemBeaZuruecksetzen", QStringLiteral("&Zurücksetzen"), kResetHint, "reset");
+    MItemBeaN1 = m->addSeparator();
+    MItemBeaN1->setObjectName(QStringLiteral("MItemBeaN1"));
+    MItemBeaLeerfeld =
+        AddMenuItem(m, "MItemBeaLeerfeld", QStringLiteral("&Leerfeld"),
+                    QStringLiteral("Das markierte Feld im Rätsel als Leerfeld festlegen"), "blank-field");
+    MItemBeaLeerfeld->setCheckable(true);
+    MItemBeaBuchstEintragen = AddMenuItem(
+        m, "MItemBeaBuchstEintragen", QStringLiteral("Buchstaben &eintragen"),
+        QStringLiteral("An der aktuellen Eingabeposition den gesuchten Buchstaben eintragen"), "fill-letter");
+    MItemBeaBegriffEintragen =
+        AddMenuItem(m, "MItemBeaBegriffEintragen", QStringLiteral("&Begriff eintragen.."),
+                    QStringLiteral("Den markierten Begriff eingeben"), "enter-word");
+    // The keypad's Enter is the same command as the main Enter key.
+    MItemBeaBegriffEintragen->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)});
+    CreateMarkMenu();
+    CreateSnapshotMenu();
+
+    connect(m, &QMenu::aboutToShow, this, &TRMMainForm::MItemBearbeitenClick);
+    connect(MItemBeaRueckgaengig, &QAction::triggered, this, &TRMMainForm::MItemBeaRueckgaengigClick);
+    connect(MItemBeaZuruecksetzen, &QAction::triggered, this, &TRMMainForm::MItemBeaZuruecksetzenClick);
+    connect(MItemBeaLeerfeld, &QAction::triggered, this, &TRMMainForm::MItemBeaLeerfeldClick);
+    connect(MItemBeaBuchstEintragen, &QAction::triggered, this, &TRMMainForm::MItemBeaBuchstEintragenClick);
+    connect(MItemBeaBegriffEintragen, &QAction::triggered, this, &TRMMainForm::MItemBeaBegriffEintragenClick);
+}
+
+void TRMMainForm::CreateMarkMenu() {
+    MItemBeaFelderMarkieren =
+        AddSubMenu(MItemBearbeiten, "MItemBeaFelderMarkieren", QStringLiteral("&Felder markieren"),
+                   QStringLiteral("Ausgewählte Felder im Rätsel farblich markieren"));
+    MItemBeaFelderMarkieren->menuAction()->setIcon(IconNamed("mark-duo"));
+    connect(MItemBeaFelderMarkieren, &QMenu::aboutToShow, this, &TRMMainForm::MItemBeaFelderMarkierenClick);
+    auto addSeparator = [this](const char* name) {
+        QAction* s = MItemBeaFelderMarkieren->addSeparator();
+        s->setObjectName(QLatin1String(name));
+        SetTag(s, kMarkSeparator);
+        MarkItems.push_back(s);
+    };
+    auto addMark = [this](int tag, const QByteArray& suffix) {
+        const QByteArray name = "MItemBeaMark" + suffix;
+        QAction* a = AddMenuItem(MItemBeaFelderMarkieren, name.constData(), MainMarkItemCaption(tag),
+                                 MarkItemHint(tag), nullptr);
+        a->setCheckable(true);
+        SetTag(a, tag);
+        MarkItems.push_back(a);
+        connect(a, &QAction::triggered, this, [this, a] { MItemBeaMarkKeineClick(a); });
+    };
+    addMark(kMarkNone, "Keine");
+    addSeparator("MItemBeaMarkN1");
+    for (int tag = 1; tag <= kMaxMarkSymbols; ++tag)
+        addMark(tag, QByteArray::number(tag));
+    addSeparator("MItemBeaMarkN2");
+    addMark(kMarkFew, "Duo");
+}
+
+void TRMMainForm::CreateSnapshotMenu() {
+    MItemBeaSchnappschuss =
+        AddSubMenu(MItemBearbeiten, "MItemBeaSchnappschuss", QStringLiteral("&Schnappschuss"), QString());
+    MItemBeaSchnappschuss->menuAction()->setIcon(IconNamed("snapshot"));
+    connect(MItemBeaSchnappschuss, &QMenu::aboutToShow, this, &TRMMainForm::MItemBeaSchnappschussClick);
+    QAction* create =
+        AddMenuItem(MItemBeaSchnappschuss, "MItemBeaSnapErstellen", QStringLiteral("&Erstellen"),
+                    QStringLiteral("Einen Schnappschuss des aktuellen Rätselzustands speichern"), nullptr);
+    connect(create, &QAction::triggered, this, &TRMMainForm::MItemBeaSnapErstellenClick);
+    MItemBeaSchnappschuss->addSeparator()->setObjectName(QStringLiteral("MItemBeaSnapN1"));
+    for (int slot = 1; slot <= int(SnapItems.size()); ++slot) {
+        const QByteArray name = "MItemBeaSnap" + QByteArray::number(slot);
+        // Caption and hint name the snapshot's time when the submenu opens.
+        QAction* a =
+            AddMenuItem(MItemBeaSchnappschuss, name.constData(), QString::number(slot), QString(), nullptr);
+        SetTag(a, slot);
+        a->setVisible(false);
+        SnapItems[size_t(slot - 1)] = a;
+        connect(a, &QAction::triggered, this, [this, a] { MItemBeaSnap1Click(a); });
+    }
+}
+
+void TRMMainForm::CreateViewMenu() {
+    MItemAnsicht = menuBar()->addMenu(QStringLiteral("&Ansicht"));
+    MItemAnsicht->setObjectName(QStringLiteral("MItemAnsicht"));
+    MItemAnsicht->menuAction()->setObjectName(QStringLiteral("MItemAnsicht"));
+    QMenu* m = MItemAnsicht;
+    MItemAnsLoesung =
+        AddMenuItem(m, "MItemAnsLoesung", QStringLiteral("&Lösung zeigen"),
+                    QStringLiteral("Die Lösung des kompletten Rätsels zeigen"), "show-solution");
+    MItemAnsLoesung->setCheckable(true);
+    m->addSeparator()->setObjectName(QStringLiteral("MItemAnsN1"));
+    MItemAnsRaetsel = AddSubMenu(m, "MItemAnsRaetsel", QStringLiteral("&Rätsel"), QString());
+    QMenu* r = MItemAnsRaetsel;
+    QAction* zoomIn = AddMenuItem(r, "MItemAnsVergroessern", QStringLiteral("&Vergrößern"),
+                                  QStringLiteral("Die Gitter des Rätsels vergrößern"), "zoom-in");
+    SetTag(zoomIn, 1);
+    QAction* zoomOut = AddMenuItem(r, "MItemAnsVerkleinern", QStringLiteral("Ver&kleinern"),
+                                   QStringLiteral("Die Gitter des Rätsels verkleinern"), "zoom-out");
+    SetTag(zoomOut, -1);
+    r->addSeparator()->setObjectName(QStringLiteral("MItemAnsN3"));
+    MItemAnsFehleintraege =
+        AddMenuItem(r, "MItemAnsFehleintraege", QStringLiteral("&Fehleinträge markieren"),
+                    QStringLiteral("Fehlerhafte Buchstaben im Rätsel farblich absetzen"), "show-fail");
+    // Caption, hint and icon follow the riddle kind when the submenu opens.
+    MItemAnsBegriffLaengen =
+        AddMenuItem(r, "MItemAnsBegriffLaengen", QStringLiteral("&Begrifflängen anzeigen"),
+                    QStringLiteral("Die Längen der Begriffe anzeigen"), "show-length");
+    MItemAnsTooltips =
+        AddMenuItem(r, "MItemAnsTooltips", QStringLiteral("&Tooltips anzeigen"),
+                    QStringLiteral("Nummern und Umschreibungen als Tooltip anzeigen"), "show-hints");
+    for (QAction* a : {MItemAnsFehleintraege, MItemAnsBegriffLaengen, MItemAnsTooltips})
+        a->setCheckable(true);
+    CreateLegendMenu();
+
+    connect(m, &QMenu::aboutToShow, this, &TRMMainForm::MItemAnsichtClick);
+    connect(r, &QMenu::aboutToShow, this, &TRMMainForm::MItemAnsRaetselClick);
+    connect(MItemAnsLoesung, &QAction::triggered, this, &TRMMainForm::MItemAnsLoesungClick);
+    connect(zoomIn, &QAction::triggered, this, [this, zoomIn] { MItemAnsVergroessernClick(zoomIn); });
+    connect(zoomOut, &QAction::triggered, this, [this, zoomOut] { MItemAnsVergroessernClick(zoomOut); });
+    connect(MItemAnsFehleintraege, &QAction::triggered, this, &TRMMainForm::MItemAnsFehleintraegeClick);
+    connect(MItemAnsBegriffLaengen, &QAction::triggered, this, &TRMMainForm::MItemAnsBegriffLaengenClick);
+    connect(MItemAnsTooltips, &QAction::triggered, this, &TRMMainForm::MItemAnsTooltipsClick);
+}
+
+void TRMMainForm::CreateLegendMenu() {
+    MItemAnsLegende = AddSubMenu(MItemAnsicht, "MItemAnsLegende", QStringLiteral("L&egende"), QString());
+    QMenu* l = MItemAnsLegende;
+    MIemAnsAusblenden = AddMenuItem(
+        l, "MIemAnsAusblenden", QStringLiteral("Gelöste Begriffe ausblenden"),
+        QStringLiteral("Als gelöst markierte Begriffe nicht mehr in der Legende anzeigen"), nullptr);
+    MItemAnsMarkieren = AddMenuItem(l, "MItemAnsMarkieren", QStringLiteral("Gelöste Begriffe markieren"),
+                                    QStringLiteral("Bearbeitete Begriffe in der Legende markieren"), nullptr);
+    MItemAnsEineLegende =
+        AddMenuItem(l, "MItemAnsEineLegende", QStringLiteral("Alle Begriffe in einer Legende"),
+                    QStringLiteral("Alle Begriffe in einer einzigen Legende anzeigen"), nullptr);
+    MItemAnsLegAutomatisch =
+        AddMenuItem(l, "MItemAnsLegAutomatisch", QStringLiteral("Automatisch eintragen"),
+                    QStringLiteral("Bekannte Buchstaben automatisch eintragen"), nullptr);
+    MItemAnsLegUebernehmen =
+        AddMenuItem(l, "MItemAnsLegUebernehmen", QStringLiteral("Buchstaben aus Rätsel übernehmen"),
+                    QStringLiteral("Bekannte Buchstaben aus dem Rätsel übernehmen"), nullptr);
+    MItemAnsLegEintragen = AddMenuItem(
+        l, "MItemAnsLegEintragen", QStringLiteral("Buchstaben ins Rätsel eintragen"),
+        QStringLiteral("Den markierten Buchstaben in alle zugehörigen Rätselfelder eintragen"), nullptr);
+    for (QAction* a : {MIemAnsAusblenden, MItemAnsMarkieren, MItemAnsEineLegende, MItemAnsLegAutomatisch})
+        a->setCheckable(true);
+    // Until a legend window opens, the submenu has nothing to offer.
+    for (QAction* a : l->actions())
+        a->setVisible(false);
+
+    connect(l, &QMenu::aboutToShow, this, &TRMMainForm::MItemAnsLegendeClick);
+    connect(MIemAnsAusblenden, &QAction::triggered, this, &TRMMainForm::MIemAnsAusblendenClick);
+    connect(MItemAnsMarkieren, &QAction::triggered, this, &TRMMainForm::MItemAnsMarkierenClick);
+    connect(MItemAnsEineLegende, &QAction::triggered, this, &TRMMainForm::MItemAnsEineLegendeClick);
+    connect(MItemAnsLegAutomatisch, &QAction::triggered, this, &TRMMainForm::MItemAnsLegAutomatischClick);
+    connect(MItemAnsLegUebernehmen, &QAction::triggered, this, &TRMMainForm::MItemAnsLegUebernehmenClick);
+    connect(MItemAnsLegEintragen, &QAction::triggered, this, &TRMMainForm::MItemAnsLegEintragenClick);
+}

@@ -1,0 +1,77 @@
+#include "MessageDialog.h"
+
+#include "ColorUtils.h"
+#include "GradientPanel.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+
+namespace {
+QLabel* Picture(QWidget* parent, const char* name, const char* resource) {
+    auto* l = new QLabel(parent);
+    l->setObjectName(QLatin1String(name));
+    l->setGeometry(8, 8, 32, 32);
+    l->setPixmap(QPixmap(QLatin1String(resource)));
+    return l;
+}
+} // namespace
+
+TWinMsgDlg::TWinMsgDlg(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("WinMsgDlg"));
+    setFixedSize(305, 87);
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(11);
+    setFont(font);
+
+    Verlauf = new TGradientPanel(this);
+    Verlauf->setObjectName(QStringLiteral("Verlauf"));
+    Verlauf->setGeometry(0, 0, 50, height());
+    Verlauf->SetEndColor(DarkenColor(palette().color(QPalette::Button), 0.7));
+    auto* bevel = new QFrame(this);
+    bevel->setObjectName(QStringLiteral("Bevel1"));
+    bevel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    bevel->setGeometry(7, 7, 34, 34);
+    ImgOK = Picture(this, "ImgOK", ":/pictures/message-ok.png");
+    ImgError = Picture(this, "ImgError", ":/pictures/message-error.png");
+
+    LblMessage = new QLabel(this);
+    LblMessage->setObjectName(QStringLiteral("LblMessage"));
+    LblMessage->setGeometry(56, 6, 241, 43);
+    LblMessage->setWordWrap(true);
+    LblMessage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QFont bold = font;
+    bold.setBold(true);
+    LblMessage->setFont(bold);
+
+    BtnClose = new QPushButton(QStringLiteral("S&chließen"), this);
+    BtnClose->setObjectName(QStringLiteral("BtnClose"));
+    BtnClose->setGeometry(56, 56, 84, 25);
+    BtnClose->setToolTip(QStringLiteral("Das Dialogfenster schließen"));
+    BtnClose->setStatusTip(BtnClose->toolTip());
+    // Enter and Escape both end the dialog: the button is the default, and Escape rejects.
+    BtnClose->setDefault(true);
+    BtnClose->setAutoDefault(true);
+    connect(BtnClose, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TWinMsgDlg::showEvent(QShowEvent* event) {
+    FormShow();
+    QDialog::showEvent(event);
+}
+
+void TWinMsgDlg::FormShow() {
+    const bool success = Kind == 1;
+    ImgOK->setVisible(success);
+    ImgError->setVisible(!success);
+    setWindowTitle(success ? QStringLiteral("Glückwunsch!") : QStringLiteral("Fehler!"));
+    if (!success)
+        QApplication::beep();
+    LblMessage->setVisible(true);
+    BtnClose->setVisible(true);
+    BtnClose->setFocus(Qt::OtherFocusReason);
+    if (const QScreen* s = screen())
+        move(s->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+}

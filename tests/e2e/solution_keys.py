@@ -1,0 +1,50 @@
+#!/usr/bin/env python3
+"""Turns a riddle dump (riddlepack dump) into the solver's actions, one per line:
+  keys KEY...           keyboard keys for xdotool (the cursor is moved from the first cell)
+  blank COL ROW         the cell is to be declared a blank field
+  drag C1 R1 C2 R2      a word-search line to be marked with the mouse
+The first line is "grid PITCH HEADER": the cell pitch and the width of the header column.
+Usage: solution_keys.py DUMP.json [--wrong]   (--wrong types one letter wrongly)"""
+import json
+import sys
+
+CF_BLACK, CF_LETTER, CF_START_ACROSS, CF_START_DOWN = 1, 32, 128, 256
+
+
+def main():
+    dump = json.load(open(sys.argv[1], encoding="utf-8"))
+    wrong = "--wrong" in sys.argv
+    glob = dump["global"]
+    kind = glob["RiddleType"]
+    cells = {(c["Col"], c["Row"]): c for c in dump["cells"]}
+    pitch = glob["GridSize"] + 1
+    print("grid", pitch, glob["GridSize"] if kind in (4, 5) else 0)
+    if kind == 6:  # word search: every hidden word is dragged from its first to its last cell
+        for clue in dump["clues"]:
+            flag = CF_START_ACROSS if clue["Direction"] == 1 else CF_START_DOWN
+            start = next(pos for pos, c in sorted(cells.items())
+                         if c["ClueNumber"] == clue["ClueNumber"] and c["Flags"] & flag)
+            length = len(clue["Word"]) - 1
+            end = (start[0] + length, start[1]) if clue["Direction"] == 1 else (start[0], start[1] + length)
+            print("drag", start[0], start[1], end[0], end[1])
+        return
+    first = True
+    for row in range(1, glob["RiddleRows"] + 1):
+        for col in range(1, glob["RiddleCols"] + 1):
+            cell = cells[(col, row)]
+            moves = ["ctrl+Home"] + ["Right"] * (col - 1) + ["Down"] * (row - 1)
+            if cell["Flags"] & CF_BLACK:
+                if kind == 5:  # American: the solver finds the black cells
+                    print("keys", " ".join(moves))
+                    print("blank", col, row)
+                continue
+            if cell["Flags"] & CF_LETTER and not cell["Revealed"]:
+                letter = cell["Solution"]
+                if wrong and first:
+                    letter = "Q" if letter != "Q" else "X"
+                first = False
+                print("keys", " ".join(moves + [letter]))
+
+
+if __name__ == "__main__":
+    main()

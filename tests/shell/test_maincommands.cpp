@@ -1,0 +1,176 @@
+// The main window's tool bar and menus: which commands each riddle kind and display mode
+// offers, the captions that change, the printer rule and the solution view.
+
+#include "MainCommandRules.h"
+#include "PackedPlayer.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QStatusTipEvent>
+#include <QToolButton>
+
+using namespace packed;
+
+namespace {
+
+QAction* Item(const TRMMainForm* form, const char* name) {
+    auto* a = form->findChild<QAction*>(QLatin1String(name));
+    EXPECT_NE(a, nullptr) << name;
+    return a;
+}
+
+TEST(MainCommands, ToolbarButtonsBeforeAndAfterLoading) {
+    struct Case {
+        const char* name;
+        int left;
+        const char* hint;
+        bool enabledAtStart;
+    };
+    const Case cases[] = {
+        {"TBPrgBeenden", 4, "Das Programm beenden", true},
+        {"TBRaeDrucken", 37, "Das Rätsel und die Legende drucken", false},
+        {"TBRaeInfos", 62, "Informationen zum aktuellen Rätsel anzeigen", false},
+        {"TBBeaRueckgaengig", 96, "Die letzte Änderung am Rätsel zurücknehmen", false},
+        {"TBBeaZuruecksetzen", 121, "Alle Begriffe aus dem Rätsel löschen", false},
+        {"TBHlfInfo", 154, "Informationen zum Programm anzeigen", true},
+    };
+    // Before the start message there is no riddle window. (The form goes before the players
+    // start, or their start would run its start message too.)
+    {
+        TRMMainForm bare(QStringLiteral("/nonexistent"));
+        EXPECT_FALSE(bare.MItemBearbeiten->menuAction()->isVisible());
+        EXPECT_FALSE(bare.MItemAnsicht->menuAction()->isVisible());
+        for (const Case& c : cases) {
+            auto* b = bare.findChild<QToolButton*>(QLatin1String(c.name));
+            ASSERT_NE(b, nullptr) << c.name;
+            EXPECT_EQ(b->geometry(), QRect(c.left, 4, 25, 25)) << c.name;
+            EXPECT_EQ(b->toolTip(), QString::fromUtf8(c.hint)) << c.name;
+            EXPECT_EQ(b->isEnabled(), c.enabledAtStart) << c.name;
+            QStatusTipEvent tip(b->statusTip());
+            QApplication::sendEvent(b, &tip);
+            EXPECT_EQ(bare.findChild<QLabel*>(QStringLiteral("LblHints"))->text(), QString::fromUtf8(c.hint))
+                << c.name;
+        }
+    }
+
+    for (bool printer : {false, true}) {
+        Player p(TWordSpec{});
+        p.printer = printer;
+        p.main()->UpdateCommands();
+        p.main()->MItemRaetselClick();
+        EXPECT_EQ(p.main()->TBRaeDrucken->isEnabled(), printer);
+        EXPECT_EQ(Item(p.main(), "MItemRaeDrucken")->isEnabled(), printer);
+        EXPECT_TRUE(p.main()->TBRaeInfos->isEnabled() && p.main()->TBBeaZuruecksetzen->isEnabled());
+        EXPECT_FALSE(p.main()->TBBeaRueckgaengig->isEnabled());
+        EXPECT_TRUE(p.main()->MItemBearbeiten->menuAction()->isVisible());
+        EXPECT_TRUE(p.main()->MItemAnsicht->menuAction()->isVisible());
+    }
+}
+
+TEST(MainCommandRules, EditMenuFollowsWindowAndMode) {
+    const TButtonView shown{true, true, false}, hidden{false, true, false};
+    struct Case {
+        const char* name;
+        TEditMenuFacts facts;
+        TMenuItemState undo, reset, letter;
+        const char* undoCaption;
+    };
+    const Case cases[] = {
+        {"no riddle window",
+         {},
+         {false, false, false},
+         {false, false, false},
+         {false, true, false},
+         "&Rückgängig"},
+        {"after a backup",
+         {true, false, 0, true, true, QStringLiteral("Buchstaben eingeben"), hidden, shown, hidden},
+         {true, true, false},
+         {true, true, false},
+         {true, true, false},
+         "&Rückgängig: Buchstaben eingeben"},
+        {"solution shown",
+         {true, false, 1, false, false, QString(), hidden, hidden, hidden},
+         {true, false, false},
+         {true, false, false},
+         {false, true, false},
+         "&Rückgängig"},
+        {"editing",
+         {true, false, 2, false, false, QString(), hidden, shown, hidden},
+         {true, false, false},
+         {false, false, false},
+         {true, true, false},
+         "&Rückgängig"},
+    };
+    for (const Case& c : cases) {
+        const TEditMenuState s = EditMenuState(c.facts);
+        EXPECT_EQ(s.Rueckgaengig, c.undo) << c.name;
+        EXPECT_EQ(s.N1.Visible, c.undo.Visible) << c.name;
+        EXPECT_EQ(s.Zuruecksetzen, c.reset) << c.name;
+        EXPECT_EQ(s.BuchstEintragen, c.letter) << c.name;
+        EXPECT_EQ(s.RueckgaengigCaption, QString::fromUtf8(c.undoCaption)) << c.name;
+    }
+}
+
+TEST(MainCommands, MenusFollowTheRiddleKind) {
+    struct Case {
+        const char* name;
+        std::function<void(QFile&)> write;
+        const char* letterCaption;
+        const char* lengthCaption;
+        bool sudokuMenus, blank;
+    };
+    const Case cases[] = {
+        {"american", [](QFile& f) { WriteWordRiddle(f, Spec(4, 2, rtAmerican)); }, "Buchstaben &eintragen",
+         "&Begrifflängen anzeigen", false, true},
+        {"sudoku", [](QFile& f) { WriteSudoku(f, false); }, "Symbol &eintragen", "&Mögliche Symbole anzeigen",
+         true, false},
+    };
+    for (const Case& c : cases) {
+        Player p(c.write);
+        TRMMainForm* m = p.main();
+        p.grid()->MoveCurrent(1, 1, false);
+        m->MItemBearbeitenClick();
+        m->MItemAnsichtClick();
+        m->MItemAnsRaetselClick();
+        EXPECT_EQ(Item(m, "MItemBeaBuchstEintragen")->text(), QString::fromUtf8(c.letterCaption)) << c.name;
+        EXPECT_EQ(Item(m, "MItemBeaFelderMarkieren")->isVisible(), c.sudokuMenus) << c.name;
+        EXPECT_EQ(Item(m, "MItemBeaSchnappschuss")->isVisible(), c.sudokuMenus) << c.name;
+        EXPECT_EQ(Item(m, "MItemBeaLeerfeld")->isVisible(), c.blank) << c.name;
+        EXPECT_EQ(Item(m, "MItemAnsBegriffLaengen")->text(), QString::fromUtf8(c.lengthCaption)) << c.name;
+        EXPECT_TRUE(Item(m, "MItemAnsRaetsel")->isVisible()) << c.name;
+        if (c.sudokuMenus) {
+            // Six symbols: the marking items stop at "6".
+            m->MItemBeaFelderMarkierenClick();
+            EXPECT_TRUE(Item(m, "MItemBeaMark6")->isVisible() && Item(m, "MItemBeaMarkDuo")->isVisible());
+            EXPECT_FALSE(Item(m, "MItemBeaMark7")->isVisible());
+            EXPECT_EQ(Item(m, "MItemBeaMark12")->text(), QStringLiteral("\"&C\" möglich"));
+        }
+        if (c.blank) {
+            Item(m, "MItemBeaLeerfeld")->trigger();
+            EXPECT_TRUE(p.word()->Cell(1, 1).Has(cfUserBlack) && p.form()->SBLeerfeld->isChecked());
+        }
+        // No legend window exists yet, so its items stay hidden.
+        m->MItemAnsLegendeClick();
+        EXPECT_FALSE(Item(m, "MIemAnsAusblenden")->isVisible()) << c.name;
+        EXPECT_FALSE(Item(m, "MItemAnsLegEintragen")->isVisible()) << c.name;
+    }
+}
+
+TEST(MainCommands, SolutionViewTogglesAndDisablesReset) {
+    Player p(TWordSpec{});
+    TRMMainForm* m = p.main();
+    for (int round = 1; round <= 2; ++round) {
+        const bool shown = round == 1;
+        m->MItemAnsichtClick();
+        Item(m, "MItemAnsLoesung")->trigger();
+        EXPECT_EQ(p.grid()->Riddle().DisplayMode(), shown ? 1 : 0) << round;
+        EXPECT_EQ(m->TBBeaZuruecksetzen->isEnabled(), !shown) << round;
+        m->MItemBearbeitenClick();
+        EXPECT_EQ(Item(m, "MItemBeaZuruecksetzen")->isEnabled(), !shown) << round;
+        m->MItemAnsichtClick();
+        EXPECT_EQ(Item(m, "MItemAnsLoesung")->isChecked(), shown) << round;
+    }
+}
+
+} // namespace

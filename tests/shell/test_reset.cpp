@@ -1,0 +1,76 @@
+// Resetting the riddle: the question (with or without given cells), what each answer clears,
+// and the solve clock starting over.
+
+#include "PackedPlayer.h"
+
+using namespace packed;
+
+namespace {
+
+TEST(Reset, AsksAndClearsByTheAnswer) {
+    const QString plain = QStringLiteral("Möchten Sie wirklich das komplette Rätsel zurücksetzen?");
+    const QString givenWords =
+        QStringLiteral("Sollen auch vorgegebene Begriffe aus dem Rätsel gelöscht werden?");
+    const QStringList okCancel{QStringLiteral("Abbrechen"), QStringLiteral("OK")};
+    const QStringList yesNoCancel{QStringLiteral("Abbrechen"), QStringLiteral("Ja"), QStringLiteral("Nein")};
+    struct Case {
+        const char* name;
+        bool given;
+        const char* answer;
+        QString question;
+        QStringList buttons;
+        bool reset, givenKept;
+    };
+    const Case cases[] = {
+        {"no given cells, OK", false, "OK", plain, okCancel, true, false},
+        {"no given cells, cancel", false, "Abbrechen", plain, okCancel, false, false},
+        {"given cells go too", true, "Ja", givenWords, yesNoCancel, true, false},
+        {"given cells stay", true, "Nein", givenWords, yesNoCancel, true, true},
+        {"given cells, cancel", true, "Abbrechen", givenWords, yesNoCancel, false, true},
+    };
+    for (const Case& c : cases) {
+        TWordSpec spec;
+        spec.Options = TRiddleOptions{roCountTime};
+        if (c.given)
+            spec.Given = {QPoint(1, 1)};
+        Player p(spec);
+        TRiddleData& r = p.grid()->Riddle();
+        QDateTime now = QDateTime(QDate(2024, 5, 1), QTime(10, 0), Qt::UTC);
+        r.Now = [&now] { return now; };
+        p.Type(3, 1, 'x');
+        r.SetTime(77);
+        now = now.addSecs(500);
+
+        ModalAnswerer answerer(QString::fromUtf8(c.answer));
+        p.main()->TBBeaZuruecksetzen->click();
+        ASSERT_EQ(answerer.Seen().size(), 1u) << c.name;
+        const TSeenModal& box = answerer.Seen().front();
+        EXPECT_EQ(box.Text, c.question) << c.name;
+        QStringList buttons = box.Buttons;
+        buttons.sort();
+        EXPECT_EQ(buttons, c.buttons) << c.name;
+
+        EXPECT_EQ(p.word()->Cell(3, 1).Entry() == 0, c.reset) << c.name;
+        EXPECT_EQ(p.word()->Cell(1, 1).Revealed(), c.givenKept) << c.name;
+        EXPECT_EQ(r.Time(), c.reset ? 0 : 77) << c.name;
+        if (c.reset) {
+            EXPECT_EQ(r.State(), stReady) << c.name;
+            EXPECT_TRUE(r.ClockRunning()) << c.name;
+            EXPECT_EQ(r.ClockStart(), now) << c.name;
+        }
+    }
+}
+
+TEST(Reset, SudokuAsksAboutGivenSymbols) {
+    for (bool given : {false, true}) {
+        Player p([given](QFile& f) { WriteSudoku(f, given); });
+        ModalAnswerer answerer(QStringLiteral("Abbrechen"));
+        p.main()->MItemBeaZuruecksetzenClick();
+        ASSERT_EQ(answerer.Seen().size(), 1u);
+        EXPECT_EQ(answerer.Seen().front().Text,
+                  given ? QStringLiteral("Sollen auch vorgegebene Symbole aus dem Rätsel gelöscht werden?")
+                        : QStringLiteral("Möchten Sie wirklich das komplette Rätsel zurücksetzen?"));
+    }
+}
+
+} // namespace

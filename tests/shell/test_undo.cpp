@@ -1,0 +1,140 @@
+// The one-step undo: which changes are backed up, what undo brings back, and the solve clock
+// after an undo.
+
+#include "PackedPlayer.h"
+#include "UndoKeeper.h"
+
+#include <QAction>
+#include <QToolButton>
+
+using namespace packed;
+
+namespace {
+
+TEST(UndoKeeper, TypedLettersAreBackedUpInGroupsOfFive) {
+    const QString letter = QString::fromUtf8(ChangeText::EnterLetter);
+    const QString symbol = QString::fromUtf8(ChangeText::EnterSymbol);
+    const QString word = QString::fromUtf8(ChangeText::EnterWord);
+    const QString mark = QString::fromUtf8(ChangeText::ChangeMark);
+    struct Step {
+        TRiddleChangeTypes change;
+        QString text;
+    };
+    const Step L{kChangeProgress, letter}, S{kChangeProgress, symbol}, W{kChangeProgress, word},
+        M{kChangeProgress, mark}, D{kChangeBoth, letter};
+    struct Case {
+        const char* name;
+        std::vector<Step> steps;
+        std::vector<int> backups;
+    };
+    const Case cases[] = {
+        {"ten letters", {L, L, L, L, L, L, L, L, L, L}, {0, 5}},
+        {"six symbols", {S, S, S, S, S, S}, {0, 5}},
+        {"a word restarts the count", {L, L, L, W, L, L, L, L, L, L}, {0, 3, 8}},
+        {"other changes every time", {M, M, L, M}, {0, 1, 3}},
+        {"a letter that changes the definition", {L, D, L, L}, {0, 1}},
+    };
+    for (const Case& c : cases) {
+        int countdown = 1;
+        std::vector<int> backups;
+        for (size_t i = 0; i < c.steps.size(); ++i)
+            if (CountDownUndo(countdown, c.steps[i].change, c.steps[i].text))
+                backups.push_back(int(i));
+        EXPECT_EQ(backups, c.backups) << c.name;
+    }
+}
+
+TEST(Undo, TenTypedLettersUndoTheLastFive) {
+    Player p(Spec(6, 2));
+    TRMMainForm* m = p.main();
+    QAction* undo = m->findChild<QAction*>(QStringLiteral("MItemBeaRueckgaengig"));
+    // Opened once before anything can be undone: the shortcut must not rely on a later opening.
+    m->MItemBearbeitenClick();
+    EXPECT_FALSE(undo->isEnabled());
+    for (int i = 0; i < 10; ++i)
+        p.Type(i % 6 + 1, i / 6 + 1, 'x');
+    ASSERT_EQ(p.FilledCells(), 10);
+
+    // Through the shortcut, as the solver would.
+    QTest::keyClick(p.word(), Qt::Key_Backspace, Qt::AltModifier);
+    EXPECT_EQ(undo->text(), QStringLiteral("&Rückgängig: Buchstaben eingeben"));
+    EXPECT_EQ(p.FilledCells(), 5);
+    for (int c = 1; c <= 5; ++c)
+        EXPECT_EQ(p.word()->Cell(c, 1).Entry(), 'X') << c;
+    // The copy back is no change of its own: the step name stays and nothing is left to undo.
+    EXPECT_EQ(m->UndoText, QStringLiteral("Buchstaben eingeben"));
+    EXPECT_FALSE(m->TBBeaRueckgaengig->isEnabled());
+    m->MItemBearbeitenClick();
+    EXPECT_FALSE(undo->isEnabled());
+    m->MItemBeaRueckgaengigClick();
+    EXPECT_EQ(p.FilledCells(), 5);
+
+    // The next letter is the fifth after the last backup and makes a new one.
+    p.Type(6, 1, 'x');
+    EXPECT_TRUE(m->TBBeaRueckgaengig->isEnabled());
+}
+
+TEST(Undo, WholeWordIsOneStep) {
+    Player p(Spec(6, 2));
+    TRMMainForm* m = p.main();
+    p.Type(1, 2, 'x');
+    p.Type(2, 2, 'x');
+    p.word()->EnterWord(QStringLiteral("ABCDEF"), 1, 1, wdHorizontal);
+    EXPECT_EQ(p.FilledCells(), 8);
+    EXPECT_EQ(m->UndoText, QStringLiteral("Begriff eintragen"));
+    m->MItemBeaRueckgaengigClick();
+    EXPECT_EQ(p.FilledCells(), 2);
+    // Four letters after the word make no backup; the fifth does.
+    for (int c = 1; c <= 4; ++c)
+        p.Type(c, 1, 'x');
+    EXPECT_FALSE(m->TBBeaRueckgaengig->isEnabled());
+    p.Type(5, 1, 'x');
+    EXPECT_TRUE(m->TBBeaRueckgaengig->isEnabled());
+}
+
+TEST(Undo, RestoreResyncsTheSolveClock) {
+    struct Case {
+        const char* name;
+        bool countTime;
+        TRiddleState backedUp, later;
+        bool running;
+    };
+    const Case cases[] = {
+        {"solved, back to partial", true, stPartial, stSolved, true},
+        {"partial, back to ready", true, stReady, stPartial, true},
+        {"solved stays solved", true, stSolved, stSolved, false},
+        {"riddle without clock", false, stPartial, stSolved, false},
+    };
+    for (const Case& c : cases) {
+        TWordSpec spec;
+        spec.Options = c.countTime ? TRiddleOptions{roCountTime} : TRiddleOptions{};
+        Player p(spec);
+        TRiddleData& r = p.grid()->Riddle();
+        // The message for a solved riddle has its own test.
+        r.OnStateChange = nullptr;
+        QDateTime now = QDateTime(QDate(2024, 5, 1), QTime(10, 0), Qt::UTC);
+        r.Now = [&now] { return now; };
+        r.SetState(c.backedUp);
+        r.SetTime(30);
+        p.main()->SaveUndoState(QStringLiteral("Rätsel bearbeiten"));
+        r.SetState(c.later);
+        now = now.addSecs(100);
+        r.SetTime(50);
+        p.main()->MItemBeaRueckgaengigClick();
+        EXPECT_EQ(r.State(), c.backedUp) << c.name;
+        EXPECT_EQ(r.ClockRunning(), c.running) << c.name;
+        if (c.running) {
+            EXPECT_EQ(r.ClockStart(), now.addSecs(-50)) << c.name;
+        }
+    }
+}
+
+TEST(Undo, SudokuNeverEnablesUndo) {
+    Player p([](QFile& f) { WriteSudoku(f, false); });
+    p.form()->Sudoku->Cell(1, 1).SetEntry('1');
+    p.form()->Sudoku->Cell(2, 1).SetEntry('2');
+    EXPECT_FALSE(p.main()->TBBeaRueckgaengig->isEnabled());
+    EXPECT_TRUE(p.main()->UndoText.isEmpty());
+}
+
+} // namespace
