@@ -33,8 +33,6 @@ public:
     const TGridWordData& CurrentWord() const { return currentWord_; }
 
     // Input and navigation of the solver.
-    // A cell outside the riddle, or one that takes no letter (as the solver sees the grid).
-    bool IsBlocked(int col, int row) const;
     // Walks back to the first free cell of the run; true when a word of that direction starts there.
     bool FindWordStart(int col, int row, TWordDirection direction, int& startCol, int& startRow) const;
     bool FindClueStart(int32_t clueNumber, TWordDirection direction, int& startCol, int& startRow) const;

@@ -17,14 +17,6 @@ int StepRow(TWordDirection d) {
 }
 } // namespace
 
-bool TWordRiddle::IsBlocked(int col, int row) const {
-    if (col <= 0 || row <= 0 || col > RiddleCols() || row > RiddleRows())
-        return true;
-    // An American riddle hides its black cells: while solving, only the solver's own count.
-    const bool userBlack = RiddleType() == rtAmerican && State() >= stReady && DisplayMode() == 0;
-    return Cell(col, row).Has(userBlack ? cfUserBlack : cfBlack);
-}
-
 bool TWordRiddle::FindWordStart(int col, int row, TWordDirection direction, int& startCol,
                                 int& startRow) const {
     startCol = col;

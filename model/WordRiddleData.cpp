@@ -140,6 +140,13 @@ void TWordRiddleData::EndUpdate() {
         RebuildPictureBitmap();
 }
 
+bool TWordRiddleData::IsBlocked(int col, int row) const {
+    if (col <= 0 || row <= 0 || col > RiddleCols() || row > RiddleRows())
+        return true;
+    const bool userBlack = RiddleType() == rtAmerican && State() >= stReady && DisplayMode() == 0;
+    return Cell(col, row).Has(userBlack ? cfUserBlack : cfBlack);
+}
+
 uint8_t TWordRiddleData::ComputeStatus(const TWordGridCell& cell) const {
     if (RiddleType() == rtFindWords) {
         const bool letter = cell.Has(cfLetter);

@@ -68,6 +68,9 @@ public:
     const QImage& Image() const { return image_; }
     void SetImage(const QImage& image);
 
+    // A cell outside the riddle, or one that takes no letter as the solver sees the grid (an
+    // American riddle hides its black cells: while solving only the solver's own count).
+    bool IsBlocked(int col, int row) const;
     // Status rule of a cell: 0 empty, 1 right, 2 wrong.
     uint8_t ComputeStatus(const TWordGridCell& cell) const;
     // Raises State by the solving progress; never lowers it.

@@ -146,7 +146,7 @@ TToolbarFacts TRiddleForm::ToolbarFacts(int ACol, int ARow) const {
     f.WordPaintOptions = WordGrid->PaintOptions();
     f.Col = ACol;
     f.Row = ARow;
-    f.CellBlocked = WordCellBlocked(*WordGrid, ACol, ARow);
+    f.CellBlocked = WordGrid->IsBlocked(ACol, ARow);
     const TWordGridCell* cell = WordGrid->CellAt(ACol, ARow);
     f.CellUserBlack = cell && cell->Has(cfUserBlack);
     f.WordHasClue = WordGrid->CurrentWord().ClueNumber > 0;

@@ -4,7 +4,10 @@
 #include "Hauptformular.h"
 #include "MessageBoxes.h"
 #include "RaetselFormular.h"
+#include "RiddleText.h"
 #include "SudokuRiddle.h"
+#include "Variables.h"
+#include "WordEditDialog.h"
 #include "WordRiddle.h"
 
 #include <QAction>
@@ -134,8 +137,20 @@ void TRiddleForm::MItemPlayBuchstEintragenClick() {
 }
 
 void TRiddleForm::MItemPlayBegriffEintragenClick() {
-    // Opens the word entry dialog for the current word once that dialog exists; its OK enters
-    // the typed word at the current cell in the input direction.
+    if (ShownGrid != WordGrid)
+        return;
+    const TGridWordData word = WordGrid->CurrentWord();
+    // A Swedish word shows its clue; a word without a clue, and every other kind, its length.
+    QString prompt = QStringLiteral("Begriff mit %1 Buchstaben:").arg(word.Length);
+    if (WordGrid->RiddleType() == rtSwedish && word.ClueIndex >= 0 && word.ClueIndex < WordGrid->ClueCount())
+        prompt = (WordGrid->Clue(word.ClueIndex).ClueText() + QLatin1Char(':')).left(101);
+    const std::optional<QString> text =
+        TWordEditDlg::Execute(owner_, QStringLiteral("Gesuchten Begriff eingeben"), prompt, word.Shown,
+                              *RiddleBackgroundColors, *RiddleTextColors, TWordBoxLook::Of(*WordGrid));
+    if (text)
+        WordGrid->EnterWord(NormalizeWord(*text, 30), WordGrid->Col(), WordGrid->Row(),
+                            WordGrid->InputDirection());
+    owner_->FocusGrid();
 }
 
 void TRiddleForm::MItemPlayMarkKeineClick(QObject* Sender) {

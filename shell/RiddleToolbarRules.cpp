@@ -40,14 +40,6 @@ TToolbarState ToolbarState(const TToolbarFacts& f) {
     return s;
 }
 
-bool WordCellBlocked(const TWordRiddleData& riddle, int col, int row) {
-    if (col <= 0 || row <= 0 || col > riddle.RiddleCols() || row > riddle.RiddleRows())
-        return true;
-    const bool solverBlanks =
-        riddle.RiddleType() == rtAmerican && riddle.State() >= stReady && riddle.DisplayMode() == 0;
-    return riddle.Cell(col, row).Has(solverBlanks ? cfUserBlack : cfBlack);
-}
-
 TSymbolPanelState SymbolPanelState(bool wordGridVisible, TRiddleType wordType, bool sudokuVisible) {
     return {sudokuVisible, wordGridVisible && wordType == rtPuzzle, sudokuVisible};
 }

@@ -65,11 +65,6 @@ struct TToolbarState {
 
 TToolbarState ToolbarState(const TToolbarFacts& f);
 
-// Whether the solver cannot type into the word riddle's cell: outside the riddle, or black.
-// While an American riddle is being solved its black cells are the solver's own blank fields,
-// so the solution's black cells do not give them away.
-bool WordCellBlocked(const TWordRiddleData& riddle, int col, int row);
-
 // Which of the length buttons the riddle gets, and whether the marking panel shows.
 struct TSymbolPanelState {
     bool PanelVisible = false;
