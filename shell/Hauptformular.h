@@ -149,8 +149,6 @@ private:
     void CreateSnapshotMenu();
     void CreateViewMenu();
     void CreateLegendMenu();
-    QAction* AddMenuItem(QMenu* menu, const char* name, const QString& caption, const QString& hint,
-                         const char* icon);
     QMenu* AddSubMenu(QMenu* parent, const char* name, const QString& caption, const QString& hint);
     // The backup that matches the shown grid's kind.
     TRiddleData* UndoBackup() const;

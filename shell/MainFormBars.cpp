@@ -4,6 +4,7 @@
 #include "GradientPanel.h"
 #include "Hauptformular.h"
 #include "MainCommandRules.h"
+#include "MenuItems.h"
 
 #include <QAction>
 #include <QIcon>
@@ -15,14 +16,6 @@ namespace {
 constexpr int kButtonSize = 25;
 // The buttons sit centred in the 33-pixel tool bar.
 constexpr int kButtonTop = 4;
-
-QIcon IconNamed(const char* name) {
-    return name ? QIcon(QStringLiteral(":/icons/%1.png").arg(QLatin1String(name))) : QIcon();
-}
-
-void SetTag(QObject* object, int tag) {
-    object->setProperty("Tag", tag);
-}
 
 const QString kPrintHint = QStringLiteral("Das Rätsel und die Legende drucken");
 const QString kInfosHint = QStringLiteral("Informationen zum aktuellen Rätsel anzeigen");
@@ -59,15 +52,6 @@ void TRMMainForm::CreateToolbar() {
                     true, &TRMMainForm::MItemRaeInfoClick);
 }
 
-QAction* TRMMainForm::AddMenuItem(QMenu* menu, const char* name, const QString& caption, const QString& hint,
-                                  const char* icon) {
-    auto* a = new QAction(IconNamed(icon), caption, this);
-    a->setObjectName(QLatin1String(name));
-    a->setStatusTip(hint);
-    menu->addAction(a);
-    return a;
-}
-
 QMenu* TRMMainForm::AddSubMenu(QMenu* parent, const char* name, const QString& caption, const QString& hint) {
     QMenu* m = parent->addMenu(caption);
     m->setObjectName(QLatin1String(name));
@@ -87,13 +71,14 @@ void TRMMainForm::CreateRiddleMenu() {
     MItemRaetsel->setObjectName(QStringLiteral("MItemRaetsel"));
     MItemRaetsel->menuAction()->setObjectName(QStringLiteral("MItemRaetsel"));
     QMenu* m = MItemRaetsel;
-    MItemRaeDrucken = AddMenuItem(m, "MItemRaeDrucken", QStringLiteral("&Drucken.."), kPrintHint, "print");
+    MItemRaeDrucken =
+        AddMenuItem(this, m, "MItemRaeDrucken", QStringLiteral("&Drucken.."), kPrintHint, "print");
     MItemRaeDrucken->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    MItemRaeEigenschaften = AddMenuItem(m, "MItemRaeEigenschaften", QStringLiteral("&Eigenschaften.."),
+    MItemRaeEigenschaften = AddMenuItem(this, m, "MItemRaeEigenschaften", QStringLiteral("&Eigenschaften.."),
                                         kInfosHint, "riddle-info");
     m->addSeparator()->setObjectName(QStringLiteral("MItemRaeN2"));
-    QAction* info = AddMenuItem(m, "MItemRaeInfo", QStringLiteral("Info.."), QString(), "program-info");
-    QAction* quit = AddMenuItem(m, "MItemRaeBeenden", QStringLiteral("Beenden"), QString(), "quit");
+    QAction* info = AddMenuItem(this, m, "MItemRaeInfo", QStringLiteral("Info.."), QString(), "program-info");
+    QAction* quit = AddMenuItem(this, m, "MItemRaeBeenden", QStringLiteral("Beenden"), QString(), "quit");
 
     connect(m, &QMenu::aboutToShow, this, &TRMMainForm::MItemRaetselClick);
     connect(MItemRaeDrucken, &QAction::triggered, this, &TRMMainForm::MItemRaeDruckenClick);
@@ -107,21 +92,22 @@ void TRMMainForm::CreateEditMenu() {
     MItemBearbeiten->setObjectName(QStringLiteral("MItemBearbeiten"));
     MItemBearbeiten->menuAction()->setObjectName(QStringLiteral("MItemBearbeiten"));
     QMenu* m = MItemBearbeiten;
-    MItemBeaRueckgaengig = AddMenuItem(m, "MItemBeaRueckgaengig", UndoCaption(QString()), kUndoHint, "undo");
+    MItemBeaRueckgaengig =
+        AddMenuItem(this, m, "MItemBeaRueckgaengig", UndoCaption(QString()), kUndoHint, "undo");
     MItemBeaRueckgaengig->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Backspace));
     MItemBeaZuruecksetzen =
-        AddMenuItem(m, "MItemBeaZuruecksetzen", QStringLiteral("&Zurücksetzen"), kResetHint, "reset");
+        AddMenuItem(this, m, "MItemBeaZuruecksetzen", QStringLiteral("&Zurücksetzen"), kResetHint, "reset");
     MItemBeaN1 = m->addSeparator();
     MItemBeaN1->setObjectName(QStringLiteral("MItemBeaN1"));
     MItemBeaLeerfeld =
-        AddMenuItem(m, "MItemBeaLeerfeld", QStringLiteral("&Leerfeld"),
+        AddMenuItem(this, m, "MItemBeaLeerfeld", QStringLiteral("&Leerfeld"),
                     QStringLiteral("Das markierte Feld im Rätsel als Leerfeld festlegen"), "blank-field");
     MItemBeaLeerfeld->setCheckable(true);
     MItemBeaBuchstEintragen = AddMenuItem(
-        m, "MItemBeaBuchstEintragen", QStringLiteral("Buchstaben &eintragen"),
+        this, m, "MItemBeaBuchstEintragen", QStringLiteral("Buchstaben &eintragen"),
         QStringLiteral("An der aktuellen Eingabeposition den gesuchten Buchstaben eintragen"), "fill-letter");
     MItemBeaBegriffEintragen =
-        AddMenuItem(m, "MItemBeaBegriffEintragen", QStringLiteral("&Begriff eintragen.."),
+        AddMenuItem(this, m, "MItemBeaBegriffEintragen", QStringLiteral("&Begriff eintragen.."),
                     QStringLiteral("Den markierten Begriff eingeben"), "enter-word");
     // The keypad's Enter is the same command as the main Enter key.
     MItemBeaBegriffEintragen->setShortcuts(
@@ -143,27 +129,10 @@ void TRMMainForm::CreateMarkMenu() {
                    QStringLiteral("Ausgewählte Felder im Rätsel farblich markieren"));
     MItemBeaFelderMarkieren->menuAction()->setIcon(IconNamed("mark-duo"));
     connect(MItemBeaFelderMarkieren, &QMenu::aboutToShow, this, &TRMMainForm::MItemBeaFelderMarkierenClick);
-    auto addSeparator = [this](const char* name) {
-        QAction* s = MItemBeaFelderMarkieren->addSeparator();
-        s->setObjectName(QLatin1String(name));
-        SetTag(s, kMarkSeparator);
-        MarkItems.push_back(s);
-    };
-    auto addMark = [this](int tag, const QByteArray& suffix) {
-        const QByteArray name = "MItemBeaMark" + suffix;
-        QAction* a = AddMenuItem(MItemBeaFelderMarkieren, name.constData(), MainMarkItemCaption(tag),
-                                 MarkItemHint(tag), nullptr);
-        a->setCheckable(true);
-        SetTag(a, tag);
-        MarkItems.push_back(a);
-        connect(a, &QAction::triggered, this, [this, a] { MItemBeaMarkKeineClick(a); });
-    };
-    addMark(kMarkNone, "Keine");
-    addSeparator("MItemBeaMarkN1");
-    for (int tag = 1; tag <= kMaxMarkSymbols; ++tag)
-        addMark(tag, QByteArray::number(tag));
-    addSeparator("MItemBeaMarkN2");
-    addMark(kMarkFew, "Duo");
+    AddMarkItems(this, MItemBeaFelderMarkieren,
+                 {"MItemBeaMark", MainMarkItemCaption, [](int tag) { return QByteArray::number(tag); },
+                  [this](QAction* a) { MItemBeaMarkKeineClick(a); }},
+                 MarkItems);
 }
 
 void TRMMainForm::CreateSnapshotMenu() {
@@ -172,15 +141,15 @@ void TRMMainForm::CreateSnapshotMenu() {
     MItemBeaSchnappschuss->menuAction()->setIcon(IconNamed("snapshot"));
     connect(MItemBeaSchnappschuss, &QMenu::aboutToShow, this, &TRMMainForm::MItemBeaSchnappschussClick);
     QAction* create =
-        AddMenuItem(MItemBeaSchnappschuss, "MItemBeaSnapErstellen", QStringLiteral("&Erstellen"),
+        AddMenuItem(this, MItemBeaSchnappschuss, "MItemBeaSnapErstellen", QStringLiteral("&Erstellen"),
                     QStringLiteral("Einen Schnappschuss des aktuellen Rätselzustands speichern"), nullptr);
     connect(create, &QAction::triggered, this, &TRMMainForm::MItemBeaSnapErstellenClick);
     MItemBeaSchnappschuss->addSeparator()->setObjectName(QStringLiteral("MItemBeaSnapN1"));
     for (int slot = 1; slot <= int(SnapItems.size()); ++slot) {
         const QByteArray name = "MItemBeaSnap" + QByteArray::number(slot);
         // Caption and hint name the snapshot's time when the submenu opens.
-        QAction* a =
-            AddMenuItem(MItemBeaSchnappschuss, name.constData(), QString::number(slot), QString(), nullptr);
+        QAction* a = AddMenuItem(this, MItemBeaSchnappschuss, name.constData(), QString::number(slot),
+                                 QString(), nullptr);
         SetTag(a, slot);
         a->setVisible(false);
         SnapItems[size_t(slot - 1)] = a;
@@ -194,28 +163,28 @@ void TRMMainForm::CreateViewMenu() {
     MItemAnsicht->menuAction()->setObjectName(QStringLiteral("MItemAnsicht"));
     QMenu* m = MItemAnsicht;
     MItemAnsLoesung =
-        AddMenuItem(m, "MItemAnsLoesung", QStringLiteral("&Lösung zeigen"),
+        AddMenuItem(this, m, "MItemAnsLoesung", QStringLiteral("&Lösung zeigen"),
                     QStringLiteral("Die Lösung des kompletten Rätsels zeigen"), "show-solution");
     MItemAnsLoesung->setCheckable(true);
     m->addSeparator()->setObjectName(QStringLiteral("MItemAnsN1"));
     MItemAnsRaetsel = AddSubMenu(m, "MItemAnsRaetsel", QStringLiteral("&Rätsel"), QString());
     QMenu* r = MItemAnsRaetsel;
-    QAction* zoomIn = AddMenuItem(r, "MItemAnsVergroessern", QStringLiteral("&Vergrößern"),
+    QAction* zoomIn = AddMenuItem(this, r, "MItemAnsVergroessern", QStringLiteral("&Vergrößern"),
                                   QStringLiteral("Die Gitter des Rätsels vergrößern"), "zoom-in");
     SetTag(zoomIn, 1);
-    QAction* zoomOut = AddMenuItem(r, "MItemAnsVerkleinern", QStringLiteral("Ver&kleinern"),
+    QAction* zoomOut = AddMenuItem(this, r, "MItemAnsVerkleinern", QStringLiteral("Ver&kleinern"),
                                    QStringLiteral("Die Gitter des Rätsels verkleinern"), "zoom-out");
     SetTag(zoomOut, -1);
     r->addSeparator()->setObjectName(QStringLiteral("MItemAnsN3"));
     MItemAnsFehleintraege =
-        AddMenuItem(r, "MItemAnsFehleintraege", QStringLiteral("&Fehleinträge markieren"),
+        AddMenuItem(this, r, "MItemAnsFehleintraege", QStringLiteral("&Fehleinträge markieren"),
                     QStringLiteral("Fehlerhafte Buchstaben im Rätsel farblich absetzen"), "show-fail");
     // Caption, hint and icon follow the riddle kind when the submenu opens.
     MItemAnsBegriffLaengen =
-        AddMenuItem(r, "MItemAnsBegriffLaengen", QStringLiteral("&Begrifflängen anzeigen"),
+        AddMenuItem(this, r, "MItemAnsBegriffLaengen", QStringLiteral("&Begrifflängen anzeigen"),
                     QStringLiteral("Die Längen der Begriffe anzeigen"), "show-length");
     MItemAnsTooltips =
-        AddMenuItem(r, "MItemAnsTooltips", QStringLiteral("&Tooltips anzeigen"),
+        AddMenuItem(this, r, "MItemAnsTooltips", QStringLiteral("&Tooltips anzeigen"),
                     QStringLiteral("Nummern und Umschreibungen als Tooltip anzeigen"), "show-hints");
     for (QAction* a : {MItemAnsFehleintraege, MItemAnsBegriffLaengen, MItemAnsTooltips})
         a->setCheckable(true);
@@ -235,21 +204,22 @@ void TRMMainForm::CreateLegendMenu() {
     MItemAnsLegende = AddSubMenu(MItemAnsicht, "MItemAnsLegende", QStringLiteral("L&egende"), QString());
     QMenu* l = MItemAnsLegende;
     MIemAnsAusblenden = AddMenuItem(
-        l, "MIemAnsAusblenden", QStringLiteral("Gelöste Begriffe ausblenden"),
+        this, l, "MIemAnsAusblenden", QStringLiteral("Gelöste Begriffe ausblenden"),
         QStringLiteral("Als gelöst markierte Begriffe nicht mehr in der Legende anzeigen"), nullptr);
-    MItemAnsMarkieren = AddMenuItem(l, "MItemAnsMarkieren", QStringLiteral("Gelöste Begriffe markieren"),
-                                    QStringLiteral("Bearbeitete Begriffe in der Legende markieren"), nullptr);
+    MItemAnsMarkieren =
+        AddMenuItem(this, l, "MItemAnsMarkieren", QStringLiteral("Gelöste Begriffe markieren"),
+                    QStringLiteral("Bearbeitete Begriffe in der Legende markieren"), nullptr);
     MItemAnsEineLegende =
-        AddMenuItem(l, "MItemAnsEineLegende", QStringLiteral("Alle Begriffe in einer Legende"),
+        AddMenuItem(this, l, "MItemAnsEineLegende", QStringLiteral("Alle Begriffe in einer Legende"),
                     QStringLiteral("Alle Begriffe in einer einzigen Legende anzeigen"), nullptr);
     MItemAnsLegAutomatisch =
-        AddMenuItem(l, "MItemAnsLegAutomatisch", QStringLiteral("Automatisch eintragen"),
+        AddMenuItem(this, l, "MItemAnsLegAutomatisch", QStringLiteral("Automatisch eintragen"),
                     QStringLiteral("Bekannte Buchstaben automatisch eintragen"), nullptr);
     MItemAnsLegUebernehmen =
-        AddMenuItem(l, "MItemAnsLegUebernehmen", QStringLiteral("Buchstaben aus Rätsel übernehmen"),
+        AddMenuItem(this, l, "MItemAnsLegUebernehmen", QStringLiteral("Buchstaben aus Rätsel übernehmen"),
                     QStringLiteral("Bekannte Buchstaben aus dem Rätsel übernehmen"), nullptr);
     MItemAnsLegEintragen = AddMenuItem(
-        l, "MItemAnsLegEintragen", QStringLiteral("Buchstaben ins Rätsel eintragen"),
+        this, l, "MItemAnsLegEintragen", QStringLiteral("Buchstaben ins Rätsel eintragen"),
         QStringLiteral("Den markierten Buchstaben in alle zugehörigen Rätselfelder eintragen"), nullptr);
     for (QAction* a : {MIemAnsAusblenden, MItemAnsMarkieren, MItemAnsEineLegende, MItemAnsLegAutomatisch})
         a->setCheckable(true);

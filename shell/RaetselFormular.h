@@ -140,8 +140,6 @@ private:
     void CreateSnapshotMenu();
     QToolButton* AddSpeedButton(QWidget* parent, const char* name, int left, bool toggle, const QString& hint,
                                 const char* icon);
-    QAction* AddMenuItem(QMenu* menu, const char* name, const QString& caption, const QString& hint,
-                         const char* icon);
     void ConnectGridEvents();
     TToolbarFacts ToolbarFacts(int ACol, int ARow) const;
     // UpdateRiddleToolbar for the shown grid's current cell.

@@ -2,6 +2,7 @@
 
 #include "ColorUtils.h"
 #include "GradientPanel.h"
+#include "MenuItems.h"
 #include "RaetselFormular.h"
 
 #include <QAction>
@@ -15,14 +16,6 @@ constexpr int kButtonSize = 22;
 // Buttons sit centred in the 30-pixel tool bar.
 constexpr int kButtonTop = 4;
 constexpr int kPanelMarkLeft = 167;
-
-void SetTag(QObject* object, int tag) {
-    object->setProperty("Tag", tag);
-}
-
-QIcon IconNamed(const char* name) {
-    return name ? QIcon(QStringLiteral(":/icons/%1.png").arg(QLatin1String(name))) : QIcon();
-}
 
 const QString kFillLetterHint =
     QStringLiteral("An der aktuellen Eingabeposition den gesuchten Buchstaben eintragen");
@@ -119,52 +112,41 @@ void TRiddleForm::CreatePanelMark() {
     MarkButtons.front()->setChecked(true);
 }
 
-QAction* TRiddleForm::AddMenuItem(QMenu* menu, const char* name, const QString& caption, const QString& hint,
-                                  const char* icon) {
-    // Owned by the window rather than the menu, so that an item's hint travels up to the main
-    // window's hint line.
-    auto* a = new QAction(IconNamed(icon), caption, this);
-    a->setObjectName(QLatin1String(name));
-    a->setStatusTip(hint);
-    menu->addAction(a);
-    return a;
-}
-
 void TRiddleForm::CreateMenu() {
     MenuRaetsel = new QMenu(this);
     MenuRaetsel->setObjectName(QStringLiteral("MenuRaetsel"));
     QMenu* m = MenuRaetsel;
     MItemPlayLeerfeld =
-        AddMenuItem(m, "MItemPlayLeerfeld", QStringLiteral("Leerfeld"), kBlankFieldHint, "blank-field");
+        AddMenuItem(this, m, "MItemPlayLeerfeld", QStringLiteral("Leerfeld"), kBlankFieldHint, "blank-field");
     MItemPlayLeerfeld->setCheckable(true);
     MItemPlayBuchstEintragen =
-        AddMenuItem(m, "MItemPlayBuchstEintragen", QStringLiteral("Buchstaben eintragen"), kFillLetterHint,
-                    "fill-letter");
+        AddMenuItem(this, m, "MItemPlayBuchstEintragen", QStringLiteral("Buchstaben eintragen"),
+                    kFillLetterHint, "fill-letter");
     MItemPlayBegriffEintragen = AddMenuItem(
-        m, "MItemPlayBegriffEintragen", QStringLiteral("Begriff eintragen.."),
+        this, m, "MItemPlayBegriffEintragen", QStringLiteral("Begriff eintragen.."),
         QStringLiteral("Den gesuchten Begriff für die aktuelle Eingabeposition eingeben"), "enter-word");
     m->addSeparator()->setObjectName(QStringLiteral("MItemPlayN2"));
     QAction* zoomIn =
-        AddMenuItem(m, "MItemPlayZoomIn", QStringLiteral("Ansicht vergrößern"), kZoomInHint, "zoom-in");
+        AddMenuItem(this, m, "MItemPlayZoomIn", QStringLiteral("Ansicht vergrößern"), kZoomInHint, "zoom-in");
     SetTag(zoomIn, 1);
-    QAction* zoomOut =
-        AddMenuItem(m, "MItemPlayZoomOut", QStringLiteral("Ansicht verkleinern"), kZoomOutHint, "zoom-out");
+    QAction* zoomOut = AddMenuItem(this, m, "MItemPlayZoomOut", QStringLiteral("Ansicht verkleinern"),
+                                   kZoomOutHint, "zoom-out");
     SetTag(zoomOut, -1);
     m->addSeparator()->setObjectName(QStringLiteral("MItemPlayN3"));
-    MItemPlayShowFail = AddMenuItem(m, "MItemPlayShowFail", QStringLiteral("Fehleinträge markieren"),
+    MItemPlayShowFail = AddMenuItem(this, m, "MItemPlayShowFail", QStringLiteral("Fehleinträge markieren"),
                                     kShowFailHint, "show-fail");
     // Caption, hint and icon follow the riddle kind when the menu opens.
-    MItemPlayShowLength = AddMenuItem(m, "MItemPlayShowLength", QString(), QString(), nullptr);
-    MItemPlayShowHints =
-        AddMenuItem(m, "MItemPlayShowHints", QStringLiteral("Tooltips anzeigen"), QString(), "show-hints");
+    MItemPlayShowLength = AddMenuItem(this, m, "MItemPlayShowLength", QString(), QString(), nullptr);
+    MItemPlayShowHints = AddMenuItem(this, m, "MItemPlayShowHints", QStringLiteral("Tooltips anzeigen"),
+                                     QString(), "show-hints");
     for (QAction* a : {MItemPlayShowFail, MItemPlayShowLength, MItemPlayShowHints})
         a->setCheckable(true);
     CreateMarkMenu();
     CreateSnapshotMenu();
     m->addSeparator()->setObjectName(QStringLiteral("MItemPlayN4"));
-    QAction* help = AddMenuItem(m, "MItemPlayHilfe", QStringLiteral("Hilfe.."),
+    QAction* help = AddMenuItem(this, m, "MItemPlayHilfe", QStringLiteral("Hilfe.."),
                                 QStringLiteral("Hilfe zum Rätsel anzeigen"), nullptr);
-    QAction* close = AddMenuItem(m, "MItemPlaySchliessen", QStringLiteral("Schließen"),
+    QAction* close = AddMenuItem(this, m, "MItemPlaySchliessen", QStringLiteral("Schließen"),
                                  QStringLiteral("Das Rätsel schließen"), nullptr);
 
     connect(m, &QMenu::aboutToShow, this, &TRiddleForm::MenuRaetselPopup);
@@ -189,27 +171,10 @@ void TRiddleForm::CreateMarkMenu() {
     item->setStatusTip(QStringLiteral("Ausgewählte Felder im Rätsel farblich markieren"));
     connect(MItemPlayFelderMarkieren, &QMenu::aboutToShow, this, &TRiddleForm::MItemPlayFelderMarkierenClick);
 
-    auto addSeparator = [this](const char* name) {
-        QAction* s = MItemPlayFelderMarkieren->addSeparator();
-        s->setObjectName(QLatin1String(name));
-        SetTag(s, kMarkSeparator);
-        MarkItems.push_back(s);
-    };
-    auto addMark = [this](int tag, const QByteArray& suffix) {
-        const QByteArray name = "MItemPlayMark" + suffix;
-        QAction* a = AddMenuItem(MItemPlayFelderMarkieren, name.constData(), MarkItemCaption(tag),
-                                 MarkItemHint(tag), nullptr);
-        a->setCheckable(true);
-        SetTag(a, tag);
-        MarkItems.push_back(a);
-        connect(a, &QAction::triggered, this, [this, a] { MItemPlayMarkKeineClick(a); });
-    };
-    addMark(kMarkNone, "Keine");
-    addSeparator("MItemPlayMarkN1");
-    for (int tag = 1; tag <= kMaxMarkSymbols; ++tag)
-        addMark(tag, MarkButtonCaption(tag).toLatin1());
-    addSeparator("MItemPlayMarkN2");
-    addMark(kMarkFew, "Duo");
+    AddMarkItems(this, MItemPlayFelderMarkieren,
+                 {"MItemPlayMark", MarkItemCaption, [](int tag) { return MarkButtonCaption(tag).toLatin1(); },
+                  [this](QAction* a) { MItemPlayMarkKeineClick(a); }},
+                 MarkItems);
 }
 
 void TRiddleForm::CreateSnapshotMenu() {
@@ -219,13 +184,13 @@ void TRiddleForm::CreateSnapshotMenu() {
     connect(MItemPlaySchnappschuss, &QMenu::aboutToShow, this, &TRiddleForm::MItemPlaySchnappschussClick);
 
     QAction* create =
-        AddMenuItem(MItemPlaySchnappschuss, "MItemPlaySnapErstellen", QStringLiteral("Erstellen"),
+        AddMenuItem(this, MItemPlaySchnappschuss, "MItemPlaySnapErstellen", QStringLiteral("Erstellen"),
                     QStringLiteral("Einen Schnappschuss des aktuellen Rätselzustands speichern"), nullptr);
     connect(create, &QAction::triggered, this, &TRiddleForm::MItemPlaySnapErstellenClick);
     MItemPlaySchnappschuss->addSeparator()->setObjectName(QStringLiteral("MItemPlaySnapN1"));
     for (int slot = 1; slot <= kSnapshotSlots; ++slot) {
         const QByteArray name = "MItemPlaySnap" + QByteArray::number(slot);
-        QAction* a = AddMenuItem(MItemPlaySchnappschuss, name.constData(), QString::number(slot),
+        QAction* a = AddMenuItem(this, MItemPlaySchnappschuss, name.constData(), QString::number(slot),
                                  QStringLiteral("Den Rätsel-Schnappschuss wiederherstellen"), nullptr);
         SetTag(a, slot);
         a->setVisible(false);

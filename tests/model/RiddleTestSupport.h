@@ -214,9 +214,7 @@ protected:
     void Repaint() override { calls << QStringLiteral("Repaint"); }
     void SizeToFit() override { calls << QStringLiteral("SizeToFit"); }
     void DimensionsChanged() override { calls << QStringLiteral("DimensionsChanged"); }
-    void RepaintCell(int c, int r) override {
-        calls << QStringLiteral("RepaintCell %1,%2").arg(c).arg(r);
-    }
+    void RepaintCell(int c, int r) override { calls << QStringLiteral("RepaintCell %1,%2").arg(c).arg(r); }
     void UpdateCurrentWord(int c, int r) override {
         calls << QStringLiteral("UpdateCurrentWord %1,%2").arg(c).arg(r);
     }

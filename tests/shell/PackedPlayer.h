@@ -24,7 +24,7 @@
 namespace packed {
 
 // A word riddle of Cols × Rows letter cells whose solution reads "ABCD…" row by row.
-struct TWordSpec {
+struct TWordLayout {
     int Cols = 6;
     int Rows = 2;
     TRiddleType Type = rtFrench;
@@ -33,15 +33,15 @@ struct TWordSpec {
     std::vector<QPoint> Given;
 };
 
-inline TWordSpec Spec(int cols, int rows, TRiddleType type = rtFrench) {
-    TWordSpec s;
+inline TWordLayout Layout(int cols, int rows, TRiddleType type = rtFrench) {
+    TWordLayout s;
     s.Cols = cols;
     s.Rows = rows;
     s.Type = type;
     return s;
 }
 
-inline void WriteWordRiddle(QFile& out, const TWordSpec& s) {
+inline void WriteWordRiddle(QFile& out, const TWordLayout& s) {
     TWordRiddleData r;
     r.SetRiddleType(s.Type);
     r.SetRiddleCols(s.Cols);
@@ -89,7 +89,7 @@ public:
         main_->show();
         QCoreApplication::sendPostedEvents(main_.get());
     }
-    explicit Player(const TWordSpec& spec) : Player([spec](QFile& f) { WriteWordRiddle(f, spec); }) {}
+    explicit Player(const TWordLayout& layout) : Player([layout](QFile& f) { WriteWordRiddle(f, layout); }) {}
 
     TRMMainForm* main() const { return main_.get(); }
     TRiddleForm* form() const { return main_->RiddleWindow; }

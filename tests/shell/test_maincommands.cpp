@@ -55,7 +55,7 @@ TEST(MainCommands, ToolbarButtonsBeforeAndAfterLoading) {
     }
 
     for (bool printer : {false, true}) {
-        Player p(TWordSpec{});
+        Player p(TWordLayout{});
         p.printer = printer;
         p.main()->UpdateCommands();
         p.main()->MItemRaetselClick();
@@ -121,7 +121,7 @@ TEST(MainCommands, MenusFollowTheRiddleKind) {
         bool sudokuMenus, blank;
     };
     const Case cases[] = {
-        {"american", [](QFile& f) { WriteWordRiddle(f, Spec(4, 2, rtAmerican)); }, "Buchstaben &eintragen",
+        {"american", [](QFile& f) { WriteWordRiddle(f, Layout(4, 2, rtAmerican)); }, "Buchstaben &eintragen",
          "&Begrifflängen anzeigen", false, true},
         {"sudoku", [](QFile& f) { WriteSudoku(f, false); }, "Symbol &eintragen", "&Mögliche Symbole anzeigen",
          true, false},
@@ -158,7 +158,7 @@ TEST(MainCommands, MenusFollowTheRiddleKind) {
 }
 
 TEST(MainCommands, SolutionViewTogglesAndDisablesReset) {
-    Player p(TWordSpec{});
+    Player p(TWordLayout{});
     TRMMainForm* m = p.main();
     for (int round = 1; round <= 2; ++round) {
         const bool shown = round == 1;

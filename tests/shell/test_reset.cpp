@@ -29,11 +29,11 @@ TEST(Reset, AsksAndClearsByTheAnswer) {
         {"given cells, cancel", true, "Abbrechen", givenWords, yesNoCancel, false, true},
     };
     for (const Case& c : cases) {
-        TWordSpec spec;
-        spec.Options = TRiddleOptions{roCountTime};
+        TWordLayout layout;
+        layout.Options = TRiddleOptions{roCountTime};
         if (c.given)
-            spec.Given = {QPoint(1, 1)};
-        Player p(spec);
+            layout.Given = {QPoint(1, 1)};
+        Player p(layout);
         TRiddleData& r = p.grid()->Riddle();
         QDateTime now = QDateTime(QDate(2024, 5, 1), QTime(10, 0), Qt::UTC);
         r.Now = [&now] { return now; };

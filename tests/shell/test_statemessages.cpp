@@ -52,7 +52,7 @@ TEST(StateMessages, DialogAppearsWhenTheLastLetterIsTyped) {
                          dialog->ImgOK->isVisible(), dialog->ImgError->isVisible()});
         dialog->BtnClose->click();
     });
-    Player p(Spec(2, 1));
+    Player p(Layout(2, 1));
     p.Type(1, 1, 'a');
     EXPECT_TRUE(shown.empty());
     // Another widget holds the focus until the message has been closed.

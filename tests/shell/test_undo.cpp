@@ -45,7 +45,7 @@ TEST(UndoKeeper, TypedLettersAreBackedUpInGroupsOfFive) {
 }
 
 TEST(Undo, TenTypedLettersUndoTheLastFive) {
-    Player p(Spec(6, 2));
+    Player p(Layout(6, 2));
     TRMMainForm* m = p.main();
     QAction* undo = m->findChild<QAction*>(QStringLiteral("MItemBeaRueckgaengig"));
     // Opened once before anything can be undone: the shortcut must not rely on a later opening.
@@ -75,7 +75,7 @@ TEST(Undo, TenTypedLettersUndoTheLastFive) {
 }
 
 TEST(Undo, WholeWordIsOneStep) {
-    Player p(Spec(6, 2));
+    Player p(Layout(6, 2));
     TRMMainForm* m = p.main();
     p.Type(1, 2, 'x');
     p.Type(2, 2, 'x');
@@ -106,9 +106,9 @@ TEST(Undo, RestoreResyncsTheSolveClock) {
         {"riddle without clock", false, stPartial, stSolved, false},
     };
     for (const Case& c : cases) {
-        TWordSpec spec;
-        spec.Options = c.countTime ? TRiddleOptions{roCountTime} : TRiddleOptions{};
-        Player p(spec);
+        TWordLayout layout;
+        layout.Options = c.countTime ? TRiddleOptions{roCountTime} : TRiddleOptions{};
+        Player p(layout);
         TRiddleData& r = p.grid()->Riddle();
         // The message for a solved riddle has its own test.
         r.OnStateChange = nullptr;

@@ -21,7 +21,7 @@ TEST(WordEntry, TypedWordGoesIntoTheCurrentWord) {
         {"cancel changes nothing", QStringLiteral("abcd"), false, QString()},
     };
     for (const Case& c : cases) {
-        Player p(packed::Spec(4, 1, rtAmerican));
+        Player p(packed::Layout(4, 1, rtAmerican));
         ASSERT_EQ(p.word()->CurrentWord().Length, 4) << c.name;
         QString prompt, caption;
         packed::ModalAnswerer answer(QString(), [&](QWidget* modal) {
