@@ -71,8 +71,10 @@ TRMMainForm::TRMMainForm(const QString& ExecutablePath)
     // FormCreate
     UndoWordRiddle = std::make_unique<TWordRiddle>();
     UndoSudoku = std::make_unique<TSudokuRiddle>();
-    RiddleBackgroundColors = new TRiddleColors(TRiddleColors::BackgroundDefaults());
-    RiddleTextColors = new TRiddleColors(TRiddleColors::TextDefaults());
+    backgroundColors_ = std::make_unique<TRiddleColors>(TRiddleColors::BackgroundDefaults());
+    textColors_ = std::make_unique<TRiddleColors>(TRiddleColors::TextDefaults());
+    RiddleBackgroundColors = backgroundColors_.get();
+    RiddleTextColors = textColors_.get();
     qApp->installEventFilter(this);
     LoadRiddleCursors();
     toolBar_->SetEndColor(DarkenColor(palette().color(QPalette::Button), 0.7));
@@ -83,10 +85,12 @@ TRMMainForm::TRMMainForm(const QString& ExecutablePath)
 
 TRMMainForm::~TRMMainForm() {
     qApp->removeEventFilter(this);
-    delete RiddleBackgroundColors;
-    RiddleBackgroundColors = nullptr;
-    delete RiddleTextColors;
-    RiddleTextColors = nullptr;
+    // The window owns the application-wide colour sets; another main window may have taken the
+    // globals over since (tests create several).
+    if (RiddleBackgroundColors == backgroundColors_.get())
+        RiddleBackgroundColors = nullptr;
+    if (RiddleTextColors == textColors_.get())
+        RiddleTextColors = nullptr;
 }
 
 bool TRMMainForm::event(QEvent* e) {

@@ -3,6 +3,7 @@
 // The main window: a frame that holds the riddle window and the tool windows, with the menu,
 // the tool bar and the hint line, the one-step undo, the reset and the solution view.
 
+#include "RiddleColors.h"
 #include "RiddleToolbarRules.h"
 
 #include <QMainWindow>
@@ -138,6 +139,9 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
+    // The colour sets behind RiddleBackgroundColors and RiddleTextColors.
+    std::unique_ptr<TRiddleColors> backgroundColors_;
+    std::unique_ptr<TRiddleColors> textColors_;
     void StartMessage();
     void SizeToRiddle();
     void AppHint(const QString& hint);
