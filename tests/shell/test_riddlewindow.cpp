@@ -3,6 +3,7 @@
 
 #include "GradientPanel.h"
 #include "Hauptformular.h"
+#include "PackedPlayer.h"
 #include "RaetselFormular.h"
 #include "SudokuRiddle.h"
 #include "WordRiddle.h"
@@ -52,24 +53,11 @@ void WriteSudoku(QFile& out, TSudokuSize size) {
     r.SaveToStream(out, 0, false);
 }
 
-// A copy of this test program with the riddle appended, started like the player.
-class Player {
+// The packed player, with lookups of the riddle window's buttons and items.
+class Player : public packed::Player {
 public:
-    explicit Player(const std::function<void(QFile&)>& write) {
-        const QString path = dir_.filePath(QStringLiteral("riddle"));
-        QFile::copy(QCoreApplication::applicationFilePath(), path);
-        QFile out(path);
-        EXPECT_TRUE(out.open(QIODevice::ReadWrite));
-        out.seek(out.size());
-        write(out);
-        out.close();
-        main_ = std::make_unique<TRMMainForm>(path);
-        main_->show();
-        QCoreApplication::sendPostedEvents(main_.get());
-    }
-    TRiddleForm* operator->() const { return main_->RiddleWindow; }
-    TRiddleForm* form() const { return main_->RiddleWindow; }
-    TRMMainForm* main() const { return main_.get(); }
+    using packed::Player::Player;
+    TRiddleForm* operator->() const { return form(); }
 
     bool Shown(const char* name) const {
         auto* w = form()->findChild<QWidget*>(QLatin1String(name));
@@ -83,10 +71,6 @@ public:
     }
     // Moves the cursor of the shown grid, which refreshes the tool bar through OnSelectCell.
     void MoveTo(int col, int row) const { form()->ShownGrid->MoveCurrent(col, row, false); }
-
-private:
-    QTemporaryDir dir_;
-    std::unique_ptr<TRMMainForm> main_;
 };
 
 Player WordPlayer(TRiddleType type, THelpFlags help = kDefaultHelpFlags, int gridSize = 30) {
