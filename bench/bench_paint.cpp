@@ -11,15 +11,15 @@ namespace {
 
 std::unique_ptr<TWordRiddle> MakeGrid(int size = 99) {
     auto grid = std::make_unique<TWordRiddle>();
-    grid->SetPaintOptions(TPaintOptions{poShowFail, poMarkCurrWord});
-    grid->SetRiddleCols(size);
-    grid->SetRiddleRows(size);
-    grid->SetGridSize(30);
+    grid->Riddle().SetPaintOptions(TPaintOptions{poShowFail, poMarkCurrWord});
+    grid->Riddle().SetRiddleCols(size);
+    grid->Riddle().SetRiddleRows(size);
+    grid->Riddle().SetGridSize(30);
     for (int c = 1; c <= size; ++c)
         for (int r = 1; r <= size; ++r) {
             if ((c * 7 + r * 3) % 11 == 0)
                 continue;
-            TWordGridCell& cell = grid->Cell(c, r);
+            TWordGridCell& cell = grid->Riddle().Cell(c, r);
             cell.SetFlags(cfLetter);
             cell.SetSolution(uint8_t('A' + (c + r) % 26));
             cell.SetEntry((c + r) % 3 ? cell.Solution() : 0);
@@ -49,8 +49,8 @@ BENCHMARK(BM_SingleCellRepaint)->Unit(benchmark::kMicrosecond)->Repetitions(10)-
 // One typed letter, from the key event until the window has painted what changed.
 void BM_TypedLetter(benchmark::State& state) {
     auto grid = MakeGrid(int(state.range(0)));
-    grid->SetState(stReady);
-    grid->StopClock();
+    grid->Riddle().SetState(stReady);
+    grid->Riddle().StopClock();
     grid->SelectFirstCell();
     QApplication::processEvents();
     int typed = 0;

@@ -1,46 +1,45 @@
 #include "GridRiddle.h"
 
-#include <QPainter>
+namespace {
+// The solve clock is looked at twice a second, so a shown time is never more than half a second late.
+constexpr int kClockInterval = 500;
+} // namespace
 
 TGridRiddle::TGridRiddle(QWidget* parent) : TDrawGrid(parent) {
-    DescriptionFont = QFont(fontName_);
-    DescriptionFont.setPixelSize(8);
-    IndexFont = QFont(fontName_);
-    IndexFont.setPixelSize(13);
-    IndexFont.setBold(true);
-    NumberFont = QFont(fontName_);
-    NumberFont.setPixelSize(9);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    clockTimer_.setInterval(kClockInterval);
 }
 
-void TGridRiddle::SetFontName(const QString& name) {
-    if (name == fontName_)
-        return;
-    fontName_ = name;
+void TGridRiddle::AttachRiddle() {
+    TRiddleData& riddle = Riddle();
+    connect(&riddle, &TRiddleData::Invalidated, this, &TGridRiddle::InvalidateGrid);
+    connect(&riddle, &TRiddleData::CellInvalidated, this, &TGridRiddle::InvalidateCell);
+    connect(&riddle, &TRiddleData::GeometryChanged, this, &TGridRiddle::SyncGeometry);
+    connect(&riddle, &TRiddleData::ClockRunningChanged, this, [this](bool running) {
+        if (running)
+            clockTimer_.start();
+        else
+            clockTimer_.stop();
+    });
+    connect(&clockTimer_, &QTimer::timeout, &riddle, &TRiddleData::ClockTick);
+    SyncGeometry();
+}
+
+void TGridRiddle::SetFonts(const TCellFonts& Fonts) {
+    fonts_ = Fonts;
     InvalidateGrid();
 }
 
-QFont TGridRiddle::LetterFont(int cellHeight) const {
-    if (cellHeight != letterFontHeight_ || letterFont_.family() != fontName_) {
-        letterFont_ = QFont(fontName_);
-        letterFont_.setBold(true);
-        letterFont_.setPixelSize(qMax(1, cellHeight - 4));
-        letterFontHeight_ = cellHeight;
-    }
-    return letterFont_;
-}
-
-const QFontMetrics& TGridRiddle::NumberMetrics() const {
-    if (!(measuredNumberFont_ == NumberFont)) {
-        measuredNumberFont_ = NumberFont;
-        numberMetrics_ = QFontMetrics(NumberFont);
-    }
-    return numberMetrics_;
+void TGridRiddle::SetFontName(const QString& Name) {
+    if (Name == fonts_.FontName)
+        return;
+    fonts_.FontName = Name;
+    InvalidateGrid();
 }
 
 bool TGridRiddle::WantsRangeSelect() const {
-    return Riddle().DisplayMode() == 2;
+    return Riddle().DisplayMode() == dmEditing;
 }
 
 void TGridRiddle::SyncGeometry() {
@@ -65,24 +64,32 @@ void TGridRiddle::AdjustClientSize() {
     const int width = ColWidth(0) + (DefaultColWidth() + line) * (ColCount() - 1) + line;
     const int height = RowHeight(0) + (DefaultRowHeight() + line) * (RowCount() - 1) + line;
     resize(width, height);
-    if (r.EventsEnabled() && r.OnSizeChanged)
-        r.OnSizeChanged(&r);
+    if (r.EventsEnabled())
+        emit OnSizeChanged(&r);
 }
 
-bool TGridRiddle::SelectCell(int col, int row) {
-    if (col <= 0 || row <= 0)
+bool TGridRiddle::SelectCell(int ACol, int ARow) {
+    if (ACol <= 0 || ARow <= 0)
         return false;
     bool canSelect = true;
     if (Riddle().EventsEnabled() && OnSelectCell)
-        OnSelectCell(&Riddle(), col, row, canSelect);
+        OnSelectCell(&Riddle(), ACol, ARow, canSelect);
     return canSelect;
 }
 
-void TGridRiddle::DrawCell(QPainter& painter, int col, int row, const QRect& rect, int drawState) {
-    PaintCell(painter, col, row, 0, drawState, rect);
+void TGridRiddle::DrawCell(QPainter& Painter, int ACol, int ARow, const QRect& Rect, int DrawState) {
+    PaintCell(Painter, ACol, ARow, ptScreen, DrawState, Rect);
 }
 
 void TGridRiddle::TopLeftChanged() {
-    if (Riddle().OnTopLeftChanged)
-        Riddle().OnTopLeftChanged(&Riddle());
+    emit OnTopLeftChanged(&Riddle());
+}
+
+TScreenState TGridRiddle::ScreenState() const {
+    TScreenState s;
+    s.Col = Col();
+    s.Row = Row();
+    s.Focused = hasFocus() && isEnabled();
+    s.Selection = Selection();
+    return s;
 }

@@ -1,12 +1,14 @@
 #pragma once
 
-// The base of both grid controls: an owner-drawn grid that shows one riddle.
+// The base of both grid controls: an owner-drawn grid that shows one riddle. The control owns
+// its riddle data and follows it through the data's signals; it ticks the data's solve clock.
 
+#include "CellFonts.h"
 #include "DrawGrid.h"
 #include "RiddleData.h"
+#include "RiddlePainter.h"
 
-#include <QFont>
-#include <QFontMetrics>
+#include <QTimer>
 #include <functional>
 
 class TGridRiddle : public TDrawGrid {
@@ -17,73 +19,48 @@ public:
     virtual TRiddleData& Riddle() = 0;
     virtual const TRiddleData& Riddle() const = 0;
 
-    QFont DescriptionFont;
-    QFont IndexFont;
-    QFont NumberFont;
-    const QString& FontName() const { return fontName_; }
-    void SetFontName(const QString& name);
+    // The fonts of the cells; change them through SetFonts so the grid repaints.
+    const TCellFonts& Fonts() const { return fonts_; }
+    void SetFonts(const TCellFonts& Fonts);
+    const QString& FontName() const { return fonts_.FontName; }
+    void SetFontName(const QString& Name);
 
     // Asked whether a cell may become current; CanSelect starts true.
     std::function<void(TObject* Sender, int ACol, int ARow, bool& CanSelect)> OnSelectCell;
 
     // With poAutoSize the control takes exactly the size of its cells and lines.
     void AdjustClientSize();
-    // Paints one cell; Target 0 is the screen, any other value a printout (no cursor, no
-    // current word, nothing that depends on the focus).
-    virtual void PaintCell(QPainter& painter, int col, int row, int target, int drawState,
-                           const QRect& rect) = 0;
+    // Paints one cell; the screen adds the cursor, the current word and what depends on the focus.
+    virtual void PaintCell(QPainter& Painter, int ACol, int ARow, TPaintTarget Target, int DrawState,
+                           const QRect& Rect) = 0;
     // Paints the whole riddle without header lines into Rect. CellSize 0 picks the largest cells
     // that fit; Rect becomes the area painted.
-    virtual void PaintTo(QPainter& painter, QRect& rect, int lineWeight, int target, int& cellSize) = 0;
+    virtual void PaintTo(QPainter& Painter, QRect& Rect, int LineWeight, TPaintTarget Target,
+                         int& CellSize) = 0;
+
+signals:
+    // The control took the size of its cells (the riddle is the sender, as for the data's events).
+    void OnSizeChanged(TObject* Sender);
+    // The grid scrolled.
+    void OnTopLeftChanged(TObject* Sender);
 
 protected:
-    bool SelectCell(int col, int row) override;
-    void DrawCell(QPainter& painter, int col, int row, const QRect& rect, int drawState) override;
+    // Follows the riddle's signals; the derived control calls it once its data exists.
+    void AttachRiddle();
+    bool SelectCell(int ACol, int ARow) override;
+    void DrawCell(QPainter& Painter, int ACol, int ARow, const QRect& Rect, int DrawState) override;
     void TopLeftChanged() override;
+    // The grid takes the riddle's size, cell size, header lines, line width and selection mode.
+    virtual void SyncGeometry();
     // Widths of column 0 and row 0.
     virtual void UpdateHeaderLines() = 0;
-    // Range selection follows the display mode and the riddle type.
+    // Range selection follows the display mode (and the riddle type).
     virtual bool WantsRangeSelect() const;
-    // The grid takes the riddle's size, cell size, header lines and selection mode.
-    void SyncGeometry();
-    QFont LetterFont(int cellHeight) const;
-
-    // The number font's metrics, measured once per font.
-    const QFontMetrics& NumberMetrics() const;
+    // What painting needs to know of the control on screen.
+    TScreenState ScreenState() const;
 
 private:
-    QString fontName_ = QStringLiteral("Arial");
-    // Fonts are built once per cell size; every cell of a repaint uses the same ones.
-    mutable QFont letterFont_;
-    mutable int letterFontHeight_ = -1;
-    mutable QFont measuredNumberFont_;
-    mutable QFontMetrics numberMetrics_{QFont()};
-};
-
-// A grid control joined with the data of its riddle kind: the data's painting hooks become
-// repaints of the control, its size changes changes of the grid.
-template <class Data> class TGridRiddleOf : public TGridRiddle, public Data {
-public:
-    explicit TGridRiddleOf(QWidget* parent = nullptr) : TGridRiddle(parent) {}
-
-    TRiddleData& Riddle() override { return *this; }
-    const TRiddleData& Riddle() const override { return *this; }
-
-    // Setting the size the cells already have does nothing.
-    void SetGridSize(int32_t v) override {
-        if (v == this->GridSize() && v == DefaultColWidth() && v == DefaultRowHeight())
-            return;
-        this->SetGridSizeField(v);
-        SyncGeometry();
-        GridSizeChanged();
-    }
-
-protected:
-    void Repaint() override { InvalidateGrid(); }
-    void RepaintCell(int col, int row) override { InvalidateCell(col, row); }
-    void SizeToFit() override { AdjustClientSize(); }
-    void DimensionsChanged() override { SyncGeometry(); }
-    void DisplayModeChanged() override { SetRangeSelect(WantsRangeSelect()); }
-    // After the cell size changed (the picture follows it).
-    virtual void GridSizeChanged() {}
+    TCellFonts fonts_;
+    // Ticks the riddle's solve clock while it runs.
+    QTimer clockTimer_;
 };

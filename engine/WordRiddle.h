@@ -2,101 +2,98 @@
 
 #include "GridRiddle.h"
 #include "GridWordData.h"
+#include "WordPainter.h"
 #include "WordRiddleData.h"
 
-// The picture area in cells: first and last column and row.
-struct TPictureArea {
-    int FirstCol = 0, FirstRow = 0, LastCol = 0, LastRow = 0;
-};
-
-// The grid control of word riddles.
-class TWordRiddle : public TGridRiddleOf<TWordRiddleData> {
+// The grid control of word riddles: it shows its riddle through TWordPainter and takes the
+// solver's keys and mouse. The riddle itself is its data object, Riddle().
+class TWordRiddle : public TGridRiddle {
     Q_OBJECT
 public:
     explicit TWordRiddle(QWidget* parent = nullptr);
 
-    void PaintCell(QPainter& painter, int col, int row, int target, int drawState,
-                   const QRect& rect) override;
-    void PaintTo(QPainter& painter, QRect& rect, int lineWeight, int target, int& cellSize) override;
+    TWordRiddleData& Riddle() override { return data_; }
+    const TWordRiddleData& Riddle() const override { return data_; }
+
+    void PaintCell(QPainter& Painter, int ACol, int ARow, TPaintTarget Target, int DrawState,
+                   const QRect& Rect) override;
+    void PaintTo(QPainter& Painter, QRect& Rect, int LineWeight, TPaintTarget Target, int& CellSize) override;
     // Text and background colour of a cell.
-    void GetCellColors(int col, int row, int target, int drawState, TColor& text, TColor& background) const;
+    void GetCellColors(int ACol, int ARow, TPaintTarget Target, int DrawState, TColor& Text,
+                       TColor& Background) const;
 
     // Rebuilds a picture bitmap from Image and ImageOptions; FitToArea sizes it to the picture area.
-    void RenderImage(QImage& bitmap, bool FitToArea);
-    TPictureArea ImageBounds() const;
-    const QImage& PictureBitmap() const { return pictureBitmap_; }
-    bool PictureSelected() const { return pictureSelected_; }
+    void RenderImage(QImage& Bitmap, bool FitToArea) const;
+    TPictureArea ImageBounds() const { return ::ImageBounds(data_); }
+    const TPictureBitmap& Picture() const { return picture_; }
 
-    // A black cell as the solver sees it (American riddles hide the solution's black cells).
-    bool IsBlackCell(int col, int row) const;
-    bool IsInCurrentWord(int col, int row) const;
+    bool IsInCurrentWord(int ACol, int ARow) const;
     const TGridWordData& CurrentWord() const { return currentWord_; }
 
     // Input and navigation of the solver.
     // Walks back to the first free cell of the run; true when a word of that direction starts there.
-    bool FindWordStart(int col, int row, TWordDirection direction, int& startCol, int& startRow) const;
-    bool FindClueStart(int32_t clueNumber, TWordDirection direction, int& startCol, int& startRow) const;
-    void GotoClue(int32_t clueNumber, TWordDirection direction);
-    TGridWordData GetWordData(int col, int row, bool ReverseIfNeeded, TWordDirection direction) const;
-    void UpdateInputDirection(int col, int row, bool Toggle);
-    void SetInputDirection(TWordDirection direction);
-    void UpdateCurrentWord(int col, int row) override;
+    bool FindWordStart(int ACol, int ARow, TWordDirection Direction, int& StartCol, int& StartRow) const;
+    bool FindClueStart(int32_t ClueNumber, TWordDirection Direction, int& StartCol, int& StartRow) const;
+    void GotoClue(int32_t ClueNumber, TWordDirection Direction);
+    TGridWordData GetWordData(int ACol, int ARow, bool ReverseIfNeeded, TWordDirection Direction) const;
+    void UpdateInputDirection(int ACol, int ARow, bool Toggle);
+    void SetInputDirection(TWordDirection Direction);
+    void UpdateCurrentWord(int ACol, int ARow);
     void SelectFirstCell();
-    void EnterLetter(int col, int row, uint8_t letter);
+    void EnterLetter(int ACol, int ARow, uint8_t Letter);
     void AdvanceCursor();
 
     // Whole words, from the clue legend and the word entry dialog.
     // True when every letter written equals the solution.
-    bool EnterWord(const QString& text, int col, int row, TWordDirection direction);
+    bool EnterWord(const QString& Text, int ACol, int ARow, TWordDirection Direction);
     // Without Force, letters that also belong to a crossing word stay.
-    void ClearWord(int col, int row, bool Force, TWordDirection direction);
+    void ClearWord(int ACol, int ARow, bool Force, TWordDirection Direction);
     // The solution letters of the run of free cells through the cell.
-    QString SolutionRun(int col, int row, TWordDirection direction) const;
-    int RunLength(int col, int row, TWordDirection direction) const;
+    QString SolutionRun(int ACol, int ARow, TWordDirection Direction) const;
+    int RunLength(int ACol, int ARow, TWordDirection Direction) const;
     // The letter-legend entry for this solution letter gets it as the solver's letter.
-    void EnterLegendLetter(uint8_t letter);
+    void EnterLegendLetter(uint8_t Letter);
     // Cells of a row (across) or column (down) with the flag bit, or (Mode) with nothing else.
-    int CountFlag(int line, TWordDirection direction, bool Mode, int bit) const;
+    int CountFlag(int Line, TWordDirection Direction, bool Mode, int Bit) const;
 
     // Solved marks of clues and lines.
-    bool IsClueSolved(int index) const;
-    bool IsLineSolved(int line, TWordDirection direction) const;
-    void SetLineState(int line, TWordDirection direction, uint8_t value);
-    void UpdateSolvedMarks(int col, int row) override;
+    bool IsClueSolved(int Index) const;
+    bool IsLineSolved(int Line, TWordDirection Direction) const;
+    void SetLineState(int Line, TWordDirection Direction, uint8_t Value);
+    void UpdateSolvedMarks(int ACol, int ARow);
+
+signals:
+    // The current word changed (another start cell or direction); delivered after the keystroke.
+    void OnSelectedWordChange(TObject* Sender);
+    // A key could not be taken, or a wrong letter was typed.
+    void OnInputError(TObject* Sender, TInputError ErrorType);
 
 protected:
-    bool SelectCell(int col, int row) override;
+    bool SelectCell(int ACol, int ARow) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     bool event(QEvent* event) override;
 
+    void SyncGeometry() override;
     void UpdateHeaderLines() override;
     bool WantsRangeSelect() const override;
-    void RiddleTypeChanged() override;
-    void RebuildPictureBitmap() override { RenderImage(pictureBitmap_, true); }
-    void GridSizeChanged() override;
-
-    TGridWordData currentWord_;
 
 private:
-    void PaintHeaderCell(QPainter& painter, int col, int row, const QRect& rect);
-    void PaintBlackCell(QPainter& painter, int col, int row, int target, TColor background, QRect rect);
-    void PaintLetterCell(QPainter& painter, int col, int row, int target, TColor text, TColor background,
-                         QRect rect);
-    void PaintCellNumbers(QPainter& painter, const TWordGridCell& cell, const QRect& rect);
-
-    void HandleCharacter(const QString& text);
+    TWordPainter ScreenPainter(const TScreenState& Screen) const;
+    void RebuildPicture();
+    void InputError(TInputError ErrorType);
+    void HandleCharacter(const QString& Text);
     // Word search: the dragged range becomes a straight line that is marked (or, with Ctrl, unmarked).
-    void MarkDraggedLine(bool unmark);
+    void MarkDraggedLine(bool Unmark);
     void HandleBackspace();
     // Repaints the free cells of the run through (col, row) in the direction.
-    void RepaintRun(int col, int row, TWordDirection direction);
+    void RepaintRun(int ACol, int ARow, TWordDirection Direction);
 
-    QImage pictureBitmap_;
-    TPictureArea pictureArea_;
-    bool pictureSelected_ = false;
+    TWordRiddleData data_;
+    TPictureBitmap picture_;
+    TGridWordData currentWord_;
     TGridWordData previousWord_;
     QPoint lastHandled_{-1, -1};
     QPoint hoverCell_{-1, -1};

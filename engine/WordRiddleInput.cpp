@@ -24,13 +24,13 @@ bool TWordRiddle::FindWordStart(int col, int row, TWordDirection direction, int&
     const int dc = StepCol(direction), dr = StepRow(direction);
     if (dc == 0 && dr == 0)
         return false;
-    while (!IsBlocked(startCol - dc, startRow - dr)) {
+    while (!data_.IsBlocked(startCol - dc, startRow - dr)) {
         startCol -= dc;
         startRow -= dr;
     }
-    if (RiddleType() == rtAmerican)
+    if (data_.RiddleType() == rtAmerican)
         return true;
-    const TWordGridCell* cell = CellAt(startCol, startRow);
+    const TWordGridCell* cell = data_.CellAt(startCol, startRow);
     return cell && cell->Has(direction == wdHorizontal ? cfStartAcross : cfStartDown);
 }
 
@@ -38,9 +38,9 @@ bool TWordRiddle::FindClueStart(int32_t clueNumber, TWordDirection direction, in
                                 int& startRow) const {
     const uint8_t clueBit = direction == wdHorizontal ? kClueAcross : kClueDown;
     const uint16_t startFlag = direction == wdHorizontal ? cfStartAcross : cfStartDown;
-    for (int c = 1; c <= RiddleCols(); ++c)
-        for (int r = 1; r <= RiddleRows(); ++r) {
-            const TWordGridCell& cell = Cell(c, r);
+    for (int c = 1; c <= data_.RiddleCols(); ++c)
+        for (int r = 1; r <= data_.RiddleRows(); ++r) {
+            const TWordGridCell& cell = data_.Cell(c, r);
             if (cell.ClueNumber() == clueNumber && (cell.ClueFlags() & clueBit) && cell.Has(startFlag)) {
                 startCol = c;
                 startRow = r;
@@ -67,14 +67,14 @@ TGridWordData TWordRiddle::GetWordData(int col, int row, bool ReverseIfNeeded,
         return word;
     word.Col = c;
     word.Row = r;
-    word.ClueNumber = Cell(c, r).ClueNumber();
-    word.ClueIndex = FindClueIndex(word.ClueNumber, direction);
+    word.ClueNumber = data_.Cell(c, r).ClueNumber();
+    word.ClueIndex = data_.FindClueIndex(word.ClueNumber, direction);
     word.Direction = direction;
-    const bool findWords = RiddleType() == rtFindWords;
+    const bool findWords = data_.RiddleType() == rtFindWords;
     const uint8_t crossingBit = direction == wdHorizontal ? kClueDown : kClueAcross;
     auto letter = [](uint8_t b) { return b ? QChar(b) : QLatin1Char(' '); };
-    for (; !IsBlocked(c, r); c += StepCol(direction), r += StepRow(direction)) {
-        const TWordGridCell& cell = Cell(c, r);
+    for (; !data_.IsBlocked(c, r); c += StepCol(direction), r += StepRow(direction)) {
+        const TWordGridCell& cell = data_.Cell(c, r);
         word.Solution += letter(cell.Solution());
         word.Entered += letter(cell.Entry());
         if (findWords)
@@ -88,7 +88,7 @@ TGridWordData TWordRiddle::GetWordData(int col, int row, bool ReverseIfNeeded,
     if (findWords)
         word.Entered = word.Shown;
     if (word.ClueIndex >= 0) {
-        const TWordLegendData& clue = Clue(word.ClueIndex);
+        const TWordLegendData& clue = data_.Clue(word.ClueIndex);
         word.Reversed = clue.Reversed();
         word.ClueText = clue.ClueText();
     }
@@ -104,16 +104,16 @@ void TWordRiddle::RepaintRun(int col, int row, TWordDirection direction) {
     const int dc = StepCol(direction), dr = StepRow(direction);
     if (dc == 0 && dr == 0)
         return;
-    for (int c = col, r = row; !IsBlocked(c, r); c += dc, r += dr)
+    for (int c = col, r = row; !data_.IsBlocked(c, r); c += dc, r += dr)
         InvalidateCell(c, r);
-    for (int c = col - dc, r = row - dr; !IsBlocked(c, r); c -= dc, r -= dr)
+    for (int c = col - dc, r = row - dr; !data_.IsBlocked(c, r); c -= dc, r -= dr)
         InvalidateCell(c, r);
 }
 
 void TWordRiddle::UpdateInputDirection(int col, int row, bool Toggle) {
-    if (RiddleType() == rtFindWords || IsBlocked(col, row)) {
-        SetInputDirectionField(wdNone);
-        if (RiddleType() != rtFindWords && PaintOptions().Contains(poMarkCurrWord) &&
+    if (data_.RiddleType() == rtFindWords || data_.IsBlocked(col, row)) {
+        data_.SetInputDirectionField(wdNone);
+        if (data_.RiddleType() != rtFindWords && data_.PaintOptions().Contains(poMarkCurrWord) &&
             previousWord_.Direction != wdNone) {
             const TGridWordData old = currentWord_;
             currentWord_ = TGridWordData();
@@ -121,42 +121,45 @@ void TWordRiddle::UpdateInputDirection(int col, int row, bool Toggle) {
         }
         return;
     }
-    TWordDirection d = InputDirection();
-    if (d == wdNone && !IsBlocked(col + 1, row))
+    TWordDirection d = data_.InputDirection();
+    if (d == wdNone && !data_.IsBlocked(col + 1, row))
         d = wdHorizontal;
-    if (d == wdNone && !IsBlocked(col, row + 1))
+    if (d == wdNone && !data_.IsBlocked(col, row + 1))
         d = wdVertical;
-    if (d != InputDirection())
+    if (d != data_.InputDirection())
         SetInputDirection(d);
     if (Toggle) {
-        if (InputDirection() == wdHorizontal && !IsBlocked(col, row + 1))
+        if (data_.InputDirection() == wdHorizontal && !data_.IsBlocked(col, row + 1))
             SetInputDirection(wdVertical);
-        else if (InputDirection() == wdVertical && !IsBlocked(col + 1, row))
+        else if (data_.InputDirection() == wdVertical && !data_.IsBlocked(col + 1, row))
             SetInputDirection(wdHorizontal);
-    } else if (InputDirection() == wdHorizontal && IsBlocked(col - 1, row) && IsBlocked(col + 1, row)) {
+    } else if (data_.InputDirection() == wdHorizontal && data_.IsBlocked(col - 1, row) &&
+               data_.IsBlocked(col + 1, row)) {
         SetInputDirection(wdVertical);
-    } else if (InputDirection() == wdVertical && IsBlocked(col, row - 1) && IsBlocked(col, row + 1)) {
+    } else if (data_.InputDirection() == wdVertical && data_.IsBlocked(col, row - 1) &&
+               data_.IsBlocked(col, row + 1)) {
         SetInputDirection(wdHorizontal);
     }
 }
 
 void TWordRiddle::SetInputDirection(TWordDirection direction) {
-    if (direction == InputDirection())
+    if (direction == data_.InputDirection())
         return;
-    SetInputDirectionField(direction);
+    data_.SetInputDirectionField(direction);
     UpdateCurrentWord(Col(), Row());
     InvalidateGrid();
 }
 
 void TWordRiddle::UpdateCurrentWord(int col, int row) {
     previousWord_ = currentWord_;
-    currentWord_ = IsBlocked(col, row) ? TGridWordData() : GetWordData(col, row, false, InputDirection());
-    if (PaintOptions().Contains(poMarkCurrWord) && InputDirection() != previousWord_.Direction) {
-        if (IsBlocked(col, row))
+    currentWord_ =
+        data_.IsBlocked(col, row) ? TGridWordData() : GetWordData(col, row, false, data_.InputDirection());
+    if (data_.PaintOptions().Contains(poMarkCurrWord) && data_.InputDirection() != previousWord_.Direction) {
+        if (data_.IsBlocked(col, row))
             RepaintRun(previousWord_.Col, previousWord_.Row, previousWord_.Direction);
         else {
             RepaintRun(col, row, previousWord_.Direction);
-            RepaintRun(col, row, InputDirection());
+            RepaintRun(col, row, data_.InputDirection());
         }
     }
     const bool moved = currentWord_.Col != previousWord_.Col || currentWord_.Row != previousWord_.Row ||
@@ -167,14 +170,13 @@ void TWordRiddle::UpdateCurrentWord(int col, int row) {
     else
         RepaintRun(col, row, currentWord_.Direction);
     // Delivered after the keystroke is done, so the legend follows the finished move.
-    if (EventsEnabled() && moved)
+    if (data_.EventsEnabled() && moved)
         QCoreApplication::postEvent(this, new QEvent(RiddleEventType(kMsgWordChanged)));
 }
 
 bool TWordRiddle::event(QEvent* event) {
     if (event->type() == RiddleEventType(kMsgWordChanged)) {
-        if (OnSelectedWordChange)
-            OnSelectedWordChange(nullptr);
+        emit OnSelectedWordChange(nullptr);
         return true;
     }
     return TGridRiddle::event(event);
@@ -191,9 +193,9 @@ bool TWordRiddle::SelectCell(int col, int row) {
 
 void TWordRiddle::SelectFirstCell() {
     lastHandled_ = QPoint(Col(), Row());
-    for (int r = 1; r <= RiddleRows(); ++r)
-        for (int c = 1; c <= RiddleCols(); ++c)
-            if (!IsBlocked(c, r)) {
+    for (int r = 1; r <= data_.RiddleRows(); ++r)
+        for (int c = 1; c <= data_.RiddleCols(); ++c)
+            if (!data_.IsBlocked(c, r)) {
                 SetCurrentSilently(c, r);
                 SelectCell(c, r);
                 return;
@@ -205,28 +207,31 @@ void TWordRiddle::EnterLetter(int col, int row, uint8_t letter) {
         letter = 0;
     if (letter >= 'a' && letter <= 'z')
         letter = uint8_t(letter - 'a' + 'A');
-    TWordGridCell& cell = Cell(col, row);
-    if (DisplayMode() == 2)
+    TWordGridCell& cell = data_.Cell(col, row);
+    if (data_.DisplayMode() == dmEditing)
         cell.SetSolution(letter);
     cell.SetEntry(letter);
-    if (State() >= stReady)
+    if (data_.State() >= stReady)
         UpdateCurrentWord(col, row);
 }
 
 void TWordRiddle::AdvanceCursor() {
-    if (InputDirection() == wdHorizontal && Col() < RiddleCols() && !IsBlocked(Col() + 1, Row()))
+    if (data_.InputDirection() == wdHorizontal && Col() < data_.RiddleCols() &&
+        !data_.IsBlocked(Col() + 1, Row()))
         SetCol(Col() + 1);
-    else if (InputDirection() == wdVertical && Row() < RiddleRows() && !IsBlocked(Col(), Row() + 1))
+    else if (data_.InputDirection() == wdVertical && Row() < data_.RiddleRows() &&
+             !data_.IsBlocked(Col(), Row() + 1))
         SetRow(Row() + 1);
 }
 
+void TWordRiddle::InputError(TInputError ErrorType) {
+    if (data_.EventsEnabled())
+        emit OnInputError(&data_, ErrorType);
+}
+
 void TWordRiddle::HandleCharacter(const QString& text) {
-    auto inputError = [this](TInputError kind) {
-        if (EventsEnabled() && OnInputError)
-            OnInputError(this, kind);
-    };
-    if (IsBlocked(Col(), Row())) {
-        inputError(ieNotPossible);
+    if (data_.IsBlocked(Col(), Row())) {
+        InputError(ieNotPossible);
         return;
     }
     const QChar ch = text.at(0);
@@ -237,36 +242,37 @@ void TWordRiddle::HandleCharacter(const QString& text) {
         return;
     }
     EnterLetter(Col(), Row(), uint8_t(ch.toLatin1()));
-    const TWordGridCell& cell = Cell(Col(), Row());
-    if (PaintOptions().Contains(poShowFail) && DisplayMode() != 2 && cell.Solution() != cell.Entry())
-        inputError(ieWrongLetter);
+    const TWordGridCell& cell = data_.Cell(Col(), Row());
+    if (data_.PaintOptions().Contains(poShowFail) && data_.DisplayMode() != dmEditing &&
+        cell.Solution() != cell.Entry())
+        InputError(ieWrongLetter);
     AdvanceCursor();
 }
 
 void TWordRiddle::HandleBackspace() {
-    const TWordDirection d = InputDirection();
-    if ((d == wdNone || d == wdHorizontal) && Col() > 1 && !IsBlocked(Col() - 1, Row())) {
+    const TWordDirection d = data_.InputDirection();
+    if ((d == wdNone || d == wdHorizontal) && Col() > 1 && !data_.IsBlocked(Col() - 1, Row())) {
         EnterLetter(Col() - 1, Row(), 0);
         SetCol(Col() - 1);
-    } else if ((d == wdNone || d == wdVertical) && Row() > 1 && !IsBlocked(Col(), Row() - 1)) {
+    } else if ((d == wdNone || d == wdVertical) && Row() > 1 && !data_.IsBlocked(Col(), Row() - 1)) {
         EnterLetter(Col(), Row() - 1, 0);
         SetRow(Row() - 1);
-    } else if (EventsEnabled() && OnInputError) {
-        OnInputError(this, ieNotPossible);
+    } else {
+        InputError(ieNotPossible);
     }
 }
 
 void TWordRiddle::keyPressEvent(QKeyEvent* event) {
-    if (RiddleType() == rtFindWords) {
+    if (data_.RiddleType() == rtFindWords) {
         TGridRiddle::keyPressEvent(event);
         return;
     }
     if (event->key() == Qt::Key_Delete) {
-        if (!IsBlocked(Col(), Row())) {
+        if (!data_.IsBlocked(Col(), Row())) {
             EnterLetter(Col(), Row(), 0);
             InvalidateCell(Col(), Row());
-        } else if (EventsEnabled() && OnInputError) {
-            OnInputError(this, ieNotPossible);
+        } else {
+            InputError(ieNotPossible);
         }
         event->accept();
         return;
@@ -291,12 +297,13 @@ void TWordRiddle::keyPressEvent(QKeyEvent* event) {
 void TWordRiddle::mousePressEvent(QMouseEvent* event) {
     int col = 0, row = 0;
     const bool onCell = MouseToCell(event->position().toPoint(), col, row);
-    markingDrag_ =
-        RiddleType() == rtFindWords && event->button() == Qt::LeftButton && onCell && col > 0 && row > 0;
+    markingDrag_ = data_.RiddleType() == rtFindWords && event->button() == Qt::LeftButton && onCell &&
+                   col > 0 && row > 0;
     if (onCell) {
         if (event->button() == Qt::LeftButton)
             UpdateInputDirection(col, row, QPoint(col, row) == lastHandled_);
-        else if (event->button() == Qt::RightButton && RiddleType() == rtAmerican && col > 0 && row > 0) {
+        else if (event->button() == Qt::RightButton && data_.RiddleType() == rtAmerican && col > 0 &&
+                 row > 0) {
             SetCol(col);
             SetRow(row);
         }

@@ -14,42 +14,30 @@ int StepRow(TWordDirection d) {
     return d == wdVertical ? 1 : 0;
 }
 
-// Undo recording is off for the duration (solved marks follow the letters, they are no step).
-class TRecordingPause {
-public:
-    explicit TRecordingPause(TRiddleData& r) : riddle_(r), was_(r.ChangeRecording()) {
-        r.SetChangeRecording(false);
-    }
-    ~TRecordingPause() { riddle_.SetChangeRecording(was_); }
-
-private:
-    TRiddleData& riddle_;
-    bool was_;
-};
 } // namespace
 
 bool TWordRiddle::EnterWord(const QString& text, int col, int row, TWordDirection direction) {
-    if (State() >= stReady)
-        AnnounceAlways(kChangeProgress, ChangeText::EnterWord);
-    BeginUpdate();
+    if (data_.State() >= stReady)
+        data_.AnnounceAlways(kChangeProgress, ChangeText::EnterWord);
+    data_.BeginUpdate();
     bool right = true;
     int c = col, r = row;
     FindWordStart(col, row, direction, c, r);
     const int startCol = c, startRow = r;
-    for (qsizetype i = 0; i < text.size() && !IsBlocked(c, r);
+    for (qsizetype i = 0; i < text.size() && !data_.IsBlocked(c, r);
          ++i, c += StepCol(direction), r += StepRow(direction)) {
         const QChar ch = text[i].toUpper();
-        TWordGridCell& cell = Cell(c, r);
+        TWordGridCell& cell = data_.Cell(c, r);
         cell.SetEntry(ch == QLatin1Char(' ') ? 0 : uint8_t(ch.toLatin1()));
         if (cell.Solution() != cell.Entry())
             right = false;
     }
-    SetModified(true);
-    EndUpdate();
+    data_.SetModified(true);
+    data_.EndUpdate();
     currentWord_ = GetWordData(startCol, startRow, true, direction);
-    if (AutoMarkLegend())
+    if (data_.AutoMarkLegend())
         UpdateSolvedMarks(startCol, startRow);
-    EvaluateState();
+    data_.EvaluateState();
     InvalidateGrid();
     return right;
 }
@@ -58,25 +46,25 @@ void TWordRiddle::ClearWord(int col, int row, bool Force, TWordDirection directi
     int c = col, r = row;
     FindWordStart(col, row, direction, c, r);
     const uint8_t crossing = direction == wdHorizontal ? kClueDown : kClueAcross;
-    BeginUpdate();
-    for (; !IsBlocked(c, r); c += StepCol(direction), r += StepRow(direction))
-        if (Force || !(Cell(c, r).ClueFlags() & crossing))
-            Cell(c, r).SetEntry(0);
-    EndUpdate();
+    data_.BeginUpdate();
+    for (; !data_.IsBlocked(c, r); c += StepCol(direction), r += StepRow(direction))
+        if (Force || !(data_.Cell(c, r).ClueFlags() & crossing))
+            data_.Cell(c, r).SetEntry(0);
+    data_.EndUpdate();
     InvalidateGrid();
 }
 
 QString TWordRiddle::SolutionRun(int col, int row, TWordDirection direction) const {
     const int dc = StepCol(direction), dr = StepRow(direction);
-    if ((dc == 0 && dr == 0) || IsBlocked(col, row))
+    if ((dc == 0 && dr == 0) || data_.IsBlocked(col, row))
         return QString();
-    while (!IsBlocked(col - dc, row - dr)) {
+    while (!data_.IsBlocked(col - dc, row - dr)) {
         col -= dc;
         row -= dr;
     }
     QString run;
-    for (; !IsBlocked(col, row); col += dc, row += dr)
-        run += QChar(Cell(col, row).Solution() ? Cell(col, row).Solution() : ' ');
+    for (; !data_.IsBlocked(col, row); col += dc, row += dr)
+        run += QChar(data_.Cell(col, row).Solution() ? data_.Cell(col, row).Solution() : ' ');
     return run;
 }
 
@@ -85,7 +73,7 @@ int TWordRiddle::RunLength(int col, int row, TWordDirection direction) const {
 }
 
 void TWordRiddle::EnterLegendLetter(uint8_t letter) {
-    if (TCharLegendData* entry = FindLetter(letter); entry && letter != 0)
+    if (TCharLegendData* entry = data_.FindLetter(letter); entry && letter != 0)
         entry->SetEntry(letter);
 }
 
@@ -93,10 +81,10 @@ int TWordRiddle::CountFlag(int line, TWordDirection direction, bool Mode, int bi
     if (bit < 0 || bit > 15)
         return 0;
     const uint16_t flag = uint16_t(1u << bit);
-    const int count = direction == wdHorizontal ? RiddleCols() : RiddleRows();
+    const int count = direction == wdHorizontal ? data_.RiddleCols() : data_.RiddleRows();
     int found = 0;
     for (int i = 1; i <= count; ++i) {
-        const TWordGridCell* cell = direction == wdHorizontal ? CellAt(i, line) : CellAt(line, i);
+        const TWordGridCell* cell = direction == wdHorizontal ? data_.CellAt(i, line) : data_.CellAt(line, i);
         if (!cell)
             continue;
         if (Mode ? (cell->Flags() & ~flag) == 0 && (cell->Flags() & flag) : (cell->Flags() & flag) != 0)
@@ -106,9 +94,9 @@ int TWordRiddle::CountFlag(int line, TWordDirection direction, bool Mode, int bi
 }
 
 bool TWordRiddle::IsClueSolved(int index) const {
-    if (index < 0 || index >= ClueCount())
+    if (index < 0 || index >= data_.ClueCount())
         return false;
-    const TWordLegendData& clue = Clue(index);
+    const TWordLegendData& clue = data_.Clue(index);
     int c = 0, r = 0;
     if (!FindClueStart(clue.ClueNumber(), clue.Direction(), c, r))
         return false;
@@ -116,8 +104,8 @@ bool TWordRiddle::IsClueSolved(int index) const {
 }
 
 bool TWordRiddle::IsLineSolved(int line, TWordDirection direction) const {
-    for (int i = 0; i < ClueCount(); ++i) {
-        const TWordLegendData& clue = Clue(i);
+    for (int i = 0; i < data_.ClueCount(); ++i) {
+        const TWordLegendData& clue = data_.Clue(i);
         if (clue.Direction() != direction)
             continue;
         int c = 0, r = 0;
@@ -127,7 +115,7 @@ bool TWordRiddle::IsLineSolved(int line, TWordDirection direction) const {
         if (onLine && !IsClueSolved(i))
             return false;
     }
-    if (RiddleType() == rtAmerican) {
+    if (data_.RiddleType() == rtAmerican) {
         const int blanks = CountFlag(line, direction, false, 0);
         const int userBlanks = CountFlag(line, direction, false, 3);
         if (blanks != userBlanks)
@@ -138,26 +126,27 @@ bool TWordRiddle::IsLineSolved(int line, TWordDirection direction) const {
 
 void TWordRiddle::SetLineState(int line, TWordDirection direction, uint8_t value) {
     if (direction == wdHorizontal)
-        SetRowState(line, value);
+        data_.SetRowState(line, value);
     else
-        SetColumnState(line, value);
+        data_.SetColumnState(line, value);
 }
 
 void TWordRiddle::UpdateSolvedMarks(int col, int row) {
-    TRecordingPause pause(*this);
-    if (RiddleType() == rtFrench || RiddleType() == rtAmerican) {
+    // Solved marks follow the letters; they are no step of their own.
+    TRecordingPause pause(data_);
+    if (data_.RiddleType() == rtFrench || data_.RiddleType() == rtAmerican) {
         SetLineState(row, wdHorizontal, IsLineSolved(row, wdHorizontal) ? 1 : 0);
         SetLineState(col, wdVertical, IsLineSolved(col, wdVertical) ? 1 : 0);
         return;
     }
-    if (currentWord_.ClueIndex >= 0 && currentWord_.ClueIndex < ClueCount())
-        Clue(currentWord_.ClueIndex).SetSolved(currentWord_.Solution == currentWord_.Shown);
+    if (currentWord_.ClueIndex >= 0 && currentWord_.ClueIndex < data_.ClueCount())
+        data_.Clue(currentWord_.ClueIndex).SetSolved(currentWord_.Solution == currentWord_.Shown);
 }
 
 void TWordRiddle::MarkDraggedLine(bool unmark) {
     const QRect sel = Selection();
     const int left = sel.left(), top = sel.top(), right = sel.right(), bottom = sel.bottom();
-    if (left < 1 || top < 1 || right > RiddleCols() || bottom > RiddleRows())
+    if (left < 1 || top < 1 || right > data_.RiddleCols() || bottom > data_.RiddleRows())
         return; // a drag that starts or ends outside the riddle marks nothing
     int endCol = right, endRow = bottom;
     if (bottom - top > 0 && bottom - top < right - left)
@@ -171,35 +160,35 @@ void TWordRiddle::MarkDraggedLine(bool unmark) {
     const int length = direction == wdHorizontal ? endCol - left + 1 : endRow - top + 1;
     if (length <= 1)
         return;
-    BeginUpdate();
+    data_.BeginUpdate();
     for (int c = left; c <= endCol; ++c)
         for (int r = top; r <= endRow; ++r) {
             bool keep = false;
             if (unmark) {
                 // A cell that a crossing marked line still needs keeps its mark.
                 if (direction == wdHorizontal)
-                    keep =
-                        (r > 1 && Cell(c, r - 1).Marked()) || (r < RiddleRows() && Cell(c, r + 1).Marked());
+                    keep = (r > 1 && data_.Cell(c, r - 1).Marked()) ||
+                           (r < data_.RiddleRows() && data_.Cell(c, r + 1).Marked());
                 else
-                    keep =
-                        (c > 1 && Cell(c - 1, r).Marked()) || (c < RiddleCols() && Cell(c + 1, r).Marked());
+                    keep = (c > 1 && data_.Cell(c - 1, r).Marked()) ||
+                           (c < data_.RiddleCols() && data_.Cell(c + 1, r).Marked());
             }
             if (!keep)
-                Cell(c, r).SetMarked(unmark ? 0 : 1);
+                data_.Cell(c, r).SetMarked(unmark ? 0 : 1);
         }
-    EndUpdate();
+    data_.EndUpdate();
     const TGridWordData word = GetWordData(left, top, true, direction);
     if (word.ClueIndex >= 0) {
-        TRecordingPause pause(*this);
-        Clue(word.ClueIndex).SetSolved(word.Solution == word.Shown);
+        TRecordingPause pause(data_);
+        data_.Clue(word.ClueIndex).SetSolved(word.Solution == word.Shown);
     }
-    EvaluateState();
+    data_.EvaluateState();
     InvalidateGrid();
 }
 
 void TWordRiddle::mouseMoveEvent(QMouseEvent* event) {
     int col = 0, row = 0;
-    if (RiddleType() == rtFindWords && MouseToCell(event->position().toPoint(), col, row) &&
+    if (data_.RiddleType() == rtFindWords && MouseToCell(event->position().toPoint(), col, row) &&
         QPoint(col, row) != hoverCell_) {
         InvalidateCell(hoverCell_.x(), hoverCell_.y());
         hoverCell_ = QPoint(col, row);
@@ -214,9 +203,9 @@ void TWordRiddle::mouseReleaseEvent(QMouseEvent* event) {
     markingDrag_ = false;
     int col = 0, row = 0;
     const bool onRiddle = MouseToCell(event->position().toPoint(), col, row) && col > 0 && row > 0;
-    if (onRiddle && DisplayMode() == 0)
+    if (onRiddle && data_.DisplayMode() == dmSolving)
         MarkDraggedLine(event->modifiers() & Qt::ControlModifier);
     // The drawn line is done with; its cells show their marks again, not the drag.
-    if (DisplayMode() != 2)
+    if (data_.DisplayMode() != dmEditing)
         SetCurrentSilently(col, row);
 }

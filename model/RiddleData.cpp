@@ -16,8 +16,8 @@ bool IsKnownTag(const QByteArray& tag) {
 } // namespace
 
 TRiddleData::TRiddleData(TRiddleType type) : riddleType_(type) {
-    backgroundColors_.OnChange = [this] { Repaint(); };
-    textColors_.OnChange = [this] { Repaint(); };
+    backgroundColors_.OnChange = [this] { emit Invalidated(); };
+    textColors_.OnChange = [this] { emit Invalidated(); };
 }
 
 TRiddleData::~TRiddleData() = default;
@@ -50,7 +50,7 @@ void TRiddleData::SetGridSize(int32_t v) {
     if (v == gridSize_)
         return;
     gridSize_ = v;
-    Repaint();
+    emit GeometryChanged();
 }
 
 void TRiddleData::SetHelpFlags(THelpFlags v) {
@@ -61,16 +61,17 @@ void TRiddleData::SetHelpFlags(THelpFlags v) {
     if (!v.Contains(hfShowFail))
         paintOptions_ = paintOptions_.Without(poShowFail);
     SetModified(true);
-    Repaint();
+    emit Invalidated();
 }
 
 void TRiddleData::SetPaintOptions(TPaintOptions v) {
     if (v == paintOptions_)
         return;
+    const bool autoSize = v.Contains(poAutoSize) != paintOptions_.Contains(poAutoSize);
     paintOptions_ = v;
-    if (v.Contains(poAutoSize))
-        SizeToFit();
-    Repaint();
+    if (autoSize)
+        emit GeometryChanged();
+    emit Invalidated();
 }
 
 void TRiddleData::SetRiddleOptions(TRiddleOptions v) {
@@ -78,7 +79,7 @@ void TRiddleData::SetRiddleOptions(TRiddleOptions v) {
         return;
     riddleOptions_ = v;
     SetModified(true);
-    Repaint();
+    emit Invalidated();
 }
 
 void TRiddleData::SetState(TRiddleState v) {
@@ -92,24 +93,23 @@ void TRiddleData::SetState(TRiddleState v) {
         StopClock();
     if (v > stNew)
         SetModified(true);
-    if (eventsEnabled_ && OnStateChange)
-        OnStateChange(this);
+    if (eventsEnabled_)
+        emit OnStateChange(this);
 }
 
 void TRiddleData::SetTime(uint16_t v) {
     if (v == time_)
         return;
     time_ = v;
-    if (OnTimeChange)
-        OnTimeChange(this);
+    emit OnTimeChange(this);
 }
 
-void TRiddleData::SetDisplayMode(uint8_t mode) {
+void TRiddleData::SetDisplayMode(TDisplayMode mode) {
     if (mode == displayMode_)
         return;
     displayMode_ = mode;
-    DisplayModeChanged();
-    Repaint();
+    emit GeometryChanged();
+    emit Invalidated();
 }
 
 void TRiddleData::SetModified(bool v) {
@@ -155,8 +155,8 @@ void TRiddleData::SetColumnState(int col, uint8_t v) {
         return;
     columnStates_[col] = v;
     SetModified(true);
-    if (eventsEnabled_ && OnRowOrColStateChange)
-        OnRowOrColStateChange(this, col, 0, wdVertical);
+    if (eventsEnabled_)
+        emit OnRowOrColStateChange(this, col, 0, wdVertical);
 }
 
 void TRiddleData::SetRowState(int row, uint8_t v) {
@@ -164,25 +164,23 @@ void TRiddleData::SetRowState(int row, uint8_t v) {
         return;
     rowStates_[row] = v;
     SetModified(true);
-    if (eventsEnabled_ && OnRowOrColStateChange)
-        OnRowOrColStateChange(this, 0, row, wdHorizontal);
+    if (eventsEnabled_)
+        emit OnRowOrColStateChange(this, 0, row, wdHorizontal);
 }
 
-void TRiddleData::StartClock(const QDateTime& start) {
-    clockStart_ = start;
+void TRiddleData::StartClock(const QDateTime& Start) {
+    clockStart_ = Start;
+    if (clockRunning_)
+        return;
     clockRunning_ = true;
-    if (!clockTimer_) {
-        clockTimer_ = std::make_unique<QTimer>();
-        clockTimer_->setInterval(500);
-        QObject::connect(clockTimer_.get(), &QTimer::timeout, [this] { ClockTick(); });
-    }
-    clockTimer_->start();
+    emit ClockRunningChanged(true);
 }
 
 void TRiddleData::StopClock() {
+    if (!clockRunning_)
+        return;
     clockRunning_ = false;
-    if (clockTimer_)
-        clockTimer_->stop();
+    emit ClockRunningChanged(false);
 }
 
 void TRiddleData::ClockTick() {
@@ -201,23 +199,23 @@ void TRiddleData::Announce(TRiddleChangeTypes kind, const char* text) {
 }
 
 void TRiddleData::AnnounceAlways(TRiddleChangeTypes kind, const char* text) {
-    if (eventsEnabled_ && state_ > stNew && OnBeforeChange)
-        OnBeforeChange(this, kind, QString::fromUtf8(text));
+    if (eventsEnabled_ && state_ > stNew)
+        emit OnBeforeChange(this, kind, QString::fromUtf8(text));
 }
 
 void TRiddleData::RaiseChange() {
-    if (eventsEnabled_ && OnChange)
-        OnChange(this);
+    if (eventsEnabled_)
+        emit OnChange(this);
 }
 
 void TRiddleData::RaiseLegendChange(TObject* sender) {
-    if (eventsEnabled_ && OnLegendChange)
-        OnLegendChange(sender);
+    if (eventsEnabled_)
+        emit OnLegendChange(sender);
 }
 
 void TRiddleData::RaiseLegendStateChange(TObject* sender) {
-    if (eventsEnabled_ && OnLegendStateChange)
-        OnLegendStateChange(sender);
+    if (eventsEnabled_)
+        emit OnLegendStateChange(sender);
 }
 
 void TRiddleData::AssignCommon(const TRiddleData& src, bool ContentOnly) {
@@ -305,7 +303,7 @@ uint8_t TRiddleData::LoadFromStream(QIODevice& Stream, bool StateOnly) {
     ClearModifiedSilently();
     EndUpdate();
     AfterLoad(StateOnly, completed);
-    Repaint();
+    emit Invalidated();
     return result;
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 
-// The data every riddle control shares: texts, options, colours, the riddle state with its
-// solve clock, the update nesting and the change announcements. The grid controls of the
-// engine derive from the concrete riddle classes and fill in the painting hooks.
+// The data every riddle shares: texts, options, colours, the riddle state with its solve clock,
+// the update nesting and the change announcements. The data knows no view: every change is
+// reported through the signals below, and any number of listeners (the grid control that shows
+// the riddle, the tool windows, the undo keeper) connect to them.
 
 #include "RiddleColors.h"
 #include "RiddleStream.h"
@@ -10,9 +11,9 @@
 
 #include <QDateTime>
 #include <QIODevice>
-#include <QTimer>
+#include <QObject>
 #include <array>
-#include <memory>
+#include <functional>
 
 // Result codes of reading and writing riddle files.
 enum TRiddleFileResult : uint8_t {
@@ -27,7 +28,8 @@ enum TRiddleFileResult : uint8_t {
 
 constexpr int kMaxRiddleDim = 99;
 
-class TRiddleData : public TObject {
+class TRiddleData : public QObject, public TObject {
+    Q_OBJECT
 public:
     explicit TRiddleData(TRiddleType type);
     ~TRiddleData() override;
@@ -53,7 +55,7 @@ public:
     void SetExtraCode(const QString& v) { extraCode_ = Capped(v, 8); }
 
     int32_t GridSize() const { return gridSize_; }
-    virtual void SetGridSize(int32_t v);
+    void SetGridSize(int32_t v);
     THelpFlags HelpFlags() const { return helpFlags_; }
     void SetHelpFlags(THelpFlags v);
     TPaintOptions PaintOptions() const { return paintOptions_; }
@@ -67,9 +69,9 @@ public:
     TRiddleType RiddleType() const { return riddleType_; }
     int32_t RiddleCols() const { return riddleCols_; }
     int32_t RiddleRows() const { return riddleRows_; }
-    // 0 solving, 1 solution shown, 2 editing. Not stored and not copied.
-    uint8_t DisplayMode() const { return displayMode_; }
-    void SetDisplayMode(uint8_t mode);
+    // Not stored and not copied.
+    TDisplayMode DisplayMode() const { return displayMode_; }
+    void SetDisplayMode(TDisplayMode mode);
     // The skill ordinal of the kind (TRiddleSkill or TSudokuSkill).
     virtual int SkillValue() const = 0;
 
@@ -94,10 +96,12 @@ public:
     void SetColumnState(int col, uint8_t v);
     void SetRowState(int row, uint8_t v);
 
-    // The solve clock. Now is replaceable so that tests need not wait.
+    // The solve clock: its start and whether it runs. The ticking itself belongs to whoever shows
+    // the riddle (ClockRunningChanged tells it when to tick). Now is replaceable so that tests
+    // need not wait.
     bool ClockRunning() const { return clockRunning_; }
     const QDateTime& ClockStart() const { return clockStart_; }
-    void StartClock(const QDateTime& start);
+    void StartClock(const QDateTime& Start);
     void StopClock();
     // One tick: Time := whole seconds since the start, kept in 16 bits.
     void ClockTick();
@@ -125,31 +129,29 @@ public:
     virtual uint8_t SaveToFile(const QString& FileName, int JpegQuality, bool StateOnly);
     virtual void SaveToStream(QIODevice& Stream, int JpegQuality, bool StateOnly) = 0;
 
-    TRiddleChangeEvent OnBeforeChange;
-    TNotifyEvent OnChange;
-    TNotifyEvent OnLegendChange;
-    TNotifyEvent OnLegendStateChange;
-    TRiddleWordEvent OnRowOrColStateChange;
-    TNotifyEvent OnStateChange;
-    TNotifyEvent OnTimeChange;
-    TNotifyEvent OnSizeChanged;
-    TNotifyEvent OnTopLeftChanged;
-    TInputErrorEvent OnInputError;
-    TNotifyEvent OnSelectedWordChange;
-    TCreateProgressEvent OnProgress;
-    TRiddleWordEvent OnAddWord;
-    TRiddleWordEvent OnDeleteWord;
+signals:
+    // The published events. OnChange carries the riddle as sender; the legend events carry the
+    // riddle or the changed entry. None of them is raised while events are held back.
+    void OnBeforeChange(TObject* Sender, TRiddleChangeTypes AChange, const QString& MsgText);
+    void OnChange(TObject* Sender);
+    void OnStateChange(TObject* Sender);
+    void OnTimeChange(TObject* Sender);
+    void OnLegendChange(TObject* Sender);
+    void OnLegendStateChange(TObject* Sender);
+    void OnRowOrColStateChange(TObject* Sender, int ACol, int ARow, TWordDirection ADir);
+
+    // What a view of the riddle has to follow.
+    // Everything may look different (options, colours, display mode, a copied riddle).
+    void Invalidated();
+    // One cell looks different.
+    void CellInvalidated(int ACol, int ARow);
+    // Column or row count, cell size, riddle type or display mode changed: the grid's geometry,
+    // header lines and selection mode follow.
+    void GeometryChanged();
+    // The solve clock was started or stopped.
+    void ClockRunningChanged(bool Running);
 
 protected:
-    // Hooks for the grid control that shows the riddle; the data alone does nothing here.
-    virtual void Repaint() {}
-    // The control sizes itself to its cells (poAutoSize).
-    virtual void SizeToFit() {}
-    // The column and row counts of the grid follow RiddleCols/RiddleRows.
-    virtual void DimensionsChanged() {}
-    // The display mode changed (range selection follows it).
-    virtual void DisplayModeChanged() {}
-
     // Section reading, called by LoadFromStream.
     virtual void ReadGlobal(TStreamReader& in, int32_t length) = 0;
     // Reads one section's content; false when the section is not read (it is then skipped).
@@ -195,7 +197,7 @@ private:
     TRiddleState state_ = stNone;
     TRiddleType riddleType_;
     int32_t riddleCols_ = 5, riddleRows_ = 5;
-    uint8_t displayMode_ = 0;
+    TDisplayMode displayMode_ = dmSolving;
     TRiddleColors backgroundColors_{TRiddleColors::BackgroundDefaults()};
     TRiddleColors textColors_{TRiddleColors::TextDefaults()};
     bool modified_ = false;
@@ -207,7 +209,21 @@ private:
     std::array<uint8_t, kMaxRiddleDim + 1> rowStates_{};
     bool clockRunning_ = false;
     QDateTime clockStart_;
-    std::unique_ptr<QTimer> clockTimer_;
+};
+
+// Undo recording is off while it lives: changes made meanwhile are announced to nobody.
+class TRecordingPause {
+public:
+    explicit TRecordingPause(TRiddleData& Riddle) : riddle_(Riddle), was_(Riddle.ChangeRecording()) {
+        Riddle.SetChangeRecording(false);
+    }
+    ~TRecordingPause() { riddle_.SetChangeRecording(was_); }
+    TRecordingPause(const TRecordingPause&) = delete;
+    TRecordingPause& operator=(const TRecordingPause&) = delete;
+
+private:
+    TRiddleData& riddle_;
+    bool was_;
 };
 
 // The title, or a description of the kind ("Amerikanisches Rätsel mit Lösungswort", "Sudoku (leicht)").

@@ -6,7 +6,6 @@
 
 #include <QString>
 #include <cstdint>
-#include <functional>
 #include <type_traits>
 
 enum TRiddleType : uint8_t {
@@ -55,6 +54,9 @@ constexpr int kSudokuSizeCount = 3;
 enum TSudokuSkill : uint8_t { skNone, skEasy, skMedium, skHard, skExpert };
 constexpr int kSudokuSkillCount = 5;
 enum TRiddleChangeType : uint8_t { ctProgress, ctDefinition };
+// How a grid shows its riddle: to be solved, with the solution, or to be edited. The player
+// itself only solves and shows the solution, yet every command rule considers all three.
+enum TDisplayMode : uint8_t { dmSolving, dmSolution, dmEditing };
 enum TInputError : uint8_t { ieNotPossible, ieWrongLetter };
 
 // A set of enumeration members held as the bits of an unsigned integer, the way it is stored.
@@ -130,11 +132,3 @@ class TObject {
 public:
     virtual ~TObject() = default;
 };
-
-using TNotifyEvent = std::function<void(TObject* Sender)>;
-using TRiddleChangeEvent =
-    std::function<void(TObject* Sender, TRiddleChangeTypes AChange, const QString& MsgText)>;
-using TInputErrorEvent = std::function<void(TObject* Sender, TInputError ErrorType)>;
-using TCreateProgressEvent = std::function<void(TObject* Sender, int32_t AProgress, const QString& AAction)>;
-using TRiddleWordEvent =
-    std::function<void(TObject* Sender, int32_t ACol, int32_t ARow, TWordDirection ADir)>;

@@ -39,7 +39,7 @@ void TSudokuGridCell::SetSolution(uint8_t v) {
     r_.Solution = v;
     if (!owner_)
         return;
-    owner_->RepaintCell(r_.Col, r_.Row);
+    emit owner_->CellInvalidated(r_.Col, r_.Row);
     owner_->SetModified(true);
     if (owner_->State() > stNew)
         owner_->RaiseChange();
@@ -118,10 +118,8 @@ void TSudokuRiddleData::ApplySize() {
     boxWidth_ = symbols_ < 9 ? symbols_ / 2 : symbols_ / 3;
     boxHeight_ = symbols_ / boxWidth_;
     SetDimensionsField(symbols_, symbols_);
-    DimensionsChanged();
-    if (PaintOptions().Contains(poAutoSize))
-        SizeToFit();
-    Repaint();
+    emit GeometryChanged();
+    emit Invalidated();
 }
 
 void TSudokuRiddleData::SetSkill(TSudokuSkill v) {
@@ -168,7 +166,7 @@ int TSudokuRiddleData::PossibleCount(int col, int row) const {
 void TSudokuRiddleData::RecomputePossible() {
     UpdateMarkedCells();
     if (PaintOptions().Contains(poShowHintGrids))
-        Repaint();
+        emit Invalidated();
 }
 
 void TSudokuRiddleData::UpdateMarkedCells() {
@@ -186,7 +184,7 @@ void TSudokuRiddleData::UpdateMarkedCells() {
             }
             cell.highlighted_ = mark;
         }
-    Repaint();
+    emit Invalidated();
 }
 
 void TSudokuRiddleData::EvaluateSudoku() {
@@ -229,7 +227,7 @@ void TSudokuRiddleData::SymbolChanged(TSudokuGridCell& cell, bool recomputeStatu
         cell.status_ = cell.r_.Entry == 0 ? 0 : (cell.r_.Entry == cell.r_.Solution ? 1 : 2);
     if (EventsEnabled()) {
         RecomputePossible();
-        RepaintCell(cell.Col(), cell.Row());
+        emit CellInvalidated(cell.Col(), cell.Row());
     }
     SetModified(true);
     if (EventsEnabled() && State() >= stReady) {
@@ -253,7 +251,7 @@ void TSudokuRiddleData::RestoreSnapshot(const TSnapshot& table) {
         cells_[i].SetEntry(table[i]);
     RecomputePossible();
     EndUpdate();
-    Repaint();
+    emit Invalidated();
 }
 
 void TSudokuRiddleData::EndUpdate() {
@@ -315,7 +313,7 @@ void TSudokuRiddleData::Assign(const TRiddleData& Source, bool ContentOnly) {
         for (int r = 0; r <= last; ++r)
             Cell(c, r).Assign(src->Cell(c, r));
     SetModified(true);
-    Repaint();
+    emit Invalidated();
 }
 
 int TSudokuRiddleData::CountFlagAll(int Bit, bool Exact) const {

@@ -54,6 +54,7 @@ private:
 };
 
 class TSudokuRiddleData : public TRiddleData {
+    Q_OBJECT
 public:
     static constexpr int kTableSize = 101;
     static constexpr int kMaxSymbols = 12;
@@ -103,8 +104,6 @@ public:
     void SaveToStream(QIODevice& Stream, int JpegQuality, bool StateOnly) override;
 
 protected:
-    virtual void RepaintCell(int /*col*/, int /*row*/) {}
-
     void ReadGlobal(TStreamReader& in, int32_t length) override;
     bool ReadSection(const QByteArray& tag, TStreamReader& in, int32_t length, bool StateOnly) override;
     void ApplyLoaded(bool StateOnly) override;

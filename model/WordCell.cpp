@@ -28,9 +28,9 @@ void TWordGridCell::SetFlags(uint16_t v) {
         return;
     // The status depends on the flags too (an American cell the solver blacked counts as filled).
     status_ = owner_->ComputeStatus(*this);
-    owner_->RepaintCell(r_.Col, r_.Row);
+    emit owner_->CellInvalidated(r_.Col, r_.Row);
     owner_->SetModified(true);
-    owner_->UpdateCurrentWord(r_.Col, r_.Row);
+    emit owner_->WordCellChanged(r_.Col, r_.Row);
     owner_->FinishCellChange();
 }
 
@@ -43,7 +43,7 @@ void TWordGridCell::SetSolution(uint8_t v) {
     if (!owner_)
         return;
     status_ = owner_->ComputeStatus(*this);
-    owner_->RepaintCell(r_.Col, r_.Row);
+    emit owner_->CellInvalidated(r_.Col, r_.Row);
     owner_->SetModified(true);
     if (owner_->State() > stNew)
         owner_->RaiseChange();
@@ -58,7 +58,7 @@ void TWordGridCell::SetMarked(uint8_t v) {
     if (!owner_)
         return;
     status_ = owner_->ComputeStatus(*this);
-    owner_->RepaintCell(r_.Col, r_.Row);
+    emit owner_->CellInvalidated(r_.Col, r_.Row);
     owner_->SetModified(true);
     owner_->FinishCellChange();
 }

@@ -63,8 +63,8 @@ void TWordRiddleData::SetImageOptions(TImageOptions v) {
     Announce(kChangeDefinition, ChangeText::ChangePicture);
     imageOptions_ = v;
     if (RiddleOptions().Contains(roHasImage))
-        RebuildPictureBitmap();
-    Repaint();
+        emit PictureChanged();
+    emit Invalidated();
 }
 
 void TWordRiddleData::SetLanguage(uint8_t v) {
@@ -86,10 +86,8 @@ void TWordRiddleData::SetRiddleCols(int32_t v) {
     if (v < 1 || v > kMaxRiddleDim || v == RiddleCols())
         return;
     SetDimensionsField(v, RiddleRows());
-    DimensionsChanged();
-    if (PaintOptions().Contains(poAutoSize))
-        SizeToFit();
-    Repaint();
+    emit GeometryChanged();
+    emit Invalidated();
     SetModified(true);
 }
 
@@ -97,10 +95,8 @@ void TWordRiddleData::SetRiddleRows(int32_t v) {
     if (v < 1 || v > kMaxRiddleDim || v == RiddleRows())
         return;
     SetDimensionsField(RiddleCols(), v);
-    DimensionsChanged();
-    if (PaintOptions().Contains(poAutoSize))
-        SizeToFit();
-    Repaint();
+    emit GeometryChanged();
+    emit Invalidated();
     SetModified(true);
 }
 
@@ -110,8 +106,7 @@ void TWordRiddleData::SetRiddleOptions(TRiddleOptions v) {
     Announce(kChangeDefinition, ChangeText::EditRiddle);
     TRiddleData::SetRiddleOptions(v);
     if (v.Contains(roHasImage))
-        RebuildPictureBitmap();
-    Repaint();
+        emit PictureChanged();
 }
 
 void TWordRiddleData::SetRiddleType(TRiddleType v) {
@@ -119,17 +114,15 @@ void TWordRiddleData::SetRiddleType(TRiddleType v) {
         return;
     Announce(kChangeDefinition, ChangeText::ChangeRiddleType);
     SetRiddleTypeField(v);
-    RiddleTypeChanged();
+    emit GeometryChanged();
     SetModified(true);
-    if (PaintOptions().Contains(poAutoSize))
-        SizeToFit();
 }
 
 void TWordRiddleData::SetImage(const QImage& image) {
     Announce(kChangeDefinition, ChangeText::ChangePicture);
     image_ = image;
     imageStream_.clear();
-    RebuildPictureBitmap();
+    emit PictureChanged();
     SetModified(true);
 }
 
@@ -137,7 +130,7 @@ void TWordRiddleData::EndUpdate() {
     const bool closing = UpdateCount() == 1;
     TRiddleData::EndUpdate();
     if (closing && RiddleOptions().Contains(roHasImage))
-        RebuildPictureBitmap();
+        emit PictureChanged();
 }
 
 bool TWordRiddleData::IsBlocked(int col, int row) const {
@@ -226,11 +219,11 @@ void TWordRiddleData::FinishCellChange() {
 
 void TWordRiddleData::CellEntryChanged(TWordGridCell& cell) {
     cell.status_ = ComputeStatus(cell);
-    RepaintCell(cell.Col(), cell.Row());
+    emit CellInvalidated(cell.Col(), cell.Row());
     if (State() > stNew) {
-        UpdateCurrentWord(cell.Col(), cell.Row());
+        emit WordCellChanged(cell.Col(), cell.Row());
         if (autoMarkLegend_)
-            UpdateSolvedMarks(cell.Col(), cell.Row());
+            emit SolvedMarksDue(cell.Col(), cell.Row());
     }
     SetModified(true);
     FinishCellChange();
@@ -302,7 +295,7 @@ void TWordRiddleData::Reset(bool All, bool AlsoGiven) {
             StartClock(Now());
         SetState(stReady);
     }
-    Repaint();
+    emit Invalidated();
 }
 
 void TWordRiddleData::Assign(const TRiddleData& Source, bool ContentOnly) {
@@ -322,7 +315,7 @@ void TWordRiddleData::Assign(const TRiddleData& Source, bool ContentOnly) {
         image_ = src->image_;
         imageStream_ = src->imageStream_;
         imageStreamIsJpeg_ = src->imageStreamIsJpeg_;
-        RebuildPictureBitmap();
+        emit PictureChanged();
     }
     const int lastCol = qMin(RiddleCols() + 1, kTableSize - 1);
     const int lastRow = qMin(RiddleRows() + 1, kTableSize - 1);
@@ -337,10 +330,9 @@ void TWordRiddleData::Assign(const TRiddleData& Source, bool ContentOnly) {
     clues_.clear();
     for (const auto& clue : src->clues_)
         AddClue().Assign(*clue);
-    DimensionsChanged();
-    RiddleTypeChanged();
+    emit GeometryChanged();
     SetModified(true);
-    Repaint();
+    emit Invalidated();
 }
 
 int TWordRiddleData::CountFlagAll(int Bit, bool Exact) const {

@@ -12,6 +12,7 @@
 #include <vector>
 
 class TWordRiddleData : public TRiddleData {
+    Q_OBJECT
 public:
     static constexpr int kTableSize = 101;
     static constexpr int kLetterLegendSize = 100;
@@ -84,18 +85,16 @@ public:
     void EndUpdate() override;
     void SaveToStream(QIODevice& Stream, int JpegQuality, bool StateOnly) override;
 
-protected:
-    // Hooks for the grid control.
-    virtual void RepaintCell(int /*col*/, int /*row*/) {}
-    // The cell at (col, row) changed; the current word may have to follow.
-    virtual void UpdateCurrentWord(int /*col*/, int /*row*/) {}
-    // With AutoMarkLegend: the solved marks of the clues at (col, row).
-    virtual void UpdateSolvedMarks(int /*col*/, int /*row*/) {}
-    // The picture bitmap shown over the picture area is rebuilt from Image and ImageOptions.
-    virtual void RebuildPictureBitmap() {}
-    // RiddleType changed: grid lines, header lines and range selection follow.
-    virtual void RiddleTypeChanged() {}
+signals:
+    // A cell's letters or kind changed: the current word through it has to be looked at again.
+    void WordCellChanged(int ACol, int ARow);
+    // With AutoMarkLegend, after a letter changed: the solved marks of the clues through the cell
+    // are due.
+    void SolvedMarksDue(int ACol, int ARow);
+    // The picture or how it is fitted changed; the scaled picture is out of date.
+    void PictureChanged();
 
+protected:
     void ReadGlobal(TStreamReader& in, int32_t length) override;
     bool ReadSection(const QByteArray& tag, TStreamReader& in, int32_t length, bool StateOnly) override;
     void ApplyLoaded(bool StateOnly) override;

@@ -198,7 +198,7 @@ void TWordRiddleData::ReadPicture(TStreamReader& in, int32_t length) {
     image_ = image;
     imageStream_ = data;
     imageStreamIsJpeg_ = jpeg;
-    RebuildPictureBitmap();
+    emit PictureChanged();
 }
 
 void TWordRiddleData::ApplyLoaded(bool StateOnly) {
@@ -214,9 +214,7 @@ void TWordRiddleData::ApplyLoaded(bool StateOnly) {
 void TWordRiddleData::AfterLoad(bool StateOnly, bool /*Completed*/) {
     if (StateOnly)
         return;
-    DimensionsChanged();
-    if (PaintOptions().Contains(poAutoSize))
-        SizeToFit();
+    emit GeometryChanged();
     ResumeClockIfSolving();
 }
 

@@ -5,9 +5,9 @@
 #include "MessageBoxes.h"
 #include "RaetselFormular.h"
 #include "RiddleMessages.h"
-#include "SudokuRiddle.h"
+#include "SudokuRiddleData.h"
 #include "Variables.h"
-#include "WordRiddle.h"
+#include "WordRiddleData.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -32,9 +32,6 @@ TRMMainForm::TRMMainForm(const QString& ExecutablePath)
     : executablePath_(ExecutablePath.isEmpty() ? QCoreApplication::applicationFilePath() : ExecutablePath) {
     setObjectName(QStringLiteral("RMMainForm"));
     setWindowTitle(QStringLiteral("Kreuzworträtsel"));
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(11);
-    setFont(font);
     resize(670, 484);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
@@ -69,8 +66,8 @@ TRMMainForm::TRMMainForm(const QString& ExecutablePath)
     HasPrinter = [] { return !QPrinterInfo::availablePrinterNames().isEmpty(); };
 
     // FormCreate
-    UndoWordRiddle = std::make_unique<TWordRiddle>();
-    UndoSudoku = std::make_unique<TSudokuRiddle>();
+    UndoWordRiddle = std::make_unique<TWordRiddleData>();
+    UndoSudoku = std::make_unique<TSudokuRiddleData>();
     backgroundColors_ = std::make_unique<TRiddleColors>(TRiddleColors::BackgroundDefaults());
     textColors_ = std::make_unique<TRiddleColors>(TRiddleColors::TextDefaults());
     RiddleBackgroundColors = backgroundColors_.get();
@@ -114,8 +111,8 @@ void TRMMainForm::StartMessage() {
     auto* riddle = new TRiddleForm(this, executablePath_);
     if (riddle->LoadFailed) {
         loadFailed_ = true;
-        delete riddle;
         RiddleWindow = nullptr;
+        delete riddle;
         hide();
         QMessageBox box(QMessageBox::Critical, QCoreApplication::applicationName(),
                         QString::fromUtf8(kLoadFailedText), QMessageBox::Ok);
@@ -136,22 +133,24 @@ void TRMMainForm::StartMessage() {
 }
 
 void TRMMainForm::SizeToRiddle() {
-    if (!RiddleWindow)
+    const QMdiSubWindow* riddle = FindToolWindow(twRiddle);
+    if (!riddle)
         return;
     const QRect screen = this->screen() ? this->screen()->availableGeometry() : QRect(0, 0, 1280, 1024);
     const int border = style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
-    const int needWidth = qMin(4 * border + RiddleWindow->frameGeometry().width(), screen.width());
+    const int needWidth = qMin(4 * border + riddle->frameGeometry().width(), screen.width());
     const int needHeight = qMin(menuBar()->sizeHint().height() + toolBar_->height() + statusBar_->height() +
-                                    border + RiddleWindow->frameGeometry().height(),
+                                    border + riddle->frameGeometry().height(),
                                 screen.height());
     // The frame only grows here, never shrinks.
     resize(qMax(width(), needWidth), qMax(height(), needHeight));
 }
 
 void TRMMainForm::SetDisplayMode(int Mode) {
-    if (!RiddleWindow || !RiddleWindow->ShownGrid || Mode < 0 || Mode > 2)
+    TRiddleData* riddle = RiddleWindow ? RiddleWindow->ShownRiddle() : nullptr;
+    if (!riddle || Mode < dmSolving || Mode > dmEditing)
         return;
-    RiddleWindow->ShownGrid->Riddle().SetDisplayMode(uint8_t(Mode));
+    riddle->SetDisplayMode(TDisplayMode(Mode));
     UpdateCommands();
 }
 
@@ -179,10 +178,10 @@ bool TRMMainForm::eventFilter(QObject* watched, QEvent* e) {
         if (RiddleWindow)
             RiddleWindow->UpdateStopwatch(true);
     } else if ((e->type() == QEvent::KeyPress || e->type() == QEvent::KeyRelease) && RiddleWindow &&
-               RiddleWindow->ShownGrid) {
+               RiddleWindow->ShownRiddle()) {
         const auto* key = static_cast<QKeyEvent*>(e);
         const bool down = e->type() == QEvent::KeyPress;
-        const bool reverseWords = RiddleWindow->ShownGrid->Riddle().RiddleOptions().Contains(roReverseWords);
+        const bool reverseWords = RiddleWindow->ShownRiddle()->RiddleOptions().Contains(roReverseWords);
         if (key->key() == Qt::Key_Control && reverseWords && DragReversed != down && !key->isAutoRepeat()) {
             DragReversed = down;
             QCursor::setPos(QCursor::pos());

@@ -3,6 +3,7 @@
 // The main window: a frame that holds the riddle window and the tool windows, with the menu,
 // the tool bar and the hint line, the one-step undo, the reset and the solution view.
 
+#include "CommandState.h"
 #include "RiddleColors.h"
 #include "RiddleToolbarRules.h"
 
@@ -19,11 +20,10 @@ class QMdiSubWindow;
 class QMenu;
 class QToolButton;
 class TGradientPanel;
-class TGridRiddle;
 class TRiddleData;
-class TRiddleForm;
-class TSudokuRiddle;
-class TWordRiddle;
+class TRiddleWindowInterface;
+class TSudokuRiddleData;
+class TWordRiddleData;
 
 // Kinds of child windows that FindToolWindow looks for.
 enum TToolWindowKind { twRiddle = 1, twSolution = 2, twLegend = 3, twNumLegend = 4, twStopwatch = 5 };
@@ -44,19 +44,24 @@ public:
 
     // Tool bar buttons and menus follow the riddle window and the display mode.
     void UpdateCommands();
+    // The command states of this moment.
+    TCommandStates Commands() const;
     // Backs the shown riddle up before a change named Text.
     void SaveUndoState(const QString& Text);
     void RestoreUndoState();
     // The message for a riddle that has just been filled in completely.
-    void ShowStateMessage(TGridRiddle* Grid);
+    void ShowStateMessage(const TRiddleData& Grid);
     // The grid takes the keyboard again, after a dialog or a command from the menu.
     void FocusGrid();
     // Whether the system knows a printer; replaceable for tests.
     std::function<bool()> HasPrinter;
 
-    TRiddleForm* RiddleWindow = nullptr;
-    std::unique_ptr<TWordRiddle> UndoWordRiddle;
-    std::unique_ptr<TSudokuRiddle> UndoSudoku;
+    // The riddle window, seen through what the main window may ask of it.
+    TRiddleWindowInterface* RiddleWindow = nullptr;
+    std::unique_ptr<TWordRiddleData> UndoWordRiddle;
+    std::unique_ptr<TSudokuRiddleData> UndoSudoku;
+    // A backup waits to be restored (from the first backup until an undo, and again after the next).
+    bool UndoAvailable = false;
     QString UndoText;
 
     // Tool bar.

@@ -2,20 +2,18 @@
 // themselves, the one-step undo, the reset, the solution view and the message after the riddle
 // has been filled in.
 
-#include "GridRiddle.h"
 #include "Hauptformular.h"
 #include "MainCommandRules.h"
+#include "MenuItems.h"
 #include "MessageBoxes.h"
 #include "MessageDialog.h"
-#include "RaetselFormular.h"
-#include "SudokuRiddle.h"
+#include "RiddleWindowInterface.h"
+#include "SudokuRiddleData.h"
 #include "UndoKeeper.h"
-#include "WordRiddle.h"
+#include "WordRiddleData.h"
 
 #include <QAction>
-#include <QIcon>
 #include <QLabel>
-#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QToolButton>
@@ -25,39 +23,42 @@ namespace {
 constexpr int kGivenBit = 4;
 static_assert((1 << kGivenBit) == cfGiven);
 
-TButtonView ViewOf(const QToolButton* b) {
-    return b ? TButtonView{!b->isHidden(), b->isEnabled(), b->isChecked()} : TButtonView{};
+TCommandView ViewOf(const QToolButton* b) {
+    return b ? TCommandView{!b->isHidden(), b->isEnabled(), b->isChecked()}
+             : TCommandView{false, true, false};
 }
 
 // A button of a tool window, found by its name; a window without it shows no such button.
-TButtonView ButtonOf(const QWidget* window, const char* name) {
+TCommandView ButtonOf(const QWidget* window, const char* name) {
     return ViewOf(window ? window->findChild<QToolButton*>(QLatin1String(name)) : nullptr);
 }
 
-void Apply(QAction* item, const TMenuItemState& s) {
+void Apply(QAction* item, const TCommandView& s) {
     item->setVisible(s.Visible);
     item->setEnabled(s.Enabled);
     item->setChecked(s.Checked);
 }
 
-bool IsSudoku(const TGridRiddle* grid) {
-    return grid && grid->Riddle().RiddleType() == rtSudoku;
+void Apply(QMenu* menu, const TCommandView& s) {
+    menu->menuAction()->setVisible(s.Visible);
 }
 } // namespace
 
-void TRMMainForm::UpdateCommands() {
-    const TGridRiddle* grid = RiddleWindow ? RiddleWindow->ShownGrid : nullptr;
-    TCommandFacts f;
-    f.RiddleWindow = grid != nullptr;
+TCommandStates TRMMainForm::Commands() const {
+    const TRiddleFacts riddle = RiddleWindow ? RiddleWindow->Facts() : TRiddleFacts{};
     // Asking the printer system takes a moment; without a riddle there is nothing to print.
-    f.HasPrinter = grid && HasPrinter && HasPrinter();
-    f.DisplayMode = grid ? grid->Riddle().DisplayMode() : 0;
-    const TCommandState s = CommandState(f);
-    TBRaeDrucken->setEnabled(s.PrintEnabled);
-    TBRaeInfos->setEnabled(s.InfosEnabled);
-    TBBeaZuruecksetzen->setEnabled(s.ResetEnabled);
-    MItemBearbeiten->menuAction()->setVisible(s.EditMenuVisible);
-    MItemAnsicht->menuAction()->setVisible(s.ViewMenuVisible);
+    const bool printer = riddle.Loaded && HasPrinter && HasPrinter();
+    return CommandStates(riddle, TSessionFacts{UndoAvailable, UndoText, printer});
+}
+
+void TRMMainForm::UpdateCommands() {
+    const TCommandStates s = Commands();
+    TBRaeDrucken->setEnabled(s.Print.Enabled);
+    TBRaeInfos->setEnabled(s.Properties.Enabled);
+    TBBeaRueckgaengig->setEnabled(s.Undo.Enabled);
+    TBBeaZuruecksetzen->setEnabled(s.Reset.Enabled);
+    Apply(MItemBearbeiten, s.EditMenu);
+    Apply(MItemAnsicht, s.ViewMenu);
 }
 
 void TRMMainForm::RefreshShortcutItems() {
@@ -66,54 +67,38 @@ void TRMMainForm::RefreshShortcutItems() {
 }
 
 void TRMMainForm::FocusGrid() {
-    if (!RiddleWindow || !RiddleWindow->ShownGrid)
-        return;
-    // The frame has to be the active window again, or its menu mnemonics and shortcuts stay
-    // dead although the grid has the focus.
-    activateWindow();
-    mdiArea_->setActiveSubWindow(RiddleWindow);
-    RiddleWindow->ShownGrid->setFocus(Qt::OtherFocusReason);
+    if (RiddleWindow)
+        RiddleWindow->FocusGrid();
 }
 
 void TRMMainForm::MItemRaetselClick() {
-    MItemRaeDrucken->setEnabled(TBRaeDrucken->isEnabled());
-    MItemRaeEigenschaften->setEnabled(TBRaeInfos->isEnabled());
+    const TCommandStates s = Commands();
+    MItemRaeDrucken->setEnabled(s.Print.Enabled);
+    MItemRaeEigenschaften->setEnabled(s.Properties.Enabled);
 }
 
 void TRMMainForm::MItemBearbeitenClick() {
-    const TGridRiddle* grid = RiddleWindow ? RiddleWindow->ShownGrid : nullptr;
-    TEditMenuFacts f;
-    f.RiddleWindow = grid != nullptr;
-    f.Sudoku = IsSudoku(grid);
-    f.DisplayMode = grid ? grid->Riddle().DisplayMode() : 0;
-    f.UndoEnabled = TBBeaRueckgaengig->isEnabled();
-    f.ResetEnabled = TBBeaZuruecksetzen->isEnabled();
-    f.UndoText = UndoText;
-    if (grid) {
-        f.Leerfeld = ViewOf(RiddleWindow->SBLeerfeld);
-        f.Buchst = ViewOf(RiddleWindow->SBBuchstEintragen);
-        f.Begr = ViewOf(RiddleWindow->SBBegrEintragen);
-    }
-    const TEditMenuState s = EditMenuState(f);
-    Apply(MItemBeaRueckgaengig, s.Rueckgaengig);
-    MItemBeaRueckgaengig->setText(s.RueckgaengigCaption);
-    Apply(MItemBeaZuruecksetzen, s.Zuruecksetzen);
-    MItemBeaN1->setVisible(s.N1.Visible);
-    Apply(MItemBeaLeerfeld, s.Leerfeld);
-    Apply(MItemBeaBuchstEintragen, s.BuchstEintragen);
-    MItemBeaBuchstEintragen->setText(s.BuchstCaption);
-    Apply(MItemBeaBegriffEintragen, s.BegriffEintragen);
-    MItemBeaFelderMarkieren->menuAction()->setVisible(s.FelderMarkieren.Visible);
-    MItemBeaSchnappschuss->menuAction()->setVisible(s.Schnappschuss.Visible);
+    const TCommandStates s = Commands();
+    Apply(MItemBeaRueckgaengig, s.Undo);
+    MItemBeaRueckgaengig->setText(s.UndoCaption);
+    Apply(MItemBeaZuruecksetzen, s.Reset);
+    MItemBeaN1->setVisible(s.UndoSeparator.Visible);
+    Apply(MItemBeaLeerfeld, {s.BlankField.Visible, true, s.BlankField.Checked});
+    Apply(MItemBeaBuchstEintragen, s.FillLetter);
+    MItemBeaBuchstEintragen->setText(s.FillLetterCaption);
+    Apply(MItemBeaBegriffEintragen, s.EnterWord);
+    Apply(MItemBeaFelderMarkieren, s.SudokuTools);
+    Apply(MItemBeaSchnappschuss, s.SudokuTools);
 }
 
 void TRMMainForm::MItemBeaFelderMarkierenClick() {
-    if (!RiddleWindow)
+    const TRiddleData* riddle = RiddleWindow ? RiddleWindow->ShownRiddle() : nullptr;
+    const auto* sudoku = dynamic_cast<const TSudokuRiddleData*>(riddle);
+    if (!sudoku)
         return;
-    const TSudokuRiddle* sudoku = RiddleWindow->Sudoku;
     for (QAction* item : MarkItems) {
         const int tag = TagOf(item);
-        item->setVisible(MarkTagVisible(tag, sudoku->RiddleCols()));
+        item->setVisible(MarkTagVisible(tag, sudoku->Symbols()));
         item->setChecked(tag == sudoku->MarkedSymbol());
     }
 }
@@ -121,9 +106,10 @@ void TRMMainForm::MItemBeaFelderMarkierenClick() {
 void TRMMainForm::MItemBeaSchnappschussClick() {
     if (!RiddleWindow)
         return;
+    const TSnapshotTimes times = RiddleWindow->SnapshotTimes();
     for (int n = 1; n <= int(SnapItems.size()); ++n) {
         QAction* item = SnapItems[size_t(n - 1)];
-        const QDateTime& time = RiddleWindow->Snapshots[size_t(n - 1)].Time;
+        const QDateTime& time = times[size_t(n - 1)];
         item->setVisible(!time.isNull());
         if (time.isNull())
             continue;
@@ -133,39 +119,22 @@ void TRMMainForm::MItemBeaSchnappschussClick() {
 }
 
 void TRMMainForm::MItemAnsichtClick() {
-    const TGridRiddle* grid = RiddleWindow ? RiddleWindow->ShownGrid : nullptr;
-    TViewMenuFacts f;
-    f.RiddleWindow = grid != nullptr;
-    if (grid) {
-        f.DisplayMode = grid->Riddle().DisplayMode();
-        f.HelpFlags = grid->Riddle().HelpFlags();
-    }
-    const TViewMenuState s = ViewMenuState(f);
-    Apply(MItemAnsLoesung, s.Loesung);
-    MItemAnsRaetsel->menuAction()->setVisible(s.Raetsel.Visible);
-    MItemAnsLegende->menuAction()->setVisible(s.Legende.Visible);
+    const TCommandStates s = Commands();
+    Apply(MItemAnsLoesung, s.Solution);
+    Apply(MItemAnsRaetsel, s.RiddleSubmenu);
+    Apply(MItemAnsLegende, s.LegendSubmenu);
 }
 
 void TRMMainForm::MItemAnsRaetselClick() {
-    const TGridRiddle* grid = RiddleWindow ? RiddleWindow->ShownGrid : nullptr;
-    if (!grid)
+    if (!RiddleWindow)
         return;
-    TViewMenuFacts f;
-    f.RiddleWindow = true;
-    f.Sudoku = IsSudoku(grid);
-    f.DisplayMode = grid->Riddle().DisplayMode();
-    f.HelpFlags = grid->Riddle().HelpFlags();
-    f.ShowFail = ViewOf(RiddleWindow->SBShowFail);
-    f.ShowLength = ViewOf(RiddleWindow->SBShowLength);
-    f.ShowHintGrids = ViewOf(RiddleWindow->SBShowHintGrids);
-    f.ShowHints = ViewOf(RiddleWindow->SBShowHints);
-    const TViewMenuState s = ViewMenuState(f);
-    Apply(MItemAnsFehleintraege, s.Fehleintraege);
-    Apply(MItemAnsBegriffLaengen, s.BegriffLaengen);
-    MItemAnsBegriffLaengen->setText(s.BegriffLaengenCaption);
-    MItemAnsBegriffLaengen->setStatusTip(s.BegriffLaengenHint);
-    MItemAnsBegriffLaengen->setIcon(QIcon(QStringLiteral(":/icons/%1.png").arg(s.BegriffLaengenIcon)));
-    Apply(MItemAnsTooltips, s.Tooltips);
+    const TCommandStates s = Commands();
+    Apply(MItemAnsFehleintraege, {s.ShowFail.Visible, true, s.ShowFail.Visible && s.ShowFail.Checked});
+    Apply(MItemAnsBegriffLaengen, s.LengthItem);
+    MItemAnsBegriffLaengen->setText(s.LengthCaption);
+    MItemAnsBegriffLaengen->setStatusTip(s.LengthHint);
+    MItemAnsBegriffLaengen->setIcon(IconNamed(s.LengthIcon.toLatin1().constData()));
+    Apply(MItemAnsTooltips, {s.ShowHints.Visible, true, s.ShowHints.Visible && s.ShowHints.Checked});
 }
 
 void TRMMainForm::MItemAnsLegendeClick() {
@@ -206,10 +175,10 @@ void TRMMainForm::MItemRaeBeendenClick() {
 }
 
 TRiddleData* TRMMainForm::UndoBackup() const {
-    const TGridRiddle* grid = RiddleWindow ? RiddleWindow->ShownGrid : nullptr;
-    if (!grid)
+    const TRiddleData* shown = RiddleWindow ? RiddleWindow->ShownRiddle() : nullptr;
+    if (!shown)
         return nullptr;
-    if (grid == RiddleWindow->Sudoku)
+    if (shown->RiddleType() == rtSudoku)
         return UndoSudoku.get();
     return UndoWordRiddle.get();
 }
@@ -218,9 +187,9 @@ void TRMMainForm::SaveUndoState(const QString& Text) {
     TRiddleData* backup = UndoBackup();
     if (!backup)
         return;
-    SaveUndoBackup(*backup, RiddleWindow->ShownGrid->Riddle());
+    SaveUndoBackup(*backup, *RiddleWindow->ShownRiddle());
     UndoText = Text;
-    TBBeaRueckgaengig->setEnabled(true);
+    UndoAvailable = true;
     UpdateCommands();
 }
 
@@ -228,53 +197,47 @@ void TRMMainForm::RestoreUndoState() {
     const TRiddleData* backup = UndoBackup();
     if (!backup)
         return;
-    RestoreUndoBackup(RiddleWindow->ShownGrid->Riddle(), *backup);
-    if (RiddleWindow->ShownGrid == RiddleWindow->WordGrid) {
-        RiddleWindow->UpdateLegendWindow(true);
-        RiddleWindow->WordGridSelectedWordChange(RiddleWindow->WordGrid);
-        RiddleWindow->UpdateSolutionWindow(true);
-    }
+    RestoreUndoBackup(*RiddleWindow->ShownRiddle(), *backup);
+    RiddleWindow->RiddleRestored();
 }
 
 void TRMMainForm::MItemBeaRueckgaengigClick() {
     // Nothing has been backed up since the last undo (the backup would be stale or empty).
-    if (!TBBeaRueckgaengig->isEnabled())
+    if (!UndoAvailable)
         return;
     RestoreUndoState();
-    TBBeaRueckgaengig->setEnabled(false);
+    UndoAvailable = false;
+    UpdateCommands();
 }
 
 void TRMMainForm::MItemBeaZuruecksetzenClick() {
-    TGridRiddle* grid = RiddleWindow ? RiddleWindow->ShownGrid : nullptr;
-    if (!grid)
+    TRiddleData* riddle = RiddleWindow ? RiddleWindow->ShownRiddle() : nullptr;
+    if (!riddle)
         return;
-    TRiddleData& riddle = grid->Riddle();
-    const TResetQuestion q = ResetQuestion(riddle.CountFlagAll(kGivenBit, false), IsSudoku(grid));
+    const bool sudoku = riddle->RiddleType() == rtSudoku;
+    const TResetQuestion q = ResetQuestion(riddle->CountFlagAll(kGivenBit, false), sudoku);
     const auto buttons = q.YesNoCancel ? QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel
                                        : QMessageBox::Ok | QMessageBox::Cancel;
     const QMessageBox::StandardButton answer = AskConfirmation(this, "ResetQuestion", q.Text, buttons);
     FocusGrid();
     if (answer == QMessageBox::Cancel)
         return;
-    riddle.Reset(false, answer == QMessageBox::Yes);
-    if (riddle.RiddleOptions().Contains(roCountTime)) {
+    riddle->Reset(false, answer == QMessageBox::Yes);
+    if (riddle->RiddleOptions().Contains(roCountTime)) {
         // The solver starts over, so does the clock, even if it was running already.
-        riddle.SetTime(0);
-        riddle.StartClock(riddle.Now());
+        riddle->SetTime(0);
+        riddle->StartClock(riddle->Now());
         RiddleWindow->UpdateStopwatch(true);
     }
-    if (riddle.RiddleOptions().Contains(roHasKeyword))
+    if (riddle->RiddleOptions().Contains(roHasKeyword))
         RiddleWindow->UpdateSolutionWindow(true);
 }
 
 void TRMMainForm::MItemBeaLeerfeldClick() {
-    // The item is checkable, so choosing it has already toggled its check mark.
-    const bool blank = MItemBeaLeerfeld->isChecked();
-    if (!RiddleWindow)
-        return;
-    RiddleWindow->SBLeerfeld->setChecked(blank);
-    // Unlike the riddle window's own command, the legend's line marks are left as they are.
-    RiddleWindow->SetCurrentCellBlank(blank);
+    // The item is checkable, so choosing it has already toggled its check mark. Unlike the
+    // riddle window's own command, the legend's line marks are left as they are.
+    if (RiddleWindow)
+        RiddleWindow->SetCurrentCellBlank(MItemBeaLeerfeld->isChecked());
 }
 
 void TRMMainForm::MItemBeaBuchstEintragenClick() {
@@ -307,17 +270,15 @@ void TRMMainForm::MItemBeaSnap1Click(QObject* Sender) {
 }
 
 void TRMMainForm::MItemAnsLoesungClick() {
-    TGridRiddle* grid = RiddleWindow ? RiddleWindow->ShownGrid : nullptr;
-    if (!grid)
+    TRiddleData* riddle = RiddleWindow ? RiddleWindow->ShownRiddle() : nullptr;
+    if (!riddle)
         return;
     // The item is checked exactly while the solution shows.
-    const uint8_t mode = grid->Riddle().DisplayMode() == 1 ? 0 : 1;
-    grid->Riddle().SetDisplayMode(mode);
-    MItemAnsLoesung->setChecked(mode == 1);
+    const TDisplayMode mode = riddle->DisplayMode() == dmSolution ? dmSolving : dmSolution;
+    riddle->SetDisplayMode(mode);
+    MItemAnsLoesung->setChecked(mode == dmSolution);
     UpdateCommands();
-    RiddleWindow->UpdateRiddleToolbar(grid->Col(), grid->Row());
-    RiddleWindow->UpdateSolutionWindow(true);
-    // The number legend's letter grid shows the solution too; it is repainted here once it exists.
+    RiddleWindow->DisplayModeChanged();
 }
 
 void TRMMainForm::MItemAnsVergroessernClick(QObject* Sender) {
@@ -349,12 +310,9 @@ void TRMMainForm::MItemAnsLegAutomatischClick() {}
 void TRMMainForm::MItemAnsLegUebernehmenClick() {}
 void TRMMainForm::MItemAnsLegEintragenClick() {}
 
-void TRMMainForm::ShowStateMessage(TGridRiddle* Grid) {
-    if (!Grid)
-        return;
-    const TRiddleData& riddle = Grid->Riddle();
-    const std::optional<TStateMessage> message = StateMessage(
-        riddle.State(), riddle.RiddleOptions().Contains(roCountTime), riddle.BestTime(), riddle.Time());
+void TRMMainForm::ShowStateMessage(const TRiddleData& Grid) {
+    const std::optional<TStateMessage> message =
+        StateMessage(Grid.State(), Grid.RiddleOptions().Contains(roCountTime), Grid.BestTime(), Grid.Time());
     if (!message)
         return;
     TWinMsgDlg dialog(this);

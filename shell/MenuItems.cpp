@@ -13,6 +13,10 @@ void SetTag(QObject* object, int tag) {
     object->setProperty("Tag", tag);
 }
 
+int TagOf(const QObject* object) {
+    return object ? object->property("Tag").toInt() : 0;
+}
+
 QAction* AddMenuItem(QObject* owner, QMenu* menu, const char* name, const QString& caption,
                      const QString& hint, const char* icon) {
     auto* a = new QAction(IconNamed(icon), caption, owner);

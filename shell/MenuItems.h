@@ -14,8 +14,9 @@ class QObject;
 
 // One of our own icons from the resources; no name gives no icon.
 QIcon IconNamed(const char* name);
-// The number that tells the items and buttons of one handler apart.
+// The number that tells the items and buttons of one handler apart (0 when unset).
 void SetTag(QObject* object, int tag);
+int TagOf(const QObject* object);
 // Items are owned by the window rather than the menu, so that an item's hint travels up to the
 // main window's hint line.
 QAction* AddMenuItem(QObject* owner, QMenu* menu, const char* name, const QString& caption,

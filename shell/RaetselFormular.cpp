@@ -4,12 +4,14 @@
 #include "EmbeddedRiddle.h"
 #include "GradientPanel.h"
 #include "Hauptformular.h"
+#include "MenuItems.h"
 #include "SudokuRiddle.h"
 #include "Variables.h"
 #include "WordRiddle.h"
 
 #include <QCloseEvent>
 #include <QFile>
+#include <QMdiArea>
 #include <QMenu>
 #include <QScrollArea>
 #include <QToolButton>
@@ -23,16 +25,9 @@ TToolbarEdge EdgeOf(const QWidget* w) {
 }
 } // namespace
 
-int TagOf(const QObject* object) {
-    return object ? object->property("Tag").toInt() : 0;
-}
-
-TRiddleForm::TRiddleForm(TRMMainForm* owner, const QString& ExecutablePath) : owner_(owner) {
+TRiddleForm::TRiddleForm(TRMMainForm* Owner, const QString& ExecutablePath) : owner_(Owner) {
     setObjectName(QStringLiteral("RiddleForm"));
     setAttribute(Qt::WA_DeleteOnClose);
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(11);
-    setFont(font);
 
     content_ = new QWidget;
     auto* layout = new QVBoxLayout(content_);
@@ -58,7 +53,7 @@ TRiddleForm::TRiddleForm(TRMMainForm* owner, const QString& ExecutablePath) : ow
         grid->Riddle().SetPaintOptions(
             TPaintOptions{poAutoSize, poShowLength, poShowFail, poShowHintGrids, poMarkCurrWord});
     }
-    Sudoku->SetHelpFlags(THelpFlags{});
+    Sudoku->Riddle().SetHelpFlags(THelpFlags{});
     scrollBox_->setWidget(gridHolder);
     layout->addWidget(scrollBox_, 1);
     setWidget(content_);
@@ -118,14 +113,13 @@ void TRiddleForm::FitToGrid() {
 }
 
 void TRiddleForm::LayoutSymbolPanel() {
-    const TSymbolPanelState s =
-        SymbolPanelState(!WordGrid->isHidden(), WordGrid->RiddleType(), !Sudoku->isHidden());
-    PanelMark->setVisible(s.PanelVisible);
-    SBShowLength->setVisible(s.ShowLengthVisible);
-    SBShowHintGrids->setVisible(s.ShowHintGridsVisible);
-    if (!s.PanelVisible)
+    const TCommandStates s = CommandStates(Facts(), {});
+    PanelMark->setVisible(s.SudokuTools.Visible);
+    SBShowLength->setVisible(s.ShowLength.Visible);
+    SBShowHintGrids->setVisible(s.ShowHintGrids.Visible);
+    if (!s.SudokuTools.Visible)
         return;
-    const int symbols = Sudoku->RiddleCols();
+    const int symbols = Sudoku->Riddle().Symbols();
     for (QToolButton* b : MarkButtons)
         b->setVisible(MarkTagVisible(TagOf(b), symbols));
     QToolButton* duo = MarkButtons.back();
@@ -134,42 +128,72 @@ void TRiddleForm::LayoutSymbolPanel() {
     PanelMark->resize(layout.PanelWidth, PanelMark->height());
 }
 
-TToolbarFacts TRiddleForm::ToolbarFacts(int ACol, int ARow) const {
+TRiddleData* TRiddleForm::ShownRiddle() const {
+    return ShownGrid ? &ShownGrid->Riddle() : nullptr;
+}
+
+TRiddleFacts TRiddleForm::Facts() const {
+    return ShownGrid ? FactsAt(ShownGrid->Col(), ShownGrid->Row()) : TRiddleFacts{};
+}
+
+TRiddleFacts TRiddleForm::FactsAt(int ACol, int ARow) const {
+    TRiddleFacts f;
+    if (!ShownGrid)
+        return f;
     const TRiddleData& shown = ShownGrid->Riddle();
-    TToolbarFacts f;
-    f.WordGridVisible = !WordGrid->isHidden();
-    f.SudokuVisible = !Sudoku->isHidden();
-    f.WordType = WordGrid->RiddleType();
+    const TWordRiddleData& word = WordGrid->Riddle();
+    f.Loaded = true;
+    f.Sudoku = ShownGrid == Sudoku;
+    f.WordType = word.RiddleType();
     f.DisplayMode = shown.DisplayMode();
     f.HelpFlags = shown.HelpFlags();
     f.PaintOptions = shown.PaintOptions();
-    f.WordPaintOptions = WordGrid->PaintOptions();
     f.Col = ACol;
     f.Row = ARow;
-    f.CellBlocked = WordGrid->IsBlocked(ACol, ARow);
-    const TWordGridCell* cell = WordGrid->CellAt(ACol, ARow);
+    f.CellBlocked = word.IsBlocked(ACol, ARow);
+    const TWordGridCell* cell = word.CellAt(ACol, ARow);
     f.CellUserBlack = cell && cell->Has(cfUserBlack);
     f.WordHasClue = WordGrid->CurrentWord().ClueNumber > 0;
-    f.ShowFailEnabled = SBShowFail->isEnabled();
+    f.TooltipsOn = TooltipsOn;
     return f;
+}
+
+TSnapshotTimes TRiddleForm::SnapshotTimes() const {
+    TSnapshotTimes times;
+    for (size_t i = 0; i < Snapshots.size(); ++i)
+        times[i] = Snapshots[i].Time;
+    return times;
+}
+
+void TRiddleForm::FocusGrid() {
+    if (!ShownGrid)
+        return;
+    // The frame has to be the active window again, or its menu mnemonics and shortcuts stay
+    // dead although the grid has the focus.
+    owner_->activateWindow();
+    if (QMdiArea* area = mdiArea())
+        area->setActiveSubWindow(this);
+    ShownGrid->setFocus(Qt::OtherFocusReason);
 }
 
 void TRiddleForm::UpdateRiddleToolbar(int ACol, int ARow) {
     if (!ShownGrid)
         return;
-    const TToolbarState s = ToolbarState(ToolbarFacts(ACol, ARow));
-    SBShowFail->setVisible(s.ShowFailVisible);
-    SBShowFail->setChecked(s.ShowFailDown);
-    SBShowHintGrids->setChecked(s.ShowHintGridsDown);
-    SBShowLength->setVisible(s.ShowLengthVisible);
-    SBShowLength->setChecked(s.ShowLengthDown);
-    SBLeerfeld->setVisible(s.LeerfeldVisible);
-    if (s.LeerfeldDown)
-        SBLeerfeld->setChecked(*s.LeerfeldDown);
-    SBBuchstEintragen->setVisible(s.BuchstVisible);
-    SBBuchstEintragen->setEnabled(s.BuchstEnabled);
-    SBBegrEintragen->setVisible(s.BegrVisible);
-    SBBegrEintragen->setEnabled(s.BegrEnabled);
+    const TCommandStates s = CommandStates(FactsAt(ACol, ARow), {});
+    SBShowFail->setVisible(s.ShowFail.Visible);
+    SBShowFail->setChecked(s.ShowFail.Checked);
+    SBShowHintGrids->setChecked(s.ShowHintGrids.Checked);
+    SBShowLength->setVisible(s.ShowLength.Visible);
+    SBShowLength->setChecked(s.ShowLength.Checked);
+    SBShowHints->setChecked(s.ShowHints.Checked);
+    SBLeerfeld->setVisible(s.BlankField.Visible);
+    // A hidden blank-field button keeps whatever state it had.
+    if (s.BlankField.Visible)
+        SBLeerfeld->setChecked(s.BlankField.Checked);
+    SBBuchstEintragen->setVisible(s.FillLetter.Visible);
+    SBBuchstEintragen->setEnabled(s.FillLetter.Enabled);
+    SBBegrEintragen->setVisible(s.EnterWord.Visible);
+    SBBegrEintragen->setEnabled(s.EnterWord.Enabled);
     SBBuchstEintragen->move(
         BuchstEintragenLeft(!SBShowHints->isHidden(), SBShowHints->x(), SBShowHints->width()),
         SBBuchstEintragen->y());
@@ -196,6 +220,20 @@ void TRiddleForm::UpdateSolutionWindow(bool) {
 void TRiddleForm::UpdateStopwatch(bool) {
     // The stopwatch window joins the riddle window in a later step of the player; until then
     // there is nothing to refresh.
+}
+
+void TRiddleForm::DisplayModeChanged() {
+    UpdateRiddleToolbarHere();
+    UpdateSolutionWindow(true);
+    RepaintLetterGrids();
+}
+
+void TRiddleForm::RiddleRestored() {
+    if (ShownGrid != WordGrid)
+        return;
+    UpdateLegendWindow(true);
+    WordGridSelectedWordChange(nullptr);
+    UpdateSolutionWindow(true);
 }
 
 void TRiddleForm::showEvent(QShowEvent* event) {
@@ -225,9 +263,9 @@ void TRiddleForm::closeEvent(QCloseEvent* event) {
 void TRiddleForm::PlaceCursor() {
     if (ShownGrid == Sudoku) {
         Sudoku->SetCurrentSilently(1, 1);
-    } else if (WordGrid->RiddleType() == rtFindWords) {
+    } else if (WordGrid->Riddle().RiddleType() == rtFindWords) {
         // A word search starts without a selection, so that no cell looks marked.
-        if (WordGrid->DisplayMode() != 2)
+        if (WordGrid->Riddle().DisplayMode() != dmEditing)
             WordGrid->SetCurrentSilently(0, 0);
     } else {
         WordGrid->SelectFirstCell();

@@ -3,7 +3,7 @@
 // The riddle window: holds both grid controls, of which the one that received the embedded
 // riddle is shown, with its own tool bar and the grid's pop-up menu.
 
-#include "RiddleToolbarRules.h"
+#include "RiddleWindowInterface.h"
 #include "SudokuRiddleData.h"
 
 #include <QCoreApplication>
@@ -24,11 +24,19 @@ class TRMMainForm;
 class TSudokuRiddle;
 class TWordRiddle;
 
-class TRiddleForm : public QMdiSubWindow {
+class TRiddleForm : public QMdiSubWindow, public TRiddleWindowInterface {
     Q_OBJECT
 public:
     // Loads the riddle appended to the executable at ExecutablePath.
-    TRiddleForm(TRMMainForm* owner, const QString& ExecutablePath);
+    TRiddleForm(TRMMainForm* Owner, const QString& ExecutablePath);
+
+    // What the main window asks of the riddle window.
+    TRiddleData* ShownRiddle() const override;
+    TRiddleFacts Facts() const override;
+    TSnapshotTimes SnapshotTimes() const override;
+    void FocusGrid() override;
+    void DisplayModeChanged() override;
+    void RiddleRestored() override;
 
     // 0 on success, else the reader's result code.
     uint8_t LoadEmbeddedRiddle(const QString& ExecutablePath);
@@ -38,28 +46,28 @@ public:
     void LayoutSymbolPanel();
     void UpdateRiddleToolbar(int ACol, int ARow);
     void UpdateLegendWindow(bool Place);
-    void UpdateSolutionWindow(bool Place);
-    void UpdateStopwatch(bool Place);
+    void UpdateSolutionWindow(bool Place) override;
+    void UpdateStopwatch(bool Place) override;
     // Pops up the hints window at a screen position; FontSize 0 is the default size.
     void ShowHintWindow(int X, int Y, const std::function<void()>& Callback, int FontSize, bool WordWrap,
                         const QString& Text);
 
     // Commands of the tool bar and the pop-up menu. Sender is the button or item that ran the
     // command; its "Tag" property says which way to zoom, which symbol to mark, which snapshot.
-    void MItemPlayZoomInClick(QObject* Sender);
-    void MItemPlayShowFailClick();
+    void MItemPlayZoomInClick(QObject* Sender) override;
+    void MItemPlayShowFailClick() override;
     void SBShowFailClick();
-    void MItemPlayShowLengthClick();
+    void MItemPlayShowLengthClick() override;
     void SBShowLengthClick();
     void SBShowHintGridsClick();
-    void MItemPlayShowHintsClick();
+    void MItemPlayShowHintsClick() override;
     void MItemPlayLeerfeldClick();
     void SBLeerfeldClick();
-    void MItemPlayBuchstEintragenClick();
-    void MItemPlayBegriffEintragenClick();
-    void MItemPlayMarkKeineClick(QObject* Sender);
-    void MItemPlaySnapErstellenClick();
-    void MItemPlaySnap1Click(QObject* Sender);
+    void MItemPlayBuchstEintragenClick() override;
+    void MItemPlayBegriffEintragenClick() override;
+    void MItemPlayMarkKeineClick(QObject* Sender) override;
+    void MItemPlaySnapErstellenClick() override;
+    void MItemPlaySnap1Click(QObject* Sender) override;
     void MItemPlayHilfeClick();
     void MItemPlaySchliessenClick();
     // Opening handlers of the pop-up menu and its two submenus.
@@ -81,7 +89,7 @@ public:
     void WordGridSelectedWordChange(TObject* Sender);
 
     // Adds or removes the solver's blank mark on the word grid's current cell.
-    void SetCurrentCellBlank(bool blank);
+    void SetCurrentCellBlank(bool Blank) override;
 
     TWordRiddle* WordGrid = nullptr;
     TSudokuRiddle* Sudoku = nullptr;
@@ -89,6 +97,8 @@ public:
     bool LoadFailed = false;
     // Typed letters until the next undo backup (see CountDownUndo).
     int UndoCountdown = 1;
+    // The grid's tooltips are switched on (SBShowHints shows it).
+    bool TooltipsOn = false;
 
     TGradientPanel* Toolbar = nullptr;
     QToolButton* SBZoomIn = nullptr;
@@ -141,7 +151,10 @@ private:
     QToolButton* AddSpeedButton(QWidget* parent, const char* name, int left, bool toggle, const QString& hint,
                                 const char* icon);
     void ConnectGridEvents();
-    TToolbarFacts ToolbarFacts(int ACol, int ARow) const;
+    // The riddle's facts at a cell of the shown grid.
+    TRiddleFacts FactsAt(int ACol, int ARow) const;
+    // The solved or wrong message waits until the key that caused it has been handled.
+    void QueueStateMessage();
     // UpdateRiddleToolbar for the shown grid's current cell.
     void UpdateRiddleToolbarHere();
     void SetShownPaintOption(TPaintOption option, bool on);
@@ -152,7 +165,5 @@ private:
     TRMMainForm* owner_;
     QWidget* content_ = nullptr;
     QScrollArea* scrollBox_ = nullptr;
+    bool stateMessageQueued_ = false;
 };
-
-// The "Tag" property that buttons and menu items carry (0 when unset).
-int TagOf(const QObject* object);

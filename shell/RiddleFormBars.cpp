@@ -69,7 +69,8 @@ void TRiddleForm::CreateToolbar() {
     connect(SBShowFail, &QToolButton::clicked, this, &TRiddleForm::SBShowFailClick);
     connect(SBShowLength, &QToolButton::clicked, this, &TRiddleForm::SBShowLengthClick);
     connect(SBShowHintGrids, &QToolButton::clicked, this, &TRiddleForm::SBShowHintGridsClick);
-    // SBShowHints has no command: the grid's tooltips read its state.
+    // SBShowHints has no command of its own: it switches the grid's tooltips.
+    connect(SBShowHints, &QToolButton::clicked, this, [this](bool on) { TooltipsOn = on; });
     connect(SBBuchstEintragen, &QToolButton::clicked, this, &TRiddleForm::MItemPlayBuchstEintragenClick);
     connect(SBBegrEintragen, &QToolButton::clicked, this, &TRiddleForm::MItemPlayBegriffEintragenClick);
     connect(SBLeerfeld, &QToolButton::clicked, this, &TRiddleForm::SBLeerfeldClick);

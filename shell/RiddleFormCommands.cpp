@@ -2,6 +2,7 @@
 // the menu.
 
 #include "Hauptformular.h"
+#include "MenuItems.h"
 #include "MessageBoxes.h"
 #include "RaetselFormular.h"
 #include "RiddleText.h"
@@ -16,11 +17,7 @@
 #include <QToolButton>
 
 namespace {
-TButtonView ViewOf(const QToolButton* b) {
-    return {!b->isHidden(), b->isEnabled(), b->isChecked()};
-}
-
-void Apply(QAction* item, const TItemState& state) {
+void Apply(QAction* item, const TCommandView& state) {
     item->setVisible(state.Visible);
     item->setChecked(state.Checked);
 }
@@ -74,36 +71,39 @@ void TRiddleForm::MItemPlayShowLengthClick() {
 }
 
 void TRiddleForm::SBShowLengthClick() {
-    WordGrid->SetPaintOptions(WordGrid->PaintOptions().Toggled(poShowLength, SBShowLength->isChecked()));
+    TWordRiddleData& riddle = WordGrid->Riddle();
+    riddle.SetPaintOptions(riddle.PaintOptions().Toggled(poShowLength, SBShowLength->isChecked()));
     UpdateRiddleToolbar(WordGrid->Col(), WordGrid->Row());
 }
 
 void TRiddleForm::SBShowHintGridsClick() {
-    Sudoku->SetPaintOptions(Sudoku->PaintOptions().Toggled(poShowHintGrids, SBShowHintGrids->isChecked()));
+    TSudokuRiddleData& riddle = Sudoku->Riddle();
+    riddle.SetPaintOptions(riddle.PaintOptions().Toggled(poShowHintGrids, SBShowHintGrids->isChecked()));
     UpdateRiddleToolbar(Sudoku->Col(), Sudoku->Row());
 }
 
 void TRiddleForm::MItemPlayShowHintsClick() {
-    SBShowHints->setChecked(!SBShowHints->isChecked());
+    TooltipsOn = !TooltipsOn;
     UpdateRiddleToolbarHere();
 }
 
-void TRiddleForm::SetCurrentCellBlank(bool blank) {
+void TRiddleForm::SetCurrentCellBlank(bool Blank) {
+    TWordRiddleData& riddle = WordGrid->Riddle();
     const int col = WordGrid->Col();
     const int row = WordGrid->Row();
-    if (col < 1 || row < 1 || col > WordGrid->RiddleCols() || row > WordGrid->RiddleRows())
+    if (col < 1 || row < 1 || col > riddle.RiddleCols() || row > riddle.RiddleRows())
         return;
-    TWordGridCell& cell = WordGrid->Cell(col, row);
+    TWordGridCell& cell = riddle.Cell(col, row);
     // The setter ignores an unchanged value, so a mark that is already there is not announced.
-    cell.SetFlags(blank ? uint16_t(cell.Flags() | cfUserBlack) : uint16_t(cell.Flags() & ~cfUserBlack));
+    cell.SetFlags(Blank ? uint16_t(cell.Flags() | cfUserBlack) : uint16_t(cell.Flags() & ~cfUserBlack));
+    UpdateRiddleToolbarHere();
 }
 
 void TRiddleForm::MItemPlayLeerfeldClick() {
     // The item is checkable, so choosing it has already toggled its check mark.
-    const bool blank = MItemPlayLeerfeld->isChecked();
-    SBLeerfeld->setChecked(blank);
-    SetCurrentCellBlank(blank);
-    WordGridRowOrColStateChange(WordGrid, WordGrid->Col(), WordGrid->Row(), WordGrid->InputDirection());
+    SetCurrentCellBlank(MItemPlayLeerfeld->isChecked());
+    WordGridRowOrColStateChange(&WordGrid->Riddle(), WordGrid->Col(), WordGrid->Row(),
+                                WordGrid->Riddle().InputDirection());
     WordGrid->InvalidateGrid();
 }
 
@@ -120,17 +120,17 @@ void TRiddleForm::MItemPlayBuchstEintragenClick() {
     if (col < 1 || row < 1)
         return;
     if (ShownGrid == Sudoku) {
-        if (TSudokuGridCell* cell = Sudoku->CellAt(col, row))
+        if (TSudokuGridCell* cell = Sudoku->Riddle().CellAt(col, row))
             cell->SetRevealed(true);
         return;
     }
-    TWordGridCell* cell = WordGrid->CellAt(col, row);
+    TWordGridCell* cell = WordGrid->Riddle().CellAt(col, row);
     if (!cell)
         return;
     // In an American riddle the letter of a black cell is the blank field itself.
-    if (WordGrid->RiddleType() == rtAmerican && cell->Has(cfBlack)) {
-        SBLeerfeld->setChecked(true);
-        SBLeerfeldClick();
+    if (WordGrid->Riddle().RiddleType() == rtAmerican && cell->Has(cfBlack)) {
+        SetCurrentCellBlank(true);
+        WordGridLegendStateChange(nullptr);
         return;
     }
     cell->SetRevealed(true);
@@ -142,35 +142,33 @@ void TRiddleForm::MItemPlayBegriffEintragenClick() {
     const TGridWordData word = WordGrid->CurrentWord();
     // A Swedish word shows its clue; a word without a clue, and every other kind, its length.
     QString prompt = QStringLiteral("Begriff mit %1 Buchstaben:").arg(word.Length);
-    if (WordGrid->RiddleType() == rtSwedish && word.ClueIndex >= 0 && word.ClueIndex < WordGrid->ClueCount())
-        prompt = (WordGrid->Clue(word.ClueIndex).ClueText() + QLatin1Char(':')).left(101);
+    const TWordRiddleData& riddle = WordGrid->Riddle();
+    if (riddle.RiddleType() == rtSwedish && word.ClueIndex >= 0 && word.ClueIndex < riddle.ClueCount())
+        prompt = (riddle.Clue(word.ClueIndex).ClueText() + QLatin1Char(':')).left(101);
     const std::optional<QString> text =
         TWordEditDlg::Execute(owner_, QStringLiteral("Gesuchten Begriff eingeben"), prompt, word.Shown,
                               *RiddleBackgroundColors, *RiddleTextColors, TWordBoxLook::Of(*WordGrid));
     if (text)
         WordGrid->EnterWord(NormalizeWord(*text, 30), WordGrid->Col(), WordGrid->Row(),
-                            WordGrid->InputDirection());
-    owner_->FocusGrid();
+                            WordGrid->Riddle().InputDirection());
+    FocusGrid();
 }
 
 void TRiddleForm::MItemPlayMarkKeineClick(QObject* Sender) {
     const int tag = TagOf(Sender);
     if (tag < 0)
         return;
-    Sudoku->SetMarkedSymbol(uint8_t(tag));
+    Sudoku->Riddle().SetMarkedSymbol(uint8_t(tag));
     // A button moves the radio group's down state by itself; a menu item has to.
     if (qobject_cast<QAction*>(Sender))
         for (QToolButton* b : MarkButtons)
-            if (TagOf(b) == Sudoku->MarkedSymbol())
+            if (TagOf(b) == Sudoku->Riddle().MarkedSymbol())
                 b->setChecked(true);
 }
 
 void TRiddleForm::MItemPlaySnapErstellenClick() {
-    TSnapshotTimes times;
-    for (size_t i = 0; i < Snapshots.size(); ++i)
-        times[i] = Snapshots[i].Time;
-    TSnapshotSlot& slot = Snapshots[size_t(SnapshotSlotFor(times) - 1)];
-    slot.State = Sudoku->TakeSnapshot();
+    TSnapshotSlot& slot = Snapshots[size_t(SnapshotSlotFor(SnapshotTimes()) - 1)];
+    slot.State = Sudoku->Riddle().TakeSnapshot();
     slot.Time = QDateTime::currentDateTime();
 }
 
@@ -183,9 +181,9 @@ void TRiddleForm::MItemPlaySnap1Click(QObject* Sender) {
                        "mit dem gewählten Schnappschuss überschreiben?");
     const bool yes = AskConfirmation(this, "SnapshotQuestion", question,
                                      QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
-    owner_->FocusGrid();
+    FocusGrid();
     if (yes)
-        Sudoku->RestoreSnapshot(Snapshots[size_t(n - 1)].State);
+        Sudoku->Riddle().RestoreSnapshot(Snapshots[size_t(n - 1)].State);
 }
 
 void TRiddleForm::MItemPlayHilfeClick() {
@@ -206,36 +204,26 @@ void TRiddleForm::MItemPlaySchliessenClick() {
 
 void TRiddleForm::MenuRaetselPopup() {
     // The hints window, once it exists, is closed here so that it does not cover the menu.
-    TPopupButtons b;
-    b.Leerfeld = ViewOf(SBLeerfeld);
-    b.Buchst = ViewOf(SBBuchstEintragen);
-    b.Begr = ViewOf(SBBegrEintragen);
-    b.ShowFail = ViewOf(SBShowFail);
-    b.ShowLength = ViewOf(SBShowLength);
-    b.ShowHintGrids = ViewOf(SBShowHintGrids);
-    b.ShowHints = ViewOf(SBShowHints);
-    b.Sudoku = ShownGrid && ShownGrid->Riddle().RiddleType() == rtSudoku;
-    const TPopupState s = PopupState(b);
-    Apply(MItemPlayLeerfeld, s.Leerfeld);
-    Apply(MItemPlayBuchstEintragen, s.BuchstEintragen);
-    Apply(MItemPlayBegriffEintragen, s.BegriffEintragen);
+    const TCommandStates s = CommandStates(Facts(), {});
+    Apply(MItemPlayLeerfeld, s.BlankField);
+    Apply(MItemPlayBuchstEintragen, s.PopupFillLetter);
+    Apply(MItemPlayBegriffEintragen, s.PopupEnterWord);
     Apply(MItemPlayShowFail, s.ShowFail);
-    Apply(MItemPlayShowLength, s.ShowLength);
-    MItemPlayShowLength->setText(s.ShowLengthCaption);
-    MItemPlayShowLength->setStatusTip(s.ShowLengthHint);
-    MItemPlayShowLength->setIcon(QIcon(b.Sudoku ? QStringLiteral(":/icons/hint-grids.png")
-                                                : QStringLiteral(":/icons/show-length.png")));
+    Apply(MItemPlayShowLength, s.LengthItem);
+    MItemPlayShowLength->setText(s.LengthCaption);
+    MItemPlayShowLength->setStatusTip(s.LengthHint);
+    MItemPlayShowLength->setIcon(IconNamed(s.LengthIcon.toLatin1().constData()));
     Apply(MItemPlayShowHints, s.ShowHints);
-    MItemPlayFelderMarkieren->menuAction()->setVisible(s.FelderMarkieren.Visible);
-    MItemPlaySchnappschuss->menuAction()->setVisible(s.Schnappschuss.Visible);
+    MItemPlayFelderMarkieren->menuAction()->setVisible(s.SudokuTools.Visible);
+    MItemPlaySchnappschuss->menuAction()->setVisible(s.SudokuTools.Visible);
 }
 
 void TRiddleForm::MItemPlayFelderMarkierenClick() {
-    const int symbols = Sudoku->RiddleCols();
+    const TSudokuRiddleData& sudoku = Sudoku->Riddle();
     for (QAction* item : MarkItems) {
         const int tag = TagOf(item);
-        item->setVisible(MarkTagVisible(tag, symbols));
-        item->setChecked(tag == Sudoku->MarkedSymbol());
+        item->setVisible(MarkTagVisible(tag, sudoku.Symbols()));
+        item->setChecked(tag == sudoku.MarkedSymbol());
     }
 }
 

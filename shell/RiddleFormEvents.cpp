@@ -13,10 +13,10 @@
 
 void TRiddleForm::ConnectGridEvents() {
     for (TGridRiddle* grid : {static_cast<TGridRiddle*>(WordGrid), static_cast<TGridRiddle*>(Sudoku)}) {
-        TRiddleData& data = grid->Riddle();
-        data.OnChange = [this](TObject* s) { WordGridChange(s); };
-        data.OnSizeChanged = [this](TObject* s) { WordGridSizeChanged(s); };
-        data.OnStateChange = [this](TObject* s) { WordGridStateChange(s); };
+        TRiddleData* data = &grid->Riddle();
+        connect(data, &TRiddleData::OnChange, this, &TRiddleForm::WordGridChange);
+        connect(data, &TRiddleData::OnStateChange, this, &TRiddleForm::WordGridStateChange);
+        connect(grid, &TGridRiddle::OnSizeChanged, this, &TRiddleForm::WordGridSizeChanged);
         grid->OnSelectCell = [this](TObject* s, int c, int r, bool& can) {
             WordGridSelectCell(s, c, r, can);
         };
@@ -27,13 +27,11 @@ void TRiddleForm::ConnectGridEvents() {
         grid->viewport()->installEventFilter(this);
     }
     // Only word riddles keep an undo backup; a sudoku has its snapshots instead.
-    WordGrid->OnBeforeChange = [this](TObject* s, TRiddleChangeTypes change, const QString& text) {
-        WordGridBeforeChange(s, change, text);
-    };
-    WordGrid->OnLegendStateChange = [this](TObject* s) { WordGridLegendStateChange(s); };
-    WordGrid->OnRowOrColStateChange = [this](TObject* s, int c, int r, TWordDirection d) {
-        WordGridRowOrColStateChange(s, c, r, d);
-    };
+    TWordRiddleData* word = &WordGrid->Riddle();
+    connect(word, &TRiddleData::OnBeforeChange, this, &TRiddleForm::WordGridBeforeChange);
+    connect(word, &TRiddleData::OnLegendStateChange, this, &TRiddleForm::WordGridLegendStateChange);
+    connect(word, &TRiddleData::OnRowOrColStateChange, this, &TRiddleForm::WordGridRowOrColStateChange);
+    connect(WordGrid, &TWordRiddle::OnSelectedWordChange, this, &TRiddleForm::WordGridSelectedWordChange);
 }
 
 TGridRiddle* TRiddleForm::GridOf(const TObject* Sender) const {
@@ -75,23 +73,24 @@ void TRiddleForm::WordGridSelectCell(TObject*, int ACol, int ARow, bool& CanSele
         return;
     UpdateRiddleToolbar(ACol, ARow);
     // While a riddle is edited, the commands depend on the cell.
-    if (ShownGrid && ShownGrid->Riddle().DisplayMode() == 2)
+    if (ShownGrid && ShownGrid->Riddle().DisplayMode() == dmEditing)
         owner_->UpdateCommands();
 }
 
 void TRiddleForm::WordGridMouseUp(TObject*) {
-    if (ShownGrid && ShownGrid->Riddle().DisplayMode() == 2)
+    if (ShownGrid && ShownGrid->Riddle().DisplayMode() == dmEditing)
         owner_->UpdateCommands();
 }
 
 void TRiddleForm::WordGridDblClick(TObject*) {
-    if (!SBBuchstEintragen->isHidden() && SBBuchstEintragen->isEnabled())
+    const TCommandView fill = CommandStates(Facts(), {}).FillLetter;
+    if (fill.Visible && fill.Enabled)
         MItemPlayBuchstEintragenClick();
 }
 
 void TRiddleForm::WordGridKeyUp(TObject*, int, Qt::KeyboardModifiers Shift) {
     // The key that was let go may have been Ctrl: the next drop of a legend word follows it.
-    if (WordGrid->RiddleOptions().Contains(roReverseWords))
+    if (WordGrid->Riddle().RiddleOptions().Contains(roReverseWords))
         DragReversed = Shift.testFlag(Qt::ControlModifier);
     // With a clue legend window showing one combined list, Shift steers DragVertical here and
     // the legend updates its drag cursor.
@@ -103,7 +102,23 @@ void TRiddleForm::WordGridSizeChanged(TObject*) {
 
 void TRiddleForm::WordGridStateChange(TObject*) {
     if (ShownGrid && ShownGrid->Riddle().State() > stEditing)
-        owner_->ShowStateMessage(ShownGrid);
+        QueueStateMessage();
+}
+
+void TRiddleForm::QueueStateMessage() {
+    // The message is modal: shown inside the key handler it would run a nested event loop in the
+    // middle of the setter chain, before the cursor has moved on.
+    if (stateMessageQueued_)
+        return;
+    stateMessageQueued_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            stateMessageQueued_ = false;
+            if (ShownGrid)
+                owner_->ShowStateMessage(ShownGrid->Riddle());
+        },
+        Qt::QueuedConnection);
 }
 
 void TRiddleForm::WordGridLegendStateChange(TObject*) {

@@ -1,7 +1,5 @@
 #include "RiddleToolbarRules.h"
 
-#include "WordRiddleData.h"
-
 #include <QLocale>
 #include <algorithm>
 
@@ -20,29 +18,6 @@ QString TimeOfDayText(const QDateTime& time) {
     return QLocale::system().toString(time.time(), format.trimmed());
 }
 } // namespace
-
-TToolbarState ToolbarState(const TToolbarFacts& f) {
-    TToolbarState s;
-    s.ShowFailVisible = f.HelpFlags.Contains(hfShowFail);
-    s.ShowFailDown = f.PaintOptions.Contains(poShowFail) && f.ShowFailEnabled;
-    s.ShowHintGridsDown = f.PaintOptions.Contains(poShowHintGrids);
-    s.ShowLengthVisible = f.WordGridVisible && f.WordType == rtPuzzle;
-    s.ShowLengthDown = f.WordPaintOptions.Contains(poShowLength);
-    s.LeerfeldVisible = f.WordGridVisible && f.WordType == rtAmerican && f.DisplayMode == 0;
-    if (s.LeerfeldVisible)
-        s.LeerfeldDown = f.CellUserBlack;
-    s.BuchstVisible = (f.SudokuVisible || (f.WordGridVisible && f.WordType != rtFindWords)) &&
-                      f.HelpFlags.Contains(hfAutoFill) && f.DisplayMode == 0;
-    s.BuchstEnabled = f.SudokuVisible || (f.WordGridVisible && !f.CellBlocked && f.Col >= 0 && f.Row >= 0);
-    s.BegrVisible =
-        f.WordGridVisible && (f.WordType == rtSwedish || f.WordType == rtPuzzle) && f.DisplayMode == 0;
-    s.BegrEnabled = s.BuchstEnabled && f.WordHasClue;
-    return s;
-}
-
-TSymbolPanelState SymbolPanelState(bool wordGridVisible, TRiddleType wordType, bool sudokuVisible) {
-    return {sudokuVisible, wordGridVisible && wordType == rtPuzzle, sudokuVisible};
-}
 
 bool MarkTagVisible(int tag, int symbols) {
     return tag <= 0 || tag == kMarkFew || tag <= symbols;
@@ -73,29 +48,6 @@ int ZoomedGridSize(int gridSize, int step) {
     if ((step < 0 && gridSize > kMinGridSize) || (step > 0 && gridSize < kMaxGridSize))
         return gridSize + step;
     return gridSize;
-}
-
-TPopupState PopupState(const TPopupButtons& b) {
-    TPopupState s;
-    s.Leerfeld = {b.Leerfeld.Visible, b.Leerfeld.Down};
-    s.BuchstEintragen = {b.Buchst.Visible && b.Buchst.Enabled, false};
-    s.BegriffEintragen = {b.Begr.Visible && b.Begr.Enabled, false};
-    s.ShowFail = {b.ShowFail.Visible, b.ShowFail.Down};
-    s.ShowLength.Visible = b.ShowLength.Visible || b.ShowHintGrids.Visible;
-    if (b.Sudoku) {
-        s.ShowLengthCaption = QStringLiteral("&Mögliche Symbole anzeigen");
-        s.ShowLengthHint = QStringLiteral("Alle möglichen Symbole in den Feldern anzeigen");
-        s.ShowLength.Checked = b.ShowHintGrids.Down;
-    } else {
-        s.ShowLengthCaption = QStringLiteral("&Begrifflängen anzeigen");
-        s.ShowLengthHint = QStringLiteral("Die Längen der Begriffe anzeigen");
-        s.ShowLength.Checked = b.ShowLength.Down;
-    }
-    s.ShowHints = {b.ShowHints.Visible, b.ShowHints.Down};
-    // Marking and snapshots act on the sudoku control only.
-    s.FelderMarkieren = {b.Sudoku, false};
-    s.Schnappschuss = {b.Sudoku, false};
-    return s;
 }
 
 QString MarkButtonCaption(int tag) {

@@ -1,9 +1,8 @@
 #pragma once
 
-// The decisions behind the riddle window's tool bar and pop-up menu: which buttons and items are
-// visible, enabled and down, where the movable buttons go, how far zoom may go, and the texts of
-// the marking and snapshot items. Everything here works on plain values, so the rules can be
-// checked without building a window.
+// The layout rules of the riddle window's tool bar and pop-up menu: where the movable buttons go,
+// how far zoom may go, and the texts of the marking and snapshot items. (Which commands are
+// offered is decided in CommandState.) Plain values in, plain values out.
 
 #include "RiddleTypes.h"
 
@@ -11,9 +10,6 @@
 #include <QString>
 #include <array>
 #include <initializer_list>
-#include <optional>
-
-class TWordRiddleData;
 
 // Cell size limits of the zoom commands, in pixels.
 constexpr int kMinGridSize = 20;
@@ -26,52 +22,6 @@ constexpr int kMarkFew = 255;
 constexpr int kMarkSeparator = -1;
 constexpr int kMaxMarkSymbols = 12;
 constexpr int kSnapshotSlots = 4;
-
-// What the tool bar depends on, read from the grids for one cell.
-struct TToolbarFacts {
-    bool WordGridVisible = false;
-    bool SudokuVisible = false;
-    TRiddleType WordType = rtSwedish;
-    // Of the shown grid.
-    uint8_t DisplayMode = 0;
-    THelpFlags HelpFlags;
-    TPaintOptions PaintOptions;
-    // Of the word grid, which the length and blank-field buttons always follow.
-    TPaintOptions WordPaintOptions;
-    // The word grid's cell at the given column and row.
-    int Col = 0;
-    int Row = 0;
-    bool CellBlocked = true;
-    bool CellUserBlack = false;
-    // The word grid's current word has a clue number above 0.
-    bool WordHasClue = false;
-    bool ShowFailEnabled = true;
-};
-
-struct TToolbarState {
-    bool ShowFailVisible = false;
-    bool ShowFailDown = false;
-    bool ShowHintGridsDown = false;
-    bool ShowLengthVisible = false;
-    bool ShowLengthDown = false;
-    bool LeerfeldVisible = false;
-    // Only decided while the button is visible; a hidden one keeps its state.
-    std::optional<bool> LeerfeldDown;
-    bool BuchstVisible = false;
-    bool BuchstEnabled = false;
-    bool BegrVisible = false;
-    bool BegrEnabled = false;
-};
-
-TToolbarState ToolbarState(const TToolbarFacts& f);
-
-// Which of the length buttons the riddle gets, and whether the marking panel shows.
-struct TSymbolPanelState {
-    bool PanelVisible = false;
-    bool ShowLengthVisible = false;
-    bool ShowHintGridsVisible = false;
-};
-TSymbolPanelState SymbolPanelState(bool wordGridVisible, TRiddleType wordType, bool sudokuVisible);
 
 // A marking button or item is offered for the sudoku's symbol count (6, 9 or 12).
 bool MarkTagVisible(int tag, int symbols);
@@ -96,28 +46,6 @@ int FittedClientWidth(int gridWidth, std::initializer_list<TToolbarEdge> edges);
 
 // The cell size after a zoom step; a step past the limits leaves it unchanged.
 int ZoomedGridSize(int gridSize, int step);
-
-// The buttons the pop-up menu reads when it opens.
-struct TButtonView {
-    bool Visible = false;
-    bool Enabled = true;
-    bool Down = false;
-};
-struct TPopupButtons {
-    TButtonView Leerfeld, Buchst, Begr, ShowFail, ShowLength, ShowHintGrids, ShowHints;
-    bool Sudoku = false;
-};
-struct TItemState {
-    bool Visible = true;
-    bool Checked = false;
-};
-struct TPopupState {
-    TItemState Leerfeld, BuchstEintragen, BegriffEintragen, ShowFail, ShowLength, ShowHints;
-    TItemState FelderMarkieren, Schnappschuss;
-    QString ShowLengthCaption;
-    QString ShowLengthHint;
-};
-TPopupState PopupState(const TPopupButtons& b);
 
 // Texts of the marking items of the pop-up menu (without accelerators).
 QString MarkItemCaption(int tag);

@@ -18,16 +18,8 @@ void SaveUndoBackup(TRiddleData& Backup, const TRiddleData& Shown) {
 }
 
 void RestoreUndoBackup(TRiddleData& Shown, const TRiddleData& Backup) {
-    struct RecordingOff {
-        TRiddleData& riddle;
-        bool was;
-        explicit RecordingOff(TRiddleData& r) : riddle(r), was(r.ChangeRecording()) {
-            riddle.SetChangeRecording(false);
-        }
-        ~RecordingOff() { riddle.SetChangeRecording(was); }
-    };
     {
-        RecordingOff off(Shown);
+        TRecordingPause pause(Shown);
         Shown.Assign(Backup, true);
     }
     Shown.SetModified(true);

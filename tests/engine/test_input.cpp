@@ -11,9 +11,9 @@ namespace {
 // A riddle from rows of letters, '#' for black cells, with start flags for every run of two or
 // more letters and clue numbers in reading order.
 void Build(TWordRiddle& grid, const QStringList& rows, TRiddleType type = rtSwedish) {
-    grid.SetRiddleType(type);
-    grid.SetRiddleCols(int(rows[0].size()));
-    grid.SetRiddleRows(int(rows.size()));
+    grid.Riddle().SetRiddleType(type);
+    grid.Riddle().SetRiddleCols(int(rows[0].size()));
+    grid.Riddle().SetRiddleRows(int(rows.size()));
     auto letter = [&](int c, int r) {
         return c >= 1 && r >= 1 && c <= rows[0].size() && r <= rows.size() &&
                rows[r - 1][c - 1] != QLatin1Char('#');
@@ -23,7 +23,7 @@ void Build(TWordRiddle& grid, const QStringList& rows, TRiddleType type = rtSwed
         for (int c = 1; c <= rows[0].size(); ++c) {
             if (!letter(c, r))
                 continue;
-            TWordGridCell& cell = grid.Cell(c, r);
+            TWordGridCell& cell = grid.Riddle().Cell(c, r);
             uint16_t flags = cfLetter;
             const bool across = !letter(c - 1, r) && letter(c + 1, r);
             const bool down = !letter(c, r - 1) && letter(c, r + 1);
@@ -38,8 +38,8 @@ void Build(TWordRiddle& grid, const QStringList& rows, TRiddleType type = rtSwed
             if (across || down)
                 cell.SetClueNumber(++number);
         }
-    grid.SetState(stReady);
-    grid.StopClock();
+    grid.Riddle().SetState(stReady);
+    grid.Riddle().StopClock();
     grid.resize(400, 400);
 }
 
@@ -64,7 +64,7 @@ TEST(WordInput, FirstCellAndDirection) {
         Build(grid, c.rows);
         grid.SelectFirstCell();
         EXPECT_EQ(Cursor(grid), c.first) << c.name;
-        EXPECT_EQ(grid.InputDirection(), c.direction) << c.name;
+        EXPECT_EQ(grid.Riddle().InputDirection(), c.direction) << c.name;
     }
 }
 
@@ -73,29 +73,29 @@ TEST(WordInput, TypingFillsAndAdvances) {
     Build(grid, {"ABC", "D#E"});
     grid.SelectFirstCell();
     QTest::keyClicks(&grid, "abc");
-    EXPECT_EQ(grid.Cell(1, 1).Entry(), 'A');
-    EXPECT_EQ(grid.Cell(3, 1).Entry(), 'C');
+    EXPECT_EQ(grid.Riddle().Cell(1, 1).Entry(), 'A');
+    EXPECT_EQ(grid.Riddle().Cell(3, 1).Entry(), 'C');
     EXPECT_EQ(Cursor(grid), QPoint(3, 1)) << "the last cell of a word keeps the cursor";
     QTest::keyClick(&grid, Qt::Key_Backspace);
-    EXPECT_EQ(grid.Cell(2, 1).Entry(), 0) << "backspace clears the cell before the cursor";
-    EXPECT_EQ(grid.Cell(3, 1).Entry(), 'C') << "and never the cursor cell";
+    EXPECT_EQ(grid.Riddle().Cell(2, 1).Entry(), 0) << "backspace clears the cell before the cursor";
+    EXPECT_EQ(grid.Riddle().Cell(3, 1).Entry(), 'C') << "and never the cursor cell";
     EXPECT_EQ(Cursor(grid), QPoint(2, 1));
     QTest::keyClick(&grid, Qt::Key_Delete);
-    EXPECT_EQ(grid.Cell(2, 1).Entry(), 0);
+    EXPECT_EQ(grid.Riddle().Cell(2, 1).Entry(), 0);
 }
 
 TEST(WordInput, UmlautIsNoLetterAndEnterToggles) {
     TWordRiddle grid;
     Build(grid, {"AB", "C#"});
     grid.SelectFirstCell();
-    ASSERT_EQ(grid.InputDirection(), wdHorizontal);
+    ASSERT_EQ(grid.Riddle().InputDirection(), wdHorizontal);
     QTest::sendKeyEvent(QTest::Click, &grid, Qt::Key_Adiaeresis, QStringLiteral("ä"), Qt::NoModifier);
-    EXPECT_EQ(grid.Cell(1, 1).Entry(), 0);
+    EXPECT_EQ(grid.Riddle().Cell(1, 1).Entry(), 0);
     EXPECT_EQ(Cursor(grid), QPoint(1, 1));
     QTest::keyClick(&grid, Qt::Key_Return);
-    EXPECT_EQ(grid.InputDirection(), wdVertical);
+    EXPECT_EQ(grid.Riddle().InputDirection(), wdVertical);
     QTest::keyClick(&grid, Qt::Key_Return);
-    EXPECT_EQ(grid.InputDirection(), wdHorizontal);
+    EXPECT_EQ(grid.Riddle().InputDirection(), wdHorizontal);
 }
 
 TEST(WordInput, EnterKeepsAcrossWithoutDownWord) {
@@ -103,7 +103,7 @@ TEST(WordInput, EnterKeepsAcrossWithoutDownWord) {
     Build(grid, {"ABC", "###"});
     grid.SelectFirstCell();
     QTest::keyClick(&grid, Qt::Key_Return);
-    EXPECT_EQ(grid.InputDirection(), wdHorizontal);
+    EXPECT_EQ(grid.Riddle().InputDirection(), wdHorizontal);
 }
 
 TEST(WordInput, BackspaceAtTheWordStartIsRefused) {
@@ -111,7 +111,8 @@ TEST(WordInput, BackspaceAtTheWordStartIsRefused) {
     Build(grid, {"#AB"});
     grid.SelectFirstCell();
     int errors = 0;
-    grid.OnInputError = [&](TObject*, TInputError kind) { errors += kind == ieNotPossible; };
+    QObject::connect(&grid, &TWordRiddle::OnInputError,
+                     [&](TObject*, TInputError kind) { errors += kind == ieNotPossible; });
     QTest::keyClick(&grid, Qt::Key_Backspace);
     EXPECT_EQ(errors, 1);
     EXPECT_EQ(Cursor(grid), QPoint(2, 1));
@@ -120,10 +121,11 @@ TEST(WordInput, BackspaceAtTheWordStartIsRefused) {
 TEST(WordInput, WrongLetterIsReported) {
     TWordRiddle grid;
     Build(grid, {"AB"});
-    grid.SetPaintOptions(TPaintOptions{poShowFail});
+    grid.Riddle().SetPaintOptions(TPaintOptions{poShowFail});
     grid.SelectFirstCell();
     int wrong = 0;
-    grid.OnInputError = [&](TObject*, TInputError kind) { wrong += kind == ieWrongLetter; };
+    QObject::connect(&grid, &TWordRiddle::OnInputError,
+                     [&](TObject*, TInputError kind) { wrong += kind == ieWrongLetter; });
     QTest::keyClicks(&grid, "AX");
     EXPECT_EQ(wrong, 1);
 }
@@ -133,10 +135,10 @@ TEST(WordInput, CurrentWordFollowsTheCursorAndIsAnnounced) {
     Build(grid, {"AB#CD", "#####", "EFGHI"});
     grid.SelectFirstCell();
     int announced = 0;
-    grid.OnSelectedWordChange = [&](TObject* sender) {
+    QObject::connect(&grid, &TWordRiddle::OnSelectedWordChange, [&](TObject* sender) {
         EXPECT_EQ(sender, nullptr);
         ++announced;
-    };
+    });
     QCoreApplication::sendPostedEvents(&grid);
     announced = 0;
     EXPECT_EQ(grid.CurrentWord().Col, 1);
@@ -155,13 +157,13 @@ TEST(WordInput, CurrentWordFollowsTheCursorAndIsAnnounced) {
 TEST(WordInput, AmericanBlackCellsAreTheSolversOwn) {
     TWordRiddle grid;
     Build(grid, {"A#B"}, rtAmerican);
-    grid.Cell(2, 1).SetFlags(cfBlack);
-    EXPECT_FALSE(grid.IsBlocked(2, 1)) << "the solution's black cell is hidden while solving";
-    grid.Cell(2, 1).SetFlags(cfBlack | cfUserBlack);
-    EXPECT_TRUE(grid.IsBlocked(2, 1));
-    grid.SetDisplayMode(1);
-    grid.Cell(2, 1).SetFlags(cfBlack);
-    EXPECT_TRUE(grid.IsBlocked(2, 1)) << "the solution view shows the solution's black cells";
+    grid.Riddle().Cell(2, 1).SetFlags(cfBlack);
+    EXPECT_FALSE(grid.Riddle().IsBlocked(2, 1)) << "the solution's black cell is hidden while solving";
+    grid.Riddle().Cell(2, 1).SetFlags(cfBlack | cfUserBlack);
+    EXPECT_TRUE(grid.Riddle().IsBlocked(2, 1));
+    grid.Riddle().SetDisplayMode(dmSolution);
+    grid.Riddle().Cell(2, 1).SetFlags(cfBlack);
+    EXPECT_TRUE(grid.Riddle().IsBlocked(2, 1)) << "the solution view shows the solution's black cells";
 }
 
 } // namespace

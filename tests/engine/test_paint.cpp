@@ -11,16 +11,16 @@ namespace {
 
 // A riddle from rows of letters, '#' for black cells.
 void Fill(TWordRiddle& grid, TRiddleType type, const QStringList& rows) {
-    grid.SetRiddleType(type);
-    grid.SetRiddleCols(int(rows[0].size()));
-    grid.SetRiddleRows(int(rows.size()));
+    grid.Riddle().SetRiddleType(type);
+    grid.Riddle().SetRiddleCols(int(rows[0].size()));
+    grid.Riddle().SetRiddleRows(int(rows.size()));
     for (int r = 1; r <= rows.size(); ++r)
         for (int c = 1; c <= rows[0].size(); ++c) {
             const QChar ch = rows[r - 1][c - 1];
             if (ch == QLatin1Char('#'))
                 continue;
-            grid.Cell(c, r).SetFlags(cfLetter);
-            grid.Cell(c, r).SetSolution(uint8_t(ch.toLatin1()));
+            grid.Riddle().Cell(c, r).SetFlags(cfLetter);
+            grid.Riddle().Cell(c, r).SetSolution(uint8_t(ch.toLatin1()));
         }
 }
 
@@ -38,8 +38,8 @@ TEST(WordGridLayout, HeaderLinesOnlyForLineNumberedKinds) {
                  {rtAmerican, 25, 25}, {rtPuzzle, 30, 0},  {rtFindWords, 40, 0}};
     for (const Case& c : cases) {
         TWordRiddle grid;
-        grid.SetRiddleType(c.type);
-        grid.SetGridSize(c.gridSize);
+        grid.Riddle().SetRiddleType(c.type);
+        grid.Riddle().SetGridSize(c.gridSize);
         EXPECT_EQ(grid.ColWidth(0), c.header) << RiddleTypeName(c.type).toStdString();
         EXPECT_EQ(grid.RowHeight(0), c.header) << RiddleTypeName(c.type).toStdString();
     }
@@ -57,11 +57,11 @@ TEST(WordGridLayout, AutoSizeCoversCellsAndLines) {
     };
     for (const Case& c : cases) {
         TWordRiddle grid;
-        grid.SetPaintOptions(TPaintOptions{poAutoSize});
-        grid.SetRiddleType(c.type);
-        grid.SetRiddleCols(c.cols);
-        grid.SetRiddleRows(c.rows);
-        grid.SetGridSize(c.gridSize);
+        grid.Riddle().SetPaintOptions(TPaintOptions{poAutoSize});
+        grid.Riddle().SetRiddleType(c.type);
+        grid.Riddle().SetRiddleCols(c.cols);
+        grid.Riddle().SetRiddleRows(c.rows);
+        grid.Riddle().SetGridSize(c.gridSize);
         EXPECT_EQ(grid.size(), c.expected) << RiddleTypeName(c.type).toStdString();
         EXPECT_EQ(grid.GridLineWidth(), c.type == rtPuzzle ? 0 : 1);
     }
@@ -69,31 +69,31 @@ TEST(WordGridLayout, AutoSizeCoversCellsAndLines) {
 
 TEST(WordGridPaint, PaintToPicksTheLargestCellsThatFit) {
     TWordRiddle grid;
-    grid.SetRiddleCols(10);
-    grid.SetRiddleRows(5);
+    grid.Riddle().SetRiddleCols(10);
+    grid.Riddle().SetRiddleRows(5);
     QImage page(400, 300, QImage::Format_RGB32);
     QPainter painter(&page);
     QRect rect(10, 20, 300, 200);
     int cellSize = 0;
-    grid.PaintTo(painter, rect, 1, 2, cellSize);
+    grid.PaintTo(painter, rect, 1, ptPrinter, cellSize);
     EXPECT_EQ(cellSize, 30);
     EXPECT_EQ(rect, QRect(10, 20, 300, 150));
 }
 
 TEST(WordGridPaint, PictureFittedToTheAreaWidth) {
     TWordRiddle grid;
-    grid.SetRiddleCols(6);
-    grid.SetRiddleRows(6);
-    grid.SetGridSize(30);
+    grid.Riddle().SetRiddleCols(6);
+    grid.Riddle().SetRiddleRows(6);
+    grid.Riddle().SetGridSize(30);
     for (int c = 2; c <= 5; ++c)
         for (int r = 2; r <= 5; ++r)
-            grid.Cell(c, r).SetFlags(cfBlack | cfPicture);
-    grid.SetImageOptions(TImageOptions{ioFitHorizontal});
+            grid.Riddle().Cell(c, r).SetFlags(cfBlack | cfPicture);
+    grid.Riddle().SetImageOptions(TImageOptions{ioFitHorizontal});
     QImage picture(200, 100, QImage::Format_RGB32);
     picture.fill(Qt::red);
-    grid.SetImage(picture);
-    grid.SetRiddleOptions(TRiddleOptions{roHasImage});
-    EXPECT_EQ(grid.PictureBitmap().size(), QSize(124, 62));
+    grid.Riddle().SetImage(picture);
+    grid.Riddle().SetRiddleOptions(TRiddleOptions{roHasImage});
+    EXPECT_EQ(grid.Picture().Bitmap.size(), QSize(124, 62));
     const TPictureArea area = grid.ImageBounds();
     EXPECT_EQ(area.FirstCol, 2);
     EXPECT_EQ(area.LastRow, 5);
@@ -107,25 +107,25 @@ TEST(WordGridPaint, CellColoursByKindAndMode) {
     struct Case {
         const char* name;
         TRiddleType type;
-        uint8_t mode;
+        TDisplayMode mode;
         int col, row;
         TColor text, background;
     } cases[] = {
-        {"black cell", rtSwedish, 0, 2, 1, clNavy, clBlack},
-        {"letter cell", rtSwedish, 0, 1, 1, clNavy, clWhite},
-        {"puzzle black cell is grey", rtPuzzle, 0, 2, 1, clNavy, clSilver},
-        {"solution shown", rtSwedish, 1, 1, 1, clBlue, clWhite},
-        {"word search unmarked", rtFindWords, 0, 1, 1, clNavy, clSilver},
-        {"american black hidden", rtAmerican, 0, 2, 1, clNavy, clWhite},
-        {"american black in solution view", rtAmerican, 1, 2, 1, clNavy, clBlack},
+        {"black cell", rtSwedish, dmSolving, 2, 1, clNavy, clBlack},
+        {"letter cell", rtSwedish, dmSolving, 1, 1, clNavy, clWhite},
+        {"puzzle black cell is grey", rtPuzzle, dmSolving, 2, 1, clNavy, clSilver},
+        {"solution shown", rtSwedish, dmSolution, 1, 1, clBlue, clWhite},
+        {"word search unmarked", rtFindWords, dmSolving, 1, 1, clNavy, clSilver},
+        {"american black hidden", rtAmerican, dmSolving, 2, 1, clNavy, clWhite},
+        {"american black in solution view", rtAmerican, dmSolution, 2, 1, clNavy, clBlack},
     };
     for (const Case& c : cases) {
         TWordRiddle grid;
-        grid.SetPaintOptions(TPaintOptions{});
+        grid.Riddle().SetPaintOptions(TPaintOptions{});
         Fill(grid, c.type, {QStringLiteral("A#B"), QStringLiteral("CDE")});
-        grid.SetDisplayMode(c.mode);
+        grid.Riddle().SetDisplayMode(c.mode);
         TColor text = 0, background = 0;
-        grid.GetCellColors(c.col, c.row, 0, 0, text, background);
+        grid.GetCellColors(c.col, c.row, ptScreen, 0, text, background);
         EXPECT_EQ(text, c.text) << c.name;
         EXPECT_EQ(background, c.background) << c.name;
     }
@@ -148,11 +148,11 @@ TEST(WordGridPaint, WrongAndRevealedLetters) {
     for (const Case& c : cases) {
         TWordRiddle grid;
         Fill(grid, rtSwedish, {QStringLiteral("AB")});
-        grid.SetPaintOptions(c.showFail ? TPaintOptions{poShowFail} : TPaintOptions{});
-        grid.Cell(1, 1).SetEntry(c.entry);
-        grid.Cell(1, 1).SetRevealed(c.revealed);
+        grid.Riddle().SetPaintOptions(c.showFail ? TPaintOptions{poShowFail} : TPaintOptions{});
+        grid.Riddle().Cell(1, 1).SetEntry(c.entry);
+        grid.Riddle().Cell(1, 1).SetRevealed(c.revealed);
         TColor text = 0, background = 0;
-        grid.GetCellColors(1, 1, 0, 0, text, background);
+        grid.GetCellColors(1, 1, ptScreen, 0, text, background);
         EXPECT_EQ(text, c.text) << c.name;
     }
 }

@@ -9,14 +9,14 @@
 namespace {
 
 void Letters(TWordRiddle& grid, TRiddleType type, const QStringList& rows) {
-    grid.SetRiddleType(type);
-    grid.SetRiddleCols(int(rows[0].size()));
-    grid.SetRiddleRows(int(rows.size()));
+    grid.Riddle().SetRiddleType(type);
+    grid.Riddle().SetRiddleCols(int(rows[0].size()));
+    grid.Riddle().SetRiddleRows(int(rows.size()));
     for (int r = 1; r <= rows.size(); ++r)
         for (int c = 1; c <= rows[0].size(); ++c)
             if (rows[r - 1][c - 1] != QLatin1Char('#')) {
-                grid.Cell(c, r).SetFlags(cfLetter);
-                grid.Cell(c, r).SetSolution(uint8_t(rows[r - 1][c - 1].toLatin1()));
+                grid.Riddle().Cell(c, r).SetFlags(cfLetter);
+                grid.Riddle().Cell(c, r).SetSolution(uint8_t(rows[r - 1][c - 1].toLatin1()));
             }
     grid.resize(400, 400);
 }
@@ -24,8 +24,8 @@ void Letters(TWordRiddle& grid, TRiddleType type, const QStringList& rows) {
 void Drag(TWordRiddle& grid, QPoint from, QPoint to, Qt::KeyboardModifiers modifiers = {}) {
     QWidget* view = grid.viewport();
     const QPoint a = grid.CellRect(from.x(), from.y()).center();
-    const QPoint b = to.x() > grid.RiddleCols() ? QPoint(view->width() - 2, a.y())
-                                                : grid.CellRect(to.x(), to.y()).center();
+    const QPoint b = to.x() > grid.Riddle().RiddleCols() ? QPoint(view->width() - 2, a.y())
+                                                         : grid.CellRect(to.x(), to.y()).center();
     QTest::mousePress(view, Qt::LeftButton, modifiers, a);
     QMouseEvent move(QEvent::MouseMove, b, view->mapToGlobal(b), Qt::NoButton, Qt::LeftButton, modifiers);
     QApplication::sendEvent(view, &move);
@@ -34,9 +34,9 @@ void Drag(TWordRiddle& grid, QPoint from, QPoint to, Qt::KeyboardModifiers modif
 
 QString MarkedCells(const TWordRiddle& grid) {
     QString out;
-    for (int r = 1; r <= grid.RiddleRows(); ++r)
-        for (int c = 1; c <= grid.RiddleCols(); ++c)
-            if (grid.Cell(c, r).Marked())
+    for (int r = 1; r <= grid.Riddle().RiddleRows(); ++r)
+        for (int c = 1; c <= grid.Riddle().RiddleCols(); ++c)
+            if (grid.Riddle().Cell(c, r).Marked())
                 out += QStringLiteral("%1,%2 ").arg(c).arg(r);
     return out.trimmed();
 }
@@ -55,10 +55,10 @@ TEST(WordSearch, DragMarksAStraightLine) {
     };
     for (const Case& c : cases) {
         TWordRiddle grid;
-        grid.SetPaintOptions(TPaintOptions{});
+        grid.Riddle().SetPaintOptions(TPaintOptions{});
         Letters(grid, rtFindWords, QStringList(6, QStringLiteral("ABCDEF")));
-        grid.SetState(stReady);
-        grid.StopClock();
+        grid.Riddle().SetState(stReady);
+        grid.Riddle().StopClock();
         Drag(grid, c.from, c.to);
         EXPECT_EQ(MarkedCells(grid), QString::fromLatin1(c.marked)) << c.name;
     }
@@ -67,8 +67,8 @@ TEST(WordSearch, DragMarksAStraightLine) {
 TEST(WordSearch, CtrlUnmarksButKeepsCrossingMarks) {
     TWordRiddle grid;
     Letters(grid, rtFindWords, QStringList(3, QStringLiteral("ABC")));
-    grid.SetState(stReady);
-    grid.StopClock();
+    grid.Riddle().SetState(stReady);
+    grid.Riddle().StopClock();
     Drag(grid, {1, 1}, {3, 1});
     Drag(grid, {2, 1}, {2, 3});
     Drag(grid, {1, 1}, {3, 1}, Qt::ControlModifier);
@@ -79,14 +79,15 @@ TEST(WordSearch, CtrlUnmarksButKeepsCrossingMarks) {
 TEST(WholeWords, EnterWordIsOneStepAndReportsRightness) {
     TWordRiddle grid;
     Letters(grid, rtSwedish, {QStringLiteral("SEE")});
-    grid.Cell(1, 1).SetFlags(cfLetter | cfStartAcross);
-    grid.SetState(stReady);
-    grid.StopClock();
+    grid.Riddle().Cell(1, 1).SetFlags(cfLetter | cfStartAcross);
+    grid.Riddle().SetState(stReady);
+    grid.Riddle().StopClock();
     QStringList steps;
-    grid.OnBeforeChange = [&](TObject*, TRiddleChangeTypes, const QString& text) { steps << text; };
+    QObject::connect(&grid.Riddle(), &TRiddleData::OnBeforeChange,
+                     [&](TObject*, TRiddleChangeTypes, const QString& text) { steps << text; });
     EXPECT_TRUE(grid.EnterWord(QStringLiteral("see"), 2, 1, wdHorizontal));
     EXPECT_EQ(steps, QStringList{QStringLiteral("Begriff eintragen")});
-    EXPECT_EQ(grid.State(), stSolved);
+    EXPECT_EQ(grid.Riddle().State(), stSolved);
     EXPECT_FALSE(grid.EnterWord(QStringLiteral("SAE"), 1, 1, wdHorizontal));
 }
 
@@ -94,37 +95,36 @@ TEST(WholeWords, ClearWordKeepsCrossingLettersUnlessForced) {
     for (bool force : {false, true}) {
         TWordRiddle grid;
         Letters(grid, rtSwedish, {QStringLiteral("AB"), QStringLiteral("C#")});
-        grid.Cell(1, 1).SetFlags(cfLetter | cfStartAcross | cfStartDown);
-        grid.Cell(1, 1).SetClueFlags(kClueAcross | kClueDown);
-        grid.Cell(2, 1).SetClueFlags(kClueAcross);
-        grid.Cell(1, 1).SetEntry('A');
-        grid.Cell(2, 1).SetEntry('B');
+        grid.Riddle().Cell(1, 1).SetFlags(cfLetter | cfStartAcross | cfStartDown);
+        grid.Riddle().Cell(1, 1).SetClueFlags(kClueAcross | kClueDown);
+        grid.Riddle().Cell(2, 1).SetClueFlags(kClueAcross);
+        grid.Riddle().Cell(1, 1).SetEntry('A');
+        grid.Riddle().Cell(2, 1).SetEntry('B');
         grid.ClearWord(2, 1, force, wdHorizontal);
-        EXPECT_EQ(grid.Cell(1, 1).Entry(), force ? 0 : 'A') << force;
-        EXPECT_EQ(grid.Cell(2, 1).Entry(), 0) << force;
+        EXPECT_EQ(grid.Riddle().Cell(1, 1).Entry(), force ? 0 : 'A') << force;
+        EXPECT_EQ(grid.Riddle().Cell(2, 1).Entry(), 0) << force;
     }
 }
 
 TEST(SolvedMarks, FrenchLinesFollowTheirClues) {
     TWordRiddle grid;
     Letters(grid, rtFrench, {QStringLiteral("AB"), QStringLiteral("##")});
-    grid.Cell(1, 1).SetFlags(cfLetter | cfStartAcross);
-    grid.Cell(1, 1).SetClueNumber(1);
-    grid.Cell(1, 1).SetClueFlags(kClueAcross);
-    TWordLegendData& clue = grid.AddClue();
+    grid.Riddle().Cell(1, 1).SetFlags(cfLetter | cfStartAcross);
+    grid.Riddle().Cell(1, 1).SetClueNumber(1);
+    grid.Riddle().Cell(1, 1).SetClueFlags(kClueAcross);
+    TWordLegendData& clue = grid.Riddle().AddClue();
     clue.SetWord(QStringLiteral("AB"));
     clue.SetClueNumber(1);
-    grid.SetAutoMarkLegend(true);
-    grid.SetState(stReady);
-    grid.StopClock();
+    grid.Riddle().SetAutoMarkLegend(true);
+    grid.Riddle().SetState(stReady);
+    grid.Riddle().StopClock();
     std::vector<std::pair<int, int>> events;
-    grid.OnRowOrColStateChange = [&](TObject*, int32_t c, int32_t r, TWordDirection) {
-        events.emplace_back(c, r);
-    };
-    grid.Cell(1, 1).SetEntry('A');
-    EXPECT_EQ(grid.RowState(1), 0);
-    grid.Cell(2, 1).SetEntry('B');
-    EXPECT_EQ(grid.RowState(1), 1);
+    QObject::connect(&grid.Riddle(), &TRiddleData::OnRowOrColStateChange,
+                     [&](TObject*, int c, int r, TWordDirection) { events.emplace_back(c, r); });
+    grid.Riddle().Cell(1, 1).SetEntry('A');
+    EXPECT_EQ(grid.Riddle().RowState(1), 0);
+    grid.Riddle().Cell(2, 1).SetEntry('B');
+    EXPECT_EQ(grid.Riddle().RowState(1), 1);
     EXPECT_TRUE(grid.IsLineSolved(1, wdHorizontal));
     EXPECT_NE(std::find(events.begin(), events.end(), std::make_pair(0, 1)), events.end());
 }
@@ -135,10 +135,10 @@ TEST(WholeWords, RunsAndLetterCounts) {
     EXPECT_EQ(grid.SolutionRun(3, 1, wdHorizontal), QStringLiteral("ABC"));
     EXPECT_EQ(grid.RunLength(6, 1, wdHorizontal), 1);
     EXPECT_EQ(grid.RunLength(1, 1, wdHorizontal), 0);
-    grid.Cell(2, 1).SetFlags(cfLetter | cfGiven);
+    grid.Riddle().Cell(2, 1).SetFlags(cfLetter | cfGiven);
     EXPECT_EQ(grid.CountFlag(1, wdHorizontal, false, 5), 4);
     EXPECT_EQ(grid.CountFlag(1, wdHorizontal, true, 5), 3) << "the given cell carries another flag";
-    EXPECT_EQ(grid.CountFlagAll(4, false), 1);
+    EXPECT_EQ(grid.Riddle().CountFlagAll(4, false), 1);
 }
 
 } // namespace

@@ -204,25 +204,29 @@ inline void BuildSudoku(TSudokuRiddleData& s, TSudokuSize size) {
     s.SetTime(321);
 }
 
-// A word riddle that logs every call of its control hooks.
-class TRecordingWordRiddle : public TWordRiddleData {
+// Logs what a word riddle tells its views.
+class TViewSignalLog {
 public:
+    explicit TViewSignalLog(TWordRiddleData& r) {
+        auto cell = [](const char* name) {
+            return [name](int c, int row) {
+                return QStringLiteral("%1 %2,%3").arg(QLatin1String(name)).arg(c).arg(row);
+            };
+        };
+        QObject::connect(&r, &TRiddleData::Invalidated, [this] { calls << QStringLiteral("Invalidated"); });
+        QObject::connect(&r, &TRiddleData::GeometryChanged,
+                         [this] { calls << QStringLiteral("GeometryChanged"); });
+        QObject::connect(&r, &TWordRiddleData::PictureChanged,
+                         [this] { calls << QStringLiteral("PictureChanged"); });
+        QObject::connect(&r, &TRiddleData::CellInvalidated,
+                         [this, cell](int c, int row) { calls << cell("CellInvalidated")(c, row); });
+        QObject::connect(&r, &TWordRiddleData::WordCellChanged,
+                         [this, cell](int c, int row) { calls << cell("WordCellChanged")(c, row); });
+        QObject::connect(&r, &TWordRiddleData::SolvedMarksDue,
+                         [this, cell](int c, int row) { calls << cell("SolvedMarksDue")(c, row); });
+    }
     QStringList calls;
     bool Called(const QString& call) const { return calls.contains(call); }
-
-protected:
-    void Repaint() override { calls << QStringLiteral("Repaint"); }
-    void SizeToFit() override { calls << QStringLiteral("SizeToFit"); }
-    void DimensionsChanged() override { calls << QStringLiteral("DimensionsChanged"); }
-    void RepaintCell(int c, int r) override { calls << QStringLiteral("RepaintCell %1,%2").arg(c).arg(r); }
-    void UpdateCurrentWord(int c, int r) override {
-        calls << QStringLiteral("UpdateCurrentWord %1,%2").arg(c).arg(r);
-    }
-    void UpdateSolvedMarks(int c, int r) override {
-        calls << QStringLiteral("UpdateSolvedMarks %1,%2").arg(c).arg(r);
-    }
-    void RebuildPictureBitmap() override { calls << QStringLiteral("RebuildPictureBitmap"); }
-    void RiddleTypeChanged() override { calls << QStringLiteral("RiddleTypeChanged"); }
 };
 
 } // namespace rt

@@ -83,8 +83,8 @@ TEST(Sudoku, SettingThePresentSizeChangesNothing) {
     s.SetState(stReady);
     s.SetModified(false);
     int events = 0;
-    s.OnChange = [&](TObject*) { ++events; };
-    s.OnBeforeChange = [&](TObject*, TRiddleChangeTypes, const QString&) { ++events; };
+    QObject::connect(&s, &TRiddleData::OnChange, [&] { ++events; });
+    QObject::connect(&s, &TRiddleData::OnBeforeChange, [&] { ++events; });
     s.SetSize(ss9Symbols);
     EXPECT_EQ(events, 0);
     EXPECT_FALSE(s.Modified());

@@ -92,7 +92,7 @@ public:
     explicit Player(const TWordLayout& layout) : Player([layout](QFile& f) { WriteWordRiddle(f, layout); }) {}
 
     TRMMainForm* main() const { return main_.get(); }
-    TRiddleForm* form() const { return main_->RiddleWindow; }
+    TRiddleForm* form() const { return qobject_cast<TRiddleForm*>(main_->FindToolWindow(twRiddle)); }
     TGridRiddle* grid() const { return form()->ShownGrid; }
     TWordRiddle* word() const { return form()->WordGrid; }
 
@@ -103,9 +103,9 @@ public:
     }
     int FilledCells() const {
         int n = 0;
-        for (int c = 1; c <= word()->RiddleCols(); ++c)
-            for (int r = 1; r <= word()->RiddleRows(); ++r)
-                n += word()->Cell(c, r).Entry() != 0 ? 1 : 0;
+        for (int c = 1; c <= word()->Riddle().RiddleCols(); ++c)
+            for (int r = 1; r <= word()->Riddle().RiddleRows(); ++r)
+                n += word()->Riddle().Cell(c, r).Entry() != 0 ? 1 : 0;
         return n;
     }
 

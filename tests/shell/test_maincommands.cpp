@@ -68,47 +68,59 @@ TEST(MainCommands, ToolbarButtonsBeforeAndAfterLoading) {
     }
 }
 
-TEST(MainCommandRules, EditMenuFollowsWindowAndMode) {
-    const TButtonView shown{true, true, false}, hidden{false, true, false};
+TEST(CommandStates, EditMenuFollowsWindowAndMode) {
     struct Case {
         const char* name;
-        TEditMenuFacts facts;
-        TMenuItemState undo, reset, letter;
+        TRiddleFacts riddle;
+        TSessionFacts session;
+        TCommandView undo, reset, letter;
         const char* undoCaption;
     };
+    TRiddleFacts solving;
+    solving.Loaded = true;
+    solving.WordType = rtFrench;
+    solving.HelpFlags = kDefaultHelpFlags;
+    solving.CellBlocked = false;
+    TRiddleFacts solution = solving, editing = solving;
+    solution.DisplayMode = dmSolution;
+    editing.DisplayMode = dmEditing;
     const Case cases[] = {
         {"no riddle window",
          {},
+         {},
          {false, false, false},
          {false, false, false},
-         {false, true, false},
+         {false, false, false},
          "&Rückgängig"},
         {"after a backup",
-         {true, false, 0, true, true, QStringLiteral("Buchstaben eingeben"), hidden, shown, hidden},
+         solving,
+         {true, QStringLiteral("Buchstaben eingeben"), false},
          {true, true, false},
          {true, true, false},
          {true, true, false},
          "&Rückgängig: Buchstaben eingeben"},
         {"solution shown",
-         {true, false, 1, false, false, QString(), hidden, hidden, hidden},
+         solution,
+         {},
          {true, false, false},
          {true, false, false},
          {false, true, false},
          "&Rückgängig"},
         {"editing",
-         {true, false, 2, false, false, QString(), hidden, shown, hidden},
+         editing,
+         {},
          {true, false, false},
          {false, false, false},
-         {true, true, false},
+         {false, true, false},
          "&Rückgängig"},
     };
     for (const Case& c : cases) {
-        const TEditMenuState s = EditMenuState(c.facts);
-        EXPECT_EQ(s.Rueckgaengig, c.undo) << c.name;
-        EXPECT_EQ(s.N1.Visible, c.undo.Visible) << c.name;
-        EXPECT_EQ(s.Zuruecksetzen, c.reset) << c.name;
-        EXPECT_EQ(s.BuchstEintragen, c.letter) << c.name;
-        EXPECT_EQ(s.RueckgaengigCaption, QString::fromUtf8(c.undoCaption)) << c.name;
+        const TCommandStates s = CommandStates(c.riddle, c.session);
+        EXPECT_EQ(s.Undo, c.undo) << c.name;
+        EXPECT_EQ(s.UndoSeparator.Visible, c.undo.Visible) << c.name;
+        EXPECT_EQ(s.Reset, c.reset) << c.name;
+        EXPECT_EQ(s.FillLetter, c.letter) << c.name;
+        EXPECT_EQ(s.UndoCaption, QString::fromUtf8(c.undoCaption)) << c.name;
     }
 }
 
@@ -148,7 +160,7 @@ TEST(MainCommands, MenusFollowTheRiddleKind) {
         }
         if (c.blank) {
             Item(m, "MItemBeaLeerfeld")->trigger();
-            EXPECT_TRUE(p.word()->Cell(1, 1).Has(cfUserBlack) && p.form()->SBLeerfeld->isChecked());
+            EXPECT_TRUE(p.word()->Riddle().Cell(1, 1).Has(cfUserBlack) && p.form()->SBLeerfeld->isChecked());
         }
         // No legend window exists yet, so its items stay hidden.
         m->MItemAnsLegendeClick();

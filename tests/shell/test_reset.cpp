@@ -50,8 +50,8 @@ TEST(Reset, AsksAndClearsByTheAnswer) {
         buttons.sort();
         EXPECT_EQ(buttons, c.buttons) << c.name;
 
-        EXPECT_EQ(p.word()->Cell(3, 1).Entry() == 0, c.reset) << c.name;
-        EXPECT_EQ(p.word()->Cell(1, 1).Revealed(), c.givenKept) << c.name;
+        EXPECT_EQ(p.word()->Riddle().Cell(3, 1).Entry() == 0, c.reset) << c.name;
+        EXPECT_EQ(p.word()->Riddle().Cell(1, 1).Revealed(), c.givenKept) << c.name;
         EXPECT_EQ(r.Time(), c.reset ? 0 : 77) << c.name;
         if (c.reset) {
             EXPECT_EQ(r.State(), stReady) << c.name;

@@ -129,30 +129,37 @@ TEST(RiddleWindow, ToolbarAndPopupFollowTheRiddleKind) {
     }
 }
 
-TEST(RiddleToolbarRules, FillInAndBlankFieldFollowTheCellAndMode) {
+TEST(CommandStates, FillInAndBlankFieldFollowTheCellAndMode) {
     struct Case {
         const char* name;
         TRiddleType type;
-        uint8_t mode;
+        TDisplayMode mode;
         bool blocked, userBlack, hasClue;
         int col;
         bool letterShown, letterEnabled, wordShown, wordEnabled, blankShown;
-        std::optional<bool> blankDown;
+        bool blankDown;
     };
     const Case cases[] = {
-        {"free cell with clue", rtSwedish, 0, false, false, true, 1, true, true, true, true, false, {}},
-        {"word without clue", rtSwedish, 0, false, false, false, 1, true, true, true, false, false, {}},
-        {"blocked cell", rtPuzzle, 0, true, false, true, 1, true, false, true, false, false, {}},
-        {"left of the riddle", rtSwedish, 0, false, false, true, -1, true, false, true, false, false, {}},
-        {"solution shown", rtSwedish, 1, false, false, true, 1, false, true, false, true, false, {}},
-        {"american blank", rtAmerican, 0, false, true, false, 1, true, true, false, false, true, true},
-        {"american letter", rtAmerican, 0, false, false, false, 1, true, true, false, false, true, false},
-        // A hidden blank-field button keeps whatever state it had.
-        {"american solution", rtAmerican, 1, false, true, false, 1, false, true, false, false, false, {}},
+        {"free cell with clue", rtSwedish, dmSolving, false, false, true, 1, true, true, true, true, false,
+         false},
+        {"word without clue", rtSwedish, dmSolving, false, false, false, 1, true, true, true, false, false,
+         false},
+        {"blocked cell", rtPuzzle, dmSolving, true, false, true, 1, true, false, true, false, false, false},
+        {"left of the riddle", rtSwedish, dmSolving, false, false, true, -1, true, false, true, false, false,
+         false},
+        {"solution shown", rtSwedish, dmSolution, false, false, true, 1, false, true, false, true, false,
+         false},
+        {"american blank", rtAmerican, dmSolving, false, true, false, 1, true, true, false, false, true,
+         true},
+        {"american letter", rtAmerican, dmSolving, false, false, false, 1, true, true, false, false, true,
+         false},
+        // A hidden blank field is never shown as set.
+        {"american solution", rtAmerican, dmSolution, false, true, false, 1, false, true, false, false, false,
+         false},
     };
     for (const Case& c : cases) {
-        TToolbarFacts f;
-        f.WordGridVisible = true;
+        TRiddleFacts f;
+        f.Loaded = true;
         f.WordType = c.type;
         f.DisplayMode = c.mode;
         f.HelpFlags = kDefaultHelpFlags;
@@ -161,13 +168,13 @@ TEST(RiddleToolbarRules, FillInAndBlankFieldFollowTheCellAndMode) {
         f.CellBlocked = c.blocked;
         f.CellUserBlack = c.userBlack;
         f.WordHasClue = c.hasClue;
-        const TToolbarState s = ToolbarState(f);
-        EXPECT_EQ(s.BuchstVisible, c.letterShown) << c.name;
-        EXPECT_EQ(s.BuchstEnabled, c.letterEnabled) << c.name;
-        EXPECT_EQ(s.BegrVisible, c.wordShown) << c.name;
-        EXPECT_EQ(s.BegrEnabled, c.wordEnabled) << c.name;
-        EXPECT_EQ(s.LeerfeldVisible, c.blankShown) << c.name;
-        EXPECT_EQ(s.LeerfeldDown, c.blankDown) << c.name;
+        const TCommandStates s = CommandStates(f, {});
+        EXPECT_EQ(s.FillLetter.Visible, c.letterShown) << c.name;
+        EXPECT_EQ(s.FillLetter.Enabled, c.letterEnabled) << c.name;
+        EXPECT_EQ(s.EnterWord.Visible, c.wordShown) << c.name;
+        EXPECT_EQ(s.EnterWord.Enabled, c.wordEnabled) << c.name;
+        EXPECT_EQ(s.BlankField.Visible, c.blankShown) << c.name;
+        EXPECT_EQ(s.BlankField.Checked, c.blankDown) << c.name;
     }
 }
 
@@ -231,7 +238,7 @@ TEST(RiddleWindow, ZoomStaysBetween20And60) {
     };
     for (const Case& c : cases) {
         Player p = WordPlayer(rtSwedish, kDefaultHelpFlags, c.start);
-        ASSERT_EQ(p->WordGrid->GridSize(), c.start);
+        ASSERT_EQ(p->WordGrid->Riddle().GridSize(), c.start);
         QObject* sender = p->findChild<QObject*>(QLatin1String(c.sender));
         for (int i = 0; i < c.clicks; ++i) {
             if (auto* b = qobject_cast<QToolButton*>(sender))
@@ -239,7 +246,7 @@ TEST(RiddleWindow, ZoomStaysBetween20And60) {
             else
                 qobject_cast<QAction*>(sender)->trigger();
         }
-        EXPECT_EQ(p->WordGrid->GridSize(), c.expected) << c.sender << " from " << c.start;
+        EXPECT_EQ(p->WordGrid->Riddle().GridSize(), c.expected) << c.sender << " from " << c.start;
         // The grid sized itself to the cells and the window followed it.
         EXPECT_EQ(p->WordGrid->width(), 4 * (c.expected + 1) + 1) << c.sender << " from " << c.start;
         EXPECT_GE(p->widget()->width(), p->WordGrid->width());
@@ -247,20 +254,20 @@ TEST(RiddleWindow, ZoomStaysBetween20And60) {
     // Any other sender zooms in.
     Player p = WordPlayer(rtSwedish);
     p->MItemPlayZoomInClick(nullptr);
-    EXPECT_EQ(p->WordGrid->GridSize(), 31);
+    EXPECT_EQ(p->WordGrid->Riddle().GridSize(), 31);
 }
 
 TEST(RiddleWindow, DisplayTogglesSetThePaintOptions) {
     Player word = WordPlayer(rtPuzzle);
     word->SBShowFail->click();
-    EXPECT_FALSE(word->WordGrid->PaintOptions().Contains(poShowFail));
+    EXPECT_FALSE(word->WordGrid->Riddle().PaintOptions().Contains(poShowFail));
     word.Item("MItemPlayShowFail")->trigger();
-    EXPECT_TRUE(word->WordGrid->PaintOptions().Contains(poShowFail));
+    EXPECT_TRUE(word->WordGrid->Riddle().PaintOptions().Contains(poShowFail));
     EXPECT_TRUE(word->SBShowFail->isChecked());
     word->SBShowLength->click();
-    EXPECT_FALSE(word->WordGrid->PaintOptions().Contains(poShowLength));
+    EXPECT_FALSE(word->WordGrid->Riddle().PaintOptions().Contains(poShowLength));
     word.Item("MItemPlayShowLength")->trigger();
-    EXPECT_TRUE(word->WordGrid->PaintOptions().Contains(poShowLength));
+    EXPECT_TRUE(word->WordGrid->Riddle().PaintOptions().Contains(poShowLength));
     EXPECT_TRUE(word->SBShowLength->isChecked());
     const bool hints = word->SBShowHints->isChecked();
     word.Item("MItemPlayShowHints")->trigger();
@@ -268,9 +275,9 @@ TEST(RiddleWindow, DisplayTogglesSetThePaintOptions) {
 
     Player sudoku([](QFile& f) { WriteSudoku(f, ss6Symbols); });
     sudoku->SBShowHintGrids->click();
-    EXPECT_FALSE(sudoku->Sudoku->PaintOptions().Contains(poShowHintGrids));
+    EXPECT_FALSE(sudoku->Sudoku->Riddle().PaintOptions().Contains(poShowHintGrids));
     sudoku.Item("MItemPlayShowLength")->trigger();
-    EXPECT_TRUE(sudoku->Sudoku->PaintOptions().Contains(poShowHintGrids));
+    EXPECT_TRUE(sudoku->Sudoku->Riddle().PaintOptions().Contains(poShowHintGrids));
     EXPECT_TRUE(sudoku->SBShowHintGrids->isChecked());
     sudoku->MenuRaetselPopup();
     EXPECT_TRUE(sudoku.Item("MItemPlayShowLength")->isChecked());
@@ -280,13 +287,13 @@ TEST(RiddleWindow, BlankFieldCommandsMarkTheCurrentCell) {
     Player p = WordPlayer(rtAmerican);
     p.MoveTo(2, 2);
     p->SBLeerfeld->click();
-    EXPECT_TRUE(p->WordGrid->Cell(2, 2).Has(cfUserBlack));
+    EXPECT_TRUE(p->WordGrid->Riddle().Cell(2, 2).Has(cfUserBlack));
     p->SBLeerfeld->click();
-    EXPECT_FALSE(p->WordGrid->Cell(2, 2).Has(cfUserBlack));
+    EXPECT_FALSE(p->WordGrid->Riddle().Cell(2, 2).Has(cfUserBlack));
 
     p->MenuRaetselPopup();
     p.Item("MItemPlayLeerfeld")->trigger();
-    EXPECT_TRUE(p->WordGrid->Cell(2, 2).Has(cfUserBlack));
+    EXPECT_TRUE(p->WordGrid->Riddle().Cell(2, 2).Has(cfUserBlack));
     EXPECT_TRUE(p->SBLeerfeld->isChecked());
     // The button follows the cell it is refreshed for.
     p.MoveTo(1, 2);
@@ -297,18 +304,18 @@ TEST(RiddleWindow, BlankFieldCommandsMarkTheCurrentCell) {
     // "Buchstaben eintragen" on a cell that is black in the solution sets the blank field.
     p.MoveTo(3, 1);
     p->MItemPlayBuchstEintragenClick();
-    EXPECT_TRUE(p->WordGrid->Cell(3, 1).Has(cfUserBlack));
+    EXPECT_TRUE(p->WordGrid->Riddle().Cell(3, 1).Has(cfUserBlack));
     EXPECT_TRUE(p->SBLeerfeld->isChecked());
-    EXPECT_FALSE(p->WordGrid->Cell(3, 1).Revealed());
+    EXPECT_FALSE(p->WordGrid->Riddle().Cell(3, 1).Revealed());
     p.MoveTo(4, 1);
     p->MItemPlayBuchstEintragenClick();
-    EXPECT_TRUE(p->WordGrid->Cell(4, 1).Revealed());
+    EXPECT_TRUE(p->WordGrid->Riddle().Cell(4, 1).Revealed());
 }
 
 TEST(RiddleWindow, MarkingPanelAndSubmenuFitTheSymbolCount) {
     for (TSudokuSize size : {ss6Symbols, ss9Symbols, ss12Symbols}) {
         Player p([size](QFile& f) { WriteSudoku(f, size); });
-        const int n = p->Sudoku->Symbols();
+        const int n = p->Sudoku->Riddle().Symbols();
         for (int tag = 1; tag <= 12; ++tag)
             EXPECT_EQ(p.Shown(("SBMark" + std::to_string(tag)).c_str()), tag <= n)
                 << n << " symbols, " << tag;
@@ -325,9 +332,9 @@ TEST(RiddleWindow, MarkingPanelAndSubmenuFitTheSymbolCount) {
 
         // A button marks its symbol; a menu item also moves the panel's down state.
         p->findChild<QToolButton*>(QStringLiteral("SBMark3"))->click();
-        EXPECT_EQ(p->Sudoku->MarkedSymbol(), 3);
+        EXPECT_EQ(p->Sudoku->Riddle().MarkedSymbol(), 3);
         p.Item("MItemPlayMarkDuo")->trigger();
-        EXPECT_EQ(p->Sudoku->MarkedSymbol(), 255);
+        EXPECT_EQ(p->Sudoku->Riddle().MarkedSymbol(), 255);
         int down = 0;
         for (QToolButton* b : p->MarkButtons)
             down += b->isChecked();
@@ -366,8 +373,8 @@ TEST(RiddleWindow, SnapshotsFillEmptySlotsThenReplaceTheOldest) {
     EXPECT_TRUE(p.Item("MItemPlaySnap2")->text().endsWith(QStringLiteral(" h")));
 
     // Restoring asks first; Yes brings back the entries of the snapshot.
-    const uint8_t before = p->Sudoku->Cell(1, 1).Entry();
-    p->Sudoku->Cell(1, 1).SetEntry(before == '1' ? '2' : '1');
+    const uint8_t before = p->Sudoku->Riddle().Cell(1, 1).Entry();
+    p->Sudoku->Riddle().Cell(1, 1).SetEntry(before == '1' ? '2' : '1');
     QTimer answer;
     QObject::connect(&answer, &QTimer::timeout, [] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
@@ -375,7 +382,7 @@ TEST(RiddleWindow, SnapshotsFillEmptySlotsThenReplaceTheOldest) {
     });
     answer.start(10);
     p.Item("MItemPlaySnap1")->trigger();
-    EXPECT_EQ(p->Sudoku->Cell(1, 1).Entry(), before);
+    EXPECT_EQ(p->Sudoku->Riddle().Cell(1, 1).Entry(), before);
 }
 
 TEST(RiddleWindow, CloseEndsTheProgram) {

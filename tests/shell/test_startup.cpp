@@ -81,16 +81,15 @@ TEST(StartUp, WordRiddleGoesIntoWordGrid) {
     ASSERT_FALSE(form->LoadFailed());
     ASSERT_NE(form->RiddleWindow, nullptr);
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Norvik Quivane"));
-    TRiddleForm* riddle = form->RiddleWindow;
+    auto* riddle = qobject_cast<TRiddleForm*>(form->FindToolWindow(twRiddle));
     EXPECT_EQ(riddle->ShownGrid, riddle->WordGrid);
     EXPECT_FALSE(riddle->WordGrid->isHidden());
     EXPECT_TRUE(riddle->Sudoku->isHidden());
-    EXPECT_EQ(riddle->WordGrid->RiddleCols(), 7);
-    EXPECT_EQ(riddle->WordGrid->RiddleType(), rtFrench);
-    EXPECT_EQ(riddle->WordGrid->Version(), QStringLiteral("8.04"));
+    EXPECT_EQ(riddle->WordGrid->Riddle().RiddleCols(), 7);
+    EXPECT_EQ(riddle->WordGrid->Riddle().RiddleType(), rtFrench);
+    EXPECT_EQ(riddle->WordGrid->Riddle().Version(), QStringLiteral("8.04"));
     EXPECT_EQ(riddle->windowTitle(), QStringLiteral("Probe"));
     EXPECT_EQ(riddle->WordGrid->objectName(), QStringLiteral("WordGrid"));
-    EXPECT_EQ(form->FindToolWindow(twRiddle), riddle);
     EXPECT_EQ(form->FindToolWindow(twLegend), nullptr);
 }
 
@@ -99,11 +98,11 @@ TEST(StartUp, SudokuGoesIntoSudokuGrid) {
     const QString exe = PackRiddle(dir, QStringLiteral("sudoku"), WriteSudoku);
     auto form = Start(exe);
     ASSERT_FALSE(form->LoadFailed());
-    TRiddleForm* riddle = form->RiddleWindow;
+    auto* riddle = qobject_cast<TRiddleForm*>(form->FindToolWindow(twRiddle));
     EXPECT_EQ(riddle->ShownGrid, riddle->Sudoku);
     EXPECT_TRUE(riddle->WordGrid->isHidden());
-    EXPECT_EQ(riddle->Sudoku->Symbols(), 6);
-    EXPECT_EQ(riddle->Sudoku->Version(), QStringLiteral("7.10"));
+    EXPECT_EQ(riddle->Sudoku->Riddle().Symbols(), 6);
+    EXPECT_EQ(riddle->Sudoku->Riddle().Version(), QStringLiteral("7.10"));
     EXPECT_EQ(riddle->windowTitle(), QStringLiteral("Sudoku (mittelschwer)"));
 }
 
@@ -180,7 +179,7 @@ TEST(StartUp, MainWindowGrowsToHoldTheRiddleWindow) {
     });
     auto form = Start(exe);
     ASSERT_FALSE(form->LoadFailed());
-    const QRect riddle = form->RiddleWindow->frameGeometry();
+    const QRect riddle = form->FindToolWindow(twRiddle)->frameGeometry();
     EXPECT_GE(form->width(), qMin(riddle.width(), 1280));
     EXPECT_GE(form->MdiArea()->height(), qMin(riddle.height(), 900));
     EXPECT_GE(form->width(), 670);
@@ -196,10 +195,11 @@ TEST(StartUp, CtrlTogglesReversedDraggingOnlyForReversibleRiddles) {
         ASSERT_FALSE(form->LoadFailed());
         DragReversed = false;
         QKeyEvent press(QEvent::KeyPress, Qt::Key_Control, Qt::ControlModifier);
-        QApplication::sendEvent(form->RiddleWindow->WordGrid, &press);
+        QWidget* grid = form->findChild<QWidget*>(QStringLiteral("WordGrid"));
+        QApplication::sendEvent(grid, &press);
         EXPECT_EQ(DragReversed, reverse);
         QKeyEvent release(QEvent::KeyRelease, Qt::Key_Control, Qt::NoModifier);
-        QApplication::sendEvent(form->RiddleWindow->WordGrid, &release);
+        QApplication::sendEvent(grid, &release);
         EXPECT_FALSE(DragReversed);
     }
 }

@@ -39,34 +39,40 @@ TEST(StateMessages, TextsFollowStateClockAndBestTime) {
         EXPECT_EQ(StateMessage(c.state, c.countTime, c.bestTime, c.time), c.message) << c.name;
 }
 
-TEST(StateMessages, DialogAppearsWhenTheLastLetterIsTyped) {
+TEST(StateMessages, DialogAppearsAfterTheLastLetterIsTyped) {
     struct Shown {
         QString title, text, button;
         bool ok, error;
+        int cursorCol;
     };
     std::vector<Shown> shown;
-    ModalAnswerer answerer(QString(), [&shown](QWidget* w) {
+    Player p(Layout(2, 1));
+    ModalAnswerer answerer(QString(), [&shown, &p](QWidget* w) {
         auto* dialog = qobject_cast<TWinMsgDlg*>(w);
         ASSERT_NE(dialog, nullptr);
         shown.push_back({dialog->windowTitle(), dialog->LblMessage->text(), dialog->BtnClose->text(),
-                         dialog->ImgOK->isVisible(), dialog->ImgError->isVisible()});
+                         dialog->ImgOK->isVisible(), dialog->ImgError->isVisible(), p.grid()->Col()});
         dialog->BtnClose->click();
     });
-    Player p(Layout(2, 1));
-    p.Type(1, 1, 'a');
+    p.Type(2, 1, 'x');
     EXPECT_TRUE(shown.empty());
     // Another widget holds the focus until the message has been closed.
     p.main()->MdiArea()->setFocus();
-    p.Type(2, 1, 'x');
+    p.Type(1, 1, 'a');
+    // The message waits until the keystroke has been handled completely.
+    EXPECT_TRUE(shown.empty());
+    QCoreApplication::sendPostedEvents();
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].title, QStringLiteral("Fehler!"));
     EXPECT_EQ(shown[0].text,
               QStringLiteral("Das Rätsel ist vollständig ausgefüllt, aber nicht korrekt gelöst!"));
     EXPECT_EQ(shown[0].button, QStringLiteral("S&chließen"));
     EXPECT_TRUE(shown[0].error && !shown[0].ok);
+    EXPECT_EQ(shown[0].cursorCol, 2) << "the cursor moves on before the message shows";
     EXPECT_EQ(p.main()->focusWidget(), p.word());
 
     p.Type(2, 1, 'b');
+    QCoreApplication::sendPostedEvents();
     ASSERT_EQ(shown.size(), 2u);
     EXPECT_EQ(shown[1].title, QStringLiteral("Glückwunsch!"));
     EXPECT_EQ(shown[1].text, QStringLiteral("Sie haben das Rätsel gelöst!"));

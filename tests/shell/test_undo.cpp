@@ -60,7 +60,7 @@ TEST(Undo, TenTypedLettersUndoTheLastFive) {
     EXPECT_EQ(undo->text(), QStringLiteral("&Rückgängig: Buchstaben eingeben"));
     EXPECT_EQ(p.FilledCells(), 5);
     for (int c = 1; c <= 5; ++c)
-        EXPECT_EQ(p.word()->Cell(c, 1).Entry(), 'X') << c;
+        EXPECT_EQ(p.word()->Riddle().Cell(c, 1).Entry(), 'X') << c;
     // The copy back is no change of its own: the step name stays and nothing is left to undo.
     EXPECT_EQ(m->UndoText, QStringLiteral("Buchstaben eingeben"));
     EXPECT_FALSE(m->TBBeaRueckgaengig->isEnabled());
@@ -111,7 +111,7 @@ TEST(Undo, RestoreResyncsTheSolveClock) {
         Player p(layout);
         TRiddleData& r = p.grid()->Riddle();
         // The message for a solved riddle has its own test.
-        r.OnStateChange = nullptr;
+        QObject::disconnect(&r, &TRiddleData::OnStateChange, nullptr, nullptr);
         QDateTime now = QDateTime(QDate(2024, 5, 1), QTime(10, 0), Qt::UTC);
         r.Now = [&now] { return now; };
         r.SetState(c.backedUp);
@@ -131,8 +131,8 @@ TEST(Undo, RestoreResyncsTheSolveClock) {
 
 TEST(Undo, SudokuNeverEnablesUndo) {
     Player p([](QFile& f) { WriteSudoku(f, false); });
-    p.form()->Sudoku->Cell(1, 1).SetEntry('1');
-    p.form()->Sudoku->Cell(2, 1).SetEntry('2');
+    p.form()->Sudoku->Riddle().Cell(1, 1).SetEntry('1');
+    p.form()->Sudoku->Riddle().Cell(2, 1).SetEntry('2');
     EXPECT_FALSE(p.main()->TBBeaRueckgaengig->isEnabled());
     EXPECT_TRUE(p.main()->UndoText.isEmpty());
 }

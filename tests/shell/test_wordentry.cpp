@@ -41,7 +41,7 @@ TEST(WordEntry, TypedWordGoesIntoTheCurrentWord) {
         EXPECT_EQ(prompt, QStringLiteral("Begriff mit 4 Buchstaben:")) << c.name;
         QString entries;
         for (int col = 1; col <= 4; ++col)
-            if (const uint8_t e = p.word()->Cell(col, 1).Entry())
+            if (const uint8_t e = p.word()->Riddle().Cell(col, 1).Entry())
                 entries += QChar(e);
         EXPECT_EQ(entries, c.entries) << c.name;
     }

@@ -1,0 +1,33 @@
+#pragma once
+
+// The fonts a riddle grid paints with, shared by the screen and the printout.
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QString>
+
+class TCellFonts {
+public:
+    TCellFonts();
+
+    // Clue texts in the grid.
+    QFont DescriptionFont;
+    // Line numbers of the header lines.
+    QFont IndexFont;
+    // Clue numbers, number codes, lengths and sudoku candidates.
+    QFont NumberFont;
+    // The face of the letters.
+    QString FontName = QStringLiteral("Arial");
+
+    // The bold letter font for cells of this height; built once per height and face.
+    const QFont& LetterFont(int CellHeight) const;
+    // The number font's metrics, measured once per font.
+    const QFontMetrics& NumberMetrics() const;
+
+private:
+    mutable QFont letterFont_;
+    mutable int letterFontHeight_ = -1;
+    mutable QString letterFontName_;
+    mutable QFont measuredNumberFont_;
+    mutable QFontMetrics numberMetrics_{QFont()};
+};

@@ -1,0 +1,91 @@
+#include "SudokuPainter.h"
+
+TSudokuPainter::TSudokuPainter(const TSudokuRiddleData& Riddle, const TCellFonts& Fonts,
+                               const TScreenState* Screen)
+    : riddle_(Riddle), fonts_(Fonts), screen_(Screen) {}
+
+bool TSudokuPainter::IsCurrent(int ACol, int ARow, TPaintTarget Target) const {
+    return Target == ptScreen && screen_ && ACol == screen_->Col && ARow == screen_->Row;
+}
+
+void TSudokuPainter::GetCellColors(int ACol, int ARow, TPaintTarget Target, TColor& Text,
+                                   TColor& Background) const {
+    const TSudokuGridCell& cell = riddle_.Cell(ACol, ARow);
+    const TRiddleColors& bg = riddle_.BackgroundColors();
+    const TRiddleColors& tx = riddle_.TextColors();
+    const TDisplayMode mode = riddle_.DisplayMode();
+    TRiddleColors::Entry entry = TRiddleColors::Keyword;
+    Background = bg.Get(TRiddleColors::Keyword);
+    if (!cell.Highlighted() || Target != ptScreen) {
+        Background = bg.Get(TRiddleColors::Char);
+        entry = cell.Revealed() ? TRiddleColors::Help : TRiddleColors::CurrentWord;
+    }
+    Text = tx.Get(entry);
+    if (mode != dmSolving && cell.Solution() != cell.Entry()) {
+        Text = tx.Get(TRiddleColors::Help);
+    } else if (IsCurrent(ACol, ARow, Target)) {
+        if (mode == dmEditing) {
+            Background = bg.CharSelected();
+            Text = tx.CharSelected();
+        } else if (cell.Highlighted()) {
+            Background = bg.CurrentWordKeyword();
+            Text = tx.CurrentWordKeyword();
+        } else {
+            Background = bg.Get(TRiddleColors::CurrentWord);
+            Text = tx.Get(TRiddleColors::CurrentWord);
+        }
+    }
+    if (riddle_.PaintOptions().Contains(poShowFail) && cell.Solution() != cell.Entry() && !cell.Given())
+        Text = tx.Get(TRiddleColors::Fail);
+}
+
+void TSudokuPainter::PaintCell(QPainter& Painter, int ACol, int ARow, TPaintTarget Target,
+                               const QRect& Rect) const {
+    if (ACol == 0 || ARow == 0)
+        return;
+    TColor text = 0, background = 0;
+    GetCellColors(ACol, ARow, Target, text, background);
+    Painter.fillRect(Rect, ToQColor(background));
+    const int left = Rect.left(), top = Rect.top(), right = Rect.left() + Rect.width(),
+              bottom = Rect.top() + Rect.height();
+    const int width = Target == ptPrinter ? 3 + 3 : 3;
+    const int boxWidth = riddle_.BoxWidth(), boxHeight = riddle_.BoxHeight();
+    auto line = [&](bool onBox, int x1, int y1, int x2, int y2) {
+        Painter.setPen(QPen(onBox ? QColor(Qt::black) : ToQColor(clGray), width));
+        Painter.drawLine(x1, y1, x2, y2);
+    };
+    line((ARow - 1) % boxHeight == 0, left - 1, top - 1, right, top - 1);
+    line((ACol - 1) % boxWidth == 0, left - 1, top - 1, left - 1, bottom);
+    line(ARow % boxHeight == 0, left - 1, bottom, right, bottom);
+    line(ACol % boxWidth == 0, right, top - 1, right, bottom);
+    const TSudokuGridCell& cell = riddle_.Cell(ACol, ARow);
+    const uint8_t symbol = riddle_.DisplayMode() != dmSolving ? cell.Solution() : cell.ShownSymbol();
+    if (symbol != 0) {
+        Painter.setFont(fonts_.LetterFont(Rect.height()));
+        Painter.setPen(ToQColor(text));
+        Painter.drawText(Rect, Qt::AlignCenter | Qt::TextSingleLine, QString(QChar(symbol)));
+        return;
+    }
+    if (!riddle_.PaintOptions().Contains(poShowHintGrids))
+        return;
+    Painter.setFont(fonts_.NumberFont);
+    Painter.setPen(Qt::black);
+    const int w = Rect.width() / boxWidth, h = Rect.height() / boxHeight;
+    for (int k = 1; k <= riddle_.Symbols(); ++k)
+        if (riddle_.IsPossible(k, ACol, ARow))
+            Painter.drawText(
+                QRect(left + ((k - 1) % boxWidth) * w, top + ((k - 1) / boxWidth) * h, w - 1, h - 1),
+                Qt::AlignCenter, QString(QChar(SymbolOf(k))));
+}
+
+void TSudokuPainter::PaintTo(QPainter& Painter, QRect& Rect, TPaintTarget Target, int& CellSize) const {
+    const int n = riddle_.Symbols();
+    if (CellSize == 0)
+        CellSize = qMin(Rect.width() / n, Rect.height() / n);
+    Rect = QRect(Rect.left(), Rect.top(), CellSize * n, CellSize * n);
+    for (int c = 1; c <= n; ++c)
+        for (int r = 1; r <= n; ++r)
+            PaintCell(Painter, c, r, Target,
+                      QRect(Rect.left() + (c - 1) * CellSize + 2, Rect.top() + (r - 1) * CellSize + 2,
+                            CellSize, CellSize));
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+// Paints the cells of a sudoku onto any QPainter: the grid control on screen, an image, or a
+// printed page. It reads the sudoku and changes nothing.
+
+#include "CellFonts.h"
+#include "RiddlePainter.h"
+#include "SudokuRiddleData.h"
+
+#include <QPainter>
+
+class TSudokuPainter {
+public:
+    // Screen is null for an image or a printout; the painter keeps references.
+    TSudokuPainter(const TSudokuRiddleData& Riddle, const TCellFonts& Fonts, const TScreenState* Screen);
+
+    void GetCellColors(int ACol, int ARow, TPaintTarget Target, TColor& Text, TColor& Background) const;
+    void PaintCell(QPainter& Painter, int ACol, int ARow, TPaintTarget Target, const QRect& Rect) const;
+    // The whole sudoku. CellSize 0 picks the largest cells that fit; Rect becomes the area painted.
+    void PaintTo(QPainter& Painter, QRect& Rect, TPaintTarget Target, int& CellSize) const;
+
+private:
+    bool IsCurrent(int ACol, int ARow, TPaintTarget Target) const;
+
+    const TSudokuRiddleData& riddle_;
+    const TCellFonts& fonts_;
+    const TScreenState* screen_;
+};

@@ -1,0 +1,73 @@
+#pragma once
+
+// Which commands the player offers at a moment: visible, enabled and checked, with the captions
+// that depend on the riddle. Computed in this one place from facts of the riddle and of the
+// session; the riddle window's tool bar and pop-up menu and the main window's tool bar and menus
+// are only views of the result. Plain values in, plain values out, so the rules can be checked
+// without a window.
+
+#include "RiddleTypes.h"
+
+#include <QString>
+
+// What the commands depend on, read from the riddle data and the windows' own state, never from
+// widgets.
+struct TRiddleFacts {
+    // A riddle window with a loaded riddle.
+    bool Loaded = false;
+    bool Sudoku = false;
+    // The word riddle's type (meaningless for a sudoku).
+    TRiddleType WordType = rtSwedish;
+    TDisplayMode DisplayMode = dmSolving;
+    THelpFlags HelpFlags;
+    TPaintOptions PaintOptions;
+    // The cell the commands act on (the cursor, or the cell a tool bar refresh names).
+    int Col = 0;
+    int Row = 0;
+    bool CellBlocked = true;
+    bool CellUserBlack = false;
+    // The current word has a clue number above 0.
+    bool WordHasClue = false;
+    // The riddle window's tooltip switch.
+    bool TooltipsOn = false;
+};
+
+// What the main window adds.
+struct TSessionFacts {
+    // An undo backup waits to be restored, and the name of its step.
+    bool UndoAvailable = false;
+    QString UndoText;
+    bool HasPrinter = false;
+};
+
+struct TCommandView {
+    bool Visible = true;
+    bool Enabled = true;
+    bool Checked = false;
+    bool operator==(const TCommandView&) const = default;
+};
+
+struct TCommandStates {
+    // The main window's tool bar and menus.
+    TCommandView Print, Properties, Undo, UndoSeparator, Reset;
+    TCommandView EditMenu, ViewMenu, Solution, RiddleSubmenu, LegendSubmenu;
+    QString UndoCaption;
+
+    // The riddle's commands: the riddle window's buttons show these, and the items of both menus
+    // that mirror a button follow them.
+    TCommandView ShowFail, ShowLength, ShowHintGrids, ShowHints, BlankField, FillLetter, EnterWord;
+    // The marking panel and the sudoku's submenus "Felder markieren" and "Schnappschuss".
+    TCommandView SudokuTools;
+    // The pop-up menu offers the fill-in commands only where they can act.
+    TCommandView PopupFillLetter, PopupEnterWord;
+    // One item stands for the word lengths of a puzzle or the possible symbols of a sudoku.
+    TCommandView LengthItem;
+    QString LengthCaption, LengthHint, LengthIcon;
+    // "Buchstaben &eintragen", or "Symbol &eintragen" for a sudoku.
+    QString FillLetterCaption;
+};
+
+TCommandStates CommandStates(const TRiddleFacts& Riddle, const TSessionFacts& Session);
+
+// "&Rückgängig", followed by the name of the step that undo takes back.
+QString UndoCaption(const QString& UndoText);
