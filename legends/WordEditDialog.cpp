@@ -30,9 +30,6 @@ TWordEditDlg::TWordEditDlg(const TRiddleColors& BackgroundColors, const TRiddleC
                            const TWordBoxLook& Look, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("WordEditDlg"));
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(11);
-    setFont(font);
     CreateIconStrip();
 
     LblBegriff = new QLabel(this);

@@ -136,7 +136,7 @@ void TWordRiddleData::EndUpdate() {
 bool TWordRiddleData::IsBlocked(int col, int row) const {
     if (col <= 0 || row <= 0 || col > RiddleCols() || row > RiddleRows())
         return true;
-    const bool userBlack = RiddleType() == rtAmerican && State() >= stReady && DisplayMode() == 0;
+    const bool userBlack = RiddleType() == rtAmerican && State() >= stReady && DisplayMode() == dmSolving;
     return Cell(col, row).Has(userBlack ? cfUserBlack : cfBlack);
 }
 

@@ -127,7 +127,7 @@ void TRMMainForm::StartMessage() {
     riddle->show();
     QCoreApplication::processEvents();
     SizeToRiddle();
-    SetDisplayMode(0);
+    SetDisplayMode(dmSolving);
     // The grid holds the keyboard focus; the frame must be the active window for it to count.
     activateWindow();
 }

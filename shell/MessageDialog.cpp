@@ -22,9 +22,6 @@ QLabel* Picture(QWidget* parent, const char* name, const char* resource) {
 TWinMsgDlg::TWinMsgDlg(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("WinMsgDlg"));
     setFixedSize(305, 87);
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(11);
-    setFont(font);
 
     Verlauf = new TGradientPanel(this);
     Verlauf->setObjectName(QStringLiteral("Verlauf"));
@@ -42,7 +39,7 @@ TWinMsgDlg::TWinMsgDlg(QWidget* parent) : QDialog(parent) {
     LblMessage->setGeometry(56, 6, 241, 43);
     LblMessage->setWordWrap(true);
     LblMessage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    QFont bold = font;
+    QFont bold = font();
     bold.setBold(true);
     LblMessage->setFont(bold);
 

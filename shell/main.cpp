@@ -1,7 +1,7 @@
 #include "Hauptformular.h"
+#include "WindowFont.h"
 
 #include <QApplication>
-#include <QFont>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
@@ -10,8 +10,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quivane"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/quivane.png")));
-    // The riddle windows name the classic dialog font; it is drawn with the metric-compatible face.
-    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    InstallWindowFont();
     QTranslator qtTexts;
     if (qtTexts.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

@@ -1,5 +1,7 @@
 // Test programs run headless: test discovery starts them without any environment.
 
+#include "WindowFont.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -15,6 +17,8 @@ int main(int argc, char** argv) {
         qputenv("XDG_RUNTIME_DIR", dir.toLocal8Bit());
     }
     QApplication app(argc, argv);
+    // The windows under test look as in the player.
+    InstallWindowFont();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

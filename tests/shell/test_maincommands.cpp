@@ -176,7 +176,7 @@ TEST(MainCommands, SolutionViewTogglesAndDisablesReset) {
         const bool shown = round == 1;
         m->MItemAnsichtClick();
         Item(m, "MItemAnsLoesung")->trigger();
-        EXPECT_EQ(p.grid()->Riddle().DisplayMode(), shown ? 1 : 0) << round;
+        EXPECT_EQ(p.grid()->Riddle().DisplayMode(), shown ? dmSolution : dmSolving) << round;
         EXPECT_EQ(m->TBBeaZuruecksetzen->isEnabled(), !shown) << round;
         m->MItemBearbeitenClick();
         EXPECT_EQ(Item(m, "MItemBeaZuruecksetzen")->isEnabled(), !shown) << round;

@@ -1,0 +1,37 @@
+#pragma once
+
+// The base of every tool window beside the grid (clue legend, number legend, solution word,
+// stopwatch). It is created with the grid it serves and keeps that grid for its life; it holds
+// no riddle data of its own. What it needs of the grid's events it connects with Listen, and it
+// hears them only while it is open.
+
+#include "GridRiddle.h"
+
+#include <QMdiSubWindow>
+#include <QPointer>
+#include <vector>
+
+class TRiddleSupportForm : public QMdiSubWindow {
+    Q_OBJECT
+public:
+    // The window is freed when it is closed, and at the latest with its Owner.
+    TRiddleSupportForm(QObject* Owner, TGridRiddle* Grid);
+    ~TRiddleSupportForm() override;
+
+    // The grid this window serves; null once the grid is gone.
+    TGridRiddle* Grid() const { return grid_; }
+
+protected:
+    // Connects Signal of Source to Handler until the window closes.
+    template <class Source, class Signal, class Handler>
+    void Listen(const Source* Sender, Signal Event, Handler Slot) {
+        connections_.push_back(connect(Sender, Event, this, Slot));
+    }
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void StopListening();
+
+    QPointer<TGridRiddle> grid_;
+    std::vector<QMetaObject::Connection> connections_;
+};
