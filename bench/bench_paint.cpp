@@ -9,14 +9,14 @@
 
 namespace {
 
-std::unique_ptr<TWordRiddle> MakeGrid(int size = 99) {
+std::unique_ptr<TWordRiddle> MakeGrid(int Size = 99) {
     auto grid = std::make_unique<TWordRiddle>();
     grid->Riddle().SetPaintOptions(TPaintOptions{poShowFail, poMarkCurrWord});
-    grid->Riddle().SetRiddleCols(size);
-    grid->Riddle().SetRiddleRows(size);
+    grid->Riddle().SetRiddleCols(Size);
+    grid->Riddle().SetRiddleRows(Size);
     grid->Riddle().SetGridSize(30);
-    for (int c = 1; c <= size; ++c)
-        for (int r = 1; r <= size; ++r) {
+    for (int c = 1; c <= Size; ++c)
+        for (int r = 1; r <= Size; ++r) {
             if ((c * 7 + r * 3) % 11 == 0)
                 continue;
             TWordGridCell& cell = grid->Riddle().Cell(c, r);
@@ -31,30 +31,30 @@ std::unique_ptr<TWordRiddle> MakeGrid(int size = 99) {
     return grid;
 }
 
-void BM_FullRepaint(benchmark::State& state) {
+void BM_FullRepaint(benchmark::State& State) {
     auto grid = MakeGrid();
-    for (auto _ : state)
+    for (auto _ : State)
         grid->viewport()->repaint();
 }
 BENCHMARK(BM_FullRepaint)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
 
-void BM_SingleCellRepaint(benchmark::State& state) {
+void BM_SingleCellRepaint(benchmark::State& State) {
     auto grid = MakeGrid();
     const QRect cell = grid->CellRect(5, 5).adjusted(-1, -1, 2, 2);
-    for (auto _ : state)
+    for (auto _ : State)
         grid->viewport()->repaint(cell);
 }
 BENCHMARK(BM_SingleCellRepaint)->Unit(benchmark::kMicrosecond)->Repetitions(10)->ReportAggregatesOnly(true);
 
 // One typed letter, from the key event until the window has painted what changed.
-void BM_TypedLetter(benchmark::State& state) {
-    auto grid = MakeGrid(int(state.range(0)));
+void BM_TypedLetter(benchmark::State& State) {
+    auto grid = MakeGrid(int(State.range(0)));
     grid->Riddle().SetState(stReady);
     grid->Riddle().StopClock();
     grid->SelectFirstCell();
     QApplication::processEvents();
     int typed = 0;
-    for (auto _ : state) {
+    for (auto _ : State) {
         const QString letter(QChar('A' + typed++ % 26));
         QKeyEvent press(QEvent::KeyPress, Qt::Key_A + typed % 26, Qt::NoModifier, letter);
         QApplication::sendEvent(grid.get(), &press);

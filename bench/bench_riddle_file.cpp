@@ -52,19 +52,19 @@ QByteArray MakeLargeRiddle() {
     return bytes;
 }
 
-void BM_LoadFromStream(benchmark::State& state) {
+void BM_LoadFromStream(benchmark::State& State) {
     const QByteArray bytes = MakeLargeRiddle();
-    for (auto _ : state) {
+    for (auto _ : State) {
         QByteArray copy = bytes;
         QBuffer buffer(&copy);
         buffer.open(QIODevice::ReadOnly);
         TWordRiddleData riddle;
         const uint8_t result = riddle.LoadFromStream(buffer, false);
         if (result != 0)
-            state.SkipWithError("riddle did not load");
+            State.SkipWithError("riddle did not load");
         benchmark::DoNotOptimize(riddle.Image());
     }
-    state.counters["bytes"] = double(bytes.size());
+    State.counters["bytes"] = double(bytes.size());
 }
 BENCHMARK(BM_LoadFromStream)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
 

@@ -5,7 +5,7 @@ namespace {
 constexpr int kClockInterval = 500;
 } // namespace
 
-TGridRiddle::TGridRiddle(QWidget* parent) : TDrawGrid(parent) {
+TGridRiddle::TGridRiddle(QWidget* Parent) : TDrawGrid(Parent) {
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     clockTimer_.setInterval(kClockInterval);
@@ -16,8 +16,8 @@ void TGridRiddle::AttachRiddle() {
     connect(&riddle, &TRiddleData::Invalidated, this, &TGridRiddle::InvalidateGrid);
     connect(&riddle, &TRiddleData::CellInvalidated, this, &TGridRiddle::InvalidateCell);
     connect(&riddle, &TRiddleData::GeometryChanged, this, &TGridRiddle::SyncGeometry);
-    connect(&riddle, &TRiddleData::ClockRunningChanged, this, [this](bool running) {
-        if (running)
+    connect(&riddle, &TRiddleData::ClockRunningChanged, this, [this](bool Running) {
+        if (Running)
             clockTimer_.start();
         else
             clockTimer_.stop();

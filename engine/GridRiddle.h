@@ -14,7 +14,7 @@
 class TGridRiddle : public TDrawGrid {
     Q_OBJECT
 public:
-    explicit TGridRiddle(QWidget* parent = nullptr);
+    explicit TGridRiddle(QWidget* Parent = nullptr);
 
     virtual TRiddleData& Riddle() = 0;
     virtual const TRiddleData& Riddle() const = 0;

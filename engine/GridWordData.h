@@ -21,10 +21,10 @@ struct TGridWordData {
     bool Reversed = false;
     TWordDirection Direction = wdHorizontal;
 
-    // Whether (col, row) lies in the word.
-    bool Contains(int col, int row) const {
+    // Whether the cell lies in the word.
+    bool Contains(int ACol, int ARow) const {
         if (Direction == wdHorizontal)
-            return row == Row && col >= Col && col < Col + Length;
-        return col == Col && row >= Row && row < Row + Length;
+            return ARow == Row && ACol >= Col && ACol < Col + Length;
+        return ACol == Col && ARow >= Row && ARow < Row + Length;
     }
 };

@@ -12,86 +12,86 @@ constexpr const char* kArrowRight[9] = {"....#....", "....##...", "....###..", "
 constexpr const char* kArrowDown[9] = {"...###...", "...###...", "...###...", "...###...", "#########",
                                        ".#######.", "..#####..", "...###...", "....#...."};
 
-QImage MakeGlyph(const char* const* rows) {
+QImage MakeGlyph(const char* const* Rows) {
     QImage image(9, 9, QImage::Format_ARGB32);
     for (int y = 0; y < 9; ++y)
         for (int x = 0; x < 9; ++x)
-            image.setPixel(x, y, rows[y][x] == '#' ? qRgb(0, 0, 0) : qRgba(255, 0, 255, 0));
+            image.setPixel(x, y, Rows[y][x] == '#' ? qRgb(0, 0, 0) : qRgba(255, 0, 255, 0));
     return image;
 }
 } // namespace
 
-const QImage& ArrowGlyph(int index) {
+const QImage& ArrowGlyph(int Index) {
     static const std::array<QImage, 2> glyphs{MakeGlyph(kArrowRight), MakeGlyph(kArrowDown)};
-    return glyphs[index == 1 ? 1 : 0];
+    return glyphs[Index == 1 ? 1 : 0];
 }
 
-void DrawLine(QPainter& painter, int x1, int y1, int x2, int y2) {
-    painter.drawLine(x1, y1, x2, y2);
+void DrawLine(QPainter& Painter, int X1, int Y1, int X2, int Y2) {
+    Painter.drawLine(X1, Y1, X2, Y2);
 }
 
-void DrawCursorFrame(QPainter& painter, const QRect& rect, int kind, bool focused) {
+void DrawCursorFrame(QPainter& Painter, const QRect& Rect, int Kind, bool Focused) {
     // Edges as right and bottom exclusive, the way the cell rectangles are measured.
-    const int left = rect.left(), top = rect.top(), right = rect.left() + rect.width(),
-              bottom = rect.top() + rect.height();
-    painter.save();
-    painter.setBrush(Qt::NoBrush);
-    if (focused) {
-        painter.setPen(QPen(QGuiApplication::palette().color(QPalette::Highlight), 2));
+    const int left = Rect.left(), top = Rect.top(), right = Rect.left() + Rect.width(),
+              bottom = Rect.top() + Rect.height();
+    Painter.save();
+    Painter.setBrush(Qt::NoBrush);
+    if (Focused) {
+        Painter.setPen(QPen(QGuiApplication::palette().color(QPalette::Highlight), 2));
         const QPoint frame[] = {{left + 1, top + 1},
                                 {right - 2, top + 1},
                                 {right - 2, bottom - 2},
                                 {left + 1, bottom - 2},
                                 {left + 1, top}};
-        painter.drawPolyline(frame, 5);
+        Painter.drawPolyline(frame, 5);
     } else {
-        painter.setPen(QPen(Qt::black, 1));
+        Painter.setPen(QPen(Qt::black, 1));
         const QPoint bracket[] = {
             {left + 2, bottom - 7}, {left + 2, bottom - 4}, {right - 4, bottom - 4}, {right - 4, bottom - 7}};
-        painter.drawPolyline(bracket, 4);
+        Painter.drawPolyline(bracket, 4);
     }
-    if (kind == 1)
-        painter.drawImage(right - 11, top + (bottom - top - 9) / 2, ArrowGlyph(0));
-    else if (kind == 2)
-        painter.drawImage(left + (right - left - 9) / 2, bottom - 11, ArrowGlyph(1));
-    painter.restore();
+    if (Kind == 1)
+        Painter.drawImage(right - 11, top + (bottom - top - 9) / 2, ArrowGlyph(0));
+    else if (Kind == 2)
+        Painter.drawImage(left + (right - left - 9) / 2, bottom - 11, ArrowGlyph(1));
+    Painter.restore();
 }
 
-void ScaleImage(const QImage& source, QImage& dest, int size, int mode) {
-    if (source.isNull() || source.width() == 0 || source.height() == 0)
+void ScaleImage(const QImage& Source, QImage& Dest, int Size, int Mode) {
+    if (Source.isNull() || Source.width() == 0 || Source.height() == 0)
         return;
-    if (mode == 4)
-        mode = source.width() > source.height() ? 1 : 2;
+    if (Mode == 4)
+        Mode = Source.width() > Source.height() ? 1 : 2;
     QSize target;
-    switch (mode) {
+    switch (Mode) {
     case 1:
-        target = QSize(size, int(std::nearbyint(double(size) * source.height() / source.width())));
+        target = QSize(Size, int(std::nearbyint(double(Size) * Source.height() / Source.width())));
         break;
     case 2:
-        target = QSize(int(std::nearbyint(double(size) * source.width() / source.height())), size);
+        target = QSize(int(std::nearbyint(double(Size) * Source.width() / Source.height())), Size);
         break;
     case 3:
-        target = dest.size();
+        target = Dest.size();
         break;
     default:
-        dest = source.convertToFormat(QImage::Format_RGB32);
+        Dest = Source.convertToFormat(QImage::Format_RGB32);
         return;
     }
     if (target.width() <= 0 || target.height() <= 0) {
-        dest = QImage();
+        Dest = QImage();
         return;
     }
-    dest = source.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+    Dest = Source.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
                .convertToFormat(QImage::Format_RGB32);
 }
 
-void MakeGrayscale(QImage& image) {
-    if (image.isNull())
+void MakeGrayscale(QImage& Image) {
+    if (Image.isNull())
         return;
-    image = image.convertToFormat(QImage::Format_RGB32);
-    for (int y = 0; y < image.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
+    Image = Image.convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < Image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(Image.scanLine(y));
+        for (int x = 0; x < Image.width(); ++x) {
             const int g = (77 * qRed(line[x]) + 151 * qGreen(line[x]) + 28 * qBlue(line[x])) >> 8;
             line[x] = qRgb(g, g, g);
         }

@@ -9,6 +9,6 @@ constexpr int kMsgWordChanged = 2048; // a word grid reports a changed current w
 constexpr int kMsgStart = 2049;       // the main window starts loading once the loop runs
 constexpr int kMsgStopwatch = 2085;   // refresh the stopwatch
 
-constexpr QEvent::Type RiddleEventType(int message) {
-    return QEvent::Type(QEvent::User + message);
+constexpr QEvent::Type RiddleEventType(int Message) {
+    return QEvent::Type(QEvent::User + Message);
 }

@@ -50,9 +50,9 @@ void TSudokuPainter::PaintCell(QPainter& Painter, int ACol, int ARow, TPaintTarg
               bottom = Rect.top() + Rect.height();
     const int width = Target == ptPrinter ? 3 + 3 : 3;
     const int boxWidth = riddle_.BoxWidth(), boxHeight = riddle_.BoxHeight();
-    auto line = [&](bool onBox, int x1, int y1, int x2, int y2) {
-        Painter.setPen(QPen(onBox ? QColor(Qt::black) : ToQColor(clGray), width));
-        Painter.drawLine(x1, y1, x2, y2);
+    auto line = [&](bool OnBox, int X1, int Y1, int X2, int Y2) {
+        Painter.setPen(QPen(OnBox ? QColor(Qt::black) : ToQColor(clGray), width));
+        Painter.drawLine(X1, Y1, X2, Y2);
     };
     line((ARow - 1) % boxHeight == 0, left - 1, top - 1, right, top - 1);
     line((ACol - 1) % boxWidth == 0, left - 1, top - 1, left - 1, bottom);

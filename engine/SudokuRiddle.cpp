@@ -1,6 +1,6 @@
 #include "SudokuRiddle.h"
 
-TSudokuRiddle::TSudokuRiddle(QWidget* parent) : TGridRiddle(parent) {
+TSudokuRiddle::TSudokuRiddle(QWidget* Parent) : TGridRiddle(Parent) {
     // Candidates are set a little larger than clue numbers.
     TCellFonts fonts = Fonts();
     fonts.NumberFont.setPixelSize(11);

@@ -9,7 +9,7 @@
 class TSudokuRiddle : public TGridRiddle {
     Q_OBJECT
 public:
-    explicit TSudokuRiddle(QWidget* parent = nullptr);
+    explicit TSudokuRiddle(QWidget* Parent = nullptr);
 
     TSudokuRiddleData& Riddle() override { return data_; }
     const TSudokuRiddleData& Riddle() const override { return data_; }

@@ -9,15 +9,15 @@
 namespace {
 constexpr TColor kPictureGray = 0x808080;
 
-QColor PaletteColor(QPalette::ColorRole role) {
-    return QGuiApplication::palette().color(role);
+QColor PaletteColor(QPalette::ColorRole Role) {
+    return QGuiApplication::palette().color(Role);
 }
 
 // Edges of a cell rectangle, right and bottom exclusive.
 struct TEdges {
     int L, T, R, B;
-    explicit TEdges(const QRect& r)
-        : L(r.left()), T(r.top()), R(r.left() + r.width()), B(r.top() + r.height()) {}
+    explicit TEdges(const QRect& Rect)
+        : L(Rect.left()), T(Rect.top()), R(Rect.left() + Rect.width()), B(Rect.top() + Rect.height()) {}
     QRect Rect() const { return QRect(L, T, R - L, B - T); }
 };
 } // namespace
@@ -208,8 +208,8 @@ void TWordPainter::PaintBlackCell(QPainter& Painter, int ACol, int ARow, TPaintT
     const bool picture =
         riddle_.RiddleOptions().Contains(roHasImage) && riddle_.Cell(ACol, ARow).Has(cfPicture);
     TEdges e(Rect);
-    auto blackAt = [this](int c, int r) {
-        return c > riddle_.RiddleCols() || r > riddle_.RiddleRows() || riddle_.Cell(c, r).Has(cfBlack);
+    auto blackAt = [this](int C, int R) {
+        return C > riddle_.RiddleCols() || R > riddle_.RiddleRows() || riddle_.Cell(C, R).Has(cfBlack);
     };
     const TRiddleType type = riddle_.RiddleType();
     if (!picture && (type == rtPuzzle || type == rtFindWords)) {
@@ -290,9 +290,9 @@ void TWordPainter::PaintCellNumbers(QPainter& Painter, const TWordGridCell& Cell
     Painter.setFont(fonts_.NumberFont);
     Painter.setPen(Qt::black);
     const QFontMetrics& metrics = fonts_.NumberMetrics();
-    auto drawAt = [&](int x, int y, const QString& number) {
-        Painter.drawText(QRect(x, y, Rect.width() * 2, metrics.height()), Qt::AlignLeft | Qt::AlignTop,
-                         number);
+    auto drawAt = [&](int X, int Y, const QString& Number) {
+        Painter.drawText(QRect(X, Y, Rect.width() * 2, metrics.height()), Qt::AlignLeft | Qt::AlignTop,
+                         Number);
     };
     const TRiddleType type = riddle_.RiddleType();
     const TRiddleOptions options = riddle_.RiddleOptions();

@@ -1,6 +1,6 @@
 #include "WordRiddle.h"
 
-TWordRiddle::TWordRiddle(QWidget* parent) : TGridRiddle(parent) {
+TWordRiddle::TWordRiddle(QWidget* Parent) : TGridRiddle(Parent) {
     connect(&data_, &TWordRiddleData::WordCellChanged, this, &TWordRiddle::UpdateCurrentWord);
     connect(&data_, &TWordRiddleData::SolvedMarksDue, this, &TWordRiddle::UpdateSolvedMarks);
     connect(&data_, &TWordRiddleData::PictureChanged, this, &TWordRiddle::RebuildPicture);

@@ -10,7 +10,7 @@
 class TWordRiddle : public TGridRiddle {
     Q_OBJECT
 public:
-    explicit TWordRiddle(QWidget* parent = nullptr);
+    explicit TWordRiddle(QWidget* Parent = nullptr);
 
     TWordRiddleData& Riddle() override { return data_; }
     const TWordRiddleData& Riddle() const override { return data_; }
@@ -70,11 +70,11 @@ signals:
 
 protected:
     bool SelectCell(int ACol, int ARow) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* Event) override;
+    void mousePressEvent(QMouseEvent* Event) override;
+    void mouseMoveEvent(QMouseEvent* Event) override;
+    void mouseReleaseEvent(QMouseEvent* Event) override;
+    bool event(QEvent* Event) override;
 
     void SyncGeometry() override;
     void UpdateHeaderLines() override;

@@ -9,71 +9,71 @@
 #include <QMouseEvent>
 
 namespace {
-int StepCol(TWordDirection d) {
-    return d == wdHorizontal ? 1 : 0;
+int StepCol(TWordDirection D) {
+    return D == wdHorizontal ? 1 : 0;
 }
-int StepRow(TWordDirection d) {
-    return d == wdVertical ? 1 : 0;
+int StepRow(TWordDirection D) {
+    return D == wdVertical ? 1 : 0;
 }
 } // namespace
 
-bool TWordRiddle::FindWordStart(int col, int row, TWordDirection direction, int& startCol,
-                                int& startRow) const {
-    startCol = col;
-    startRow = row;
-    const int dc = StepCol(direction), dr = StepRow(direction);
+bool TWordRiddle::FindWordStart(int ACol, int ARow, TWordDirection Direction, int& StartCol,
+                                int& StartRow) const {
+    StartCol = ACol;
+    StartRow = ARow;
+    const int dc = StepCol(Direction), dr = StepRow(Direction);
     if (dc == 0 && dr == 0)
         return false;
-    while (!data_.IsBlocked(startCol - dc, startRow - dr)) {
-        startCol -= dc;
-        startRow -= dr;
+    while (!data_.IsBlocked(StartCol - dc, StartRow - dr)) {
+        StartCol -= dc;
+        StartRow -= dr;
     }
     if (data_.RiddleType() == rtAmerican)
         return true;
-    const TWordGridCell* cell = data_.CellAt(startCol, startRow);
-    return cell && cell->Has(direction == wdHorizontal ? cfStartAcross : cfStartDown);
+    const TWordGridCell* cell = data_.CellAt(StartCol, StartRow);
+    return cell && cell->Has(Direction == wdHorizontal ? cfStartAcross : cfStartDown);
 }
 
-bool TWordRiddle::FindClueStart(int32_t clueNumber, TWordDirection direction, int& startCol,
-                                int& startRow) const {
-    const uint8_t clueBit = direction == wdHorizontal ? kClueAcross : kClueDown;
-    const uint16_t startFlag = direction == wdHorizontal ? cfStartAcross : cfStartDown;
+bool TWordRiddle::FindClueStart(int32_t ClueNumber, TWordDirection Direction, int& StartCol,
+                                int& StartRow) const {
+    const uint8_t clueBit = Direction == wdHorizontal ? kClueAcross : kClueDown;
+    const uint16_t startFlag = Direction == wdHorizontal ? cfStartAcross : cfStartDown;
     for (int c = 1; c <= data_.RiddleCols(); ++c)
         for (int r = 1; r <= data_.RiddleRows(); ++r) {
             const TWordGridCell& cell = data_.Cell(c, r);
-            if (cell.ClueNumber() == clueNumber && (cell.ClueFlags() & clueBit) && cell.Has(startFlag)) {
-                startCol = c;
-                startRow = r;
+            if (cell.ClueNumber() == ClueNumber && (cell.ClueFlags() & clueBit) && cell.Has(startFlag)) {
+                StartCol = c;
+                StartRow = r;
                 return true;
             }
         }
     return false;
 }
 
-void TWordRiddle::GotoClue(int32_t clueNumber, TWordDirection direction) {
+void TWordRiddle::GotoClue(int32_t ClueNumber, TWordDirection Direction) {
     int c = 0, r = 0;
-    if (!FindClueStart(clueNumber, direction, c, r))
+    if (!FindClueStart(ClueNumber, Direction, c, r))
         return;
     SetCol(c);
     SetRow(r);
-    SetInputDirection(direction);
+    SetInputDirection(Direction);
 }
 
-TGridWordData TWordRiddle::GetWordData(int col, int row, bool ReverseIfNeeded,
-                                       TWordDirection direction) const {
+TGridWordData TWordRiddle::GetWordData(int ACol, int ARow, bool ReverseIfNeeded,
+                                       TWordDirection Direction) const {
     TGridWordData word;
     int c = 0, r = 0;
-    if (direction == wdNone || !FindWordStart(col, row, direction, c, r))
+    if (Direction == wdNone || !FindWordStart(ACol, ARow, Direction, c, r))
         return word;
     word.Col = c;
     word.Row = r;
     word.ClueNumber = data_.Cell(c, r).ClueNumber();
-    word.ClueIndex = data_.FindClueIndex(word.ClueNumber, direction);
-    word.Direction = direction;
+    word.ClueIndex = data_.FindClueIndex(word.ClueNumber, Direction);
+    word.Direction = Direction;
     const bool findWords = data_.RiddleType() == rtFindWords;
-    const uint8_t crossingBit = direction == wdHorizontal ? kClueDown : kClueAcross;
-    auto letter = [](uint8_t b) { return b ? QChar(b) : QLatin1Char(' '); };
-    for (; !data_.IsBlocked(c, r); c += StepCol(direction), r += StepRow(direction)) {
+    const uint8_t crossingBit = Direction == wdHorizontal ? kClueDown : kClueAcross;
+    auto letter = [](uint8_t B) { return B ? QChar(B) : QLatin1Char(' '); };
+    for (; !data_.IsBlocked(c, r); c += StepCol(Direction), r += StepRow(Direction)) {
         const TWordGridCell& cell = data_.Cell(c, r);
         word.Solution += letter(cell.Solution());
         word.Entered += letter(cell.Entry());
@@ -100,18 +100,18 @@ TGridWordData TWordRiddle::GetWordData(int col, int row, bool ReverseIfNeeded,
     return word;
 }
 
-void TWordRiddle::RepaintRun(int col, int row, TWordDirection direction) {
-    const int dc = StepCol(direction), dr = StepRow(direction);
+void TWordRiddle::RepaintRun(int ACol, int ARow, TWordDirection Direction) {
+    const int dc = StepCol(Direction), dr = StepRow(Direction);
     if (dc == 0 && dr == 0)
         return;
-    for (int c = col, r = row; !data_.IsBlocked(c, r); c += dc, r += dr)
+    for (int c = ACol, r = ARow; !data_.IsBlocked(c, r); c += dc, r += dr)
         InvalidateCell(c, r);
-    for (int c = col - dc, r = row - dr; !data_.IsBlocked(c, r); c -= dc, r -= dr)
+    for (int c = ACol - dc, r = ARow - dr; !data_.IsBlocked(c, r); c -= dc, r -= dr)
         InvalidateCell(c, r);
 }
 
-void TWordRiddle::UpdateInputDirection(int col, int row, bool Toggle) {
-    if (data_.RiddleType() == rtFindWords || data_.IsBlocked(col, row)) {
+void TWordRiddle::UpdateInputDirection(int ACol, int ARow, bool Toggle) {
+    if (data_.RiddleType() == rtFindWords || data_.IsBlocked(ACol, ARow)) {
         data_.SetInputDirectionField(wdNone);
         if (data_.RiddleType() != rtFindWords && data_.PaintOptions().Contains(poMarkCurrWord) &&
             previousWord_.Direction != wdNone) {
@@ -122,44 +122,44 @@ void TWordRiddle::UpdateInputDirection(int col, int row, bool Toggle) {
         return;
     }
     TWordDirection d = data_.InputDirection();
-    if (d == wdNone && !data_.IsBlocked(col + 1, row))
+    if (d == wdNone && !data_.IsBlocked(ACol + 1, ARow))
         d = wdHorizontal;
-    if (d == wdNone && !data_.IsBlocked(col, row + 1))
+    if (d == wdNone && !data_.IsBlocked(ACol, ARow + 1))
         d = wdVertical;
     if (d != data_.InputDirection())
         SetInputDirection(d);
     if (Toggle) {
-        if (data_.InputDirection() == wdHorizontal && !data_.IsBlocked(col, row + 1))
+        if (data_.InputDirection() == wdHorizontal && !data_.IsBlocked(ACol, ARow + 1))
             SetInputDirection(wdVertical);
-        else if (data_.InputDirection() == wdVertical && !data_.IsBlocked(col + 1, row))
+        else if (data_.InputDirection() == wdVertical && !data_.IsBlocked(ACol + 1, ARow))
             SetInputDirection(wdHorizontal);
-    } else if (data_.InputDirection() == wdHorizontal && data_.IsBlocked(col - 1, row) &&
-               data_.IsBlocked(col + 1, row)) {
+    } else if (data_.InputDirection() == wdHorizontal && data_.IsBlocked(ACol - 1, ARow) &&
+               data_.IsBlocked(ACol + 1, ARow)) {
         SetInputDirection(wdVertical);
-    } else if (data_.InputDirection() == wdVertical && data_.IsBlocked(col, row - 1) &&
-               data_.IsBlocked(col, row + 1)) {
+    } else if (data_.InputDirection() == wdVertical && data_.IsBlocked(ACol, ARow - 1) &&
+               data_.IsBlocked(ACol, ARow + 1)) {
         SetInputDirection(wdHorizontal);
     }
 }
 
-void TWordRiddle::SetInputDirection(TWordDirection direction) {
-    if (direction == data_.InputDirection())
+void TWordRiddle::SetInputDirection(TWordDirection Direction) {
+    if (Direction == data_.InputDirection())
         return;
-    data_.SetInputDirectionField(direction);
+    data_.SetInputDirectionField(Direction);
     UpdateCurrentWord(Col(), Row());
     InvalidateGrid();
 }
 
-void TWordRiddle::UpdateCurrentWord(int col, int row) {
+void TWordRiddle::UpdateCurrentWord(int ACol, int ARow) {
     previousWord_ = currentWord_;
-    currentWord_ =
-        data_.IsBlocked(col, row) ? TGridWordData() : GetWordData(col, row, false, data_.InputDirection());
+    currentWord_ = data_.IsBlocked(ACol, ARow) ? TGridWordData()
+                                               : GetWordData(ACol, ARow, false, data_.InputDirection());
     if (data_.PaintOptions().Contains(poMarkCurrWord) && data_.InputDirection() != previousWord_.Direction) {
-        if (data_.IsBlocked(col, row))
+        if (data_.IsBlocked(ACol, ARow))
             RepaintRun(previousWord_.Col, previousWord_.Row, previousWord_.Direction);
         else {
-            RepaintRun(col, row, previousWord_.Direction);
-            RepaintRun(col, row, data_.InputDirection());
+            RepaintRun(ACol, ARow, previousWord_.Direction);
+            RepaintRun(ACol, ARow, data_.InputDirection());
         }
     }
     const bool moved = currentWord_.Col != previousWord_.Col || currentWord_.Row != previousWord_.Row ||
@@ -168,27 +168,27 @@ void TWordRiddle::UpdateCurrentWord(int col, int row) {
     if (moved)
         InvalidateGrid();
     else
-        RepaintRun(col, row, currentWord_.Direction);
+        RepaintRun(ACol, ARow, currentWord_.Direction);
     // Delivered after the keystroke is done, so the legend follows the finished move.
     if (data_.EventsEnabled() && moved)
         QCoreApplication::postEvent(this, new QEvent(RiddleEventType(kMsgWordChanged)));
 }
 
-bool TWordRiddle::event(QEvent* event) {
-    if (event->type() == RiddleEventType(kMsgWordChanged)) {
+bool TWordRiddle::event(QEvent* Event) {
+    if (Event->type() == RiddleEventType(kMsgWordChanged)) {
         emit OnSelectedWordChange(nullptr);
         return true;
     }
-    return TGridRiddle::event(event);
+    return TGridRiddle::event(Event);
 }
 
-bool TWordRiddle::SelectCell(int col, int row) {
-    if (QPoint(col, row) != lastHandled_) {
-        UpdateInputDirection(col, row, false);
-        UpdateCurrentWord(col, row);
-        lastHandled_ = QPoint(col, row);
+bool TWordRiddle::SelectCell(int ACol, int ARow) {
+    if (QPoint(ACol, ARow) != lastHandled_) {
+        UpdateInputDirection(ACol, ARow, false);
+        UpdateCurrentWord(ACol, ARow);
+        lastHandled_ = QPoint(ACol, ARow);
     }
-    return TGridRiddle::SelectCell(col, row);
+    return TGridRiddle::SelectCell(ACol, ARow);
 }
 
 void TWordRiddle::SelectFirstCell() {
@@ -202,17 +202,17 @@ void TWordRiddle::SelectFirstCell() {
             }
 }
 
-void TWordRiddle::EnterLetter(int col, int row, uint8_t letter) {
-    if (letter == ' ')
-        letter = 0;
-    if (letter >= 'a' && letter <= 'z')
-        letter = uint8_t(letter - 'a' + 'A');
-    TWordGridCell& cell = data_.Cell(col, row);
+void TWordRiddle::EnterLetter(int ACol, int ARow, uint8_t Letter) {
+    if (Letter == ' ')
+        Letter = 0;
+    if (Letter >= 'a' && Letter <= 'z')
+        Letter = uint8_t(Letter - 'a' + 'A');
+    TWordGridCell& cell = data_.Cell(ACol, ARow);
     if (data_.DisplayMode() == dmEditing)
-        cell.SetSolution(letter);
-    cell.SetEntry(letter);
+        cell.SetSolution(Letter);
+    cell.SetEntry(Letter);
     if (data_.State() >= stReady)
-        UpdateCurrentWord(col, row);
+        UpdateCurrentWord(ACol, ARow);
 }
 
 void TWordRiddle::AdvanceCursor() {
@@ -229,12 +229,12 @@ void TWordRiddle::InputError(TInputError ErrorType) {
         emit OnInputError(&data_, ErrorType);
 }
 
-void TWordRiddle::HandleCharacter(const QString& text) {
+void TWordRiddle::HandleCharacter(const QString& Text) {
     if (data_.IsBlocked(Col(), Row())) {
         InputError(ieNotPossible);
         return;
     }
-    const QChar ch = text.at(0);
+    const QChar ch = Text.at(0);
     const bool letter = (ch >= QLatin1Char('A') && ch <= QLatin1Char('Z')) ||
                         (ch >= QLatin1Char('a') && ch <= QLatin1Char('z')) || ch == QLatin1Char(' ');
     if (!letter) {
@@ -262,51 +262,51 @@ void TWordRiddle::HandleBackspace() {
     }
 }
 
-void TWordRiddle::keyPressEvent(QKeyEvent* event) {
+void TWordRiddle::keyPressEvent(QKeyEvent* Event) {
     if (data_.RiddleType() == rtFindWords) {
-        TGridRiddle::keyPressEvent(event);
+        TGridRiddle::keyPressEvent(Event);
         return;
     }
-    if (event->key() == Qt::Key_Delete) {
+    if (Event->key() == Qt::Key_Delete) {
         if (!data_.IsBlocked(Col(), Row())) {
             EnterLetter(Col(), Row(), 0);
             InvalidateCell(Col(), Row());
         } else {
             InputError(ieNotPossible);
         }
-        event->accept();
+        Event->accept();
         return;
     }
-    if (event->key() == Qt::Key_Backspace) {
+    if (Event->key() == Qt::Key_Backspace) {
         HandleBackspace();
-        event->accept();
+        Event->accept();
         return;
     }
-    QString text = event->text();
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+    QString text = Event->text();
+    if (Event->key() == Qt::Key_Return || Event->key() == Qt::Key_Enter)
         text = QStringLiteral("\r");
     const QChar ch = text.isEmpty() ? QChar() : text.at(0);
-    if ((ch.isPrint() || ch == QLatin1Char('\r')) && !(event->modifiers() & Qt::ControlModifier)) {
+    if ((ch.isPrint() || ch == QLatin1Char('\r')) && !(Event->modifiers() & Qt::ControlModifier)) {
         HandleCharacter(text);
-        event->accept();
+        Event->accept();
         return;
     }
-    TGridRiddle::keyPressEvent(event);
+    TGridRiddle::keyPressEvent(Event);
 }
 
-void TWordRiddle::mousePressEvent(QMouseEvent* event) {
+void TWordRiddle::mousePressEvent(QMouseEvent* Event) {
     int col = 0, row = 0;
-    const bool onCell = MouseToCell(event->position().toPoint(), col, row);
-    markingDrag_ = data_.RiddleType() == rtFindWords && event->button() == Qt::LeftButton && onCell &&
+    const bool onCell = MouseToCell(Event->position().toPoint(), col, row);
+    markingDrag_ = data_.RiddleType() == rtFindWords && Event->button() == Qt::LeftButton && onCell &&
                    col > 0 && row > 0;
     if (onCell) {
-        if (event->button() == Qt::LeftButton)
+        if (Event->button() == Qt::LeftButton)
             UpdateInputDirection(col, row, QPoint(col, row) == lastHandled_);
-        else if (event->button() == Qt::RightButton && data_.RiddleType() == rtAmerican && col > 0 &&
+        else if (Event->button() == Qt::RightButton && data_.RiddleType() == rtAmerican && col > 0 &&
                  row > 0) {
             SetCol(col);
             SetRow(row);
         }
     }
-    TGridRiddle::mousePressEvent(event);
+    TGridRiddle::mousePressEvent(Event);
 }

@@ -7,26 +7,26 @@
 #include <QMouseEvent>
 
 namespace {
-int StepCol(TWordDirection d) {
-    return d == wdHorizontal ? 1 : 0;
+int StepCol(TWordDirection D) {
+    return D == wdHorizontal ? 1 : 0;
 }
-int StepRow(TWordDirection d) {
-    return d == wdVertical ? 1 : 0;
+int StepRow(TWordDirection D) {
+    return D == wdVertical ? 1 : 0;
 }
 
 } // namespace
 
-bool TWordRiddle::EnterWord(const QString& text, int col, int row, TWordDirection direction) {
+bool TWordRiddle::EnterWord(const QString& Text, int ACol, int ARow, TWordDirection Direction) {
     if (data_.State() >= stReady)
         data_.AnnounceAlways(kChangeProgress, ChangeText::EnterWord);
     data_.BeginUpdate();
     bool right = true;
-    int c = col, r = row;
-    FindWordStart(col, row, direction, c, r);
+    int c = ACol, r = ARow;
+    FindWordStart(ACol, ARow, Direction, c, r);
     const int startCol = c, startRow = r;
-    for (qsizetype i = 0; i < text.size() && !data_.IsBlocked(c, r);
-         ++i, c += StepCol(direction), r += StepRow(direction)) {
-        const QChar ch = text[i].toUpper();
+    for (qsizetype i = 0; i < Text.size() && !data_.IsBlocked(c, r);
+         ++i, c += StepCol(Direction), r += StepRow(Direction)) {
+        const QChar ch = Text[i].toUpper();
         TWordGridCell& cell = data_.Cell(c, r);
         cell.SetEntry(ch == QLatin1Char(' ') ? 0 : uint8_t(ch.toLatin1()));
         if (cell.Solution() != cell.Entry())
@@ -34,7 +34,7 @@ bool TWordRiddle::EnterWord(const QString& text, int col, int row, TWordDirectio
     }
     data_.SetModified(true);
     data_.EndUpdate();
-    currentWord_ = GetWordData(startCol, startRow, true, direction);
+    currentWord_ = GetWordData(startCol, startRow, true, Direction);
     if (data_.AutoMarkLegend())
         UpdateSolvedMarks(startCol, startRow);
     data_.EvaluateState();
@@ -42,49 +42,49 @@ bool TWordRiddle::EnterWord(const QString& text, int col, int row, TWordDirectio
     return right;
 }
 
-void TWordRiddle::ClearWord(int col, int row, bool Force, TWordDirection direction) {
-    int c = col, r = row;
-    FindWordStart(col, row, direction, c, r);
-    const uint8_t crossing = direction == wdHorizontal ? kClueDown : kClueAcross;
+void TWordRiddle::ClearWord(int ACol, int ARow, bool Force, TWordDirection Direction) {
+    int c = ACol, r = ARow;
+    FindWordStart(ACol, ARow, Direction, c, r);
+    const uint8_t crossing = Direction == wdHorizontal ? kClueDown : kClueAcross;
     data_.BeginUpdate();
-    for (; !data_.IsBlocked(c, r); c += StepCol(direction), r += StepRow(direction))
+    for (; !data_.IsBlocked(c, r); c += StepCol(Direction), r += StepRow(Direction))
         if (Force || !(data_.Cell(c, r).ClueFlags() & crossing))
             data_.Cell(c, r).SetEntry(0);
     data_.EndUpdate();
     InvalidateGrid();
 }
 
-QString TWordRiddle::SolutionRun(int col, int row, TWordDirection direction) const {
-    const int dc = StepCol(direction), dr = StepRow(direction);
-    if ((dc == 0 && dr == 0) || data_.IsBlocked(col, row))
+QString TWordRiddle::SolutionRun(int ACol, int ARow, TWordDirection Direction) const {
+    const int dc = StepCol(Direction), dr = StepRow(Direction);
+    if ((dc == 0 && dr == 0) || data_.IsBlocked(ACol, ARow))
         return QString();
-    while (!data_.IsBlocked(col - dc, row - dr)) {
-        col -= dc;
-        row -= dr;
+    while (!data_.IsBlocked(ACol - dc, ARow - dr)) {
+        ACol -= dc;
+        ARow -= dr;
     }
     QString run;
-    for (; !data_.IsBlocked(col, row); col += dc, row += dr)
-        run += QChar(data_.Cell(col, row).Solution() ? data_.Cell(col, row).Solution() : ' ');
+    for (; !data_.IsBlocked(ACol, ARow); ACol += dc, ARow += dr)
+        run += QChar(data_.Cell(ACol, ARow).Solution() ? data_.Cell(ACol, ARow).Solution() : ' ');
     return run;
 }
 
-int TWordRiddle::RunLength(int col, int row, TWordDirection direction) const {
-    return int(SolutionRun(col, row, direction).size());
+int TWordRiddle::RunLength(int ACol, int ARow, TWordDirection Direction) const {
+    return int(SolutionRun(ACol, ARow, Direction).size());
 }
 
-void TWordRiddle::EnterLegendLetter(uint8_t letter) {
-    if (TCharLegendData* entry = data_.FindLetter(letter); entry && letter != 0)
-        entry->SetEntry(letter);
+void TWordRiddle::EnterLegendLetter(uint8_t Letter) {
+    if (TCharLegendData* entry = data_.FindLetter(Letter); entry && Letter != 0)
+        entry->SetEntry(Letter);
 }
 
-int TWordRiddle::CountFlag(int line, TWordDirection direction, bool Mode, int bit) const {
-    if (bit < 0 || bit > 15)
+int TWordRiddle::CountFlag(int Line, TWordDirection Direction, bool Mode, int Bit) const {
+    if (Bit < 0 || Bit > 15)
         return 0;
-    const uint16_t flag = uint16_t(1u << bit);
-    const int count = direction == wdHorizontal ? data_.RiddleCols() : data_.RiddleRows();
+    const uint16_t flag = uint16_t(1u << Bit);
+    const int count = Direction == wdHorizontal ? data_.RiddleCols() : data_.RiddleRows();
     int found = 0;
     for (int i = 1; i <= count; ++i) {
-        const TWordGridCell* cell = direction == wdHorizontal ? data_.CellAt(i, line) : data_.CellAt(line, i);
+        const TWordGridCell* cell = Direction == wdHorizontal ? data_.CellAt(i, Line) : data_.CellAt(Line, i);
         if (!cell)
             continue;
         if (Mode ? (cell->Flags() & ~flag) == 0 && (cell->Flags() & flag) : (cell->Flags() & flag) != 0)
@@ -93,57 +93,57 @@ int TWordRiddle::CountFlag(int line, TWordDirection direction, bool Mode, int bi
     return found;
 }
 
-bool TWordRiddle::IsClueSolved(int index) const {
-    if (index < 0 || index >= data_.ClueCount())
+bool TWordRiddle::IsClueSolved(int Index) const {
+    if (Index < 0 || Index >= data_.ClueCount())
         return false;
-    const TWordLegendData& clue = data_.Clue(index);
+    const TWordLegendData& clue = data_.Clue(Index);
     int c = 0, r = 0;
     if (!FindClueStart(clue.ClueNumber(), clue.Direction(), c, r))
         return false;
     return GetWordData(c, r, true, clue.Direction()).Shown == clue.Word();
 }
 
-bool TWordRiddle::IsLineSolved(int line, TWordDirection direction) const {
+bool TWordRiddle::IsLineSolved(int Line, TWordDirection Direction) const {
     for (int i = 0; i < data_.ClueCount(); ++i) {
         const TWordLegendData& clue = data_.Clue(i);
-        if (clue.Direction() != direction)
+        if (clue.Direction() != Direction)
             continue;
         int c = 0, r = 0;
-        if (!FindClueStart(clue.ClueNumber(), direction, c, r))
+        if (!FindClueStart(clue.ClueNumber(), Direction, c, r))
             continue;
-        const bool onLine = direction == wdHorizontal ? r == line : c == line;
+        const bool onLine = Direction == wdHorizontal ? r == Line : c == Line;
         if (onLine && !IsClueSolved(i))
             return false;
     }
     if (data_.RiddleType() == rtAmerican) {
-        const int blanks = CountFlag(line, direction, false, 0);
-        const int userBlanks = CountFlag(line, direction, false, 3);
+        const int blanks = CountFlag(Line, Direction, false, 0);
+        const int userBlanks = CountFlag(Line, Direction, false, 3);
         if (blanks != userBlanks)
             return false;
     }
     return true;
 }
 
-void TWordRiddle::SetLineState(int line, TWordDirection direction, uint8_t value) {
-    if (direction == wdHorizontal)
-        data_.SetRowState(line, value);
+void TWordRiddle::SetLineState(int Line, TWordDirection Direction, uint8_t Value) {
+    if (Direction == wdHorizontal)
+        data_.SetRowState(Line, Value);
     else
-        data_.SetColumnState(line, value);
+        data_.SetColumnState(Line, Value);
 }
 
-void TWordRiddle::UpdateSolvedMarks(int col, int row) {
+void TWordRiddle::UpdateSolvedMarks(int ACol, int ARow) {
     // Solved marks follow the letters; they are no step of their own.
     TRecordingPause pause(data_);
     if (data_.RiddleType() == rtFrench || data_.RiddleType() == rtAmerican) {
-        SetLineState(row, wdHorizontal, IsLineSolved(row, wdHorizontal) ? 1 : 0);
-        SetLineState(col, wdVertical, IsLineSolved(col, wdVertical) ? 1 : 0);
+        SetLineState(ARow, wdHorizontal, IsLineSolved(ARow, wdHorizontal) ? 1 : 0);
+        SetLineState(ACol, wdVertical, IsLineSolved(ACol, wdVertical) ? 1 : 0);
         return;
     }
     if (currentWord_.ClueIndex >= 0 && currentWord_.ClueIndex < data_.ClueCount())
         data_.Clue(currentWord_.ClueIndex).SetSolved(currentWord_.Solution == currentWord_.Shown);
 }
 
-void TWordRiddle::MarkDraggedLine(bool unmark) {
+void TWordRiddle::MarkDraggedLine(bool Unmark) {
     const QRect sel = Selection();
     const int left = sel.left(), top = sel.top(), right = sel.right(), bottom = sel.bottom();
     if (left < 1 || top < 1 || right > data_.RiddleCols() || bottom > data_.RiddleRows())
@@ -164,7 +164,7 @@ void TWordRiddle::MarkDraggedLine(bool unmark) {
     for (int c = left; c <= endCol; ++c)
         for (int r = top; r <= endRow; ++r) {
             bool keep = false;
-            if (unmark) {
+            if (Unmark) {
                 // A cell that a crossing marked line still needs keeps its mark.
                 if (direction == wdHorizontal)
                     keep = (r > 1 && data_.Cell(c, r - 1).Marked()) ||
@@ -174,7 +174,7 @@ void TWordRiddle::MarkDraggedLine(bool unmark) {
                            (c < data_.RiddleCols() && data_.Cell(c + 1, r).Marked());
             }
             if (!keep)
-                data_.Cell(c, r).SetMarked(unmark ? 0 : 1);
+                data_.Cell(c, r).SetMarked(Unmark ? 0 : 1);
         }
     data_.EndUpdate();
     const TGridWordData word = GetWordData(left, top, true, direction);
@@ -186,25 +186,25 @@ void TWordRiddle::MarkDraggedLine(bool unmark) {
     InvalidateGrid();
 }
 
-void TWordRiddle::mouseMoveEvent(QMouseEvent* event) {
+void TWordRiddle::mouseMoveEvent(QMouseEvent* Event) {
     int col = 0, row = 0;
-    if (data_.RiddleType() == rtFindWords && MouseToCell(event->position().toPoint(), col, row) &&
+    if (data_.RiddleType() == rtFindWords && MouseToCell(Event->position().toPoint(), col, row) &&
         QPoint(col, row) != hoverCell_) {
         InvalidateCell(hoverCell_.x(), hoverCell_.y());
         hoverCell_ = QPoint(col, row);
     }
-    TGridRiddle::mouseMoveEvent(event);
+    TGridRiddle::mouseMoveEvent(Event);
 }
 
-void TWordRiddle::mouseReleaseEvent(QMouseEvent* event) {
-    TGridRiddle::mouseReleaseEvent(event);
-    if (!markingDrag_ || event->button() != Qt::LeftButton)
+void TWordRiddle::mouseReleaseEvent(QMouseEvent* Event) {
+    TGridRiddle::mouseReleaseEvent(Event);
+    if (!markingDrag_ || Event->button() != Qt::LeftButton)
         return;
     markingDrag_ = false;
     int col = 0, row = 0;
-    const bool onRiddle = MouseToCell(event->position().toPoint(), col, row) && col > 0 && row > 0;
+    const bool onRiddle = MouseToCell(Event->position().toPoint(), col, row) && col > 0 && row > 0;
     if (onRiddle && data_.DisplayMode() == dmSolving)
-        MarkDraggedLine(event->modifiers() & Qt::ControlModifier);
+        MarkDraggedLine(Event->modifiers() & Qt::ControlModifier);
     // The drawn line is done with; its cells show their marks again, not the drag.
     if (data_.DisplayMode() != dmEditing)
         SetCurrentSilently(col, row);

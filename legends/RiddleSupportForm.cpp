@@ -12,10 +12,10 @@ TRiddleSupportForm::~TRiddleSupportForm() {
     StopListening();
 }
 
-void TRiddleSupportForm::closeEvent(QCloseEvent* event) {
-    QMdiSubWindow::closeEvent(event);
+void TRiddleSupportForm::closeEvent(QCloseEvent* Event) {
+    QMdiSubWindow::closeEvent(Event);
     // A closed window is only waiting to be freed; it must not act on the grid's events meanwhile.
-    if (event->isAccepted())
+    if (Event->isAccepted())
         StopListening();
 }
 

@@ -27,7 +27,7 @@ protected:
     void Listen(const Source* Sender, Signal Event, Handler Slot) {
         connections_.push_back(connect(Sender, Event, this, Slot));
     }
-    void closeEvent(QCloseEvent* event) override;
+    void closeEvent(QCloseEvent* Event) override;
 
 private:
     void StopListening();

@@ -11,23 +11,23 @@ namespace {
 constexpr int kMinCellSize = 12;
 } // namespace
 
-TWordBoxLook TWordBoxLook::Of(const TGridRiddle& grid) {
+TWordBoxLook TWordBoxLook::Of(const TGridRiddle& Grid) {
     TWordBoxLook look;
-    look.CellWidth = qMax(kMinCellSize, grid.DefaultColWidth());
-    look.CellHeight = qMax(kMinCellSize, grid.DefaultRowHeight());
-    look.FontName = grid.FontName();
+    look.CellWidth = qMax(kMinCellSize, Grid.DefaultColWidth());
+    look.CellHeight = qMax(kMinCellSize, Grid.DefaultRowHeight());
+    look.FontName = Grid.FontName();
     return look;
 }
 
-TWordBoxGrid::TWordBoxGrid(const TWordBoxColors& colors, const TWordBoxLook& look, QWidget* parent)
-    : TDrawGrid(parent), colors_(colors), font_(look.FontName) {
+TWordBoxGrid::TWordBoxGrid(const TWordBoxColors& Colors, const TWordBoxLook& Look, QWidget* Parent)
+    : TDrawGrid(Parent), colors_(Colors), font_(Look.FontName) {
     setFrameStyle(QFrame::Box | QFrame::Plain);
     setLineWidth(1);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // The boxes sit one grid line apart, so a box plus its line is as wide as a riddle cell.
-    const int cellWidth = qMax(kMinCellSize, look.CellWidth);
-    const int cellHeight = qMax(kMinCellSize, look.CellHeight);
+    const int cellWidth = qMax(kMinCellSize, Look.CellWidth);
+    const int cellHeight = qMax(kMinCellSize, Look.CellHeight);
     SetDefaultColWidth(cellWidth - 1);
     SetDefaultRowHeight(cellHeight - 1);
     SetGridLineWidth(1);
@@ -37,8 +37,8 @@ TWordBoxGrid::TWordBoxGrid(const TWordBoxColors& colors, const TWordBoxLook& loo
     font_.setPixelSize(cellHeight - 4);
 }
 
-void TWordBoxGrid::SetText(const QString& text) {
-    boxes_.SetText(text);
+void TWordBoxGrid::SetText(const QString& Text) {
+    boxes_.SetText(Text);
     SetColCount(boxes_.Count());
     SetCurrentSilently(0, 0);
 }
@@ -47,27 +47,27 @@ QSize TWordBoxGrid::RowSize() const {
     return QSize(boxes_.Count() * (DefaultColWidth() + 1) + 3, DefaultRowHeight() + 2);
 }
 
-bool TWordBoxGrid::SelectCell(int col, int) {
-    boxes_.SetCurrent(col);
+bool TWordBoxGrid::SelectCell(int ACol, int) {
+    boxes_.SetCurrent(ACol);
     return true;
 }
 
-void TWordBoxGrid::DrawCell(QPainter& painter, int col, int, const QRect& rect, int) {
+void TWordBoxGrid::DrawCell(QPainter& Painter, int ACol, int, const QRect& Rect, int) {
     const bool focused = hasFocus();
-    painter.fillRect(rect, ToQColor(focused ? colors_.FocusedBackground : colors_.Background));
-    const QChar letter = boxes_.Box(col);
+    Painter.fillRect(Rect, ToQColor(focused ? colors_.FocusedBackground : colors_.Background));
+    const QChar letter = boxes_.Box(ACol);
     if (!letter.isNull()) {
-        painter.setFont(font_);
-        painter.setPen(ToQColor(colors_.Text));
-        painter.drawText(rect, Qt::AlignCenter | Qt::TextSingleLine, QString(letter));
+        Painter.setFont(font_);
+        Painter.setPen(ToQColor(colors_.Text));
+        Painter.drawText(Rect, Qt::AlignCenter | Qt::TextSingleLine, QString(letter));
     }
     // The boxes run across, so the cursor carries the arrow to the right.
-    if (focused && col == Col())
-        DrawCursorFrame(painter, rect, 1, true);
+    if (focused && ACol == Col())
+        DrawCursorFrame(Painter, Rect, 1, true);
 }
 
-void TWordBoxGrid::keyPressEvent(QKeyEvent* event) {
-    switch (event->key()) {
+void TWordBoxGrid::keyPressEvent(QKeyEvent* Event) {
+    switch (Event->key()) {
     case Qt::Key_Backspace:
         boxes_.Backspace();
         break;
@@ -81,11 +81,11 @@ void TWordBoxGrid::keyPressEvent(QKeyEvent* event) {
         boxes_.End();
         break;
     default: {
-        const QString text = event->text();
-        const bool command = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier);
+        const QString text = Event->text();
+        const bool command = Event->modifiers() & (Qt::ControlModifier | Qt::AltModifier);
         if (text.size() != 1 || !text[0].isPrint() || command) {
             // Arrows move as in any grid; Return and Escape go on to the dialog's buttons.
-            TDrawGrid::keyPressEvent(event);
+            TDrawGrid::keyPressEvent(Event);
             if (OnChange)
                 OnChange();
             return;
@@ -93,7 +93,7 @@ void TWordBoxGrid::keyPressEvent(QKeyEvent* event) {
         boxes_.Type(text[0]);
     }
     }
-    event->accept();
+    Event->accept();
     ShowCurrent();
     if (OnChange)
         OnChange();
@@ -105,12 +105,12 @@ void TWordBoxGrid::ShowCurrent() {
     InvalidateGrid();
 }
 
-void TWordBoxGrid::focusInEvent(QFocusEvent* event) {
-    TDrawGrid::focusInEvent(event);
+void TWordBoxGrid::focusInEvent(QFocusEvent* Event) {
+    TDrawGrid::focusInEvent(Event);
     InvalidateGrid();
 }
 
-void TWordBoxGrid::focusOutEvent(QFocusEvent* event) {
-    TDrawGrid::focusOutEvent(event);
+void TWordBoxGrid::focusOutEvent(QFocusEvent* Event) {
+    TDrawGrid::focusOutEvent(Event);
     InvalidateGrid();
 }

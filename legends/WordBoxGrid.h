@@ -20,7 +20,7 @@ struct TWordBoxLook {
     int CellHeight = 30;
     QString FontName = QStringLiteral("Arial");
 
-    static TWordBoxLook Of(const TGridRiddle& grid);
+    static TWordBoxLook Of(const TGridRiddle& Grid);
 };
 
 // Colours as the riddle stores them (0x00BBGGRR or a system colour).
@@ -34,11 +34,11 @@ struct TWordBoxColors {
 class TWordBoxGrid : public TDrawGrid {
     Q_OBJECT
 public:
-    TWordBoxGrid(const TWordBoxColors& colors, const TWordBoxLook& look, QWidget* parent = nullptr);
+    TWordBoxGrid(const TWordBoxColors& Colors, const TWordBoxLook& Look, QWidget* Parent = nullptr);
 
     const TWordBoxes& Boxes() const { return boxes_; }
     // One box per character; the first box becomes current.
-    void SetText(const QString& text);
+    void SetText(const QString& Text);
     // The size the row needs: every box with its line and a 1-pixel frame.
     QSize RowSize() const;
 
@@ -46,12 +46,12 @@ public:
     std::function<void()> OnChange;
 
 protected:
-    bool SelectCell(int col, int row) override;
-    void DrawCell(QPainter& painter, int col, int row, const QRect& rect, int drawState) override;
-    void keyPressEvent(QKeyEvent* event) override;
+    bool SelectCell(int ACol, int ARow) override;
+    void DrawCell(QPainter& Painter, int ACol, int ARow, const QRect& Rect, int DrawState) override;
+    void keyPressEvent(QKeyEvent* Event) override;
     // The background depends on the focus, so every box changes colour.
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
+    void focusInEvent(QFocusEvent* Event) override;
+    void focusOutEvent(QFocusEvent* Event) override;
 
 private:
     void ShowCurrent();

@@ -2,14 +2,14 @@
 
 namespace {
 // Only the ASCII letters change: the callers spell umlauts out themselves.
-QChar UpperAscii(QChar c) {
-    return c >= QLatin1Char('a') && c <= QLatin1Char('z') ? QChar(c.unicode() - 'a' + 'A') : c;
+QChar UpperAscii(QChar C) {
+    return C >= QLatin1Char('a') && C <= QLatin1Char('z') ? QChar(C.unicode() - 'a' + 'A') : C;
 }
 } // namespace
 
-void TWordBoxes::SetText(const QString& text) {
+void TWordBoxes::SetText(const QString& Text) {
     boxes_.clear();
-    for (QChar c : text)
+    for (QChar c : Text)
         boxes_.push_back(UpperAscii(c));
     current_ = 0;
 }
@@ -21,12 +21,12 @@ QString TWordBoxes::Text() const {
     return text;
 }
 
-QChar TWordBoxes::Box(int index) const {
-    return Exists(index) ? boxes_[size_t(index)] : QChar();
+QChar TWordBoxes::Box(int Index) const {
+    return Exists(Index) ? boxes_[size_t(Index)] : QChar();
 }
 
-void TWordBoxes::SetCurrent(int index) {
-    current_ = qBound(0, index, qMax(0, Count() - 1));
+void TWordBoxes::SetCurrent(int Index) {
+    current_ = qBound(0, Index, qMax(0, Count() - 1));
 }
 
 bool TWordBoxes::Complete() const {
@@ -36,17 +36,17 @@ bool TWordBoxes::Complete() const {
     return true;
 }
 
-void TWordBoxes::Type(QChar key) {
+void TWordBoxes::Type(QChar Key) {
     if (!Exists(current_))
         return;
-    key = UpperAscii(key);
-    if ((key >= QLatin1Char('A') && key <= QLatin1Char('Z')) || key == QLatin1Char(' ')) {
-        boxes_[size_t(current_)] = key;
+    Key = UpperAscii(Key);
+    if ((Key >= QLatin1Char('A') && Key <= QLatin1Char('Z')) || Key == QLatin1Char(' ')) {
+        boxes_[size_t(current_)] = Key;
         if (Exists(current_ + 1))
             ++current_;
         return;
     }
-    switch (key.unicode()) {
+    switch (Key.unicode()) {
     case 0xC4: // Ä
     case 0xE4: // ä
         TypePair(QLatin1Char('A'), QLatin1Char('E'));
@@ -67,11 +67,11 @@ void TWordBoxes::Type(QChar key) {
     }
 }
 
-void TWordBoxes::TypePair(QChar first, QChar second) {
-    boxes_[size_t(current_)] = first;
+void TWordBoxes::TypePair(QChar First, QChar Second) {
+    boxes_[size_t(current_)] = First;
     if (!Exists(current_ + 1))
         return;
-    boxes_[size_t(current_ + 1)] = second;
+    boxes_[size_t(current_ + 1)] = Second;
     // With no box after the pair the cursor stays on the first half.
     if (Exists(current_ + 2))
         current_ += 2;

@@ -20,15 +20,15 @@ constexpr int kButtonGap = 6;
 constexpr int kIconSquare = 36;
 constexpr int kIconSize = 32;
 
-TWordBoxColors BoxColors(const TRiddleColors& background, const TRiddleColors& text) {
-    return {background.Get(TRiddleColors::Char), background.Get(TRiddleColors::CurrentWord),
-            text.Get(TRiddleColors::Char)};
+TWordBoxColors BoxColors(const TRiddleColors& Background, const TRiddleColors& Text) {
+    return {Background.Get(TRiddleColors::Char), Background.Get(TRiddleColors::CurrentWord),
+            Text.Get(TRiddleColors::Char)};
 }
 } // namespace
 
 TWordEditDlg::TWordEditDlg(const TRiddleColors& BackgroundColors, const TRiddleColors& TextColors,
-                           const TWordBoxLook& Look, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint) {
+                           const TWordBoxLook& Look, QWidget* Parent)
+    : QDialog(Parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("WordEditDlg"));
     CreateIconStrip();
 
@@ -83,16 +83,16 @@ void TWordEditDlg::CreateIconStrip() {
         icon->setPixmap(programIcon.pixmap(kIconSize, kIconSize));
 }
 
-void TWordEditDlg::SetText(const QString& text) {
-    text_ = text;
-    GridBegriff->SetText(text);
+void TWordEditDlg::SetText(const QString& Text) {
+    text_ = Text;
+    GridBegriff->SetText(Text);
     UpdateOK();
 }
 
-void TWordEditDlg::setVisible(bool visible) {
-    if (visible && !isVisible())
+void TWordEditDlg::setVisible(bool Visible) {
+    if (Visible && !isVisible())
         FormShow();
-    QDialog::setVisible(visible);
+    QDialog::setVisible(Visible);
 }
 
 void TWordEditDlg::FormShow() {
@@ -122,10 +122,10 @@ void TWordEditDlg::BtnOKClick() {
     accept();
 }
 
-std::optional<QString> TWordEditDlg::Execute(QWidget* parent, const QString& Caption, const QString& Prompt,
+std::optional<QString> TWordEditDlg::Execute(QWidget* Parent, const QString& Caption, const QString& Prompt,
                                              const QString& Text, const TRiddleColors& BackgroundColors,
                                              const TRiddleColors& TextColors, const TWordBoxLook& Look) {
-    TWordEditDlg dialog(BackgroundColors, TextColors, Look, parent);
+    TWordEditDlg dialog(BackgroundColors, TextColors, Look, Parent);
     dialog.setWindowTitle(Caption);
     dialog.LblBegriff->setText(Prompt);
     dialog.SetText(Text);

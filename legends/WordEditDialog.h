@@ -18,20 +18,20 @@ class TWordEditDlg : public QDialog {
 public:
     // The colour sets are the riddle's (the application-wide copies the riddle window keeps).
     TWordEditDlg(const TRiddleColors& BackgroundColors, const TRiddleColors& TextColors,
-                 const TWordBoxLook& Look = TWordBoxLook(), QWidget* parent = nullptr);
+                 const TWordBoxLook& Look = TWordBoxLook(), QWidget* Parent = nullptr);
 
     // Before showing: the initial letters, one box per character (a blank for an empty cell).
     // After OK: the boxes' letters, a blank for each empty box.
     QString Text() const { return text_; }
-    void SetText(const QString& text);
+    void SetText(const QString& Text);
 
     // Creates, shows modally and destroys the dialog. The text after OK; nothing after Cancel.
-    static std::optional<QString> Execute(QWidget* parent, const QString& Caption, const QString& Prompt,
+    static std::optional<QString> Execute(QWidget* Parent, const QString& Caption, const QString& Prompt,
                                           const QString& Text, const TRiddleColors& BackgroundColors,
                                           const TRiddleColors& TextColors,
                                           const TWordBoxLook& Look = TWordBoxLook());
 
-    void setVisible(bool visible) override;
+    void setVisible(bool Visible) override;
 
     QLabel* LblBegriff = nullptr;
     TWordBoxGrid* GridBegriff = nullptr;

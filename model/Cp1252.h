@@ -6,8 +6,8 @@
 #include <QByteArray>
 #include <QString>
 
-QString FromCp1252(const QByteArray& bytes);
-QString FromCp1252(const char* bytes, qsizetype length);
+QString FromCp1252(const QByteArray& Bytes);
+QString FromCp1252(const char* Bytes, qsizetype Length);
 // Characters without a Windows-1252 byte become '?'.
-QByteArray ToCp1252(const QString& text);
-bool IsCp1252Representable(const QString& text);
+QByteArray ToCp1252(const QString& Text);
+bool IsCp1252Representable(const QString& Text);

@@ -10,12 +10,12 @@
 
 // The largest end offset of the ELF header, the program headers, the sections and the section
 // header table; 0 when the file is no ELF image (the search then starts at the beginning).
-qint64 ElfImageEnd(QIODevice& file);
+qint64 ElfImageEnd(QIODevice& File);
 
 // Searches from `from` for "R" followed by "IDFIL". After an "R" the next five bytes are read
 // and not examined again when they differ. Returns the position right after the magic, or -1.
-qint64 FindRiddleMagic(const uchar* data, qint64 size, qint64 from);
+qint64 FindRiddleMagic(const uchar* Data, qint64 Size, qint64 From);
 
 // Opens nothing: positions the open executable right after the riddle file's header and fills
 // in the class name and version. Returns rfOk, rfWrongFormat (no magic) or rfHeaderError.
-uint8_t LocateEmbeddedRiddle(QFile& executable, TRiddleHeader& header);
+uint8_t LocateEmbeddedRiddle(QFile& Executable, TRiddleHeader& Header);

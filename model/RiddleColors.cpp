@@ -3,8 +3,8 @@
 #include <QGuiApplication>
 #include <QPalette>
 
-bool IsSystemColor(TColor c) {
-    return c < 0;
+bool IsSystemColor(TColor C) {
+    return C < 0;
 }
 
 namespace {
@@ -22,28 +22,28 @@ constexpr TSystemShade kSystemShades[] = {
     {scInfoText, QPalette::ToolTipText, 0x000000}, {scInfoBk, QPalette::ToolTipBase, 0xFFFFE1},
 };
 
-QColor SystemColor(int index) {
+QColor SystemColor(int Index) {
     const bool havePalette = qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr;
-    TSystemShade shade{index, QPalette::Window, 0xC0C0C0};
+    TSystemShade shade{Index, QPalette::Window, 0xC0C0C0};
     for (const TSystemShade& s : kSystemShades)
-        if (s.index == index)
+        if (s.index == Index)
             shade = s;
     return havePalette ? QGuiApplication::palette().color(shade.role) : QColor(shade.classic);
 }
 } // namespace
 
-QColor ToQColor(TColor c) {
-    if (IsSystemColor(c))
-        return SystemColor(c & 0xFF);
-    return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+QColor ToQColor(TColor C) {
+    if (IsSystemColor(C))
+        return SystemColor(C & 0xFF);
+    return QColor(C & 0xFF, (C >> 8) & 0xFF, (C >> 16) & 0xFF);
 }
 
-TColor FromQColor(const QColor& c) {
-    return TColor(c.red() | (c.green() << 8) | (c.blue() << 16));
+TColor FromQColor(const QColor& C) {
+    return TColor(C.red() | (C.green() << 8) | (C.blue() << 16));
 }
 
-TColor MixColors(TColor a, TColor b) {
-    QColor x = ToQColor(a), y = ToQColor(b);
+TColor MixColors(TColor A, TColor B) {
+    QColor x = ToQColor(A), y = ToQColor(B);
     return FromQColor(
         QColor((x.red() + y.red()) >> 1, (x.green() + y.green()) >> 1, (x.blue() + y.blue()) >> 1));
 }
@@ -65,25 +65,25 @@ TRiddleColors::TRiddleColors() : base_(BackgroundDefaults()) {
     Recompute();
 }
 
-TRiddleColors::TRiddleColors(const Values& base) : base_(base) {
+TRiddleColors::TRiddleColors(const Values& Base) : base_(Base) {
     Recompute();
 }
 
-void TRiddleColors::SetBase(int entry, TColor value) {
-    if (entry < 0 || entry >= kBaseCount || base_[entry] == value)
+void TRiddleColors::SetBase(int Index, TColor Value) {
+    if (Index < 0 || Index >= kBaseCount || base_[Index] == Value)
         return;
-    base_[entry] = value;
-    if (entry != Fixed)
+    base_[Index] = Value;
+    if (Index != Fixed)
         Recompute();
     Changed();
 }
 
-void TRiddleColors::Assign(const TRiddleColors& other) {
-    SetValues(other.base_);
+void TRiddleColors::Assign(const TRiddleColors& Other) {
+    SetValues(Other.base_);
 }
 
-void TRiddleColors::SetValues(const Values& values) {
-    base_ = values;
+void TRiddleColors::SetValues(const Values& Colors) {
+    base_ = Colors;
     Recompute();
     Changed();
 }

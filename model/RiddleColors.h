@@ -39,12 +39,12 @@ enum TSystemColor {
     scBtnHighlight = 20
 };
 
-bool IsSystemColor(TColor c);
+bool IsSystemColor(TColor C);
 // Resolves system colours through the application palette (fixed classic shades without one).
-QColor ToQColor(TColor c);
-TColor FromQColor(const QColor& c);
+QColor ToQColor(TColor C);
+TColor FromQColor(const QColor& C);
 // Per channel the integer mean of both colours, resolved to RGB.
-TColor MixColors(TColor a, TColor b);
+TColor MixColors(TColor A, TColor B);
 
 class TRiddleColors {
 public:
@@ -57,13 +57,13 @@ public:
 
     // A set on its own starts with the background column, but with a maroon BlackFail.
     TRiddleColors();
-    explicit TRiddleColors(const Values& base);
+    explicit TRiddleColors(const Values& Base);
 
-    TColor Base(int entry) const { return base_[entry]; }
-    void SetBase(int entry, TColor value);
+    TColor Base(int Index) const { return base_[Index]; }
+    void SetBase(int Index, TColor Value);
     const Values& BaseValues() const { return base_; }
 
-    TColor Get(Entry e) const { return base_[e]; }
+    TColor Get(Entry E) const { return base_[E]; }
     TColor BlackSelected() const { return blackSelected_; }
     TColor CharSelected() const { return charSelected_; }
     TColor CurrentWordSel() const { return currentWordSel_; }
@@ -75,8 +75,8 @@ public:
     TColor CurrentWordKeyword() const { return currentWordKeyword_; }
 
     // Copies the base entries, recomputes the derived ones and asks the owner to repaint.
-    void Assign(const TRiddleColors& other);
-    void SetValues(const Values& values);
+    void Assign(const TRiddleColors& Other);
+    void SetValues(const Values& Colors);
     // Recomputes the derived entries (the highlight colour may have changed with the palette).
     void Recompute();
 

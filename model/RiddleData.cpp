@@ -7,118 +7,118 @@ namespace {
 const char* const kKnownTags[] = {"RIDFIL", "GLOBAL", "CLLLST", "CLLDAT", "LEGLST", "LEGDAT",
                                   "CHRLST", "KEYWRD", "IMAGE_", "EMPTY_", "BGCLR_", "TXTCLR"};
 
-bool IsKnownTag(const QByteArray& tag) {
+bool IsKnownTag(const QByteArray& Tag) {
     for (const char* known : kKnownTags)
-        if (tag == known)
+        if (Tag == known)
             return true;
     return false;
 }
 } // namespace
 
-TRiddleData::TRiddleData(TRiddleType type) : riddleType_(type) {
+TRiddleData::TRiddleData(TRiddleType Type) : riddleType_(Type) {
     backgroundColors_.OnChange = [this] { emit Invalidated(); };
     textColors_.OnChange = [this] { emit Invalidated(); };
 }
 
 TRiddleData::~TRiddleData() = default;
 
-void TRiddleData::SetAuthor(const QString& v) {
-    QString c = Capped(v, 50);
+void TRiddleData::SetAuthor(const QString& Value) {
+    QString c = Capped(Value, 50);
     if (c == author_)
         return;
     author_ = c;
     SetModified(true);
 }
 
-void TRiddleData::SetComment(const QString& v) {
-    QString c = Capped(v, 255);
+void TRiddleData::SetComment(const QString& Value) {
+    QString c = Capped(Value, 255);
     if (c == comment_)
         return;
     comment_ = c;
     SetModified(true);
 }
 
-void TRiddleData::SetTitle(const QString& v) {
-    QString c = Capped(v, 255);
+void TRiddleData::SetTitle(const QString& Value) {
+    QString c = Capped(Value, 255);
     if (c == title_)
         return;
     title_ = c;
     SetModified(true);
 }
 
-void TRiddleData::SetGridSize(int32_t v) {
-    if (v == gridSize_)
+void TRiddleData::SetGridSize(int32_t Value) {
+    if (Value == gridSize_)
         return;
-    gridSize_ = v;
+    gridSize_ = Value;
     emit GeometryChanged();
 }
 
-void TRiddleData::SetHelpFlags(THelpFlags v) {
-    if (v == helpFlags_)
+void TRiddleData::SetHelpFlags(THelpFlags Value) {
+    if (Value == helpFlags_)
         return;
     Announce(kChangeDefinition, ChangeText::ChangeHelpOptions);
-    helpFlags_ = v;
-    if (!v.Contains(hfShowFail))
+    helpFlags_ = Value;
+    if (!Value.Contains(hfShowFail))
         paintOptions_ = paintOptions_.Without(poShowFail);
     SetModified(true);
     emit Invalidated();
 }
 
-void TRiddleData::SetPaintOptions(TPaintOptions v) {
-    if (v == paintOptions_)
+void TRiddleData::SetPaintOptions(TPaintOptions Value) {
+    if (Value == paintOptions_)
         return;
-    const bool autoSize = v.Contains(poAutoSize) != paintOptions_.Contains(poAutoSize);
-    paintOptions_ = v;
+    const bool autoSize = Value.Contains(poAutoSize) != paintOptions_.Contains(poAutoSize);
+    paintOptions_ = Value;
     if (autoSize)
         emit GeometryChanged();
     emit Invalidated();
 }
 
-void TRiddleData::SetRiddleOptions(TRiddleOptions v) {
-    if (v == riddleOptions_)
+void TRiddleData::SetRiddleOptions(TRiddleOptions Value) {
+    if (Value == riddleOptions_)
         return;
-    riddleOptions_ = v;
+    riddleOptions_ = Value;
     SetModified(true);
     emit Invalidated();
 }
 
-void TRiddleData::SetState(TRiddleState v) {
-    if (v == state_)
+void TRiddleData::SetState(TRiddleState Value) {
+    if (Value == state_)
         return;
-    state_ = v;
+    state_ = Value;
     const bool countTime = riddleOptions_.Contains(roCountTime);
-    if (v == stReady && countTime && !clockRunning_)
+    if (Value == stReady && countTime && !clockRunning_)
         StartClock(Now());
-    if ((v == stNew || v == stSolved) && countTime && clockRunning_)
+    if ((Value == stNew || Value == stSolved) && countTime && clockRunning_)
         StopClock();
-    if (v > stNew)
+    if (Value > stNew)
         SetModified(true);
     if (eventsEnabled_)
         emit OnStateChange(this);
 }
 
-void TRiddleData::SetTime(uint16_t v) {
-    if (v == time_)
+void TRiddleData::SetTime(uint16_t Value) {
+    if (Value == time_)
         return;
-    time_ = v;
+    time_ = Value;
     emit OnTimeChange(this);
 }
 
-void TRiddleData::SetDisplayMode(TDisplayMode mode) {
-    if (mode == displayMode_)
+void TRiddleData::SetDisplayMode(TDisplayMode Mode) {
+    if (Mode == displayMode_)
         return;
-    displayMode_ = mode;
+    displayMode_ = Mode;
     emit GeometryChanged();
     emit Invalidated();
 }
 
-void TRiddleData::SetModified(bool v) {
+void TRiddleData::SetModified(bool Value) {
     // An already modified riddle still has to report the changes of an update at its end.
-    if (v)
+    if (Value)
         changedInUpdate_ = true;
-    if (v == modified_)
+    if (Value == modified_)
         return;
-    modified_ = v;
+    modified_ = Value;
     RaiseChange();
 }
 
@@ -142,30 +142,30 @@ void TRiddleData::EndUpdate() {
     }
 }
 
-uint8_t TRiddleData::ColumnState(int col) const {
-    return col >= 1 && col <= riddleCols_ && col <= kMaxRiddleDim ? columnStates_[col] : 0;
+uint8_t TRiddleData::ColumnState(int ACol) const {
+    return ACol >= 1 && ACol <= riddleCols_ && ACol <= kMaxRiddleDim ? columnStates_[ACol] : 0;
 }
 
-uint8_t TRiddleData::RowState(int row) const {
-    return row >= 1 && row <= riddleRows_ && row <= kMaxRiddleDim ? rowStates_[row] : 0;
+uint8_t TRiddleData::RowState(int ARow) const {
+    return ARow >= 1 && ARow <= riddleRows_ && ARow <= kMaxRiddleDim ? rowStates_[ARow] : 0;
 }
 
-void TRiddleData::SetColumnState(int col, uint8_t v) {
-    if (col < 1 || col > riddleCols_ || col > kMaxRiddleDim || columnStates_[col] == v)
+void TRiddleData::SetColumnState(int ACol, uint8_t Value) {
+    if (ACol < 1 || ACol > riddleCols_ || ACol > kMaxRiddleDim || columnStates_[ACol] == Value)
         return;
-    columnStates_[col] = v;
+    columnStates_[ACol] = Value;
     SetModified(true);
     if (eventsEnabled_)
-        emit OnRowOrColStateChange(this, col, 0, wdVertical);
+        emit OnRowOrColStateChange(this, ACol, 0, wdVertical);
 }
 
-void TRiddleData::SetRowState(int row, uint8_t v) {
-    if (row < 1 || row > riddleRows_ || row > kMaxRiddleDim || rowStates_[row] == v)
+void TRiddleData::SetRowState(int ARow, uint8_t Value) {
+    if (ARow < 1 || ARow > riddleRows_ || ARow > kMaxRiddleDim || rowStates_[ARow] == Value)
         return;
-    rowStates_[row] = v;
+    rowStates_[ARow] = Value;
     SetModified(true);
     if (eventsEnabled_)
-        emit OnRowOrColStateChange(this, 0, row, wdHorizontal);
+        emit OnRowOrColStateChange(this, 0, ARow, wdHorizontal);
 }
 
 void TRiddleData::StartClock(const QDateTime& Start) {
@@ -193,14 +193,14 @@ void TRiddleData::ResumeClockIfSolving() {
         StartClock(Now().addSecs(-qint64(time_)));
 }
 
-void TRiddleData::Announce(TRiddleChangeTypes kind, const char* text) {
+void TRiddleData::Announce(TRiddleChangeTypes Kind, const char* Text) {
     if (changeRecording_)
-        AnnounceAlways(kind, text);
+        AnnounceAlways(Kind, Text);
 }
 
-void TRiddleData::AnnounceAlways(TRiddleChangeTypes kind, const char* text) {
+void TRiddleData::AnnounceAlways(TRiddleChangeTypes Kind, const char* Text) {
     if (eventsEnabled_ && state_ > stNew)
-        emit OnBeforeChange(this, kind, QString::fromUtf8(text));
+        emit OnBeforeChange(this, Kind, QString::fromUtf8(Text));
 }
 
 void TRiddleData::RaiseChange() {
@@ -208,30 +208,30 @@ void TRiddleData::RaiseChange() {
         emit OnChange(this);
 }
 
-void TRiddleData::RaiseLegendChange(TObject* sender) {
+void TRiddleData::RaiseLegendChange(TObject* Sender) {
     if (eventsEnabled_)
-        emit OnLegendChange(sender);
+        emit OnLegendChange(Sender);
 }
 
-void TRiddleData::RaiseLegendStateChange(TObject* sender) {
+void TRiddleData::RaiseLegendStateChange(TObject* Sender) {
     if (eventsEnabled_)
-        emit OnLegendStateChange(sender);
+        emit OnLegendStateChange(Sender);
 }
 
-void TRiddleData::AssignCommon(const TRiddleData& src, bool ContentOnly) {
-    SetTextsField(src.author_, src.comment_, src.title_);
-    bestTime_ = src.bestTime_;
-    bestTimeHolder_ = src.bestTimeHolder_;
-    version_ = src.version_;
-    extraCode_ = src.extraCode_;
-    riddleOptions_ = src.riddleOptions_;
-    state_ = src.state_;
+void TRiddleData::AssignCommon(const TRiddleData& Src, bool ContentOnly) {
+    SetTextsField(Src.author_, Src.comment_, Src.title_);
+    bestTime_ = Src.bestTime_;
+    bestTimeHolder_ = Src.bestTimeHolder_;
+    version_ = Src.version_;
+    extraCode_ = Src.extraCode_;
+    riddleOptions_ = Src.riddleOptions_;
+    state_ = Src.state_;
     if (!ContentOnly) {
-        paintOptions_ = src.paintOptions_;
-        gridSize_ = src.gridSize_;
-        helpFlags_ = src.helpFlags_;
-        clockStart_ = src.clockStart_;
-        SetTime(src.time_);
+        paintOptions_ = Src.paintOptions_;
+        gridSize_ = Src.gridSize_;
+        helpFlags_ = Src.helpFlags_;
+        clockStart_ = Src.clockStart_;
+        SetTime(Src.time_);
     }
 }
 
@@ -335,18 +335,18 @@ QString RiddleDescription(const TRiddleData& Riddle) {
     return text;
 }
 
-uint8_t ReadRiddleHeader(TStreamReader& in, TRiddleHeader& header) {
-    if (in.FixedBytes(6) != "RIDFIL")
+uint8_t ReadRiddleHeader(TStreamReader& In, TRiddleHeader& Header) {
+    if (In.FixedBytes(6) != "RIDFIL")
         return rfWrongFormat;
-    in.I32();
-    header.ClassName = in.FixedBytes(20);
-    header.Version = in.FixedText(20);
+    In.I32();
+    Header.ClassName = In.FixedBytes(20);
+    Header.Version = In.FixedText(20);
     return rfOk;
 }
 
-void WriteRiddleHeader(TStreamWriter& out, const QString& ClassName, const QString& Version) {
-    out.FixedBytes(6, QByteArray("RIDFIL"));
-    out.I32(42);
-    out.FixedText(20, ClassName);
-    out.FixedText(20, Version);
+void WriteRiddleHeader(TStreamWriter& Out, const QString& ClassName, const QString& Version) {
+    Out.FixedBytes(6, QByteArray("RIDFIL"));
+    Out.I32(42);
+    Out.FixedText(20, ClassName);
+    Out.FixedText(20, Version);
 }

@@ -31,47 +31,47 @@ constexpr int kMaxRiddleDim = 99;
 class TRiddleData : public QObject, public TObject {
     Q_OBJECT
 public:
-    explicit TRiddleData(TRiddleType type);
+    explicit TRiddleData(TRiddleType Type);
     ~TRiddleData() override;
     TRiddleData(const TRiddleData&) = delete;
     TRiddleData& operator=(const TRiddleData&) = delete;
 
     // Published texts (cut to their stored capacity).
     const QString& Author() const { return author_; }
-    void SetAuthor(const QString& v);
+    void SetAuthor(const QString& Value);
     const QString& Comment() const { return comment_; }
-    void SetComment(const QString& v);
+    void SetComment(const QString& Value);
     const QString& Title() const { return title_; }
-    void SetTitle(const QString& v);
+    void SetTitle(const QString& Value);
 
     // Unpublished texts and values that come from the riddle file and are carried unchanged.
     const QString& Version() const { return version_; }
-    void SetVersion(const QString& v) { version_ = Capped(v, 20); }
+    void SetVersion(const QString& Value) { version_ = Capped(Value, 20); }
     uint16_t BestTime() const { return bestTime_; }
-    void SetBestTime(uint16_t v) { bestTime_ = v; }
+    void SetBestTime(uint16_t Value) { bestTime_ = Value; }
     const QString& BestTimeHolder() const { return bestTimeHolder_; }
-    void SetBestTimeHolder(const QString& v) { bestTimeHolder_ = Capped(v, 50); }
+    void SetBestTimeHolder(const QString& Value) { bestTimeHolder_ = Capped(Value, 50); }
     const QString& ExtraCode() const { return extraCode_; }
-    void SetExtraCode(const QString& v) { extraCode_ = Capped(v, 8); }
+    void SetExtraCode(const QString& Value) { extraCode_ = Capped(Value, 8); }
 
     int32_t GridSize() const { return gridSize_; }
-    void SetGridSize(int32_t v);
+    void SetGridSize(int32_t Value);
     THelpFlags HelpFlags() const { return helpFlags_; }
-    void SetHelpFlags(THelpFlags v);
+    void SetHelpFlags(THelpFlags Value);
     TPaintOptions PaintOptions() const { return paintOptions_; }
-    void SetPaintOptions(TPaintOptions v);
+    void SetPaintOptions(TPaintOptions Value);
     TRiddleOptions RiddleOptions() const { return riddleOptions_; }
-    virtual void SetRiddleOptions(TRiddleOptions v);
+    virtual void SetRiddleOptions(TRiddleOptions Value);
     TRiddleState State() const { return state_; }
-    virtual void SetState(TRiddleState v);
+    virtual void SetState(TRiddleState Value);
     uint16_t Time() const { return time_; }
-    void SetTime(uint16_t v);
+    void SetTime(uint16_t Value);
     TRiddleType RiddleType() const { return riddleType_; }
     int32_t RiddleCols() const { return riddleCols_; }
     int32_t RiddleRows() const { return riddleRows_; }
     // Not stored and not copied.
     TDisplayMode DisplayMode() const { return displayMode_; }
-    void SetDisplayMode(TDisplayMode mode);
+    void SetDisplayMode(TDisplayMode Mode);
     // The skill ordinal of the kind (TRiddleSkill or TSudokuSkill).
     virtual int SkillValue() const = 0;
 
@@ -81,20 +81,20 @@ public:
     const TRiddleColors& TextColors() const { return textColors_; }
 
     bool Modified() const { return modified_; }
-    void SetModified(bool v);
+    void SetModified(bool Value);
 
     void BeginUpdate();
     virtual void EndUpdate();
     bool EventsEnabled() const { return eventsEnabled_; }
     int UpdateCount() const { return updateCount_; }
     bool ChangeRecording() const { return changeRecording_; }
-    void SetChangeRecording(bool on) { changeRecording_ = on; }
+    void SetChangeRecording(bool On) { changeRecording_ = On; }
 
     // Column and row states of columns 1 … RiddleCols and rows 1 … RiddleRows (0 = open).
-    uint8_t ColumnState(int col) const;
-    uint8_t RowState(int row) const;
-    void SetColumnState(int col, uint8_t v);
-    void SetRowState(int row, uint8_t v);
+    uint8_t ColumnState(int ACol) const;
+    uint8_t RowState(int ARow) const;
+    void SetColumnState(int ACol, uint8_t Value);
+    void SetRowState(int ARow, uint8_t Value);
 
     // The solve clock: its start and whether it runs. The ticking itself belongs to whoever shows
     // the riddle (ClockRunningChanged tells it when to tick). Now is replaceable so that tests
@@ -108,15 +108,15 @@ public:
     std::function<QDateTime()> Now = [] { return QDateTime::currentDateTimeUtc(); };
 
     // Sends OnBeforeChange when events are enabled, recording is on and the riddle is past stNew.
-    void Announce(TRiddleChangeTypes kind, const char* text);
+    void Announce(TRiddleChangeTypes Kind, const char* Text);
     // The same, but regardless of the recording flag (whole words are always announced).
-    void AnnounceAlways(TRiddleChangeTypes kind, const char* text);
+    void AnnounceAlways(TRiddleChangeTypes Kind, const char* Text);
     // Marks the data as changed during the open update (raises OnChange/OnLegendChange at its end).
     void MarkChanged() { changedInUpdate_ = true; }
     // Raises OnChange for the control while events are enabled.
     void RaiseChange();
-    void RaiseLegendChange(TObject* sender);
-    void RaiseLegendStateChange(TObject* sender);
+    void RaiseLegendChange(TObject* Sender);
+    void RaiseLegendStateChange(TObject* Sender);
 
     virtual QString ClassName() const = 0;
     virtual void Assign(const TRiddleData& Source, bool ContentOnly) = 0;
@@ -153,34 +153,34 @@ signals:
 
 protected:
     // Section reading, called by LoadFromStream.
-    virtual void ReadGlobal(TStreamReader& in, int32_t length) = 0;
+    virtual void ReadGlobal(TStreamReader& In, int32_t Length) = 0;
     // Reads one section's content; false when the section is not read (it is then skipped).
-    virtual bool ReadSection(const QByteArray& tag, TStreamReader& in, int32_t length, bool StateOnly) = 0;
+    virtual bool ReadSection(const QByteArray& Tag, TStreamReader& In, int32_t Length, bool StateOnly) = 0;
     // After a completed section loop, still inside the update (word riddles apply type and size).
     virtual void ApplyLoaded(bool StateOnly) = 0;
     // After the update has ended.
     virtual void AfterLoad(bool StateOnly, bool Completed) = 0;
     void ResumeClockIfSolving();
 
-    void SetRiddleTypeField(TRiddleType t) { riddleType_ = t; }
-    void SetDimensionsField(int32_t cols, int32_t rows) {
-        riddleCols_ = cols;
-        riddleRows_ = rows;
+    void SetRiddleTypeField(TRiddleType T) { riddleType_ = T; }
+    void SetDimensionsField(int32_t Cols, int32_t Rows) {
+        riddleCols_ = Cols;
+        riddleRows_ = Rows;
     }
-    void SetStateField(TRiddleState s) { state_ = s; }
-    void SetTimeField(uint16_t t) { time_ = t; }
-    void SetHelpFlagsField(THelpFlags f) { helpFlags_ = f; }
-    void SetPaintOptionsField(TPaintOptions p) { paintOptions_ = p; }
-    void SetRiddleOptionsField(TRiddleOptions o) { riddleOptions_ = o; }
-    void SetGridSizeField(int32_t g) { gridSize_ = g; }
-    void SetTextsField(const QString& author, const QString& comment, const QString& title) {
-        author_ = Capped(author, 50);
-        comment_ = Capped(comment, 255);
-        title_ = Capped(title, 255);
+    void SetStateField(TRiddleState S) { state_ = S; }
+    void SetTimeField(uint16_t T) { time_ = T; }
+    void SetHelpFlagsField(THelpFlags F) { helpFlags_ = F; }
+    void SetPaintOptionsField(TPaintOptions P) { paintOptions_ = P; }
+    void SetRiddleOptionsField(TRiddleOptions O) { riddleOptions_ = O; }
+    void SetGridSizeField(int32_t G) { gridSize_ = G; }
+    void SetTextsField(const QString& Author, const QString& Comment, const QString& Title) {
+        author_ = Capped(Author, 50);
+        comment_ = Capped(Comment, 255);
+        title_ = Capped(Title, 255);
     }
     void ClearModifiedSilently() { modified_ = false; }
     // Copies the common fields of Assign; ContentOnly leaves the solving session's own ones.
-    void AssignCommon(const TRiddleData& src, bool ContentOnly);
+    void AssignCommon(const TRiddleData& Src, bool ContentOnly);
     std::array<uint8_t, kMaxRiddleDim + 1>& ColumnStates() { return columnStates_; }
     std::array<uint8_t, kMaxRiddleDim + 1>& RowStates() { return rowStates_; }
     const std::array<uint8_t, kMaxRiddleDim + 1>& ColumnStates() const { return columnStates_; }
@@ -235,5 +235,5 @@ struct TRiddleHeader {
     QByteArray ClassName;
     QString Version;
 };
-uint8_t ReadRiddleHeader(TStreamReader& in, TRiddleHeader& header);
-void WriteRiddleHeader(TStreamWriter& out, const QString& ClassName, const QString& Version);
+uint8_t ReadRiddleHeader(TStreamReader& In, TRiddleHeader& Header);
+void WriteRiddleHeader(TStreamWriter& Out, const QString& ClassName, const QString& Version);

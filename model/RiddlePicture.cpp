@@ -6,9 +6,9 @@
 #include <cstdio>
 #include <jpeglib.h>
 
-bool PictureSizeAllowed(qint64 width, qint64 height) {
-    return width > 0 && height > 0 && width <= kMaxPictureSide && height <= kMaxPictureSide &&
-           width * height <= kMaxPicturePixels;
+bool PictureSizeAllowed(qint64 Width, qint64 Height) {
+    return Width > 0 && Height > 0 && Width <= kMaxPictureSide && Height <= kMaxPictureSide &&
+           Width * Height <= kMaxPicturePixels;
 }
 
 namespace {
@@ -18,15 +18,15 @@ struct JpegError {
     jmp_buf jump;
 };
 
-[[noreturn]] void JpegErrorExit(j_common_ptr cinfo) {
-    longjmp(reinterpret_cast<JpegError*>(cinfo->err)->jump, 1);
+[[noreturn]] void JpegErrorExit(j_common_ptr Cinfo) {
+    longjmp(reinterpret_cast<JpegError*>(Cinfo->err)->jump, 1);
 }
 
 // Warnings about corrupt data (level -1) count as errors: otherwise a truncated stream
 // "decodes" to a picture padded with grey.
-void JpegEmitMessage(j_common_ptr cinfo, int level) {
-    if (level < 0)
-        longjmp(reinterpret_cast<JpegError*>(cinfo->err)->jump, 1);
+void JpegEmitMessage(j_common_ptr Cinfo, int Level) {
+    if (Level < 0)
+        longjmp(reinterpret_cast<JpegError*>(Cinfo->err)->jump, 1);
 }
 
 void JpegSilent(j_common_ptr) {}
@@ -37,7 +37,7 @@ struct JpegDecoder {
     JpegError err{};
     QImage image;
 
-    bool Run(const QByteArray& data) {
+    bool Run(const QByteArray& Data) {
         cinfo.err = jpeg_std_error(&err.mgr);
         err.mgr.error_exit = JpegErrorExit;
         err.mgr.emit_message = JpegEmitMessage;
@@ -45,8 +45,8 @@ struct JpegDecoder {
         if (setjmp(err.jump))
             return false;
         jpeg_create_decompress(&cinfo);
-        jpeg_mem_src(&cinfo, reinterpret_cast<const unsigned char*>(data.constData()),
-                     static_cast<unsigned long>(data.size()));
+        jpeg_mem_src(&cinfo, reinterpret_cast<const unsigned char*>(Data.constData()),
+                     static_cast<unsigned long>(Data.size()));
         jpeg_read_header(&cinfo, TRUE);
         if (!PictureSizeAllowed(cinfo.image_width, cinfo.image_height))
             return false;
@@ -73,7 +73,7 @@ struct JpegEncoder {
     unsigned char* buffer = nullptr;
     unsigned long size = 0;
 
-    bool Run(const QImage& rgb, int quality) {
+    bool Run(const QImage& Rgb, int Quality) {
         cinfo.err = jpeg_std_error(&err.mgr);
         err.mgr.error_exit = JpegErrorExit;
         err.mgr.output_message = JpegSilent;
@@ -81,15 +81,15 @@ struct JpegEncoder {
             return false;
         jpeg_create_compress(&cinfo);
         jpeg_mem_dest(&cinfo, &buffer, &size);
-        cinfo.image_width = JDIMENSION(rgb.width());
-        cinfo.image_height = JDIMENSION(rgb.height());
+        cinfo.image_width = JDIMENSION(Rgb.width());
+        cinfo.image_height = JDIMENSION(Rgb.height());
         cinfo.input_components = 3;
         cinfo.in_color_space = JCS_RGB;
         jpeg_set_defaults(&cinfo);
-        jpeg_set_quality(&cinfo, quality, TRUE);
+        jpeg_set_quality(&cinfo, Quality, TRUE);
         jpeg_start_compress(&cinfo, TRUE);
         while (cinfo.next_scanline < cinfo.image_height) {
-            JSAMPROW row = const_cast<uchar*>(rgb.constScanLine(int(cinfo.next_scanline)));
+            JSAMPROW row = const_cast<uchar*>(Rgb.constScanLine(int(cinfo.next_scanline)));
             jpeg_write_scanlines(&cinfo, &row, 1);
         }
         jpeg_finish_compress(&cinfo);
@@ -101,37 +101,37 @@ struct JpegEncoder {
     }
 };
 
-uint32_t Le32(const QByteArray& d, int at) {
-    return qFromLittleEndian<uint32_t>(d.constData() + at);
+uint32_t Le32(const QByteArray& D, int At) {
+    return qFromLittleEndian<uint32_t>(D.constData() + At);
 }
-uint16_t Le16(const QByteArray& d, int at) {
-    return qFromLittleEndian<uint16_t>(d.constData() + at);
+uint16_t Le16(const QByteArray& D, int At) {
+    return qFromLittleEndian<uint16_t>(D.constData() + At);
 }
 
 // Checks the BMP headers before the toolkit's decoder sees them: a plausible header, a size
 // within the limits, and (for uncompressed pictures) pixel data that is really there.
-bool BmpHeaderSound(const QByteArray& data) {
-    if (data.size() < 26 || data[0] != 'B' || data[1] != 'M')
+bool BmpHeaderSound(const QByteArray& Data) {
+    if (Data.size() < 26 || Data[0] != 'B' || Data[1] != 'M')
         return false;
-    const qint64 pixelOffset = Le32(data, 10);
-    const uint32_t infoSize = Le32(data, 14);
-    if (infoSize < 12 || 14 + qint64(infoSize) > data.size() || pixelOffset > data.size() ||
+    const qint64 pixelOffset = Le32(Data, 10);
+    const uint32_t infoSize = Le32(Data, 14);
+    if (infoSize < 12 || 14 + qint64(infoSize) > Data.size() || pixelOffset > Data.size() ||
         pixelOffset < 14 + qint64(infoSize))
         return false;
     qint64 width, height;
     int bitCount;
     uint32_t compression = 0;
     if (infoSize == 12) {
-        width = Le16(data, 18);
-        height = Le16(data, 20);
-        bitCount = Le16(data, 24);
+        width = Le16(Data, 18);
+        height = Le16(Data, 20);
+        bitCount = Le16(Data, 24);
     } else {
         if (infoSize < 40)
             return false;
-        width = qint32(Le32(data, 18));
-        height = qint32(Le32(data, 22));
-        bitCount = Le16(data, 28);
-        compression = Le32(data, 30);
+        width = qint32(Le32(Data, 18));
+        height = qint32(Le32(Data, 22));
+        bitCount = Le16(Data, 28);
+        compression = Le32(Data, 30);
     }
     height = qAbs(height);
     if (!PictureSizeAllowed(width, height))
@@ -142,7 +142,7 @@ bool BmpHeaderSound(const QByteArray& data) {
         return false;
     if (compression == 0) {
         const qint64 stride = ((width * bitCount + 31) / 32) * 4;
-        if (pixelOffset + stride * height > data.size())
+        if (pixelOffset + stride * height > Data.size())
             return false;
     }
     return true;
@@ -150,38 +150,38 @@ bool BmpHeaderSound(const QByteArray& data) {
 
 } // namespace
 
-QImage DecodeJpeg(const QByteArray& data) {
+QImage DecodeJpeg(const QByteArray& Data) {
     JpegDecoder decoder;
-    if (!decoder.Run(data))
+    if (!decoder.Run(Data))
         return QImage();
     return decoder.image.convertToFormat(QImage::Format_RGB32);
 }
 
-QByteArray EncodeJpeg(const QImage& image, int quality) {
-    if (image.isNull())
+QByteArray EncodeJpeg(const QImage& Image, int Quality) {
+    if (Image.isNull())
         return QByteArray();
-    QImage rgb = image.convertToFormat(QImage::Format_RGB888);
+    QImage rgb = Image.convertToFormat(QImage::Format_RGB888);
     JpegEncoder encoder;
-    if (!encoder.Run(rgb, qBound(1, quality, 100)))
+    if (!encoder.Run(rgb, qBound(1, Quality, 100)))
         return QByteArray();
     return QByteArray(reinterpret_cast<const char*>(encoder.buffer), qsizetype(encoder.size));
 }
 
-QImage DecodeBmp(const QByteArray& data) {
-    if (!BmpHeaderSound(data))
+QImage DecodeBmp(const QByteArray& Data) {
+    if (!BmpHeaderSound(Data))
         return QImage();
     QImage image;
-    if (!image.loadFromData(data, "BMP"))
+    if (!image.loadFromData(Data, "BMP"))
         return QImage();
     return image.convertToFormat(QImage::Format_RGB32);
 }
 
-QByteArray EncodeBmp(const QImage& image) {
-    if (image.isNull())
+QByteArray EncodeBmp(const QImage& Image) {
+    if (Image.isNull())
         return QByteArray();
     QByteArray out;
     QBuffer buffer(&out);
     buffer.open(QIODevice::WriteOnly);
-    image.convertToFormat(QImage::Format_RGB32).save(&buffer, "BMP");
+    Image.convertToFormat(QImage::Format_RGB32).save(&buffer, "BMP");
     return out;
 }

@@ -10,10 +10,10 @@ constexpr int kMaxPictureSide = 4096;
 constexpr qint64 kMaxPicturePixels = 16LL * 1024 * 1024;
 
 // Both return a null image when the data cannot be decoded or break the size limits.
-QImage DecodeJpeg(const QByteArray& data);
-QImage DecodeBmp(const QByteArray& data);
+QImage DecodeJpeg(const QByteArray& Data);
+QImage DecodeBmp(const QByteArray& Data);
 // Quality 1 … 100 (clamped).
-QByteArray EncodeJpeg(const QImage& image, int quality);
-QByteArray EncodeBmp(const QImage& image);
+QByteArray EncodeJpeg(const QImage& Image, int Quality);
+QByteArray EncodeBmp(const QImage& Image);
 
-bool PictureSizeAllowed(qint64 width, qint64 height);
+bool PictureSizeAllowed(qint64 Width, qint64 Height);

@@ -4,31 +4,31 @@
 
 #include <QtEndian>
 
-TStreamReader::TStreamReader(QIODevice& device) : device_(device), size_(device.size()) {}
+TStreamReader::TStreamReader(QIODevice& Device) : device_(Device), size_(Device.size()) {}
 
-void TStreamReader::Seek(qint64 pos) {
-    if (pos < 0 || pos > size_ || !device_.seek(pos))
+void TStreamReader::Seek(qint64 Pos) {
+    if (Pos < 0 || Pos > size_ || !device_.seek(Pos))
         throw TReadError("seek outside the stream");
 }
 
-void TStreamReader::Skip(qint64 count) {
-    if (count < 0 || count > Remaining())
+void TStreamReader::Skip(qint64 Count) {
+    if (Count < 0 || Count > Remaining())
         throw TReadError("skip past the end");
-    Seek(Pos() + count);
+    Seek(Pos() + Count);
 }
 
-void TStreamReader::ReadExactly(char* into, qint64 count) {
-    if (count < 0 || count > Remaining())
+void TStreamReader::ReadExactly(char* Into, qint64 Count) {
+    if (Count < 0 || Count > Remaining())
         throw TReadError("read past the end");
-    if (count > 0 && device_.read(into, count) != count)
+    if (Count > 0 && device_.read(Into, Count) != Count)
         throw TReadError("short read");
 }
 
-QByteArray TStreamReader::Bytes(qint64 count) {
-    if (count < 0 || count > Remaining())
+QByteArray TStreamReader::Bytes(qint64 Count) {
+    if (Count < 0 || Count > Remaining())
         throw TReadError("read past the end");
-    QByteArray out(count, Qt::Uninitialized);
-    ReadExactly(out.data(), count);
+    QByteArray out(Count, Qt::Uninitialized);
+    ReadExactly(out.data(), Count);
     return out;
 }
 
@@ -61,24 +61,24 @@ QString TStreamReader::FixedText(int Capacity) {
     return FromCp1252(FixedBytes(Capacity));
 }
 
-void TStreamWriter::Bytes(const QByteArray& data) {
-    if (device_.write(data) != data.size())
+void TStreamWriter::Bytes(const QByteArray& Data) {
+    if (device_.write(Data) != Data.size())
         throw TWriteError("write failed");
 }
 
-void TStreamWriter::U8(uint8_t v) {
-    Bytes(QByteArray(1, char(v)));
+void TStreamWriter::U8(uint8_t Value) {
+    Bytes(QByteArray(1, char(Value)));
 }
 
-void TStreamWriter::U16(uint16_t v) {
+void TStreamWriter::U16(uint16_t Value) {
     char b[2];
-    qToLittleEndian(v, b);
+    qToLittleEndian(Value, b);
     Bytes(QByteArray(b, 2));
 }
 
-void TStreamWriter::I32(int32_t v) {
+void TStreamWriter::I32(int32_t Value) {
     char b[4];
-    qToLittleEndian(v, b);
+    qToLittleEndian(Value, b);
     Bytes(QByteArray(b, 4));
 }
 

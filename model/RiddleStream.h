@@ -18,15 +18,15 @@ struct TWriteError : std::runtime_error {
 
 class TStreamReader {
 public:
-    explicit TStreamReader(QIODevice& device);
+    explicit TStreamReader(QIODevice& Device);
 
     qint64 Pos() const { return device_.pos(); }
     qint64 Size() const { return size_; }
     qint64 Remaining() const { return size_ - device_.pos(); }
-    void Seek(qint64 pos);
-    void Skip(qint64 count);
+    void Seek(qint64 Pos);
+    void Skip(qint64 Count);
 
-    QByteArray Bytes(qint64 count);
+    QByteArray Bytes(qint64 Count);
     uint8_t U8();
     uint16_t U16();
     int32_t I32();
@@ -38,21 +38,21 @@ public:
     QByteArray FixedBytes(int Capacity);
 
 private:
-    void ReadExactly(char* into, qint64 count);
+    void ReadExactly(char* Into, qint64 Count);
     QIODevice& device_;
     qint64 size_;
 };
 
 class TStreamWriter {
 public:
-    explicit TStreamWriter(QIODevice& device) : device_(device) {}
+    explicit TStreamWriter(QIODevice& Device) : device_(Device) {}
 
     qint64 Pos() const { return device_.pos(); }
-    void Bytes(const QByteArray& data);
-    void U8(uint8_t v);
-    void U16(uint16_t v);
-    void I32(int32_t v);
-    void Bool(bool v) { U8(v ? 1 : 0); }
+    void Bytes(const QByteArray& Data);
+    void U8(uint8_t Value);
+    void U16(uint16_t Value);
+    void I32(int32_t Value);
+    void Bool(bool Value) { U8(Value ? 1 : 0); }
     // Bytes after the text are written as zeros.
     void FixedText(int Capacity, const QString& Text);
     void FixedBytes(int Capacity, const QByteArray& Text);
@@ -67,6 +67,6 @@ private:
 };
 
 // Texts are cut to the capacity of their fixed field when they are set.
-inline QString Capped(const QString& text, int capacity) {
-    return text.left(capacity);
+inline QString Capped(const QString& Text, int Capacity) {
+    return Text.left(Capacity);
 }

@@ -47,8 +47,8 @@ QString ReverseText(const QString& Text) {
 }
 
 int CompareVersions(const QString& A, const QString& B) {
-    auto widen = [](const QString& v) {
-        return !v.isEmpty() && v[0].unicode() >= 0x33 ? QLatin1Char('0') + v : v;
+    auto widen = [](const QString& Value) {
+        return !Value.isEmpty() && Value[0].unicode() >= 0x33 ? QLatin1Char('0') + Value : Value;
     };
     return QString::compare(widen(A), widen(B), Qt::CaseInsensitive) < 0 ? -1 : 1;
 }

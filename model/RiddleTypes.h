@@ -63,25 +63,25 @@ enum TInputError : uint8_t { ieNotPossible, ieWrongLetter };
 template <typename E, typename Bits = uint8_t> class TSet {
 public:
     constexpr TSet() = default;
-    constexpr TSet(std::initializer_list<E> members) {
-        for (E m : members)
+    constexpr TSet(std::initializer_list<E> Members) {
+        for (E m : Members)
             bits_ |= bit(m);
     }
-    static constexpr TSet FromBits(Bits raw) {
+    static constexpr TSet FromBits(Bits Raw) {
         TSet s;
-        s.bits_ = raw;
+        s.bits_ = Raw;
         return s;
     }
     constexpr Bits Raw() const { return bits_; }
-    constexpr bool Contains(E m) const { return (bits_ & bit(m)) != 0; }
-    constexpr TSet With(E m) const { return FromBits(Bits(bits_ | bit(m))); }
-    constexpr TSet Without(E m) const { return FromBits(Bits(bits_ & ~bit(m))); }
-    constexpr TSet Toggled(E m, bool on) const { return on ? With(m) : Without(m); }
+    constexpr bool Contains(E M) const { return (bits_ & bit(M)) != 0; }
+    constexpr TSet With(E M) const { return FromBits(Bits(bits_ | bit(M))); }
+    constexpr TSet Without(E M) const { return FromBits(Bits(bits_ & ~bit(M))); }
+    constexpr TSet Toggled(E M, bool On) const { return On ? With(M) : Without(M); }
     constexpr bool Empty() const { return bits_ == 0; }
     constexpr bool operator==(const TSet&) const = default;
 
 private:
-    static constexpr Bits bit(E m) { return Bits(Bits(1) << static_cast<unsigned>(m)); }
+    static constexpr Bits bit(E M) { return Bits(Bits(1) << static_cast<unsigned>(M)); }
     Bits bits_ = 0;
 };
 
@@ -120,11 +120,11 @@ inline const char* const EditRiddle = "Rätsel bearbeiten";
 } // namespace ChangeText
 
 // Display texts; out-of-range values give an empty text.
-QString RiddleTypeName(int type);
-QString RiddleSkillText(int skill);
-QString SudokuSizeText(int size);
-QString SudokuSkillText(int skill);
-QString LanguageText(int language);
+QString RiddleTypeName(int Type);
+QString RiddleSkillText(int Skill);
+QString SudokuSizeText(int Size);
+QString SudokuSkillText(int Skill);
+QString LanguageText(int Language);
 constexpr int kLanguageCount = 6;
 
 // Every object that can be the sender of a riddle event.

@@ -2,8 +2,8 @@
 
 #include "WordRiddleData.h"
 
-void TRiddleWordData::SetWord(const QString& v) {
-    const QString w = v.left(50);
+void TRiddleWordData::SetWord(const QString& Value) {
+    const QString w = Value.left(50);
     if (w == word_)
         return;
     word_ = w;
@@ -15,27 +15,27 @@ void TRiddleWordData::ClearGuess() {
     guess_ = QString(wordLength_, QLatin1Char(' '));
 }
 
-void TRiddleWordData::AssignWordFields(const TRiddleWordData& other) {
-    extraByte_ = other.extraByte_;
-    clueText_ = other.clueText_;
-    category_ = other.category_;
-    word_ = other.word_;
+void TRiddleWordData::AssignWordFields(const TRiddleWordData& Other) {
+    extraByte_ = Other.extraByte_;
+    clueText_ = Other.clueText_;
+    category_ = Other.category_;
+    word_ = Other.word_;
     // The length belongs to the word; a copy without it would leave the two out of step.
-    wordLength_ = other.wordLength_;
+    wordLength_ = Other.wordLength_;
 }
 
-void TKeywordData::SetWord(const QString& v) {
-    if (v.left(50) == Word())
+void TKeywordData::SetWord(const QString& Value) {
+    if (Value.left(50) == Word())
         return;
     if (owner_)
         owner_->Announce(kChangeProgress, ChangeText::ChangeKeyword);
-    TRiddleWordData::SetWord(v);
+    TRiddleWordData::SetWord(Value);
     if (owner_ && owner_->EventsEnabled())
         owner_->SetModified(true);
 }
 
-void TKeywordData::SetGuess(const QString& v) {
-    const QString g = v.left(50);
+void TKeywordData::SetGuess(const QString& Value) {
+    const QString g = Value.left(50);
     if (g == Guess())
         return;
     if (owner_)
@@ -47,11 +47,11 @@ void TKeywordData::SetGuess(const QString& v) {
     }
 }
 
-void TKeywordData::Assign(const TKeywordData& other) {
+void TKeywordData::Assign(const TKeywordData& Other) {
     if (owner_)
         owner_->Announce(kChangeProgress, ChangeText::ChangeKeyword);
-    AssignWordFields(other);
-    SetGuessField(other.Guess());
+    AssignWordFields(Other);
+    SetGuessField(Other.Guess());
     if (owner_ && owner_->EventsEnabled())
         owner_->SetModified(true);
 }
@@ -62,62 +62,62 @@ void TKeywordData::Reset() {
     SetGuessField(QString());
 }
 
-void TWordLegendData::SetWord(const QString& v) {
-    if (v.left(50) == Word())
+void TWordLegendData::SetWord(const QString& Value) {
+    if (Value.left(50) == Word())
         return;
     if (owner_)
         owner_->Announce(kChangeBoth, ChangeText::ChangeLegend);
-    TRiddleWordData::SetWord(v);
+    TRiddleWordData::SetWord(Value);
     if (owner_) {
         owner_->RaiseLegendChange(this);
         owner_->SetModified(true);
     }
 }
 
-void TWordLegendData::SetSolved(bool v) {
-    if (v == solved_)
+void TWordLegendData::SetSolved(bool Value) {
+    if (Value == solved_)
         return;
     if (owner_)
         owner_->Announce(kChangeProgress, ChangeText::MarkLegendEntry);
-    solved_ = v;
+    solved_ = Value;
     if (owner_) {
         owner_->RaiseLegendStateChange(this);
         owner_->SetModified(true);
     }
 }
 
-void TWordLegendData::Assign(const TWordLegendData& other) {
+void TWordLegendData::Assign(const TWordLegendData& Other) {
     if (owner_)
         owner_->Announce(kChangeBoth, ChangeText::ChangeLegend);
-    AssignWordFields(other);
-    solved_ = other.solved_;
-    reversed_ = other.reversed_;
-    direction_ = other.direction_;
-    clueNumber_ = other.clueNumber_;
+    AssignWordFields(Other);
+    solved_ = Other.solved_;
+    reversed_ = Other.reversed_;
+    direction_ = Other.direction_;
+    clueNumber_ = Other.clueNumber_;
     if (owner_) {
         owner_->RaiseLegendChange(owner_);
         owner_->SetModified(true);
     }
 }
 
-void TCharLegendData::SetEntry(uint8_t v) {
-    if (v == entry_)
+void TCharLegendData::SetEntry(uint8_t Value) {
+    if (Value == entry_)
         return;
     if (owner_)
         owner_->Announce(kChangeProgress, ChangeText::ChangeLegend);
-    entry_ = v;
+    entry_ = Value;
     if (owner_) {
         owner_->RaiseLegendStateChange(owner_);
         owner_->SetModified(true);
     }
 }
 
-void TCharLegendData::Assign(const TCharLegendData& other) {
+void TCharLegendData::Assign(const TCharLegendData& Other) {
     if (owner_)
         owner_->Announce(kChangeBoth, ChangeText::ChangeLegend);
-    solution_ = other.solution_;
-    number_ = other.number_;
-    entry_ = other.entry_;
+    solution_ = Other.solution_;
+    number_ = Other.number_;
+    entry_ = Other.entry_;
     if (owner_)
         owner_->RaiseLegendChange(owner_);
 }

@@ -18,26 +18,26 @@ public:
 
     uint8_t WordLength() const { return wordLength_; }
     uint8_t ExtraByte() const { return extraByte_; }
-    void SetExtraByte(uint8_t v) { extraByte_ = v; }
+    void SetExtraByte(uint8_t Value) { extraByte_ = Value; }
     const QString& ClueText() const { return clueText_; }
-    void SetClueText(const QString& v) { clueText_ = v.left(100); }
+    void SetClueText(const QString& Value) { clueText_ = Value.left(100); }
     const QString& Guess() const { return guess_; }
     uint8_t Category() const { return category_; }
-    void SetCategory(uint8_t v) { category_ = v; }
+    void SetCategory(uint8_t Value) { category_ = Value; }
     const QString& Word() const { return word_; }
     // Takes at most 50 characters; WordLength follows, Guess becomes as many blanks.
-    virtual void SetWord(const QString& v);
+    virtual void SetWord(const QString& Value);
     // Guess := WordLength blanks.
     void ClearGuess();
 
 protected:
     // The stored fields as they are read, without any setter.
-    void SetStoredWord(const QString& word, uint8_t length) {
-        word_ = word.left(50);
-        wordLength_ = length;
+    void SetStoredWord(const QString& Word, uint8_t Length) {
+        word_ = Word.left(50);
+        wordLength_ = Length;
     }
-    void SetGuessField(const QString& g) { guess_ = g.left(50); }
-    void AssignWordFields(const TRiddleWordData& other);
+    void SetGuessField(const QString& G) { guess_ = G.left(50); }
+    void AssignWordFields(const TRiddleWordData& Other);
 
 private:
     friend class TWordRiddleData;
@@ -52,10 +52,10 @@ private:
 // The riddle's solution word.
 class TKeywordData : public TRiddleWordData {
 public:
-    explicit TKeywordData(TWordRiddleData* owner = nullptr) : owner_(owner) {}
-    void SetWord(const QString& v) override;
-    void SetGuess(const QString& v);
-    void Assign(const TKeywordData& other);
+    explicit TKeywordData(TWordRiddleData* Owner = nullptr) : owner_(Owner) {}
+    void SetWord(const QString& Value) override;
+    void SetGuess(const QString& Value);
+    void Assign(const TKeywordData& Other);
     // Back to a new, empty word.
     void Reset();
 
@@ -67,19 +67,19 @@ private:
 // One clue entry of the clue legend.
 class TWordLegendData : public TRiddleWordData {
 public:
-    explicit TWordLegendData(TWordRiddleData* owner = nullptr) : owner_(owner) {}
+    explicit TWordLegendData(TWordRiddleData* Owner = nullptr) : owner_(Owner) {}
 
     bool Solved() const { return solved_; }
-    void SetSolved(bool v);
+    void SetSolved(bool Value);
     bool Reversed() const { return reversed_; }
-    void SetReversed(bool v) { reversed_ = v; }
+    void SetReversed(bool Value) { reversed_ = Value; }
     TWordDirection Direction() const { return direction_; }
-    void SetDirection(TWordDirection d) { direction_ = d; }
+    void SetDirection(TWordDirection D) { direction_ = D; }
     int32_t ClueNumber() const { return clueNumber_; }
-    void SetClueNumber(int32_t n) { clueNumber_ = n; }
+    void SetClueNumber(int32_t N) { clueNumber_ = N; }
 
-    void SetWord(const QString& v) override;
-    void Assign(const TWordLegendData& other);
+    void SetWord(const QString& Value) override;
+    void Assign(const TWordLegendData& Other);
 
 private:
     friend class TWordRiddleData;
@@ -94,15 +94,15 @@ private:
 class TCharLegendData : public TObject {
 public:
     uint8_t Solution() const { return solution_; }
-    void SetSolution(uint8_t v) { solution_ = v; }
+    void SetSolution(uint8_t Value) { solution_ = Value; }
     int32_t Number() const { return number_; }
-    void SetNumber(int32_t v) { number_ = v; }
+    void SetNumber(int32_t Value) { number_ = Value; }
     uint8_t Entry() const { return entry_; }
-    void SetEntry(uint8_t v);
+    void SetEntry(uint8_t Value);
     bool Revealed() const { return revealed_; }
-    void SetRevealed(bool v) { revealed_ = v; }
+    void SetRevealed(bool Value) { revealed_ = Value; }
     uint8_t ShownLetter() const { return revealed_ ? solution_ : entry_; }
-    void Assign(const TCharLegendData& other);
+    void Assign(const TCharLegendData& Other);
     void Clear();
 
 private:

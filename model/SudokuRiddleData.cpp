@@ -7,19 +7,19 @@ constexpr int32_t kSudokuGlobalLength = 632;
 constexpr int32_t kSudokuCellLength = 13;
 } // namespace
 
-uint8_t SymbolOf(int value) {
-    if (value < 1 || value > 15)
+uint8_t SymbolOf(int Value) {
+    if (Value < 1 || Value > 15)
         return 0;
-    return uint8_t(value < 10 ? '0' + value : 'A' + value - 10);
+    return uint8_t(Value < 10 ? '0' + Value : 'A' + Value - 10);
 }
 
-int SymbolValue(uint8_t symbol) {
-    if (symbol >= '1' && symbol <= '9')
-        return symbol - '0';
-    if (symbol >= 'A' && symbol <= 'F')
-        return symbol - 'A' + 10;
-    if (symbol >= 'a' && symbol <= 'f')
-        return symbol - 'a' + 10;
+int SymbolValue(uint8_t Symbol) {
+    if (Symbol >= '1' && Symbol <= '9')
+        return Symbol - '0';
+    if (Symbol >= 'A' && Symbol <= 'F')
+        return Symbol - 'A' + 10;
+    if (Symbol >= 'a' && Symbol <= 'f')
+        return Symbol - 'a' + 10;
     return 0;
 }
 
@@ -31,12 +31,12 @@ void TSudokuGridCell::Clear() {
     status_ = 0;
 }
 
-void TSudokuGridCell::SetSolution(uint8_t v) {
-    if (v == r_.Solution)
+void TSudokuGridCell::SetSolution(uint8_t Value) {
+    if (Value == r_.Solution)
         return;
     if (owner_)
         owner_->Announce(kChangeBoth, ChangeText::ChangeCell);
-    r_.Solution = v;
+    r_.Solution = Value;
     if (!owner_)
         return;
     emit owner_->CellInvalidated(r_.Col, r_.Row);
@@ -45,36 +45,36 @@ void TSudokuGridCell::SetSolution(uint8_t v) {
         owner_->RaiseChange();
 }
 
-void TSudokuGridCell::SetEntry(uint8_t v) {
-    if (v == ' ')
-        v = 0;
-    if (v == r_.Entry)
+void TSudokuGridCell::SetEntry(uint8_t Value) {
+    if (Value == ' ')
+        Value = 0;
+    if (Value == r_.Entry)
         return;
     if (owner_)
         owner_->Announce(kChangeProgress, ChangeText::EnterSymbol);
-    r_.Entry = v;
+    r_.Entry = Value;
     if (owner_)
         owner_->SymbolChanged(*this, true);
     else
-        status_ = v == 0 ? 0 : (v == r_.Solution ? 1 : 2);
+        status_ = Value == 0 ? 0 : (Value == r_.Solution ? 1 : 2);
 }
 
-void TSudokuGridCell::SetRevealed(bool v) {
-    if (v == r_.Revealed)
+void TSudokuGridCell::SetRevealed(bool Value) {
+    if (Value == r_.Revealed)
         return;
     if (owner_)
         owner_->Announce(kChangeProgress, ChangeText::ChangeCell);
-    r_.Revealed = v;
+    r_.Revealed = Value;
     if (owner_)
         owner_->SymbolChanged(*this, false);
 }
 
-void TSudokuGridCell::Assign(const TSudokuGridCell& other) {
+void TSudokuGridCell::Assign(const TSudokuGridCell& Other) {
     if (owner_)
         owner_->Announce(kChangeBoth, ChangeText::ChangeCell);
-    r_ = other.r_;
-    status_ = other.status_;
-    highlighted_ = other.highlighted_;
+    r_ = Other.r_;
+    status_ = Other.status_;
+    highlighted_ = Other.highlighted_;
     if (owner_)
         owner_->SetModified(true);
 }
@@ -92,22 +92,22 @@ TSudokuRiddleData::TSudokuRiddleData() : TRiddleData(rtSudoku), cells_(kTableSiz
 
 TSudokuRiddleData::~TSudokuRiddleData() = default;
 
-TSudokuGridCell* TSudokuRiddleData::CellAt(int col, int row) {
-    if (col < 0 || row < 0 || col >= kTableSize || row >= kTableSize)
+TSudokuGridCell* TSudokuRiddleData::CellAt(int ACol, int ARow) {
+    if (ACol < 0 || ARow < 0 || ACol >= kTableSize || ARow >= kTableSize)
         return nullptr;
-    return &Cell(col, row);
+    return &Cell(ACol, ARow);
 }
 
-const TSudokuGridCell* TSudokuRiddleData::CellAt(int col, int row) const {
-    return const_cast<TSudokuRiddleData*>(this)->CellAt(col, row);
+const TSudokuGridCell* TSudokuRiddleData::CellAt(int ACol, int ARow) const {
+    return const_cast<TSudokuRiddleData*>(this)->CellAt(ACol, ARow);
 }
 
-void TSudokuRiddleData::SetSize(TSudokuSize v) {
-    if (v >= kSudokuSizeCount)
+void TSudokuRiddleData::SetSize(TSudokuSize Value) {
+    if (Value >= kSudokuSizeCount)
         return;
-    if (v != size_) {
+    if (Value != size_) {
         Announce(kChangeDefinition, ChangeText::EditRiddle);
-        size_ = v;
+        size_ = Value;
         SetModified(true);
     }
     ApplySize();
@@ -122,43 +122,43 @@ void TSudokuRiddleData::ApplySize() {
     emit Invalidated();
 }
 
-void TSudokuRiddleData::SetSkill(TSudokuSkill v) {
-    if (v == skill_)
+void TSudokuRiddleData::SetSkill(TSudokuSkill Value) {
+    if (Value == skill_)
         return;
-    skill_ = v;
+    skill_ = Value;
     SetModified(true);
 }
 
-void TSudokuRiddleData::SetMarkedSymbol(uint8_t v) {
-    if (v == markedSymbol_)
+void TSudokuRiddleData::SetMarkedSymbol(uint8_t Value) {
+    if (Value == markedSymbol_)
         return;
-    markedSymbol_ = v;
+    markedSymbol_ = Value;
     UpdateMarkedCells();
 }
 
-bool TSudokuRiddleData::IsPossible(int k, int col, int row) const {
-    if (k < 1 || k > symbols_ || col < 1 || row < 1 || col > symbols_ || row > symbols_)
+bool TSudokuRiddleData::IsPossible(int K, int ACol, int ARow) const {
+    if (K < 1 || K > symbols_ || ACol < 1 || ARow < 1 || ACol > symbols_ || ARow > symbols_)
         return false;
-    const uint8_t s = SymbolOf(k);
+    const uint8_t s = SymbolOf(K);
     for (int i = 1; i <= symbols_; ++i) {
-        if (i != col && Cell(i, row).ShownSymbol() == s)
+        if (i != ACol && Cell(i, ARow).ShownSymbol() == s)
             return false;
-        if (i != row && Cell(col, i).ShownSymbol() == s)
+        if (i != ARow && Cell(ACol, i).ShownSymbol() == s)
             return false;
     }
-    const int left = boxWidth_ * ((col - 1) / boxWidth_) + 1;
-    const int top = boxHeight_ * ((row - 1) / boxHeight_) + 1;
+    const int left = boxWidth_ * ((ACol - 1) / boxWidth_) + 1;
+    const int top = boxHeight_ * ((ARow - 1) / boxHeight_) + 1;
     for (int c = left; c < left + boxWidth_; ++c)
         for (int r = top; r < top + boxHeight_; ++r)
-            if ((c != col || r != row) && Cell(c, r).ShownSymbol() == s)
+            if ((c != ACol || r != ARow) && Cell(c, r).ShownSymbol() == s)
                 return false;
     return true;
 }
 
-int TSudokuRiddleData::PossibleCount(int col, int row) const {
+int TSudokuRiddleData::PossibleCount(int ACol, int ARow) const {
     int count = 0;
     for (int k = 1; k <= symbols_; ++k)
-        if (IsPossible(k, col, row))
+        if (IsPossible(k, ACol, ARow))
             ++count;
     return count;
 }
@@ -222,12 +222,12 @@ void TSudokuRiddleData::EvaluateSudoku() {
         SetState(next);
 }
 
-void TSudokuRiddleData::SymbolChanged(TSudokuGridCell& cell, bool recomputeStatus) {
-    if (recomputeStatus)
-        cell.status_ = cell.r_.Entry == 0 ? 0 : (cell.r_.Entry == cell.r_.Solution ? 1 : 2);
+void TSudokuRiddleData::SymbolChanged(TSudokuGridCell& Cell, bool RecomputeStatus) {
+    if (RecomputeStatus)
+        Cell.status_ = Cell.r_.Entry == 0 ? 0 : (Cell.r_.Entry == Cell.r_.Solution ? 1 : 2);
     if (EventsEnabled()) {
         RecomputePossible();
-        emit CellInvalidated(cell.Col(), cell.Row());
+        emit CellInvalidated(Cell.Col(), Cell.Row());
     }
     SetModified(true);
     if (EventsEnabled() && State() >= stReady) {
@@ -243,12 +243,12 @@ TSudokuRiddleData::TSnapshot TSudokuRiddleData::TakeSnapshot() const {
     return table;
 }
 
-void TSudokuRiddleData::RestoreSnapshot(const TSnapshot& table) {
-    if (table.size() != cells_.size())
+void TSudokuRiddleData::RestoreSnapshot(const TSnapshot& Table) {
+    if (Table.size() != cells_.size())
         return;
     BeginUpdate();
-    for (size_t i = 0; i < table.size(); ++i)
-        cells_[i].SetEntry(table[i]);
+    for (size_t i = 0; i < Table.size(); ++i)
+        cells_[i].SetEntry(Table[i]);
     RecomputePossible();
     EndUpdate();
     emit Invalidated();
@@ -330,21 +330,21 @@ int TSudokuRiddleData::CountFlagAll(int Bit, bool Exact) const {
     return count;
 }
 
-void TSudokuRiddleData::ReadGlobal(TStreamReader& in, int32_t length) {
-    if (length != kSudokuGlobalLength)
+void TSudokuRiddleData::ReadGlobal(TStreamReader& In, int32_t Length) {
+    if (Length != kSudokuGlobalLength)
         throw TReadError("GLOBAL has the wrong length");
-    const QString author = in.FixedText(50);
-    SetBestTime(in.U16());
-    const QString comment = in.FixedText(255);
-    const uint8_t size = in.U8();
-    skill_ = TSudokuSkill(in.U8());
-    SetTimeField(in.U16());
-    const QString title = in.FixedText(255);
-    SetHelpFlagsField(THelpFlags::FromBits(in.U8()));
-    SetExtraCode(in.FixedText(8));
-    SetBestTimeHolder(in.FixedText(50));
-    SetRiddleOptionsField(TRiddleOptions::FromBits(in.U8()));
-    const uint8_t state = in.U8();
+    const QString author = In.FixedText(50);
+    SetBestTime(In.U16());
+    const QString comment = In.FixedText(255);
+    const uint8_t size = In.U8();
+    skill_ = TSudokuSkill(In.U8());
+    SetTimeField(In.U16());
+    const QString title = In.FixedText(255);
+    SetHelpFlagsField(THelpFlags::FromBits(In.U8()));
+    SetExtraCode(In.FixedText(8));
+    SetBestTimeHolder(In.FixedText(50));
+    SetRiddleOptionsField(TRiddleOptions::FromBits(In.U8()));
+    const uint8_t state = In.U8();
     if (size >= kSudokuSizeCount || state >= kRiddleStateCount)
         throw TReadError("sudoku size or state out of range");
     SetTextsField(author, comment, title);
@@ -353,17 +353,17 @@ void TSudokuRiddleData::ReadGlobal(TStreamReader& in, int32_t length) {
     ApplySize();
 }
 
-bool TSudokuRiddleData::ReadSection(const QByteArray& tag, TStreamReader& in, int32_t length, bool) {
-    if (tag != "CLLLST")
+bool TSudokuRiddleData::ReadSection(const QByteArray& Tag, TStreamReader& In, int32_t Length, bool) {
+    if (Tag != "CLLLST")
         return false;
-    ReadCells(in, length);
+    ReadCells(In, Length);
     return true;
 }
 
-void TSudokuRiddleData::ReadCells(TStreamReader& in, int32_t length) {
-    if (length != kSudokuCellLength * symbols_ * symbols_)
+void TSudokuRiddleData::ReadCells(TStreamReader& In, int32_t Length) {
+    if (Length != kSudokuCellLength * symbols_ * symbols_)
         throw TReadError("cell table has the wrong length");
-    QByteArray bytes = in.Bytes(length);
+    QByteArray bytes = In.Bytes(Length);
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     TStreamReader p(buffer);

@@ -8,9 +8,9 @@
 #include <vector>
 
 // Symbols are the hexadecimal digits of their values: "1" … "9", "A", "B", "C".
-uint8_t SymbolOf(int value);
+uint8_t SymbolOf(int Value);
 // The value of a symbol character (either case), or 0.
-int SymbolValue(uint8_t symbol);
+int SymbolValue(uint8_t Symbol);
 
 struct TSudokuCellRecord {
     uint16_t Flags = 0;
@@ -28,7 +28,7 @@ class TSudokuGridCell {
 public:
     uint16_t Flags() const { return r_.Flags; }
     bool Given() const { return (r_.Flags & cfGiven) != 0; }
-    void SetFlags(uint16_t v) { r_.Flags = v; }
+    void SetFlags(uint16_t Value) { r_.Flags = Value; }
     uint8_t Solution() const { return r_.Solution; }
     int32_t Col() const { return r_.Col; }
     int32_t Row() const { return r_.Row; }
@@ -38,10 +38,10 @@ public:
     bool Highlighted() const { return highlighted_; }
     uint8_t ShownSymbol() const { return r_.Revealed ? r_.Solution : r_.Entry; }
 
-    void SetSolution(uint8_t v);
-    void SetEntry(uint8_t v);
-    void SetRevealed(bool v);
-    void Assign(const TSudokuGridCell& other);
+    void SetSolution(uint8_t Value);
+    void SetEntry(uint8_t Value);
+    void SetRevealed(bool Value);
+    void Assign(const TSudokuGridCell& Other);
     void Clear();
     const TSudokuCellRecord& Record() const { return r_; }
 
@@ -67,26 +67,26 @@ public:
     int SkillValue() const override { return skill_; }
 
     TSudokuSize Size() const { return size_; }
-    void SetSize(TSudokuSize v);
+    void SetSize(TSudokuSize Value);
     TSudokuSkill Skill() const { return skill_; }
-    void SetSkill(TSudokuSkill v);
+    void SetSkill(TSudokuSkill Value);
     uint8_t MarkedSymbol() const { return markedSymbol_; }
-    void SetMarkedSymbol(uint8_t v);
+    void SetMarkedSymbol(uint8_t Value);
 
     // Number of symbols, box width (columns) and box height (rows).
     int Symbols() const { return symbols_; }
     int BoxWidth() const { return boxWidth_; }
     int BoxHeight() const { return boxHeight_; }
 
-    TSudokuGridCell* CellAt(int col, int row);
-    const TSudokuGridCell* CellAt(int col, int row) const;
-    TSudokuGridCell& Cell(int col, int row) { return cells_[Index(col, row)]; }
-    const TSudokuGridCell& Cell(int col, int row) const { return cells_[Index(col, row)]; }
+    TSudokuGridCell* CellAt(int ACol, int ARow);
+    const TSudokuGridCell* CellAt(int ACol, int ARow) const;
+    TSudokuGridCell& Cell(int ACol, int ARow) { return cells_[Index(ACol, ARow)]; }
+    const TSudokuGridCell& Cell(int ACol, int ARow) const { return cells_[Index(ACol, ARow)]; }
 
     // Whether symbol value k may still go into (col, row): no other cell of its row, column
     // or box shows it.
-    bool IsPossible(int k, int col, int row) const;
-    int PossibleCount(int col, int row) const;
+    bool IsPossible(int K, int ACol, int ARow) const;
+    int PossibleCount(int ACol, int ARow) const;
     void RecomputePossible();
     void UpdateMarkedCells();
     // Raises State by the solving progress (the sudoku rule, not the stored solution).
@@ -95,7 +95,7 @@ public:
     // A snapshot holds every cell's Entry, indexed [column][row].
     using TSnapshot = std::vector<uint8_t>;
     TSnapshot TakeSnapshot() const;
-    void RestoreSnapshot(const TSnapshot& table);
+    void RestoreSnapshot(const TSnapshot& Table);
 
     void Assign(const TRiddleData& Source, bool ContentOnly) override;
     void Reset(bool All, bool AlsoGiven) override;
@@ -104,17 +104,17 @@ public:
     void SaveToStream(QIODevice& Stream, int JpegQuality, bool StateOnly) override;
 
 protected:
-    void ReadGlobal(TStreamReader& in, int32_t length) override;
-    bool ReadSection(const QByteArray& tag, TStreamReader& in, int32_t length, bool StateOnly) override;
+    void ReadGlobal(TStreamReader& In, int32_t Length) override;
+    bool ReadSection(const QByteArray& Tag, TStreamReader& In, int32_t Length, bool StateOnly) override;
     void ApplyLoaded(bool StateOnly) override;
     void AfterLoad(bool StateOnly, bool Completed) override;
 
 private:
     friend class TSudokuGridCell;
-    static int Index(int col, int row) { return col * kTableSize + row; }
+    static int Index(int ACol, int ARow) { return ACol * kTableSize + ARow; }
     void ApplySize();
-    void SymbolChanged(TSudokuGridCell& cell, bool recomputeStatus);
-    void ReadCells(TStreamReader& in, int32_t length);
+    void SymbolChanged(TSudokuGridCell& Cell, bool RecomputeStatus);
+    void ReadCells(TStreamReader& In, int32_t Length);
 
     std::vector<TSudokuGridCell> cells_;
     TSudokuSize size_ = ss9Symbols;

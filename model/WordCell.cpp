@@ -10,13 +10,13 @@ void TWordGridCell::Clear() {
     r_.Row = row;
 }
 
-void TWordGridCell::SetFlags(uint16_t v) {
-    if (v == r_.Flags)
+void TWordGridCell::SetFlags(uint16_t Value) {
+    if (Value == r_.Flags)
         return;
     if (owner_)
         owner_->Announce(kChangeBoth, ChangeText::ChangeCell);
-    r_.Flags = v;
-    if (!(v & cfLetter)) {
+    r_.Flags = Value;
+    if (!(Value & cfLetter)) {
         r_.ClueNumber = 0;
         r_.Flags &= uint16_t(~(cfKeyword | cfStartAcross | cfStartDown));
         r_.ClueFlags = 0;
@@ -34,12 +34,12 @@ void TWordGridCell::SetFlags(uint16_t v) {
     owner_->FinishCellChange();
 }
 
-void TWordGridCell::SetSolution(uint8_t v) {
-    if (v == r_.Solution)
+void TWordGridCell::SetSolution(uint8_t Value) {
+    if (Value == r_.Solution)
         return;
     if (owner_)
         owner_->Announce(kChangeBoth, ChangeText::ChangeCell);
-    r_.Solution = v;
+    r_.Solution = Value;
     if (!owner_)
         return;
     status_ = owner_->ComputeStatus(*this);
@@ -49,12 +49,12 @@ void TWordGridCell::SetSolution(uint8_t v) {
         owner_->RaiseChange();
 }
 
-void TWordGridCell::SetMarked(uint8_t v) {
-    if (v == r_.Marked)
+void TWordGridCell::SetMarked(uint8_t Value) {
+    if (Value == r_.Marked)
         return;
     if (owner_)
         owner_->Announce(kChangeProgress, ChangeText::ChangeMark);
-    r_.Marked = v;
+    r_.Marked = Value;
     if (!owner_)
         return;
     status_ = owner_->ComputeStatus(*this);
@@ -63,33 +63,33 @@ void TWordGridCell::SetMarked(uint8_t v) {
     owner_->FinishCellChange();
 }
 
-void TWordGridCell::SetEntry(uint8_t v) {
-    if (v == ' ')
-        v = 0;
-    if (v == r_.Entry)
+void TWordGridCell::SetEntry(uint8_t Value) {
+    if (Value == ' ')
+        Value = 0;
+    if (Value == r_.Entry)
         return;
     if (owner_)
         owner_->Announce(kChangeProgress, ChangeText::EnterLetter);
-    r_.Entry = v;
+    r_.Entry = Value;
     if (owner_)
         owner_->CellEntryChanged(*this);
 }
 
-void TWordGridCell::SetRevealed(bool v) {
-    if (v == r_.Revealed)
+void TWordGridCell::SetRevealed(bool Value) {
+    if (Value == r_.Revealed)
         return;
     if (owner_)
         owner_->Announce(kChangeProgress, ChangeText::ChangeCell);
-    r_.Revealed = v;
+    r_.Revealed = Value;
     if (owner_)
         owner_->CellEntryChanged(*this);
 }
 
-void TWordGridCell::Assign(const TWordGridCell& other) {
+void TWordGridCell::Assign(const TWordGridCell& Other) {
     if (owner_)
         owner_->Announce(kChangeBoth, ChangeText::ChangeCell);
-    r_ = other.r_;
-    status_ = other.status_;
+    r_ = Other.r_;
+    status_ = Other.status_;
     if (owner_)
         owner_->SetModified(true);
 }

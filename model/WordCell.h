@@ -44,7 +44,7 @@ public:
     TWordGridCell() = default;
 
     uint16_t Flags() const { return r_.Flags; }
-    bool Has(uint16_t flag) const { return (r_.Flags & flag) != 0; }
+    bool Has(uint16_t Flag) const { return (r_.Flags & Flag) != 0; }
     uint8_t Solution() const { return r_.Solution; }
     int32_t Number() const { return r_.Number; }
     int32_t Col() const { return r_.Col; }
@@ -61,18 +61,18 @@ public:
     uint8_t ShownLetter() const { return r_.Revealed ? r_.Solution : r_.Entry; }
 
     // Setters with announcement, repaint and solve check (see TWordRiddleData).
-    void SetFlags(uint16_t v);
-    void SetSolution(uint8_t v);
-    void SetMarked(uint8_t v);
-    void SetEntry(uint8_t v);
-    void SetRevealed(bool v);
-    void Assign(const TWordGridCell& other);
+    void SetFlags(uint16_t Value);
+    void SetSolution(uint8_t Value);
+    void SetMarked(uint8_t Value);
+    void SetEntry(uint8_t Value);
+    void SetRevealed(bool Value);
+    void Assign(const TWordGridCell& Other);
 
     // Plain fields, not announced.
-    void SetNumber(int32_t v) { r_.Number = v; }
-    void SetKeywordIndex(int32_t v) { r_.KeywordIndex = v; }
-    void SetClueFlags(uint8_t v) { r_.ClueFlags = v; }
-    void SetClueNumber(int32_t v) { r_.ClueNumber = v; }
+    void SetNumber(int32_t Value) { r_.Number = Value; }
+    void SetKeywordIndex(int32_t Value) { r_.KeywordIndex = Value; }
+    void SetClueFlags(uint8_t Value) { r_.ClueFlags = Value; }
+    void SetClueNumber(int32_t Value) { r_.ClueNumber = Value; }
 
     // Back to a fresh cell: black, everything 0, Number kept.
     void Clear();

@@ -15,26 +15,26 @@ TWordRiddleData::TWordRiddleData()
 
 TWordRiddleData::~TWordRiddleData() = default;
 
-TWordGridCell* TWordRiddleData::CellAt(int col, int row) {
-    if (col < 0 || row < 0 || col >= kTableSize || row >= kTableSize)
+TWordGridCell* TWordRiddleData::CellAt(int ACol, int ARow) {
+    if (ACol < 0 || ARow < 0 || ACol >= kTableSize || ARow >= kTableSize)
         return nullptr;
-    return &Cell(col, row);
+    return &Cell(ACol, ARow);
 }
 
-const TWordGridCell* TWordRiddleData::CellAt(int col, int row) const {
-    return const_cast<TWordRiddleData*>(this)->CellAt(col, row);
+const TWordGridCell* TWordRiddleData::CellAt(int ACol, int ARow) const {
+    return const_cast<TWordRiddleData*>(this)->CellAt(ACol, ARow);
 }
 
-int TWordRiddleData::FindClueIndex(int32_t clueNumber, TWordDirection direction) const {
+int TWordRiddleData::FindClueIndex(int32_t ClueNumber, TWordDirection Direction) const {
     // From the last entry backwards: of two entries for one word the later one counts.
     for (int i = int(clues_.size()) - 1; i >= 0; --i)
-        if (clues_[size_t(i)]->ClueNumber() == clueNumber && clues_[size_t(i)]->Direction() == direction)
+        if (clues_[size_t(i)]->ClueNumber() == ClueNumber && clues_[size_t(i)]->Direction() == Direction)
             return i;
     return -1;
 }
 
-TWordLegendData* TWordRiddleData::FindClue(int32_t clueNumber, TWordDirection direction) {
-    int i = FindClueIndex(clueNumber, direction);
+TWordLegendData* TWordRiddleData::FindClue(int32_t ClueNumber, TWordDirection Direction) {
+    int i = FindClueIndex(ClueNumber, Direction);
     return i < 0 ? nullptr : clues_[size_t(i)].get();
 }
 
@@ -50,77 +50,77 @@ void TWordRiddleData::ClearClues() {
     clues_.clear();
 }
 
-TCharLegendData* TWordRiddleData::FindLetter(uint8_t solution) {
+TCharLegendData* TWordRiddleData::FindLetter(uint8_t Solution) {
     for (TCharLegendData& entry : letters_)
-        if (entry.Solution() == solution)
+        if (entry.Solution() == Solution)
             return &entry;
     return nullptr;
 }
 
-void TWordRiddleData::SetImageOptions(TImageOptions v) {
-    if (v == imageOptions_)
+void TWordRiddleData::SetImageOptions(TImageOptions Value) {
+    if (Value == imageOptions_)
         return;
     Announce(kChangeDefinition, ChangeText::ChangePicture);
-    imageOptions_ = v;
+    imageOptions_ = Value;
     if (RiddleOptions().Contains(roHasImage))
         emit PictureChanged();
     emit Invalidated();
 }
 
-void TWordRiddleData::SetLanguage(uint8_t v) {
-    if (v >= kLanguageCount || v == language_)
+void TWordRiddleData::SetLanguage(uint8_t Value) {
+    if (Value >= kLanguageCount || Value == language_)
         return;
     Announce(kChangeDefinition, ChangeText::EditRiddle);
-    language_ = v;
+    language_ = Value;
     SetModified(true);
 }
 
-void TWordRiddleData::SetSkill(TRiddleSkill v) {
-    if (v == skill_)
+void TWordRiddleData::SetSkill(TRiddleSkill Value) {
+    if (Value == skill_)
         return;
-    skill_ = v;
+    skill_ = Value;
     SetModified(true);
 }
 
-void TWordRiddleData::SetRiddleCols(int32_t v) {
-    if (v < 1 || v > kMaxRiddleDim || v == RiddleCols())
+void TWordRiddleData::SetRiddleCols(int32_t Value) {
+    if (Value < 1 || Value > kMaxRiddleDim || Value == RiddleCols())
         return;
-    SetDimensionsField(v, RiddleRows());
+    SetDimensionsField(Value, RiddleRows());
     emit GeometryChanged();
     emit Invalidated();
     SetModified(true);
 }
 
-void TWordRiddleData::SetRiddleRows(int32_t v) {
-    if (v < 1 || v > kMaxRiddleDim || v == RiddleRows())
+void TWordRiddleData::SetRiddleRows(int32_t Value) {
+    if (Value < 1 || Value > kMaxRiddleDim || Value == RiddleRows())
         return;
-    SetDimensionsField(RiddleCols(), v);
+    SetDimensionsField(RiddleCols(), Value);
     emit GeometryChanged();
     emit Invalidated();
     SetModified(true);
 }
 
-void TWordRiddleData::SetRiddleOptions(TRiddleOptions v) {
-    if (v == RiddleOptions())
+void TWordRiddleData::SetRiddleOptions(TRiddleOptions Value) {
+    if (Value == RiddleOptions())
         return;
     Announce(kChangeDefinition, ChangeText::EditRiddle);
-    TRiddleData::SetRiddleOptions(v);
-    if (v.Contains(roHasImage))
+    TRiddleData::SetRiddleOptions(Value);
+    if (Value.Contains(roHasImage))
         emit PictureChanged();
 }
 
-void TWordRiddleData::SetRiddleType(TRiddleType v) {
-    if (v == RiddleType() || v >= rtSudoku)
+void TWordRiddleData::SetRiddleType(TRiddleType Value) {
+    if (Value == RiddleType() || Value >= rtSudoku)
         return;
     Announce(kChangeDefinition, ChangeText::ChangeRiddleType);
-    SetRiddleTypeField(v);
+    SetRiddleTypeField(Value);
     emit GeometryChanged();
     SetModified(true);
 }
 
-void TWordRiddleData::SetImage(const QImage& image) {
+void TWordRiddleData::SetImage(const QImage& Image) {
     Announce(kChangeDefinition, ChangeText::ChangePicture);
-    image_ = image;
+    image_ = Image;
     imageStream_.clear();
     emit PictureChanged();
     SetModified(true);
@@ -133,26 +133,26 @@ void TWordRiddleData::EndUpdate() {
         emit PictureChanged();
 }
 
-bool TWordRiddleData::IsBlocked(int col, int row) const {
-    if (col <= 0 || row <= 0 || col > RiddleCols() || row > RiddleRows())
+bool TWordRiddleData::IsBlocked(int ACol, int ARow) const {
+    if (ACol <= 0 || ARow <= 0 || ACol > RiddleCols() || ARow > RiddleRows())
         return true;
     const bool userBlack = RiddleType() == rtAmerican && State() >= stReady && DisplayMode() == dmSolving;
-    return Cell(col, row).Has(userBlack ? cfUserBlack : cfBlack);
+    return Cell(ACol, ARow).Has(userBlack ? cfUserBlack : cfBlack);
 }
 
-uint8_t TWordRiddleData::ComputeStatus(const TWordGridCell& cell) const {
+uint8_t TWordRiddleData::ComputeStatus(const TWordGridCell& Cell) const {
     if (RiddleType() == rtFindWords) {
-        const bool letter = cell.Has(cfLetter);
-        return (cell.Marked() && !letter) || (!cell.Marked() && letter) ? 2 : 1;
+        const bool letter = Cell.Has(cfLetter);
+        return (Cell.Marked() && !letter) || (!Cell.Marked() && letter) ? 2 : 1;
     }
     const bool autoFill = HelpFlags().Contains(hfAutoFill);
-    if (autoFill && cell.Revealed())
+    if (autoFill && Cell.Revealed())
         return 1;
-    if (RiddleType() == rtAmerican && cell.Has(cfBlack))
-        return cell.Has(cfUserBlack) ? 1 : 0;
-    if (cell.Entry() == 0 && !cell.Revealed())
+    if (RiddleType() == rtAmerican && Cell.Has(cfBlack))
+        return Cell.Has(cfUserBlack) ? 1 : 0;
+    if (Cell.Entry() == 0 && !Cell.Revealed())
         return 0;
-    if (cell.Entry() != cell.Solution() && !cell.Revealed())
+    if (Cell.Entry() != Cell.Solution() && !Cell.Revealed())
         return 2;
     return 1;
 }
@@ -217,13 +217,13 @@ void TWordRiddleData::FinishCellChange() {
     }
 }
 
-void TWordRiddleData::CellEntryChanged(TWordGridCell& cell) {
-    cell.status_ = ComputeStatus(cell);
-    emit CellInvalidated(cell.Col(), cell.Row());
+void TWordRiddleData::CellEntryChanged(TWordGridCell& Cell) {
+    Cell.status_ = ComputeStatus(Cell);
+    emit CellInvalidated(Cell.Col(), Cell.Row());
     if (State() > stNew) {
-        emit WordCellChanged(cell.Col(), cell.Row());
+        emit WordCellChanged(Cell.Col(), Cell.Row());
         if (autoMarkLegend_)
-            emit SolvedMarksDue(cell.Col(), cell.Row());
+            emit SolvedMarksDue(Cell.Col(), Cell.Row());
     }
     SetModified(true);
     FinishCellChange();

@@ -25,55 +25,55 @@ public:
     int SkillValue() const override { return skill_; }
 
     // The cell at (col, row) of the table, or null outside 0 … 100.
-    TWordGridCell* CellAt(int col, int row);
-    const TWordGridCell* CellAt(int col, int row) const;
+    TWordGridCell* CellAt(int ACol, int ARow);
+    const TWordGridCell* CellAt(int ACol, int ARow) const;
     // Unchecked access for positions known to be in the table.
-    TWordGridCell& Cell(int col, int row) { return cells_[Index(col, row)]; }
-    const TWordGridCell& Cell(int col, int row) const { return cells_[Index(col, row)]; }
+    TWordGridCell& Cell(int ACol, int ARow) { return cells_[Index(ACol, ARow)]; }
+    const TWordGridCell& Cell(int ACol, int ARow) const { return cells_[Index(ACol, ARow)]; }
 
     int ClueCount() const { return int(clues_.size()); }
-    TWordLegendData& Clue(int index) { return *clues_[size_t(index)]; }
-    const TWordLegendData& Clue(int index) const { return *clues_[size_t(index)]; }
-    TWordLegendData* FindClue(int32_t clueNumber, TWordDirection direction);
-    int FindClueIndex(int32_t clueNumber, TWordDirection direction) const;
+    TWordLegendData& Clue(int Index) { return *clues_[size_t(Index)]; }
+    const TWordLegendData& Clue(int Index) const { return *clues_[size_t(Index)]; }
+    TWordLegendData* FindClue(int32_t ClueNumber, TWordDirection Direction);
+    int FindClueIndex(int32_t ClueNumber, TWordDirection Direction) const;
     TWordLegendData& AddClue();
     void ClearClues();
 
-    TCharLegendData& LetterLegend(int index) { return letters_[size_t(index)]; }
-    const TCharLegendData& LetterLegend(int index) const { return letters_[size_t(index)]; }
-    TCharLegendData* FindLetter(uint8_t solution);
+    TCharLegendData& LetterLegend(int Index) { return letters_[size_t(Index)]; }
+    const TCharLegendData& LetterLegend(int Index) const { return letters_[size_t(Index)]; }
+    TCharLegendData* FindLetter(uint8_t Solution);
 
     TKeywordData& Keyword() { return keyword_; }
     const TKeywordData& Keyword() const { return keyword_; }
 
     const QString& DictionaryFile() const { return dictionaryFile_; }
-    void SetDictionaryFile(const QString& v) { dictionaryFile_ = v.left(255); }
+    void SetDictionaryFile(const QString& Value) { dictionaryFile_ = Value.left(255); }
     bool AutoMarkLegend() const { return autoMarkLegend_; }
-    void SetAutoMarkLegend(bool v) { autoMarkLegend_ = v; }
+    void SetAutoMarkLegend(bool Value) { autoMarkLegend_ = Value; }
     TRiddleCreateOptions CreateOptions() const { return createOptions_; }
-    void SetCreateOptions(TRiddleCreateOptions v) { createOptions_ = v; }
+    void SetCreateOptions(TRiddleCreateOptions Value) { createOptions_ = Value; }
     TImageOptions ImageOptions() const { return imageOptions_; }
-    void SetImageOptions(TImageOptions v);
+    void SetImageOptions(TImageOptions Value);
     TWordDirection InputDirection() const { return inputDirection_; }
-    void SetInputDirectionField(TWordDirection d) { inputDirection_ = d; }
+    void SetInputDirectionField(TWordDirection D) { inputDirection_ = D; }
     uint8_t Language() const { return language_; }
-    void SetLanguage(uint8_t v);
+    void SetLanguage(uint8_t Value);
     TRiddleSkill Skill() const { return skill_; }
-    void SetSkill(TRiddleSkill v);
+    void SetSkill(TRiddleSkill Value);
     // 1 … 99; other values are refused.
-    void SetRiddleCols(int32_t v);
-    void SetRiddleRows(int32_t v);
-    void SetRiddleOptions(TRiddleOptions v) override;
-    void SetRiddleType(TRiddleType v);
+    void SetRiddleCols(int32_t Value);
+    void SetRiddleRows(int32_t Value);
+    void SetRiddleOptions(TRiddleOptions Value) override;
+    void SetRiddleType(TRiddleType Value);
 
     const QImage& Image() const { return image_; }
-    void SetImage(const QImage& image);
+    void SetImage(const QImage& Image);
 
     // A cell outside the riddle, or one that takes no letter as the solver sees the grid (an
     // American riddle hides its black cells: while solving only the solver's own count).
-    bool IsBlocked(int col, int row) const;
+    bool IsBlocked(int ACol, int ARow) const;
     // Status rule of a cell: 0 empty, 1 right, 2 wrong.
-    uint8_t ComputeStatus(const TWordGridCell& cell) const;
+    uint8_t ComputeStatus(const TWordGridCell& Cell) const;
     // Raises State by the solving progress; never lowers it.
     void EvaluateState();
     // Empties the solver's entries; given cells keep their revealed letters unless AlsoGiven.
@@ -95,8 +95,8 @@ signals:
     void PictureChanged();
 
 protected:
-    void ReadGlobal(TStreamReader& in, int32_t length) override;
-    bool ReadSection(const QByteArray& tag, TStreamReader& in, int32_t length, bool StateOnly) override;
+    void ReadGlobal(TStreamReader& In, int32_t Length) override;
+    bool ReadSection(const QByteArray& Tag, TStreamReader& In, int32_t Length, bool StateOnly) override;
     void ApplyLoaded(bool StateOnly) override;
     void AfterLoad(bool StateOnly, bool Completed) override;
 
@@ -106,17 +106,17 @@ private:
     friend class TWordLegendData;
     friend class TCharLegendData;
 
-    static int Index(int col, int row) { return col * kTableSize + row; }
+    static int Index(int ACol, int ARow) { return ACol * kTableSize + ARow; }
     // The closing step of the checked cell setters.
     void FinishCellChange();
-    void CellEntryChanged(TWordGridCell& cell);
-    void ReadCells(TStreamReader& in, int32_t length);
-    void ReadClues(TStreamReader& in, int32_t length);
-    void ReadLetterLegend(TStreamReader& in, int32_t length);
-    void ReadPicture(TStreamReader& in, int32_t length);
+    void CellEntryChanged(TWordGridCell& Cell);
+    void ReadCells(TStreamReader& In, int32_t Length);
+    void ReadClues(TStreamReader& In, int32_t Length);
+    void ReadLetterLegend(TStreamReader& In, int32_t Length);
+    void ReadPicture(TStreamReader& In, int32_t Length);
     QByteArray PicturePayload(int JpegQuality) const;
-    void WriteGlobal(TStreamWriter& out) const;
-    void WriteCells(TStreamWriter& out) const;
+    void WriteGlobal(TStreamWriter& Out) const;
+    void WriteCells(TStreamWriter& Out) const;
 
     std::vector<TWordGridCell> cells_;
     std::vector<std::unique_ptr<TWordLegendData>> clues_;

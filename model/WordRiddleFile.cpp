@@ -15,7 +15,7 @@ constexpr int32_t kColorSetLength = 44;
 
 // Parses a section's payload from memory; the caller learns whether every byte was used.
 struct TPayload {
-    explicit TPayload(QByteArray bytes) : data(std::move(bytes)), buffer(&data) {
+    explicit TPayload(QByteArray Bytes) : data(std::move(Bytes)), buffer(&data) {
         buffer.open(QIODevice::ReadOnly);
     }
     QByteArray data;
@@ -23,19 +23,19 @@ struct TPayload {
     TStreamReader Reader() { return TStreamReader(buffer); }
 };
 
-QByteArray BuildPayload(const std::function<void(TStreamWriter&)>& write) {
+QByteArray BuildPayload(const std::function<void(TStreamWriter&)>& Write) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     TStreamWriter out(buffer);
-    write(out);
+    Write(out);
     return bytes;
 }
 
-TRiddleColors::Values ReadColorSet(TStreamReader& in, int32_t length) {
-    if (length < kColorSetLength)
+TRiddleColors::Values ReadColorSet(TStreamReader& In, int32_t Length) {
+    if (Length < kColorSetLength)
         throw TReadError("colour set too short");
-    TPayload payload(in.Bytes(length));
+    TPayload payload(In.Bytes(Length));
     TStreamReader p = payload.Reader();
     TRiddleColors::Values values{};
     for (TColor& v : values)
@@ -43,37 +43,37 @@ TRiddleColors::Values ReadColorSet(TStreamReader& in, int32_t length) {
     return values;
 }
 
-void WriteColorSet(TStreamWriter& out, const char* tag, const TRiddleColors& colors) {
-    out.Section(tag, BuildPayload([&](TStreamWriter& w) {
-                    for (TColor v : colors.BaseValues())
-                        w.I32(v);
+void WriteColorSet(TStreamWriter& Out, const char* Tag, const TRiddleColors& Colors) {
+    Out.Section(Tag, BuildPayload([&](TStreamWriter& W) {
+                    for (TColor v : Colors.BaseValues())
+                        W.I32(v);
                 }));
 }
 } // namespace
 
-void TWordRiddleData::ReadGlobal(TStreamReader& in, int32_t length) {
-    if (length != kWordGlobalLength)
+void TWordRiddleData::ReadGlobal(TStreamReader& In, int32_t Length) {
+    if (Length != kWordGlobalLength)
         throw TReadError("GLOBAL has the wrong length");
-    const QString author = in.FixedText(50);
-    SetBestTime(in.U16());
-    const QString comment = in.FixedText(255);
-    dictionaryFile_ = in.FixedText(255);
-    SetPaintOptionsField(TPaintOptions::FromBits(in.U8()));
-    loadedGridSize_ = in.I32();
-    SetHelpFlagsField(THelpFlags::FromBits(in.U8()));
-    imageOptions_ = TImageOptions::FromBits(in.U8());
-    language_ = in.U8();
-    autoMarkLegend_ = in.Bool();
-    SetExtraCode(in.FixedText(8));
-    SetBestTimeHolder(in.FixedText(50));
-    const int32_t cols = in.I32();
-    const int32_t rows = in.I32();
-    SetRiddleOptionsField(TRiddleOptions::FromBits(in.U8()));
-    skill_ = TRiddleSkill(in.U8());
-    SetTimeField(in.U16());
-    const QString title = in.FixedText(255);
-    const uint8_t type = in.U8();
-    const uint8_t state = in.U8();
+    const QString author = In.FixedText(50);
+    SetBestTime(In.U16());
+    const QString comment = In.FixedText(255);
+    dictionaryFile_ = In.FixedText(255);
+    SetPaintOptionsField(TPaintOptions::FromBits(In.U8()));
+    loadedGridSize_ = In.I32();
+    SetHelpFlagsField(THelpFlags::FromBits(In.U8()));
+    imageOptions_ = TImageOptions::FromBits(In.U8());
+    language_ = In.U8();
+    autoMarkLegend_ = In.Bool();
+    SetExtraCode(In.FixedText(8));
+    SetBestTimeHolder(In.FixedText(50));
+    const int32_t cols = In.I32();
+    const int32_t rows = In.I32();
+    SetRiddleOptionsField(TRiddleOptions::FromBits(In.U8()));
+    skill_ = TRiddleSkill(In.U8());
+    SetTimeField(In.U16());
+    const QString title = In.FixedText(255);
+    const uint8_t type = In.U8();
+    const uint8_t state = In.U8();
     if (cols < 1 || cols > kMaxRiddleDim || rows < 1 || rows > kMaxRiddleDim)
         throw TReadError("riddle size out of range");
     if (type >= rtSudoku || state >= kRiddleStateCount)
@@ -84,43 +84,43 @@ void TWordRiddleData::ReadGlobal(TStreamReader& in, int32_t length) {
     SetStateField(TRiddleState(state));
 }
 
-bool TWordRiddleData::ReadSection(const QByteArray& tag, TStreamReader& in, int32_t length, bool StateOnly) {
-    if (tag == "CLLLST") {
-        ReadCells(in, length);
-    } else if (tag == "LEGLST") {
-        ReadClues(in, length);
-    } else if (tag == "CHRLST") {
-        ReadLetterLegend(in, length);
-    } else if (tag == "KEYWRD") {
-        if (length < kKeywordLength)
+bool TWordRiddleData::ReadSection(const QByteArray& Tag, TStreamReader& In, int32_t Length, bool StateOnly) {
+    if (Tag == "CLLLST") {
+        ReadCells(In, Length);
+    } else if (Tag == "LEGLST") {
+        ReadClues(In, Length);
+    } else if (Tag == "CHRLST") {
+        ReadLetterLegend(In, Length);
+    } else if (Tag == "KEYWRD") {
+        if (Length < kKeywordLength)
             throw TReadError("solution word too short");
-        TPayload payload(in.Bytes(length));
+        TPayload payload(In.Bytes(Length));
         TStreamReader p = payload.Reader();
         keyword_.SetExtraByte(p.U8());
         keyword_.SetClueText(p.FixedText(100));
         const uint8_t wordLength = p.U8();
         keyword_.SetCategory(p.U8());
         keyword_.SetStoredWord(p.FixedText(50), wordLength);
-    } else if (tag == "IMAGE_") {
+    } else if (Tag == "IMAGE_") {
         if (!RiddleOptions().Contains(roHasImage) || StateOnly)
             return false;
-        ReadPicture(in, length);
-    } else if (tag == "BGCLR_" || tag == "TXTCLR") {
+        ReadPicture(In, Length);
+    } else if (Tag == "BGCLR_" || Tag == "TXTCLR") {
         if (StateOnly)
             return false;
-        const TRiddleColors::Values values = ReadColorSet(in, length);
-        (tag == "BGCLR_" ? BackgroundColors() : TextColors()).SetValues(values);
+        const TRiddleColors::Values values = ReadColorSet(In, Length);
+        (Tag == "BGCLR_" ? BackgroundColors() : TextColors()).SetValues(values);
     } else {
         return false;
     }
     return true;
 }
 
-void TWordRiddleData::ReadCells(TStreamReader& in, int32_t length) {
+void TWordRiddleData::ReadCells(TStreamReader& In, int32_t Length) {
     const int32_t cols = RiddleCols(), rows = RiddleRows();
-    if (length != cols + rows + kCellRecordLength * cols * rows)
+    if (Length != cols + rows + kCellRecordLength * cols * rows)
         throw TReadError("cell table has the wrong length");
-    TPayload payload(in.Bytes(length));
+    TPayload payload(In.Bytes(Length));
     TStreamReader p = payload.Reader();
     for (int c = 1; c <= cols; ++c)
         ColumnStates()[size_t(c)] = p.U8();
@@ -147,13 +147,13 @@ void TWordRiddleData::ReadCells(TStreamReader& in, int32_t length) {
         }
 }
 
-void TWordRiddleData::ReadClues(TStreamReader& in, int32_t length) {
-    if (length < 4)
+void TWordRiddleData::ReadClues(TStreamReader& In, int32_t Length) {
+    if (Length < 4)
         throw TReadError("clue list too short");
-    const int32_t count = in.I32();
-    if (count < 0 || qint64(count) * kClueRecordLength != qint64(length) - 4)
+    const int32_t count = In.I32();
+    if (count < 0 || qint64(count) * kClueRecordLength != qint64(Length) - 4)
         throw TReadError("clue count does not match the section");
-    TPayload payload(in.Bytes(length - 4));
+    TPayload payload(In.Bytes(Length - 4));
     TStreamReader p = payload.Reader();
     clues_.clear();
     for (int32_t i = 0; i < count; ++i) {
@@ -174,10 +174,10 @@ void TWordRiddleData::ReadClues(TStreamReader& in, int32_t length) {
     }
 }
 
-void TWordRiddleData::ReadLetterLegend(TStreamReader& in, int32_t length) {
-    if (length != kLetterRecordLength * kLetterLegendSize)
+void TWordRiddleData::ReadLetterLegend(TStreamReader& In, int32_t Length) {
+    if (Length != kLetterRecordLength * kLetterLegendSize)
         throw TReadError("letter legend has the wrong length");
-    TPayload payload(in.Bytes(length));
+    TPayload payload(In.Bytes(Length));
     TStreamReader p = payload.Reader();
     for (TCharLegendData& entry : letters_) {
         entry.solution_ = p.U8();
@@ -186,9 +186,9 @@ void TWordRiddleData::ReadLetterLegend(TStreamReader& in, int32_t length) {
     }
 }
 
-void TWordRiddleData::ReadPicture(TStreamReader& in, int32_t length) {
-    const bool jpeg = in.U8() != 0;
-    const QByteArray data = in.Bytes(length - 1);
+void TWordRiddleData::ReadPicture(TStreamReader& In, int32_t Length) {
+    const bool jpeg = In.U8() != 0;
+    const QByteArray data = In.Bytes(Length - 1);
     QImage image;
     if (!data.isEmpty()) {
         image = jpeg ? DecodeJpeg(data) : DecodeBmp(data);
@@ -218,48 +218,48 @@ void TWordRiddleData::AfterLoad(bool StateOnly, bool /*Completed*/) {
     ResumeClockIfSolving();
 }
 
-void TWordRiddleData::WriteGlobal(TStreamWriter& out) const {
-    out.FixedText(50, Author());
-    out.U16(BestTime());
-    out.FixedText(255, Comment());
-    out.FixedText(255, dictionaryFile_);
-    out.U8(PaintOptions().Raw());
-    out.I32(GridSize());
-    out.U8(HelpFlags().Raw());
-    out.U8(imageOptions_.Raw());
-    out.U8(language_);
-    out.Bool(autoMarkLegend_);
-    out.FixedText(8, ExtraCode());
-    out.FixedText(50, BestTimeHolder());
-    out.I32(RiddleCols());
-    out.I32(RiddleRows());
-    out.U8(RiddleOptions().Raw());
-    out.U8(skill_);
-    out.U16(Time());
-    out.FixedText(255, Title());
-    out.U8(RiddleType());
-    out.U8(State());
+void TWordRiddleData::WriteGlobal(TStreamWriter& Out) const {
+    Out.FixedText(50, Author());
+    Out.U16(BestTime());
+    Out.FixedText(255, Comment());
+    Out.FixedText(255, dictionaryFile_);
+    Out.U8(PaintOptions().Raw());
+    Out.I32(GridSize());
+    Out.U8(HelpFlags().Raw());
+    Out.U8(imageOptions_.Raw());
+    Out.U8(language_);
+    Out.Bool(autoMarkLegend_);
+    Out.FixedText(8, ExtraCode());
+    Out.FixedText(50, BestTimeHolder());
+    Out.I32(RiddleCols());
+    Out.I32(RiddleRows());
+    Out.U8(RiddleOptions().Raw());
+    Out.U8(skill_);
+    Out.U16(Time());
+    Out.FixedText(255, Title());
+    Out.U8(RiddleType());
+    Out.U8(State());
 }
 
-void TWordRiddleData::WriteCells(TStreamWriter& out) const {
+void TWordRiddleData::WriteCells(TStreamWriter& Out) const {
     for (int c = 1; c <= RiddleCols(); ++c)
-        out.U8(ColumnStates()[size_t(c)]);
+        Out.U8(ColumnStates()[size_t(c)]);
     for (int r = 1; r <= RiddleRows(); ++r)
-        out.U8(RowStates()[size_t(r)]);
+        Out.U8(RowStates()[size_t(r)]);
     for (int c = 1; c <= RiddleCols(); ++c)
         for (int r = 1; r <= RiddleRows(); ++r) {
             const TWordCellRecord& rec = Cell(c, r).Record();
-            out.U16(rec.Flags);
-            out.U8(rec.Solution);
-            out.I32(rec.Number);
-            out.I32(rec.Col);
-            out.I32(rec.KeywordIndex);
-            out.U8(rec.Marked);
-            out.I32(rec.Row);
-            out.U8(rec.Entry);
-            out.Bool(rec.Revealed);
-            out.U8(rec.ClueFlags);
-            out.I32(rec.ClueNumber);
+            Out.U16(rec.Flags);
+            Out.U8(rec.Solution);
+            Out.I32(rec.Number);
+            Out.I32(rec.Col);
+            Out.I32(rec.KeywordIndex);
+            Out.U8(rec.Marked);
+            Out.I32(rec.Row);
+            Out.U8(rec.Entry);
+            Out.Bool(rec.Revealed);
+            Out.U8(rec.ClueFlags);
+            Out.I32(rec.ClueNumber);
         }
 }
 
@@ -305,12 +305,12 @@ void TWordRiddleData::SaveToStream(QIODevice& Stream, int JpegQuality, bool Stat
         }
         out.EndSection(at);
         if (RiddleOptions().Contains(roHasKeyword))
-            out.Section("KEYWRD", BuildPayload([&](TStreamWriter& w) {
-                            w.U8(keyword_.ExtraByte());
-                            w.FixedText(100, keyword_.ClueText());
-                            w.U8(keyword_.WordLength());
-                            w.U8(keyword_.Category());
-                            w.FixedText(50, keyword_.Word());
+            out.Section("KEYWRD", BuildPayload([&](TStreamWriter& W) {
+                            W.U8(keyword_.ExtraByte());
+                            W.FixedText(100, keyword_.ClueText());
+                            W.U8(keyword_.WordLength());
+                            W.U8(keyword_.Category());
+                            W.FixedText(50, keyword_.Word());
                         }));
         if (StateOnly)
             return;

@@ -1,37 +1,37 @@
 #include "CommandState.h"
 
 namespace {
-void SetRiddleCommands(const TRiddleFacts& f, TCommandStates& s) {
-    const bool word = f.Loaded && !f.Sudoku;
-    const bool sudoku = f.Loaded && f.Sudoku;
-    const bool solving = f.DisplayMode == dmSolving;
-    s.ShowFail = {f.Loaded && f.HelpFlags.Contains(hfShowFail), true, f.PaintOptions.Contains(poShowFail)};
-    s.ShowLength = {word && f.WordType == rtPuzzle, true, word && f.PaintOptions.Contains(poShowLength)};
-    s.ShowHintGrids = {sudoku, true, sudoku && f.PaintOptions.Contains(poShowHintGrids)};
-    s.ShowHints = {f.Loaded, true, f.TooltipsOn};
-    s.BlankField.Visible = word && f.WordType == rtAmerican && solving;
-    s.BlankField.Checked = s.BlankField.Visible && f.CellUserBlack;
-    s.FillLetter.Visible =
-        (sudoku || (word && f.WordType != rtFindWords)) && f.HelpFlags.Contains(hfAutoFill) && solving;
-    s.FillLetter.Enabled = sudoku || (word && !f.CellBlocked && f.Col >= 0 && f.Row >= 0);
-    s.EnterWord.Visible = word && (f.WordType == rtSwedish || f.WordType == rtPuzzle) && solving;
-    s.EnterWord.Enabled = s.FillLetter.Enabled && f.WordHasClue;
-    s.SudokuTools.Visible = sudoku;
-    s.PopupFillLetter.Visible = s.FillLetter.Visible && s.FillLetter.Enabled;
-    s.PopupEnterWord.Visible = s.EnterWord.Visible && s.EnterWord.Enabled;
-    s.FillLetterCaption =
-        f.Sudoku ? QStringLiteral("Symbol &eintragen") : QStringLiteral("Buchstaben &eintragen");
+void SetRiddleCommands(const TRiddleFacts& F, TCommandStates& S) {
+    const bool word = F.Loaded && !F.Sudoku;
+    const bool sudoku = F.Loaded && F.Sudoku;
+    const bool solving = F.DisplayMode == dmSolving;
+    S.ShowFail = {F.Loaded && F.HelpFlags.Contains(hfShowFail), true, F.PaintOptions.Contains(poShowFail)};
+    S.ShowLength = {word && F.WordType == rtPuzzle, true, word && F.PaintOptions.Contains(poShowLength)};
+    S.ShowHintGrids = {sudoku, true, sudoku && F.PaintOptions.Contains(poShowHintGrids)};
+    S.ShowHints = {F.Loaded, true, F.TooltipsOn};
+    S.BlankField.Visible = word && F.WordType == rtAmerican && solving;
+    S.BlankField.Checked = S.BlankField.Visible && F.CellUserBlack;
+    S.FillLetter.Visible =
+        (sudoku || (word && F.WordType != rtFindWords)) && F.HelpFlags.Contains(hfAutoFill) && solving;
+    S.FillLetter.Enabled = sudoku || (word && !F.CellBlocked && F.Col >= 0 && F.Row >= 0);
+    S.EnterWord.Visible = word && (F.WordType == rtSwedish || F.WordType == rtPuzzle) && solving;
+    S.EnterWord.Enabled = S.FillLetter.Enabled && F.WordHasClue;
+    S.SudokuTools.Visible = sudoku;
+    S.PopupFillLetter.Visible = S.FillLetter.Visible && S.FillLetter.Enabled;
+    S.PopupEnterWord.Visible = S.EnterWord.Visible && S.EnterWord.Enabled;
+    S.FillLetterCaption =
+        F.Sudoku ? QStringLiteral("Symbol &eintragen") : QStringLiteral("Buchstaben &eintragen");
     // A word riddle shows lengths, a sudoku its possible symbols; only one of the buttons shows.
-    const TCommandView& length = s.ShowLength.Visible ? s.ShowLength : s.ShowHintGrids;
-    s.LengthItem = {length.Visible, true, length.Visible && length.Checked};
-    if (f.Sudoku) {
-        s.LengthCaption = QStringLiteral("&Mögliche Symbole anzeigen");
-        s.LengthHint = QStringLiteral("Alle möglichen Symbole in den Feldern anzeigen");
-        s.LengthIcon = QStringLiteral("hint-grids");
+    const TCommandView& length = S.ShowLength.Visible ? S.ShowLength : S.ShowHintGrids;
+    S.LengthItem = {length.Visible, true, length.Visible && length.Checked};
+    if (F.Sudoku) {
+        S.LengthCaption = QStringLiteral("&Mögliche Symbole anzeigen");
+        S.LengthHint = QStringLiteral("Alle möglichen Symbole in den Feldern anzeigen");
+        S.LengthIcon = QStringLiteral("hint-grids");
     } else {
-        s.LengthCaption = QStringLiteral("&Begrifflängen anzeigen");
-        s.LengthHint = QStringLiteral("Die Längen der Begriffe anzeigen");
-        s.LengthIcon = QStringLiteral("show-length");
+        S.LengthCaption = QStringLiteral("&Begrifflängen anzeigen");
+        S.LengthHint = QStringLiteral("Die Längen der Begriffe anzeigen");
+        S.LengthIcon = QStringLiteral("show-length");
     }
 }
 } // namespace

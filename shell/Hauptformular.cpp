@@ -90,20 +90,20 @@ TRMMainForm::~TRMMainForm() {
         RiddleTextColors = nullptr;
 }
 
-bool TRMMainForm::event(QEvent* e) {
-    if (e->type() == RiddleEventType(kMsgStart)) {
+bool TRMMainForm::event(QEvent* E) {
+    if (E->type() == RiddleEventType(kMsgStart)) {
         StartMessage();
         return true;
     }
-    if (e->type() == QEvent::StatusTip) {
-        AppHint(static_cast<QStatusTipEvent*>(e)->tip());
+    if (E->type() == QEvent::StatusTip) {
+        AppHint(static_cast<QStatusTipEvent*>(E)->tip());
         return true;
     }
-    return QMainWindow::event(e);
+    return QMainWindow::event(E);
 }
 
-void TRMMainForm::AppHint(const QString& hint) {
-    lblHints_->setText(hint);
+void TRMMainForm::AppHint(const QString& Hint) {
+    lblHints_->setText(Hint);
 }
 
 void TRMMainForm::StartMessage() {
@@ -166,32 +166,32 @@ int TRMMainForm::UsableClientHeight() const {
     return height() - toolBar_->height() - statusBar_->height() - menuBar()->height();
 }
 
-bool TRMMainForm::eventFilter(QObject* watched, QEvent* e) {
+bool TRMMainForm::eventFilter(QObject* Watched, QEvent* E) {
     // Sees every event before it is dispatched; never consumes one.
-    if (e->type() == QEvent::ShortcutOverride) {
+    if (E->type() == QEvent::ShortcutOverride) {
         // Before a shortcut is matched, its item takes the state an opened menu would show,
         // so that e.g. Alt+Backspace works exactly when the undo item is enabled.
-        const auto* key = static_cast<QKeyEvent*>(e);
+        const auto* key = static_cast<QKeyEvent*>(E);
         if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
             RefreshShortcutItems();
-    } else if (e->type() == RiddleEventType(kMsgStopwatch)) {
+    } else if (E->type() == RiddleEventType(kMsgStopwatch)) {
         if (RiddleWindow)
             RiddleWindow->UpdateStopwatch(true);
-    } else if ((e->type() == QEvent::KeyPress || e->type() == QEvent::KeyRelease) && RiddleWindow &&
+    } else if ((E->type() == QEvent::KeyPress || E->type() == QEvent::KeyRelease) && RiddleWindow &&
                RiddleWindow->ShownRiddle()) {
-        const auto* key = static_cast<QKeyEvent*>(e);
-        const bool down = e->type() == QEvent::KeyPress;
+        const auto* key = static_cast<QKeyEvent*>(E);
+        const bool down = E->type() == QEvent::KeyPress;
         const bool reverseWords = RiddleWindow->ShownRiddle()->RiddleOptions().Contains(roReverseWords);
         if (key->key() == Qt::Key_Control && reverseWords && DragReversed != down && !key->isAutoRepeat()) {
             DragReversed = down;
             QCursor::setPos(QCursor::pos());
         }
     }
-    return QMainWindow::eventFilter(watched, e);
+    return QMainWindow::eventFilter(Watched, E);
 }
 
-void TRMMainForm::closeEvent(QCloseEvent* e) {
+void TRMMainForm::closeEvent(QCloseEvent* E) {
     UndoWordRiddle.reset();
     UndoSudoku.reset();
-    e->accept();
+    E->accept();
 }

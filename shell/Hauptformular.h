@@ -139,9 +139,9 @@ public:
     void MItemAnsLegEintragenClick();
 
 protected:
-    bool event(QEvent* e) override;
-    bool eventFilter(QObject* watched, QEvent* e) override;
-    void closeEvent(QCloseEvent* e) override;
+    bool event(QEvent* E) override;
+    bool eventFilter(QObject* Watched, QEvent* E) override;
+    void closeEvent(QCloseEvent* E) override;
 
 private:
     // The colour sets behind RiddleBackgroundColors and RiddleTextColors.
@@ -149,7 +149,7 @@ private:
     std::unique_ptr<TRiddleColors> textColors_;
     void StartMessage();
     void SizeToRiddle();
-    void AppHint(const QString& hint);
+    void AppHint(const QString& Hint);
     void CreateToolbar();
     void CreateMenus();
     void CreateRiddleMenu();
@@ -158,7 +158,7 @@ private:
     void CreateSnapshotMenu();
     void CreateViewMenu();
     void CreateLegendMenu();
-    QMenu* AddSubMenu(QMenu* parent, const char* name, const QString& caption, const QString& hint);
+    QMenu* AddSubMenu(QMenu* Parent, const char* Name, const QString& Caption, const QString& Hint);
     // The backup that matches the shown grid's kind.
     TRiddleData* UndoBackup() const;
     // A shortcut acts on the items as an opened menu would show them.

@@ -1,50 +1,50 @@
 #include "MainCommandRules.h"
 
-TLegendMenuState LegendMenuState(const TLegendMenuFacts& f) {
-    auto follow = [](bool windowShown, const TCommandView& b, bool withEnabled) {
-        const bool visible = windowShown && b.Visible;
-        return TCommandView{visible, !withEnabled || b.Enabled, visible && b.Checked};
+TLegendMenuState LegendMenuState(const TLegendMenuFacts& F) {
+    auto follow = [](bool WindowShown, const TCommandView& B, bool WithEnabled) {
+        const bool visible = WindowShown && B.Visible;
+        return TCommandView{visible, !WithEnabled || B.Enabled, visible && B.Checked};
     };
     TLegendMenuState s;
-    s.Ausblenden = follow(f.ClueLegendShown, f.Ausblenden, false);
-    s.Markieren = follow(f.ClueLegendShown, f.Markieren, true);
-    s.EineLegende = follow(f.ClueLegendShown, f.EineLegende, false);
-    s.LegAutomatisch = follow(f.NumLegendShown, f.AutoEintragen, false);
+    s.Ausblenden = follow(F.ClueLegendShown, F.Ausblenden, false);
+    s.Markieren = follow(F.ClueLegendShown, F.Markieren, true);
+    s.EineLegende = follow(F.ClueLegendShown, F.EineLegende, false);
+    s.LegAutomatisch = follow(F.NumLegendShown, F.AutoEintragen, false);
     // The two transfer commands are plain commands without a check mark.
-    s.LegUebernehmen = follow(f.NumLegendShown, f.LegendeEintragen, false);
+    s.LegUebernehmen = follow(F.NumLegendShown, F.LegendeEintragen, false);
     s.LegUebernehmen.Checked = false;
-    s.LegEintragen = follow(f.NumLegendShown, f.RaetselEintragen, true);
+    s.LegEintragen = follow(F.NumLegendShown, F.RaetselEintragen, true);
     s.LegEintragen.Checked = false;
     return s;
 }
 
-QString MainMarkItemCaption(int tag) {
-    if (tag == kMarkNone)
+QString MainMarkItemCaption(int Tag) {
+    if (Tag == kMarkNone)
         return QStringLiteral("&Keine");
-    if (tag == kMarkFew)
+    if (Tag == kMarkFew)
         return QStringLiteral("Nur &zwei Zahlen möglich");
-    return QStringLiteral("\"&") + MarkButtonCaption(tag) + QStringLiteral("\" möglich");
+    return QStringLiteral("\"&") + MarkButtonCaption(Tag) + QStringLiteral("\" möglich");
 }
 
-TResetQuestion ResetQuestion(int givenCells, bool sudoku) {
-    if (givenCells <= 0)
+TResetQuestion ResetQuestion(int GivenCells, bool Sudoku) {
+    if (GivenCells <= 0)
         return {QStringLiteral("Möchten Sie wirklich das komplette Rätsel zurücksetzen?"), false};
-    return {sudoku ? QStringLiteral("Sollen auch vorgegebene Symbole aus dem Rätsel gelöscht werden?")
+    return {Sudoku ? QStringLiteral("Sollen auch vorgegebene Symbole aus dem Rätsel gelöscht werden?")
                    : QStringLiteral("Sollen auch vorgegebene Begriffe aus dem Rätsel gelöscht werden?"),
             true};
 }
 
-std::optional<TStateMessage> StateMessage(TRiddleState state, bool countTime, uint16_t bestTime,
-                                          uint16_t time) {
-    if (state == stWrongChars)
+std::optional<TStateMessage> StateMessage(TRiddleState State, bool CountTime, uint16_t BestTime,
+                                          uint16_t Time) {
+    if (State == stWrongChars)
         return TStateMessage{
             smError, QStringLiteral("Das Rätsel ist vollständig ausgefüllt, aber nicht korrekt gelöst!")};
-    if (state != stSolved)
+    if (State != stSolved)
         return std::nullopt;
-    if (!countTime)
+    if (!CountTime)
         return TStateMessage{smSuccess, QStringLiteral("Sie haben das Rätsel gelöst!")};
     // The best time is only compared here; the player never records a new one.
-    if (bestTime != 0 && time >= bestTime)
+    if (BestTime != 0 && Time >= BestTime)
         return TStateMessage{smSuccess, QStringLiteral("Sie haben das Rätsel gelöst, allerdings konnten Sie "
                                                        "die bisherige Bestzeit nicht unterbieten.")};
     return TStateMessage{smSuccess, QStringLiteral("Sie haben das Rätsel in Bestzeit gelöst!")};

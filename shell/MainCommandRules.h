@@ -22,17 +22,17 @@ struct TLegendMenuFacts {
 struct TLegendMenuState {
     TCommandView Ausblenden, Markieren, EineLegende, LegAutomatisch, LegUebernehmen, LegEintragen;
 };
-TLegendMenuState LegendMenuState(const TLegendMenuFacts& f);
+TLegendMenuState LegendMenuState(const TLegendMenuFacts& F);
 
 // Captions of the main menu's marking items: as the pop-up menu's, with an accelerator.
-QString MainMarkItemCaption(int tag);
+QString MainMarkItemCaption(int Tag);
 
 // The question the reset command asks. Given cells make it three-way: keep them or clear them.
 struct TResetQuestion {
     QString Text;
     bool YesNoCancel = false;
 };
-TResetQuestion ResetQuestion(int givenCells, bool sudoku);
+TResetQuestion ResetQuestion(int GivenCells, bool Sudoku);
 
 // The message after the riddle has been filled in completely; none for any other state.
 enum TStateMessageKind { smError = 0, smSuccess = 1 };
@@ -41,5 +41,5 @@ struct TStateMessage {
     QString Text;
     bool operator==(const TStateMessage&) const = default;
 };
-std::optional<TStateMessage> StateMessage(TRiddleState state, bool countTime, uint16_t bestTime,
-                                          uint16_t time);
+std::optional<TStateMessage> StateMessage(TRiddleState State, bool CountTime, uint16_t BestTime,
+                                          uint16_t Time);

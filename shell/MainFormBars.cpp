@@ -24,19 +24,19 @@ const QString kResetHint = QStringLiteral("Alle Begriffe aus dem Rätsel lösche
 } // namespace
 
 void TRMMainForm::CreateToolbar() {
-    auto add = [this](const char* name, int left, const QString& hint, const char* icon, bool enabled,
-                      void (TRMMainForm::*handler)()) {
+    auto add = [this](const char* Name, int Left, const QString& Hint, const char* Icon, bool Enabled,
+                      void (TRMMainForm::*Handler)()) {
         auto* b = new QToolButton(toolBar_);
-        b->setObjectName(QLatin1String(name));
+        b->setObjectName(QLatin1String(Name));
         b->setAutoRaise(true);
         b->setFocusPolicy(Qt::NoFocus);
-        b->setGeometry(left, kButtonTop, kButtonSize, kButtonSize);
-        b->setIcon(IconNamed(icon));
+        b->setGeometry(Left, kButtonTop, kButtonSize, kButtonSize);
+        b->setIcon(IconNamed(Icon));
         b->setIconSize(QSize(16, 16));
-        b->setToolTip(hint);
-        b->setStatusTip(hint);
-        b->setEnabled(enabled);
-        connect(b, &QToolButton::clicked, this, handler);
+        b->setToolTip(Hint);
+        b->setStatusTip(Hint);
+        b->setEnabled(Enabled);
+        connect(b, &QToolButton::clicked, this, Handler);
         return b;
     };
     TBPrgBeenden = add("TBPrgBeenden", 4, QStringLiteral("Das Programm beenden"), "quit", true,
@@ -52,11 +52,11 @@ void TRMMainForm::CreateToolbar() {
                     true, &TRMMainForm::MItemRaeInfoClick);
 }
 
-QMenu* TRMMainForm::AddSubMenu(QMenu* parent, const char* name, const QString& caption, const QString& hint) {
-    QMenu* m = parent->addMenu(caption);
-    m->setObjectName(QLatin1String(name));
-    m->menuAction()->setObjectName(QLatin1String(name));
-    m->menuAction()->setStatusTip(hint);
+QMenu* TRMMainForm::AddSubMenu(QMenu* Parent, const char* Name, const QString& Caption, const QString& Hint) {
+    QMenu* m = Parent->addMenu(Caption);
+    m->setObjectName(QLatin1String(Name));
+    m->menuAction()->setObjectName(QLatin1String(Name));
+    m->menuAction()->setStatusTip(Hint);
     return m;
 }
 
@@ -130,8 +130,8 @@ void TRMMainForm::CreateMarkMenu() {
     MItemBeaFelderMarkieren->menuAction()->setIcon(IconNamed("mark-duo"));
     connect(MItemBeaFelderMarkieren, &QMenu::aboutToShow, this, &TRMMainForm::MItemBeaFelderMarkierenClick);
     AddMarkItems(this, MItemBeaFelderMarkieren,
-                 {"MItemBeaMark", MainMarkItemCaption, [](int tag) { return QByteArray::number(tag); },
-                  [this](QAction* a) { MItemBeaMarkKeineClick(a); }},
+                 {"MItemBeaMark", MainMarkItemCaption, [](int Tag) { return QByteArray::number(Tag); },
+                  [this](QAction* A) { MItemBeaMarkKeineClick(A); }},
                  MarkItems);
 }
 

@@ -23,24 +23,24 @@ namespace {
 constexpr int kGivenBit = 4;
 static_assert((1 << kGivenBit) == cfGiven);
 
-TCommandView ViewOf(const QToolButton* b) {
-    return b ? TCommandView{!b->isHidden(), b->isEnabled(), b->isChecked()}
+TCommandView ViewOf(const QToolButton* B) {
+    return B ? TCommandView{!B->isHidden(), B->isEnabled(), B->isChecked()}
              : TCommandView{false, true, false};
 }
 
 // A button of a tool window, found by its name; a window without it shows no such button.
-TCommandView ButtonOf(const QWidget* window, const char* name) {
-    return ViewOf(window ? window->findChild<QToolButton*>(QLatin1String(name)) : nullptr);
+TCommandView ButtonOf(const QWidget* Window, const char* Name) {
+    return ViewOf(Window ? Window->findChild<QToolButton*>(QLatin1String(Name)) : nullptr);
 }
 
-void Apply(QAction* item, const TCommandView& s) {
-    item->setVisible(s.Visible);
-    item->setEnabled(s.Enabled);
-    item->setChecked(s.Checked);
+void Apply(QAction* Item, const TCommandView& S) {
+    Item->setVisible(S.Visible);
+    Item->setEnabled(S.Enabled);
+    Item->setChecked(S.Checked);
 }
 
-void Apply(QMenu* menu, const TCommandView& s) {
-    menu->menuAction()->setVisible(s.Visible);
+void Apply(QMenu* Menu, const TCommandView& S) {
+    Menu->menuAction()->setVisible(S.Visible);
 }
 } // namespace
 

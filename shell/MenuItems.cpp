@@ -5,47 +5,47 @@
 #include <QAction>
 #include <QMenu>
 
-QIcon IconNamed(const char* name) {
-    return name ? QIcon(QStringLiteral(":/icons/%1.png").arg(QLatin1String(name))) : QIcon();
+QIcon IconNamed(const char* Name) {
+    return Name ? QIcon(QStringLiteral(":/icons/%1.png").arg(QLatin1String(Name))) : QIcon();
 }
 
-void SetTag(QObject* object, int tag) {
-    object->setProperty("Tag", tag);
+void SetTag(QObject* Object, int Tag) {
+    Object->setProperty("Tag", Tag);
 }
 
-int TagOf(const QObject* object) {
-    return object ? object->property("Tag").toInt() : 0;
+int TagOf(const QObject* Object) {
+    return Object ? Object->property("Tag").toInt() : 0;
 }
 
-QAction* AddMenuItem(QObject* owner, QMenu* menu, const char* name, const QString& caption,
-                     const QString& hint, const char* icon) {
-    auto* a = new QAction(IconNamed(icon), caption, owner);
-    a->setObjectName(QLatin1String(name));
-    a->setStatusTip(hint);
-    menu->addAction(a);
+QAction* AddMenuItem(QObject* Owner, QMenu* Menu, const char* Name, const QString& Caption,
+                     const QString& Hint, const char* Icon) {
+    auto* a = new QAction(IconNamed(Icon), Caption, Owner);
+    a->setObjectName(QLatin1String(Name));
+    a->setStatusTip(Hint);
+    Menu->addAction(a);
     return a;
 }
 
-void AddMarkItems(QObject* owner, QMenu* menu, const TMarkMenu& marks, std::vector<QAction*>& items) {
-    auto addSeparator = [&](const char* suffix) {
-        QAction* s = menu->addSeparator();
-        s->setObjectName(QLatin1String(marks.Prefix + suffix));
+void AddMarkItems(QObject* Owner, QMenu* Menu, const TMarkMenu& Marks, std::vector<QAction*>& Items) {
+    auto addSeparator = [&](const char* Suffix) {
+        QAction* s = Menu->addSeparator();
+        s->setObjectName(QLatin1String(Marks.Prefix + Suffix));
         SetTag(s, kMarkSeparator);
-        items.push_back(s);
+        Items.push_back(s);
     };
-    auto addMark = [&](int tag, const QByteArray& suffix) {
-        const QByteArray name = marks.Prefix + suffix;
+    auto addMark = [&](int Tag, const QByteArray& Suffix) {
+        const QByteArray name = Marks.Prefix + Suffix;
         QAction* a =
-            AddMenuItem(owner, menu, name.constData(), marks.Caption(tag), MarkItemHint(tag), nullptr);
+            AddMenuItem(Owner, Menu, name.constData(), Marks.Caption(Tag), MarkItemHint(Tag), nullptr);
         a->setCheckable(true);
-        SetTag(a, tag);
-        items.push_back(a);
-        QObject::connect(a, &QAction::triggered, owner, [a, triggered = marks.Triggered] { triggered(a); });
+        SetTag(a, Tag);
+        Items.push_back(a);
+        QObject::connect(a, &QAction::triggered, Owner, [a, triggered = Marks.Triggered] { triggered(a); });
     };
     addMark(kMarkNone, "Keine");
     addSeparator("N1");
     for (int tag = 1; tag <= kMaxMarkSymbols; ++tag)
-        addMark(tag, marks.Suffix(tag));
+        addMark(tag, Marks.Suffix(tag));
     addSeparator("N2");
     addMark(kMarkFew, "Duo");
 }

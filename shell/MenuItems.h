@@ -13,21 +13,21 @@ class QMenu;
 class QObject;
 
 // One of our own icons from the resources; no name gives no icon.
-QIcon IconNamed(const char* name);
+QIcon IconNamed(const char* Name);
 // The number that tells the items and buttons of one handler apart (0 when unset).
-void SetTag(QObject* object, int tag);
-int TagOf(const QObject* object);
+void SetTag(QObject* Object, int Tag);
+int TagOf(const QObject* Object);
 // Items are owned by the window rather than the menu, so that an item's hint travels up to the
 // main window's hint line.
-QAction* AddMenuItem(QObject* owner, QMenu* menu, const char* name, const QString& caption,
-                     const QString& hint, const char* icon);
+QAction* AddMenuItem(QObject* Owner, QMenu* Menu, const char* Name, const QString& Caption,
+                     const QString& Hint, const char* Icon);
 
 // The items of a "Felder markieren" menu: none, a separator, one per symbol, a separator, and the
 // cells with one or two possible symbols. Each item is named Prefix + its suffix and collected in items.
 struct TMarkMenu {
     QByteArray Prefix;
-    std::function<QString(int tag)> Caption;
-    std::function<QByteArray(int tag)> Suffix;
+    std::function<QString(int Tag)> Caption;
+    std::function<QByteArray(int Tag)> Suffix;
     std::function<void(QAction*)> Triggered;
 };
-void AddMarkItems(QObject* owner, QMenu* menu, const TMarkMenu& marks, std::vector<QAction*>& items);
+void AddMarkItems(QObject* Owner, QMenu* Menu, const TMarkMenu& Marks, std::vector<QAction*>& Items);

@@ -2,7 +2,7 @@
 
 #include <QAbstractButton>
 
-void SetGermanButtonTexts(QMessageBox& box) {
+void SetGermanButtonTexts(QMessageBox& Box) {
     const std::pair<QMessageBox::StandardButton, const char*> texts[] = {
         {QMessageBox::Ok, "OK"},
         {QMessageBox::Yes, "Ja"},
@@ -10,18 +10,18 @@ void SetGermanButtonTexts(QMessageBox& box) {
         {QMessageBox::Cancel, "Abbrechen"},
     };
     for (const auto& [button, text] : texts)
-        if (QAbstractButton* b = box.button(button))
+        if (QAbstractButton* b = Box.button(button))
             b->setText(QString::fromUtf8(text));
 }
 
-QMessageBox::StandardButton AskConfirmation(QWidget* parent, const char* objectName, const QString& text,
-                                            QMessageBox::StandardButtons buttons) {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Bestätigen"), text, buttons, parent);
-    box.setObjectName(QLatin1String(objectName));
+QMessageBox::StandardButton AskConfirmation(QWidget* Parent, const char* ObjectName, const QString& Text,
+                                            QMessageBox::StandardButtons Buttons) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Bestätigen"), Text, Buttons, Parent);
+    box.setObjectName(QLatin1String(ObjectName));
     SetGermanButtonTexts(box);
-    if (buttons.testFlag(QMessageBox::Cancel))
+    if (Buttons.testFlag(QMessageBox::Cancel))
         box.setEscapeButton(QMessageBox::Cancel);
-    else if (buttons.testFlag(QMessageBox::No))
+    else if (Buttons.testFlag(QMessageBox::No))
         box.setEscapeButton(QMessageBox::No);
     box.exec();
     // Closing the box by its frame counts as the escape button.

@@ -5,8 +5,8 @@
 
 #include <QMessageBox>
 
-void SetGermanButtonTexts(QMessageBox& box);
+void SetGermanButtonTexts(QMessageBox& Box);
 // A confirmation box ("Bestätigen") with the given buttons; returns the button chosen, Cancel
 // (or No without Cancel) when the box is closed otherwise.
-QMessageBox::StandardButton AskConfirmation(QWidget* parent, const char* objectName, const QString& text,
-                                            QMessageBox::StandardButtons buttons);
+QMessageBox::StandardButton AskConfirmation(QWidget* Parent, const char* ObjectName, const QString& Text,
+                                            QMessageBox::StandardButtons Buttons);

@@ -10,16 +10,16 @@
 #include <QScreen>
 
 namespace {
-QLabel* Picture(QWidget* parent, const char* name, const char* resource) {
-    auto* l = new QLabel(parent);
-    l->setObjectName(QLatin1String(name));
+QLabel* Picture(QWidget* Parent, const char* Name, const char* Resource) {
+    auto* l = new QLabel(Parent);
+    l->setObjectName(QLatin1String(Name));
     l->setGeometry(8, 8, 32, 32);
-    l->setPixmap(QPixmap(QLatin1String(resource)));
+    l->setPixmap(QPixmap(QLatin1String(Resource)));
     return l;
 }
 } // namespace
 
-TWinMsgDlg::TWinMsgDlg(QWidget* parent) : QDialog(parent) {
+TWinMsgDlg::TWinMsgDlg(QWidget* Parent) : QDialog(Parent) {
     setObjectName(QStringLiteral("WinMsgDlg"));
     setFixedSize(305, 87);
 
@@ -54,9 +54,9 @@ TWinMsgDlg::TWinMsgDlg(QWidget* parent) : QDialog(parent) {
     connect(BtnClose, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void TWinMsgDlg::showEvent(QShowEvent* event) {
+void TWinMsgDlg::showEvent(QShowEvent* Event) {
     FormShow();
-    QDialog::showEvent(event);
+    QDialog::showEvent(Event);
 }
 
 void TWinMsgDlg::FormShow() {

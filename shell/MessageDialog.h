@@ -12,7 +12,7 @@ class TGradientPanel;
 class TWinMsgDlg : public QDialog {
     Q_OBJECT
 public:
-    explicit TWinMsgDlg(QWidget* parent = nullptr);
+    explicit TWinMsgDlg(QWidget* Parent = nullptr);
 
     // 1 success, 0 error; set before showing.
     int Kind = 1;
@@ -24,7 +24,7 @@ public:
     QPushButton* BtnClose = nullptr;
 
 protected:
-    void showEvent(QShowEvent* event) override;
+    void showEvent(QShowEvent* Event) override;
 
 private:
     void FormShow();

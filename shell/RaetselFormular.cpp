@@ -20,8 +20,8 @@
 namespace {
 constexpr int kToolbarHeight = 30;
 
-TToolbarEdge EdgeOf(const QWidget* w) {
-    return {!w->isHidden(), w->x(), w->width()};
+TToolbarEdge EdgeOf(const QWidget* W) {
+    return {!W->isHidden(), W->x(), W->width()};
 }
 } // namespace
 
@@ -236,8 +236,8 @@ void TRiddleForm::RiddleRestored() {
     UpdateSolutionWindow(true);
 }
 
-void TRiddleForm::showEvent(QShowEvent* event) {
-    QMdiSubWindow::showEvent(event);
+void TRiddleForm::showEvent(QShowEvent* Event) {
+    QMdiSubWindow::showEvent(Event);
     if (LoadFailed)
         return;
     UpdateRiddleToolbarHere();
@@ -249,9 +249,9 @@ void TRiddleForm::showEvent(QShowEvent* event) {
     UpdateStopwatch(true);
 }
 
-void TRiddleForm::closeEvent(QCloseEvent* event) {
-    QMdiSubWindow::closeEvent(event);
-    if (event->isAccepted() && owner_) {
+void TRiddleForm::closeEvent(QCloseEvent* Event) {
+    QMdiSubWindow::closeEvent(Event);
+    if (Event->isAccepted() && owner_) {
         owner_->RiddleWindow = nullptr;
         // The commands that need the riddle go away with it.
         if (owner_->isVisible())

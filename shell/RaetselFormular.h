@@ -137,10 +137,10 @@ public:
     std::array<TSnapshotSlot, kSnapshotSlots> Snapshots;
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
-    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* Event) override;
+    void showEvent(QShowEvent* Event) override;
     // Mouse and key events of the grids, which the grid controls do not publish themselves.
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    bool eventFilter(QObject* Watched, QEvent* Event) override;
 
 private:
     void CreateToolbar();
@@ -148,8 +148,8 @@ private:
     void CreateMenu();
     void CreateMarkMenu();
     void CreateSnapshotMenu();
-    QToolButton* AddSpeedButton(QWidget* parent, const char* name, int left, bool toggle, const QString& hint,
-                                const char* icon);
+    QToolButton* AddSpeedButton(QWidget* Parent, const char* Name, int Left, bool Toggle, const QString& Hint,
+                                const char* Icon);
     void ConnectGridEvents();
     // The riddle's facts at a cell of the shown grid.
     TRiddleFacts FactsAt(int ACol, int ARow) const;
@@ -157,7 +157,7 @@ private:
     void QueueStateMessage();
     // UpdateRiddleToolbar for the shown grid's current cell.
     void UpdateRiddleToolbarHere();
-    void SetShownPaintOption(TPaintOption option, bool on);
+    void SetShownPaintOption(TPaintOption Option, bool On);
     // The grid control an event's sender belongs to.
     TGridRiddle* GridOf(const TObject* Sender) const;
     void RepaintLetterGrids();

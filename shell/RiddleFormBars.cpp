@@ -25,18 +25,18 @@ const QString kZoomOutHint = QStringLiteral("Die Gitter des Rätsels verkleinern
 const QString kShowFailHint = QStringLiteral("Fehlerhafte Buchstaben im Rätsel farblich absetzen");
 } // namespace
 
-QToolButton* TRiddleForm::AddSpeedButton(QWidget* parent, const char* name, int left, bool toggle,
-                                         const QString& hint, const char* icon) {
-    auto* b = new QToolButton(parent);
-    b->setObjectName(QLatin1String(name));
+QToolButton* TRiddleForm::AddSpeedButton(QWidget* Parent, const char* Name, int Left, bool Toggle,
+                                         const QString& Hint, const char* Icon) {
+    auto* b = new QToolButton(Parent);
+    b->setObjectName(QLatin1String(Name));
     b->setAutoRaise(true);
-    b->setCheckable(toggle);
+    b->setCheckable(Toggle);
     b->setFocusPolicy(Qt::NoFocus);
-    b->setGeometry(left, parent == Toolbar ? kButtonTop : 0, kButtonSize, kButtonSize);
-    b->setIcon(IconNamed(icon));
+    b->setGeometry(Left, Parent == Toolbar ? kButtonTop : 0, kButtonSize, kButtonSize);
+    b->setIcon(IconNamed(Icon));
     b->setIconSize(QSize(16, 16));
-    b->setToolTip(hint);
-    b->setStatusTip(hint);
+    b->setToolTip(Hint);
+    b->setStatusTip(Hint);
     return b;
 }
 
@@ -70,7 +70,7 @@ void TRiddleForm::CreateToolbar() {
     connect(SBShowLength, &QToolButton::clicked, this, &TRiddleForm::SBShowLengthClick);
     connect(SBShowHintGrids, &QToolButton::clicked, this, &TRiddleForm::SBShowHintGridsClick);
     // SBShowHints has no command of its own: it switches the grid's tooltips.
-    connect(SBShowHints, &QToolButton::clicked, this, [this](bool on) { TooltipsOn = on; });
+    connect(SBShowHints, &QToolButton::clicked, this, [this](bool On) { TooltipsOn = On; });
     connect(SBBuchstEintragen, &QToolButton::clicked, this, &TRiddleForm::MItemPlayBuchstEintragenClick);
     connect(SBBegrEintragen, &QToolButton::clicked, this, &TRiddleForm::MItemPlayBegriffEintragenClick);
     connect(SBLeerfeld, &QToolButton::clicked, this, &TRiddleForm::SBLeerfeldClick);
@@ -173,8 +173,8 @@ void TRiddleForm::CreateMarkMenu() {
     connect(MItemPlayFelderMarkieren, &QMenu::aboutToShow, this, &TRiddleForm::MItemPlayFelderMarkierenClick);
 
     AddMarkItems(this, MItemPlayFelderMarkieren,
-                 {"MItemPlayMark", MarkItemCaption, [](int tag) { return MarkButtonCaption(tag).toLatin1(); },
-                  [this](QAction* a) { MItemPlayMarkKeineClick(a); }},
+                 {"MItemPlayMark", MarkItemCaption, [](int Tag) { return MarkButtonCaption(Tag).toLatin1(); },
+                  [this](QAction* A) { MItemPlayMarkKeineClick(A); }},
                  MarkItems);
 }
 

@@ -17,9 +17,9 @@
 #include <QToolButton>
 
 namespace {
-void Apply(QAction* item, const TCommandView& state) {
-    item->setVisible(state.Visible);
-    item->setChecked(state.Checked);
+void Apply(QAction* Item, const TCommandView& State) {
+    Item->setVisible(State.Visible);
+    Item->setChecked(State.Checked);
 }
 } // namespace
 
@@ -37,9 +37,9 @@ void TRiddleForm::MItemPlayZoomInClick(QObject* Sender) {
     // The solution word and number legend windows repeat their layout here once they exist.
 }
 
-void TRiddleForm::SetShownPaintOption(TPaintOption option, bool on) {
+void TRiddleForm::SetShownPaintOption(TPaintOption Option, bool On) {
     TRiddleData& riddle = ShownGrid->Riddle();
-    riddle.SetPaintOptions(riddle.PaintOptions().Toggled(option, on));
+    riddle.SetPaintOptions(riddle.PaintOptions().Toggled(Option, On));
 }
 
 void TRiddleForm::RepaintLetterGrids() {

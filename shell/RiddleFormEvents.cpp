@@ -13,15 +13,15 @@
 
 void TRiddleForm::ConnectGridEvents() {
     for (TGridRiddle* grid : {static_cast<TGridRiddle*>(WordGrid), static_cast<TGridRiddle*>(Sudoku)}) {
-        TRiddleData* data = &grid->Riddle();
-        connect(data, &TRiddleData::OnChange, this, &TRiddleForm::WordGridChange);
-        connect(data, &TRiddleData::OnStateChange, this, &TRiddleForm::WordGridStateChange);
+        TRiddleData* riddle = &grid->Riddle();
+        connect(riddle, &TRiddleData::OnChange, this, &TRiddleForm::WordGridChange);
+        connect(riddle, &TRiddleData::OnStateChange, this, &TRiddleForm::WordGridStateChange);
         connect(grid, &TGridRiddle::OnSizeChanged, this, &TRiddleForm::WordGridSizeChanged);
-        grid->OnSelectCell = [this](TObject* s, int c, int r, bool& can) {
-            WordGridSelectCell(s, c, r, can);
+        grid->OnSelectCell = [this](TObject* Sender, int ACol, int ARow, bool& CanSelect) {
+            WordGridSelectCell(Sender, ACol, ARow, CanSelect);
         };
         connect(grid, &QWidget::customContextMenuRequested, this,
-                [this, grid](const QPoint& pos) { MenuRaetsel->popup(grid->viewport()->mapToGlobal(pos)); });
+                [this, grid](const QPoint& Pos) { MenuRaetsel->popup(grid->viewport()->mapToGlobal(Pos)); });
         // Mouse events reach a scrolling grid through its viewport.
         grid->installEventFilter(this);
         grid->viewport()->installEventFilter(this);
@@ -40,20 +40,20 @@ TGridRiddle* TRiddleForm::GridOf(const TObject* Sender) const {
     return WordGrid;
 }
 
-bool TRiddleForm::eventFilter(QObject* watched, QEvent* event) {
+bool TRiddleForm::eventFilter(QObject* Watched, QEvent* Event) {
     for (TGridRiddle* grid : {static_cast<TGridRiddle*>(WordGrid), static_cast<TGridRiddle*>(Sudoku)}) {
         TObject* sender = &grid->Riddle();
-        if (watched == grid->viewport()) {
-            if (event->type() == QEvent::MouseButtonRelease)
+        if (Watched == grid->viewport()) {
+            if (Event->type() == QEvent::MouseButtonRelease)
                 WordGridMouseUp(sender);
-            else if (event->type() == QEvent::MouseButtonDblClick)
+            else if (Event->type() == QEvent::MouseButtonDblClick)
                 WordGridDblClick(sender);
-        } else if (watched == grid && event->type() == QEvent::KeyRelease) {
-            const auto* key = static_cast<QKeyEvent*>(event);
+        } else if (Watched == grid && Event->type() == QEvent::KeyRelease) {
+            const auto* key = static_cast<QKeyEvent*>(Event);
             WordGridKeyUp(sender, key->key(), key->modifiers());
         }
     }
-    return QMdiSubWindow::eventFilter(watched, event);
+    return QMdiSubWindow::eventFilter(Watched, Event);
 }
 
 void TRiddleForm::WordGridBeforeChange(TObject*, TRiddleChangeTypes AChange, const QString& MsgText) {

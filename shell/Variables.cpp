@@ -23,8 +23,8 @@ void LoadRiddleCursors() {
         CursorSlots()[i] = QCursor(QPixmap(QString::fromLatin1(files[i])), 16, 16);
 }
 
-QCursor RiddleCursor(int slot) {
-    if (slot < crDragLTR || slot > crDragMove)
+QCursor RiddleCursor(int Slot) {
+    if (Slot < crDragLTR || Slot > crDragMove)
         return QCursor();
-    return CursorSlots()[size_t(slot - crDragLTR)];
+    return CursorSlots()[size_t(Slot - crDragLTR)];
 }

@@ -16,4 +16,4 @@ extern bool DragReversed;
 // Cursor slots of the drag cursors.
 enum TCursorSlot { crDragLTR = 101, crDragRTL, crDragTTB, crDragBTT, crDragMove };
 void LoadRiddleCursors();
-QCursor RiddleCursor(int slot);
+QCursor RiddleCursor(int Slot);

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-QColor DarkenColor(const QColor& color, double factor) {
-    const double f = std::clamp(factor, 0.0, 1.0);
-    return QColor(int(color.red() * f), int(color.green() * f), int(color.blue() * f));
+QColor DarkenColor(const QColor& Color, double Factor) {
+    const double f = std::clamp(Factor, 0.0, 1.0);
+    return QColor(int(Color.red() * f), int(Color.green() * f), int(Color.blue() * f));
 }

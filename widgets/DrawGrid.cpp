@@ -5,7 +5,7 @@
 #include <QPainter>
 #include <QScrollBar>
 
-TDrawGrid::TDrawGrid(QWidget* parent) : QAbstractScrollArea(parent) {
+TDrawGrid::TDrawGrid(QWidget* Parent) : QAbstractScrollArea(Parent) {
     setFocusPolicy(Qt::StrongFocus);
     setFrameShape(QFrame::NoFrame);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
@@ -13,60 +13,60 @@ TDrawGrid::TDrawGrid(QWidget* parent) : QAbstractScrollArea(parent) {
     rowHeights_.assign(5, defaultRowHeight_);
 }
 
-void TDrawGrid::SetColCount(int count) {
-    count = qMax(0, count);
-    colWidths_.resize(size_t(count), defaultColWidth_);
+void TDrawGrid::SetColCount(int Count) {
+    Count = qMax(0, Count);
+    colWidths_.resize(size_t(Count), defaultColWidth_);
     UpdateScrollBars();
     InvalidateGrid();
 }
 
-void TDrawGrid::SetRowCount(int count) {
-    count = qMax(0, count);
-    rowHeights_.resize(size_t(count), defaultRowHeight_);
+void TDrawGrid::SetRowCount(int Count) {
+    Count = qMax(0, Count);
+    rowHeights_.resize(size_t(Count), defaultRowHeight_);
     UpdateScrollBars();
     InvalidateGrid();
 }
 
-void TDrawGrid::SetDefaultColWidth(int width) {
-    defaultColWidth_ = qMax(0, width);
+void TDrawGrid::SetDefaultColWidth(int Width) {
+    defaultColWidth_ = qMax(0, Width);
     colWidths_.assign(colWidths_.size(), defaultColWidth_);
     UpdateScrollBars();
     InvalidateGrid();
 }
 
-void TDrawGrid::SetDefaultRowHeight(int height) {
-    defaultRowHeight_ = qMax(0, height);
+void TDrawGrid::SetDefaultRowHeight(int Height) {
+    defaultRowHeight_ = qMax(0, Height);
     rowHeights_.assign(rowHeights_.size(), defaultRowHeight_);
     UpdateScrollBars();
     InvalidateGrid();
 }
 
-int TDrawGrid::ColWidth(int col) const {
-    return col >= 0 && col < ColCount() ? colWidths_[size_t(col)] : defaultColWidth_;
+int TDrawGrid::ColWidth(int ACol) const {
+    return ACol >= 0 && ACol < ColCount() ? colWidths_[size_t(ACol)] : defaultColWidth_;
 }
 
-int TDrawGrid::RowHeight(int row) const {
-    return row >= 0 && row < RowCount() ? rowHeights_[size_t(row)] : defaultRowHeight_;
+int TDrawGrid::RowHeight(int ARow) const {
+    return ARow >= 0 && ARow < RowCount() ? rowHeights_[size_t(ARow)] : defaultRowHeight_;
 }
 
-void TDrawGrid::SetColWidth(int col, int width) {
-    if (col < 0 || col >= ColCount())
+void TDrawGrid::SetColWidth(int ACol, int Width) {
+    if (ACol < 0 || ACol >= ColCount())
         return;
-    colWidths_[size_t(col)] = qMax(0, width);
+    colWidths_[size_t(ACol)] = qMax(0, Width);
     UpdateScrollBars();
     InvalidateGrid();
 }
 
-void TDrawGrid::SetRowHeight(int row, int height) {
-    if (row < 0 || row >= RowCount())
+void TDrawGrid::SetRowHeight(int ARow, int Height) {
+    if (ARow < 0 || ARow >= RowCount())
         return;
-    rowHeights_[size_t(row)] = qMax(0, height);
+    rowHeights_[size_t(ARow)] = qMax(0, Height);
     UpdateScrollBars();
     InvalidateGrid();
 }
 
-void TDrawGrid::SetGridLineWidth(int width) {
-    gridLineWidth_ = qMax(0, width);
+void TDrawGrid::SetGridLineWidth(int Width) {
+    gridLineWidth_ = qMax(0, Width);
     UpdateScrollBars();
     InvalidateGrid();
 }
@@ -75,77 +75,78 @@ bool TDrawGrid::SelectCell(int, int) {
     return true;
 }
 
-bool TDrawGrid::MoveCurrent(int col, int row, bool extendSelection) {
-    if (col < 0 || row < 0 || col >= ColCount() || row >= RowCount())
+bool TDrawGrid::MoveCurrent(int ACol, int ARow, bool ExtendSelection) {
+    if (ACol < 0 || ARow < 0 || ACol >= ColCount() || ARow >= RowCount())
         return false;
-    if (!SelectCell(col, row))
+    if (!SelectCell(ACol, ARow))
         return false;
     const QRect before = selection_;
     const int oldCol = col_, oldRow = row_;
-    col_ = col;
-    row_ = row;
-    if (extendSelection && rangeSelect_)
-        selection_ = QRect(anchor_, QPoint(col, row)).normalized();
+    col_ = ACol;
+    row_ = ARow;
+    if (ExtendSelection && rangeSelect_)
+        selection_ = QRect(anchor_, QPoint(ACol, ARow)).normalized();
     else {
-        anchor_ = QPoint(col, row);
+        anchor_ = QPoint(ACol, ARow);
         selection_ = QRect(anchor_, anchor_);
     }
-    ScrollIntoView(col, row);
+    ScrollIntoView(ACol, ARow);
     if (before != selection_ &&
         (before.width() > 1 || before.height() > 1 || selection_.width() > 1 || selection_.height() > 1))
         InvalidateGrid();
     else {
         InvalidateCell(oldCol, oldRow);
-        InvalidateCell(col, row);
+        InvalidateCell(ACol, ARow);
     }
     return true;
 }
 
-void TDrawGrid::SetCurrentSilently(int col, int row) {
-    col_ = col;
-    row_ = row;
-    anchor_ = QPoint(col, row);
+void TDrawGrid::SetCurrentSilently(int ACol, int ARow) {
+    col_ = ACol;
+    row_ = ARow;
+    anchor_ = QPoint(ACol, ARow);
     selection_ = QRect(anchor_, anchor_);
     InvalidateGrid();
 }
 
-void TDrawGrid::SetSelection(const QRect& cells) {
-    selection_ = cells.normalized();
+void TDrawGrid::SetSelection(const QRect& Cells) {
+    selection_ = Cells.normalized();
     InvalidateGrid();
 }
 
-void TDrawGrid::SetRangeSelect(bool on) {
-    if (rangeSelect_ == on)
+void TDrawGrid::SetRangeSelect(bool On) {
+    if (rangeSelect_ == On)
         return;
-    rangeSelect_ = on;
-    if (!on)
+    rangeSelect_ = On;
+    if (!On)
         SetCurrentSilently(col_, row_);
 }
 
-int TDrawGrid::LineStart(const std::vector<int>& sizes, int index) const {
+int TDrawGrid::LineStart(const std::vector<int>& Sizes, int Index) const {
     int start = 0;
-    for (int i = 0; i < index && i < int(sizes.size()); ++i)
-        start += sizes[size_t(i)] + gridLineWidth_;
+    for (int i = 0; i < Index && i < int(Sizes.size()); ++i)
+        start += Sizes[size_t(i)] + gridLineWidth_;
     return start;
 }
 
-QRect TDrawGrid::CellRect(int col, int row) const {
-    if (col < 0 || row < 0 || col >= ColCount() || row >= RowCount())
+QRect TDrawGrid::CellRect(int ACol, int ARow) const {
+    if (ACol < 0 || ARow < 0 || ACol >= ColCount() || ARow >= RowCount())
         return QRect();
-    return QRect(LineStart(colWidths_, col) - horizontalScrollBar()->value(),
-                 LineStart(rowHeights_, row) - verticalScrollBar()->value(), ColWidth(col), RowHeight(row));
+    return QRect(LineStart(colWidths_, ACol) - horizontalScrollBar()->value(),
+                 LineStart(rowHeights_, ARow) - verticalScrollBar()->value(), ColWidth(ACol),
+                 RowHeight(ARow));
 }
 
-bool TDrawGrid::MouseToCell(const QPoint& pos, int& col, int& row) const {
-    col = LineAt(colWidths_, pos.x() + horizontalScrollBar()->value());
-    row = LineAt(rowHeights_, pos.y() + verticalScrollBar()->value());
-    return col >= 0 && row >= 0;
+bool TDrawGrid::MouseToCell(const QPoint& Pos, int& Col, int& Row) const {
+    Col = LineAt(colWidths_, Pos.x() + horizontalScrollBar()->value());
+    Row = LineAt(rowHeights_, Pos.y() + verticalScrollBar()->value());
+    return Col >= 0 && Row >= 0;
 }
 
-int TDrawGrid::LineAt(const std::vector<int>& sizes, int offset) const {
-    for (int i = 0, start = 0; i < int(sizes.size()); ++i) {
-        const int end = start + sizes[size_t(i)] + gridLineWidth_;
-        if (offset >= start && offset < end)
+int TDrawGrid::LineAt(const std::vector<int>& Sizes, int Offset) const {
+    for (int i = 0, start = 0; i < int(Sizes.size()); ++i) {
+        const int end = start + Sizes[size_t(i)] + gridLineWidth_;
+        if (Offset >= start && Offset < end)
             return i;
         start = end;
     }
@@ -168,8 +169,8 @@ int TDrawGrid::TopRow() const {
     return qMax(row, 0);
 }
 
-void TDrawGrid::InvalidateCell(int col, int row) {
-    const QRect r = CellRect(col, row);
+void TDrawGrid::InvalidateCell(int ACol, int ARow) {
+    const QRect r = CellRect(ACol, ARow);
     if (r.isValid())
         viewport()->update(r.adjusted(-1, -1, gridLineWidth_ + 1, gridLineWidth_ + 1));
 }
@@ -182,9 +183,9 @@ QColor TDrawGrid::GridLineColor() const {
     return QColor(0xC0, 0xC0, 0xC0);
 }
 
-void TDrawGrid::paintEvent(QPaintEvent* event) {
+void TDrawGrid::paintEvent(QPaintEvent* Event) {
     QPainter p(viewport());
-    const QRect dirty = event->rect();
+    const QRect dirty = Event->rect();
     p.fillRect(dirty, palette().color(QPalette::Window));
     const QSize extent = GridExtent();
     const int scrollX = horizontalScrollBar()->value(), scrollY = verticalScrollBar()->value();
@@ -223,11 +224,11 @@ int TDrawGrid::VisibleRows() const {
     return qMax(1, viewport()->height() / pitch);
 }
 
-void TDrawGrid::keyPressEvent(QKeyEvent* event) {
-    const bool ctrl = event->modifiers() & Qt::ControlModifier;
-    const bool extend = event->modifiers() & Qt::ShiftModifier;
+void TDrawGrid::keyPressEvent(QKeyEvent* Event) {
+    const bool ctrl = Event->modifiers() & Qt::ControlModifier;
+    const bool extend = Event->modifiers() & Qt::ShiftModifier;
     int col = col_, row = row_;
-    switch (event->key()) {
+    switch (Event->key()) {
     case Qt::Key_Left:
         --col;
         break;
@@ -257,15 +258,15 @@ void TDrawGrid::keyPressEvent(QKeyEvent* event) {
         row = qMin(RowCount() - 1, row + VisibleRows());
         break;
     default:
-        QAbstractScrollArea::keyPressEvent(event);
+        QAbstractScrollArea::keyPressEvent(Event);
         return;
     }
     // A refused target is skipped over towards the move's direction, as far as the grid goes
     // (so Home lands on the first selectable cell, not on a header).
     const int stepCol = col == col_ ? 0 : (col < col_ ? -1 : 1);
     const int stepRow = row == row_ ? 0 : (row < row_ ? -1 : 1);
-    const bool jump = event->key() == Qt::Key_Home || event->key() == Qt::Key_End ||
-                      event->key() == Qt::Key_PageUp || event->key() == Qt::Key_PageDown;
+    const bool jump = Event->key() == Qt::Key_Home || Event->key() == Qt::Key_End ||
+                      Event->key() == Qt::Key_PageUp || Event->key() == Qt::Key_PageDown;
     while (col >= 0 && row >= 0 && col < ColCount() && row < RowCount()) {
         if (MoveCurrent(col, row, extend))
             break;
@@ -276,34 +277,34 @@ void TDrawGrid::keyPressEvent(QKeyEvent* event) {
         if (col == col_ && row == row_)
             break;
     }
-    event->accept();
+    Event->accept();
 }
 
-void TDrawGrid::mousePressEvent(QMouseEvent* event) {
+void TDrawGrid::mousePressEvent(QMouseEvent* Event) {
     int col = 0, row = 0;
-    if (event->button() == Qt::LeftButton && MouseToCell(event->position().toPoint(), col, row)) {
+    if (Event->button() == Qt::LeftButton && MouseToCell(Event->position().toPoint(), col, row)) {
         setFocus(Qt::MouseFocusReason);
         if (MoveCurrent(col, row, false))
             dragging_ = true;
     }
-    event->accept();
+    Event->accept();
 }
 
-void TDrawGrid::mouseMoveEvent(QMouseEvent* event) {
+void TDrawGrid::mouseMoveEvent(QMouseEvent* Event) {
     int col = 0, row = 0;
-    if (dragging_ && rangeSelect_ && MouseToCell(event->position().toPoint(), col, row) &&
+    if (dragging_ && rangeSelect_ && MouseToCell(Event->position().toPoint(), col, row) &&
         (col != col_ || row != row_))
         MoveCurrent(col, row, true);
-    event->accept();
+    Event->accept();
 }
 
-void TDrawGrid::mouseReleaseEvent(QMouseEvent* event) {
+void TDrawGrid::mouseReleaseEvent(QMouseEvent* Event) {
     dragging_ = false;
-    event->accept();
+    Event->accept();
 }
 
-void TDrawGrid::resizeEvent(QResizeEvent* event) {
-    QAbstractScrollArea::resizeEvent(event);
+void TDrawGrid::resizeEvent(QResizeEvent* Event) {
+    QAbstractScrollArea::resizeEvent(Event);
     UpdateScrollBars();
 }
 
@@ -312,13 +313,13 @@ void TDrawGrid::scrollContentsBy(int, int) {
     TopLeftChanged();
 }
 
-void TDrawGrid::focusInEvent(QFocusEvent* event) {
-    QAbstractScrollArea::focusInEvent(event);
+void TDrawGrid::focusInEvent(QFocusEvent* Event) {
+    QAbstractScrollArea::focusInEvent(Event);
     InvalidateCell(col_, row_);
 }
 
-void TDrawGrid::focusOutEvent(QFocusEvent* event) {
-    QAbstractScrollArea::focusOutEvent(event);
+void TDrawGrid::focusOutEvent(QFocusEvent* Event) {
+    QAbstractScrollArea::focusOutEvent(Event);
     InvalidateCell(col_, row_);
 }
 
@@ -333,8 +334,8 @@ void TDrawGrid::UpdateScrollBars() {
     verticalScrollBar()->setSingleStep(qMax(1, defaultRowHeight_ + gridLineWidth_));
 }
 
-void TDrawGrid::ScrollIntoView(int col, int row) {
-    const QRect cell = CellRect(col, row);
+void TDrawGrid::ScrollIntoView(int ACol, int ARow) {
+    const QRect cell = CellRect(ACol, ARow);
     const QRect view = viewport()->rect();
     if (cell.left() < 0)
         horizontalScrollBar()->setValue(horizontalScrollBar()->value() + cell.left());

@@ -15,78 +15,78 @@ enum TGridDrawStateFlag { gdSelected = 1, gdFocused = 2, gdFixed = 4 };
 class TDrawGrid : public QAbstractScrollArea {
     Q_OBJECT
 public:
-    explicit TDrawGrid(QWidget* parent = nullptr);
+    explicit TDrawGrid(QWidget* Parent = nullptr);
 
     int ColCount() const { return int(colWidths_.size()); }
     int RowCount() const { return int(rowHeights_.size()); }
-    void SetColCount(int count);
-    void SetRowCount(int count);
+    void SetColCount(int Count);
+    void SetRowCount(int Count);
     int DefaultColWidth() const { return defaultColWidth_; }
     int DefaultRowHeight() const { return defaultRowHeight_; }
     // Sets every column (row) to the default size; column 0 and row 0 keep no special size.
-    void SetDefaultColWidth(int width);
-    void SetDefaultRowHeight(int height);
-    int ColWidth(int col) const;
-    int RowHeight(int row) const;
-    void SetColWidth(int col, int width);
-    void SetRowHeight(int row, int height);
+    void SetDefaultColWidth(int Width);
+    void SetDefaultRowHeight(int Height);
+    int ColWidth(int ACol) const;
+    int RowHeight(int ARow) const;
+    void SetColWidth(int ACol, int Width);
+    void SetRowHeight(int ARow, int Height);
     int GridLineWidth() const { return gridLineWidth_; }
-    void SetGridLineWidth(int width);
+    void SetGridLineWidth(int Width);
 
     // The current cell.
     int Col() const { return col_; }
     int Row() const { return row_; }
-    void SetCol(int col) { MoveCurrent(col, row_, false); }
-    void SetRow(int row) { MoveCurrent(col_, row, false); }
+    void SetCol(int ACol) { MoveCurrent(ACol, row_, false); }
+    void SetRow(int ARow) { MoveCurrent(col_, ARow, false); }
     // Moves the current cell (asking SelectCell); false when refused or outside the grid.
-    bool MoveCurrent(int col, int row, bool extendSelection);
+    bool MoveCurrent(int ACol, int ARow, bool ExtendSelection);
     // Sets the current cell and the selection without asking (the selection may also lie outside
     // the grid, which selects nothing).
-    void SetCurrentSilently(int col, int row);
+    void SetCurrentSilently(int ACol, int ARow);
     // Columns Left … Right and rows Top … Bottom, in cells.
     QRect Selection() const { return selection_; }
-    void SetSelection(const QRect& cells);
+    void SetSelection(const QRect& Cells);
     bool RangeSelect() const { return rangeSelect_; }
-    void SetRangeSelect(bool on);
+    void SetRangeSelect(bool On);
 
     // The cell's rectangle in viewport coordinates (without the grid line after it).
-    QRect CellRect(int col, int row) const;
+    QRect CellRect(int ACol, int ARow) const;
     // The cell under a viewport position; false outside every cell.
-    bool MouseToCell(const QPoint& pos, int& col, int& row) const;
+    bool MouseToCell(const QPoint& Pos, int& Col, int& Row) const;
     // Width and height of all cells with their grid lines.
     QSize GridExtent() const;
     // The first visible column and row.
     int LeftCol() const;
     int TopRow() const;
 
-    void InvalidateCell(int col, int row);
+    void InvalidateCell(int ACol, int ARow);
     void InvalidateGrid();
 
 protected:
     // Asked before the current cell moves there; true allows it.
-    virtual bool SelectCell(int col, int row);
-    virtual void DrawCell(QPainter& painter, int col, int row, const QRect& rect, int drawState) = 0;
+    virtual bool SelectCell(int ACol, int ARow);
+    virtual void DrawCell(QPainter& Painter, int ACol, int ARow, const QRect& Rect, int DrawState) = 0;
     // The grid scrolled.
     virtual void TopLeftChanged() {}
     // Filled between the cells where the grid lines run.
     virtual QColor GridLineColor() const;
 
-    void paintEvent(QPaintEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-    void scrollContentsBy(int dx, int dy) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
+    void paintEvent(QPaintEvent* Event) override;
+    void keyPressEvent(QKeyEvent* Event) override;
+    void mousePressEvent(QMouseEvent* Event) override;
+    void mouseMoveEvent(QMouseEvent* Event) override;
+    void mouseReleaseEvent(QMouseEvent* Event) override;
+    void resizeEvent(QResizeEvent* Event) override;
+    void scrollContentsBy(int Dx, int Dy) override;
+    void focusInEvent(QFocusEvent* Event) override;
+    void focusOutEvent(QFocusEvent* Event) override;
 
 private:
     // Offset of a column (row) from the grid's origin, and the column (row) at an offset (-1: none).
-    int LineStart(const std::vector<int>& sizes, int index) const;
-    int LineAt(const std::vector<int>& sizes, int offset) const;
+    int LineStart(const std::vector<int>& Sizes, int Index) const;
+    int LineAt(const std::vector<int>& Sizes, int Offset) const;
     void UpdateScrollBars();
-    void ScrollIntoView(int col, int row);
+    void ScrollIntoView(int ACol, int ARow);
     int VisibleRows() const;
 
     std::vector<int> colWidths_;

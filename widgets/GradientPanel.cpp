@@ -3,15 +3,15 @@
 #include <QLinearGradient>
 #include <QPainter>
 
-TGradientPanel::TGradientPanel(QWidget* parent) : QWidget(parent) {}
+TGradientPanel::TGradientPanel(QWidget* Parent) : QWidget(Parent) {}
 
-void TGradientPanel::SetStartColor(const QColor& c) {
-    start_ = c;
+void TGradientPanel::SetStartColor(const QColor& C) {
+    start_ = C;
     update();
 }
 
-void TGradientPanel::SetEndColor(const QColor& c) {
-    end_ = c;
+void TGradientPanel::SetEndColor(const QColor& C) {
+    end_ = C;
     update();
 }
 

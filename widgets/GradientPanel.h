@@ -7,15 +7,15 @@
 class TGradientPanel : public QWidget {
     Q_OBJECT
 public:
-    explicit TGradientPanel(QWidget* parent = nullptr);
+    explicit TGradientPanel(QWidget* Parent = nullptr);
 
     QColor StartColor() const { return start_; }
-    void SetStartColor(const QColor& c);
+    void SetStartColor(const QColor& C);
     QColor EndColor() const { return end_; }
-    void SetEndColor(const QColor& c);
+    void SetEndColor(const QColor& C);
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
+    void paintEvent(QPaintEvent* Event) override;
 
 private:
     QColor start_ = Qt::white;

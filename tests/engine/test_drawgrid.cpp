@@ -17,22 +17,22 @@ public:
     int asked = 0;
 
 protected:
-    bool SelectCell(int col, int row) override {
+    bool SelectCell(int ACol, int ARow) override {
         ++asked;
-        return col > 0 && row > 0 && !blocked.count({col, row});
+        return ACol > 0 && ARow > 0 && !blocked.count({ACol, ARow});
     }
-    void DrawCell(QPainter& p, int, int, const QRect& rect, int) override { p.fillRect(rect, Qt::white); }
+    void DrawCell(QPainter& P, int, int, const QRect& Rect, int) override { P.fillRect(Rect, Qt::white); }
 };
 
-void Prepare(TProbeGrid& grid) {
-    grid.SetColCount(6);
-    grid.SetRowCount(5);
-    grid.SetDefaultColWidth(20);
-    grid.SetDefaultRowHeight(20);
-    grid.SetColWidth(0, 0);
-    grid.SetRowHeight(0, 0);
-    grid.resize(300, 300);
-    grid.SetCurrentSilently(1, 1);
+void Prepare(TProbeGrid& Grid) {
+    Grid.SetColCount(6);
+    Grid.SetRowCount(5);
+    Grid.SetDefaultColWidth(20);
+    Grid.SetDefaultRowHeight(20);
+    Grid.SetColWidth(0, 0);
+    Grid.SetRowHeight(0, 0);
+    Grid.resize(300, 300);
+    Grid.SetCurrentSilently(1, 1);
 }
 
 TEST(DrawGrid, CellGeometryAndHitTesting) {

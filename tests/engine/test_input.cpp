@@ -10,20 +10,20 @@ namespace {
 
 // A riddle from rows of letters, '#' for black cells, with start flags for every run of two or
 // more letters and clue numbers in reading order.
-void Build(TWordRiddle& grid, const QStringList& rows, TRiddleType type = rtSwedish) {
-    grid.Riddle().SetRiddleType(type);
-    grid.Riddle().SetRiddleCols(int(rows[0].size()));
-    grid.Riddle().SetRiddleRows(int(rows.size()));
-    auto letter = [&](int c, int r) {
-        return c >= 1 && r >= 1 && c <= rows[0].size() && r <= rows.size() &&
-               rows[r - 1][c - 1] != QLatin1Char('#');
+void Build(TWordRiddle& Grid, const QStringList& Rows, TRiddleType Type = rtSwedish) {
+    Grid.Riddle().SetRiddleType(Type);
+    Grid.Riddle().SetRiddleCols(int(Rows[0].size()));
+    Grid.Riddle().SetRiddleRows(int(Rows.size()));
+    auto letter = [&](int C, int R) {
+        return C >= 1 && R >= 1 && C <= Rows[0].size() && R <= Rows.size() &&
+               Rows[R - 1][C - 1] != QLatin1Char('#');
     };
     int number = 0;
-    for (int r = 1; r <= rows.size(); ++r)
-        for (int c = 1; c <= rows[0].size(); ++c) {
+    for (int r = 1; r <= Rows.size(); ++r)
+        for (int c = 1; c <= Rows[0].size(); ++c) {
             if (!letter(c, r))
                 continue;
-            TWordGridCell& cell = grid.Riddle().Cell(c, r);
+            TWordGridCell& cell = Grid.Riddle().Cell(c, r);
             uint16_t flags = cfLetter;
             const bool across = !letter(c - 1, r) && letter(c + 1, r);
             const bool down = !letter(c, r - 1) && letter(c, r + 1);
@@ -32,19 +32,19 @@ void Build(TWordRiddle& grid, const QStringList& rows, TRiddleType type = rtSwed
             if (down)
                 flags |= cfStartDown;
             cell.SetFlags(flags);
-            cell.SetSolution(uint8_t(rows[r - 1][c - 1].toLatin1()));
+            cell.SetSolution(uint8_t(Rows[r - 1][c - 1].toLatin1()));
             cell.SetClueFlags(uint8_t((letter(c - 1, r) || letter(c + 1, r) ? kClueAcross : 0) |
                                       (letter(c, r - 1) || letter(c, r + 1) ? kClueDown : 0)));
             if (across || down)
                 cell.SetClueNumber(++number);
         }
-    grid.Riddle().SetState(stReady);
-    grid.Riddle().StopClock();
-    grid.resize(400, 400);
+    Grid.Riddle().SetState(stReady);
+    Grid.Riddle().StopClock();
+    Grid.resize(400, 400);
 }
 
-QPoint Cursor(const TWordRiddle& grid) {
-    return QPoint(grid.Col(), grid.Row());
+QPoint Cursor(const TWordRiddle& Grid) {
+    return QPoint(Grid.Col(), Grid.Row());
 }
 
 TEST(WordInput, FirstCellAndDirection) {
@@ -112,7 +112,7 @@ TEST(WordInput, BackspaceAtTheWordStartIsRefused) {
     grid.SelectFirstCell();
     int errors = 0;
     QObject::connect(&grid, &TWordRiddle::OnInputError,
-                     [&](TObject*, TInputError kind) { errors += kind == ieNotPossible; });
+                     [&](TObject*, TInputError Kind) { errors += Kind == ieNotPossible; });
     QTest::keyClick(&grid, Qt::Key_Backspace);
     EXPECT_EQ(errors, 1);
     EXPECT_EQ(Cursor(grid), QPoint(2, 1));
@@ -125,7 +125,7 @@ TEST(WordInput, WrongLetterIsReported) {
     grid.SelectFirstCell();
     int wrong = 0;
     QObject::connect(&grid, &TWordRiddle::OnInputError,
-                     [&](TObject*, TInputError kind) { wrong += kind == ieWrongLetter; });
+                     [&](TObject*, TInputError Kind) { wrong += Kind == ieWrongLetter; });
     QTest::keyClicks(&grid, "AX");
     EXPECT_EQ(wrong, 1);
 }
@@ -135,8 +135,8 @@ TEST(WordInput, CurrentWordFollowsTheCursorAndIsAnnounced) {
     Build(grid, {"AB#CD", "#####", "EFGHI"});
     grid.SelectFirstCell();
     int announced = 0;
-    QObject::connect(&grid, &TWordRiddle::OnSelectedWordChange, [&](TObject* sender) {
-        EXPECT_EQ(sender, nullptr);
+    QObject::connect(&grid, &TWordRiddle::OnSelectedWordChange, [&](TObject* Sender) {
+        EXPECT_EQ(Sender, nullptr);
         ++announced;
     });
     QCoreApplication::sendPostedEvents(&grid);

@@ -10,23 +10,23 @@
 namespace {
 
 // A riddle from rows of letters, '#' for black cells.
-void Fill(TWordRiddle& grid, TRiddleType type, const QStringList& rows) {
-    grid.Riddle().SetRiddleType(type);
-    grid.Riddle().SetRiddleCols(int(rows[0].size()));
-    grid.Riddle().SetRiddleRows(int(rows.size()));
-    for (int r = 1; r <= rows.size(); ++r)
-        for (int c = 1; c <= rows[0].size(); ++c) {
-            const QChar ch = rows[r - 1][c - 1];
+void Fill(TWordRiddle& Grid, TRiddleType Type, const QStringList& Rows) {
+    Grid.Riddle().SetRiddleType(Type);
+    Grid.Riddle().SetRiddleCols(int(Rows[0].size()));
+    Grid.Riddle().SetRiddleRows(int(Rows.size()));
+    for (int r = 1; r <= Rows.size(); ++r)
+        for (int c = 1; c <= Rows[0].size(); ++c) {
+            const QChar ch = Rows[r - 1][c - 1];
             if (ch == QLatin1Char('#'))
                 continue;
-            grid.Riddle().Cell(c, r).SetFlags(cfLetter);
-            grid.Riddle().Cell(c, r).SetSolution(uint8_t(ch.toLatin1()));
+            Grid.Riddle().Cell(c, r).SetFlags(cfLetter);
+            Grid.Riddle().Cell(c, r).SetSolution(uint8_t(ch.toLatin1()));
         }
 }
 
-QColor PixelAt(TWordRiddle& grid, int col, int row, QPoint offset = QPoint(3, 3)) {
-    const QImage image = grid.viewport()->grab().toImage();
-    return image.pixelColor(grid.CellRect(col, row).topLeft() + offset);
+QColor PixelAt(TWordRiddle& Grid, int Col, int Row, QPoint Offset = QPoint(3, 3)) {
+    const QImage image = Grid.viewport()->grab().toImage();
+    return image.pixelColor(Grid.CellRect(Col, Row).topLeft() + Offset);
 }
 
 TEST(WordGridLayout, HeaderLinesOnlyForLineNumberedKinds) {

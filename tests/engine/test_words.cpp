@@ -8,35 +8,35 @@
 
 namespace {
 
-void Letters(TWordRiddle& grid, TRiddleType type, const QStringList& rows) {
-    grid.Riddle().SetRiddleType(type);
-    grid.Riddle().SetRiddleCols(int(rows[0].size()));
-    grid.Riddle().SetRiddleRows(int(rows.size()));
-    for (int r = 1; r <= rows.size(); ++r)
-        for (int c = 1; c <= rows[0].size(); ++c)
-            if (rows[r - 1][c - 1] != QLatin1Char('#')) {
-                grid.Riddle().Cell(c, r).SetFlags(cfLetter);
-                grid.Riddle().Cell(c, r).SetSolution(uint8_t(rows[r - 1][c - 1].toLatin1()));
+void Letters(TWordRiddle& Grid, TRiddleType Type, const QStringList& Rows) {
+    Grid.Riddle().SetRiddleType(Type);
+    Grid.Riddle().SetRiddleCols(int(Rows[0].size()));
+    Grid.Riddle().SetRiddleRows(int(Rows.size()));
+    for (int r = 1; r <= Rows.size(); ++r)
+        for (int c = 1; c <= Rows[0].size(); ++c)
+            if (Rows[r - 1][c - 1] != QLatin1Char('#')) {
+                Grid.Riddle().Cell(c, r).SetFlags(cfLetter);
+                Grid.Riddle().Cell(c, r).SetSolution(uint8_t(Rows[r - 1][c - 1].toLatin1()));
             }
-    grid.resize(400, 400);
+    Grid.resize(400, 400);
 }
 
-void Drag(TWordRiddle& grid, QPoint from, QPoint to, Qt::KeyboardModifiers modifiers = {}) {
-    QWidget* view = grid.viewport();
-    const QPoint a = grid.CellRect(from.x(), from.y()).center();
-    const QPoint b = to.x() > grid.Riddle().RiddleCols() ? QPoint(view->width() - 2, a.y())
-                                                         : grid.CellRect(to.x(), to.y()).center();
-    QTest::mousePress(view, Qt::LeftButton, modifiers, a);
-    QMouseEvent move(QEvent::MouseMove, b, view->mapToGlobal(b), Qt::NoButton, Qt::LeftButton, modifiers);
+void Drag(TWordRiddle& Grid, QPoint From, QPoint To, Qt::KeyboardModifiers Modifiers = {}) {
+    QWidget* view = Grid.viewport();
+    const QPoint a = Grid.CellRect(From.x(), From.y()).center();
+    const QPoint b = To.x() > Grid.Riddle().RiddleCols() ? QPoint(view->width() - 2, a.y())
+                                                         : Grid.CellRect(To.x(), To.y()).center();
+    QTest::mousePress(view, Qt::LeftButton, Modifiers, a);
+    QMouseEvent move(QEvent::MouseMove, b, view->mapToGlobal(b), Qt::NoButton, Qt::LeftButton, Modifiers);
     QApplication::sendEvent(view, &move);
-    QTest::mouseRelease(view, Qt::LeftButton, modifiers, b);
+    QTest::mouseRelease(view, Qt::LeftButton, Modifiers, b);
 }
 
-QString MarkedCells(const TWordRiddle& grid) {
+QString MarkedCells(const TWordRiddle& Grid) {
     QString out;
-    for (int r = 1; r <= grid.Riddle().RiddleRows(); ++r)
-        for (int c = 1; c <= grid.Riddle().RiddleCols(); ++c)
-            if (grid.Riddle().Cell(c, r).Marked())
+    for (int r = 1; r <= Grid.Riddle().RiddleRows(); ++r)
+        for (int c = 1; c <= Grid.Riddle().RiddleCols(); ++c)
+            if (Grid.Riddle().Cell(c, r).Marked())
                 out += QStringLiteral("%1,%2 ").arg(c).arg(r);
     return out.trimmed();
 }
@@ -84,7 +84,7 @@ TEST(WholeWords, EnterWordIsOneStepAndReportsRightness) {
     grid.Riddle().StopClock();
     QStringList steps;
     QObject::connect(&grid.Riddle(), &TRiddleData::OnBeforeChange,
-                     [&](TObject*, TRiddleChangeTypes, const QString& text) { steps << text; });
+                     [&](TObject*, TRiddleChangeTypes, const QString& Text) { steps << Text; });
     EXPECT_TRUE(grid.EnterWord(QStringLiteral("see"), 2, 1, wdHorizontal));
     EXPECT_EQ(steps, QStringList{QStringLiteral("Begriff eintragen")});
     EXPECT_EQ(grid.Riddle().State(), stSolved);
@@ -120,7 +120,7 @@ TEST(SolvedMarks, FrenchLinesFollowTheirClues) {
     grid.Riddle().StopClock();
     std::vector<std::pair<int, int>> events;
     QObject::connect(&grid.Riddle(), &TRiddleData::OnRowOrColStateChange,
-                     [&](TObject*, int c, int r, TWordDirection) { events.emplace_back(c, r); });
+                     [&](TObject*, int C, int R, TWordDirection) { events.emplace_back(C, R); });
     grid.Riddle().Cell(1, 1).SetEntry('A');
     EXPECT_EQ(grid.Riddle().RowState(1), 0);
     grid.Riddle().Cell(2, 1).SetEntry('B');

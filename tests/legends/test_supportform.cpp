@@ -10,13 +10,13 @@ namespace {
 // A tool window that counts the riddle's change events.
 class TCountingWindow : public TRiddleSupportForm {
 public:
-    TCountingWindow(QObject* owner, TWordRiddle* grid, int& changes) : TRiddleSupportForm(owner, grid) {
-        Listen(&grid->Riddle(), &TRiddleData::OnChange, [&changes](TObject*) { ++changes; });
+    TCountingWindow(QObject* Owner, TWordRiddle* Grid, int& Changes) : TRiddleSupportForm(Owner, Grid) {
+        Listen(&Grid->Riddle(), &TRiddleData::OnChange, [&Changes](TObject*) { ++Changes; });
     }
 };
 
-void Change(TWordRiddle& grid) {
-    TRiddleData& r = grid.Riddle();
+void Change(TWordRiddle& Grid) {
+    TRiddleData& r = Grid.Riddle();
     r.SetModified(!r.Modified());
 }
 

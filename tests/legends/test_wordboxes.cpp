@@ -7,10 +7,10 @@
 namespace {
 
 // The boxes as text, '_' for an empty box, so that empty and blank boxes stay apart.
-QString Show(const TWordBoxes& boxes) {
+QString Show(const TWordBoxes& Boxes) {
     QString s;
-    for (int i = 0; i < boxes.Count(); ++i)
-        s += boxes.Box(i).isNull() ? QLatin1Char('_') : boxes.Box(i);
+    for (int i = 0; i < Boxes.Count(); ++i)
+        s += Boxes.Box(i).isNull() ? QLatin1Char('_') : Boxes.Box(i);
     return s;
 }
 

@@ -23,11 +23,11 @@ struct Colors {
 };
 
 // Shows the dialog without a modal loop and waits until the boxes have the focus.
-void ShowActive(TWordEditDlg& dlg) {
-    dlg.show();
-    dlg.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&dlg));
-    ASSERT_TRUE(dlg.GridBegriff->hasFocus());
+void ShowActive(TWordEditDlg& Dlg) {
+    Dlg.show();
+    Dlg.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Dlg));
+    ASSERT_TRUE(Dlg.GridBegriff->hasFocus());
 }
 
 TEST(WordEditDialog, Layout) {
@@ -137,9 +137,9 @@ TEST(WordEditDialog, BoxColoursFollowTheFocus) {
     // Leaving the row must repaint every box, not only the current one.
     struct PaintWatch : QObject {
         QRegion painted;
-        bool eventFilter(QObject*, QEvent* e) override {
-            if (e->type() == QEvent::Paint)
-                painted += static_cast<QPaintEvent*>(e)->region();
+        bool eventFilter(QObject*, QEvent* E) override {
+            if (E->type() == QEvent::Paint)
+                painted += static_cast<QPaintEvent*>(E)->region();
             return false;
         }
     } watch;

@@ -16,29 +16,29 @@
 #include <vector>
 
 // Readable failure messages.
-inline void PrintTo(const QString& s, std::ostream* os) {
-    *os << '"' << s.toStdString() << '"';
+inline void PrintTo(const QString& S, std::ostream* Os) {
+    *Os << '"' << S.toStdString() << '"';
 }
-inline void PrintTo(const QDateTime& t, std::ostream* os) {
-    *os << t.toString(Qt::ISODate).toStdString();
+inline void PrintTo(const QDateTime& T, std::ostream* Os) {
+    *Os << T.toString(Qt::ISODate).toStdString();
 }
-inline void PrintTo(TRiddleState s, std::ostream* os) {
-    *os << "state " << int(s);
+inline void PrintTo(TRiddleState S, std::ostream* Os) {
+    *Os << "state " << int(S);
 }
 
 namespace rt {
 
-inline int32_t I32At(const QByteArray& b, qsizetype at) {
-    return qFromLittleEndian<int32_t>(b.constData() + at);
+inline int32_t I32At(const QByteArray& B, qsizetype At) {
+    return qFromLittleEndian<int32_t>(B.constData() + At);
 }
-inline uint16_t U16At(const QByteArray& b, qsizetype at) {
-    return qFromLittleEndian<uint16_t>(b.constData() + at);
+inline uint16_t U16At(const QByteArray& B, qsizetype At) {
+    return qFromLittleEndian<uint16_t>(B.constData() + At);
 }
-inline void PutI32(QByteArray& b, qsizetype at, int32_t v) {
-    qToLittleEndian(v, b.data() + at);
+inline void PutI32(QByteArray& B, qsizetype At, int32_t Value) {
+    qToLittleEndian(Value, B.data() + At);
 }
-inline void PutU16(QByteArray& b, qsizetype at, uint16_t v) {
-    qToLittleEndian(v, b.data() + at);
+inline void PutU16(QByteArray& B, qsizetype At, uint16_t Value) {
+    qToLittleEndian(Value, B.data() + At);
 }
 
 struct Section {
@@ -48,185 +48,185 @@ struct Section {
 using Sections = std::vector<Section>;
 
 // A section as stored: length byte, six tag bytes, the length field and the payload.
-inline QByteArray SectionBytes(const QByteArray& tag, const QByteArray& payload, int32_t length) {
+inline QByteArray SectionBytes(const QByteArray& Tag, const QByteArray& Payload, int32_t Length) {
     QByteArray out(11, '\0');
-    out[0] = char(tag.size());
-    for (qsizetype i = 0; i < tag.size() && i < 6; ++i)
-        out[1 + i] = tag[i];
-    PutI32(out, 7, length);
-    return out + payload;
+    out[0] = char(Tag.size());
+    for (qsizetype i = 0; i < Tag.size() && i < 6; ++i)
+        out[1 + i] = Tag[i];
+    PutI32(out, 7, Length);
+    return out + Payload;
 }
-inline QByteArray SectionBytes(const Section& s) {
-    return SectionBytes(s.tag, s.payload, int32_t(s.payload.size()));
+inline QByteArray SectionBytes(const Section& S) {
+    return SectionBytes(S.tag, S.payload, int32_t(S.payload.size()));
 }
 
-inline QByteArray Join(const Sections& sections) {
+inline QByteArray Join(const Sections& List) {
     QByteArray out;
-    for (const Section& s : sections)
+    for (const Section& s : List)
         out += SectionBytes(s);
     return out;
 }
 
 // Walks the sections of a stream that starts after the header.
-inline Sections Split(const QByteArray& stream) {
+inline Sections Split(const QByteArray& Stream) {
     Sections out;
     qsizetype at = 0;
-    while (at + 11 <= stream.size()) {
-        const int32_t length = I32At(stream, at + 7);
-        if (length < 0 || at + 11 + length > stream.size())
+    while (at + 11 <= Stream.size()) {
+        const int32_t length = I32At(Stream, at + 7);
+        if (length < 0 || at + 11 + length > Stream.size())
             break;
-        out.push_back({stream.mid(at + 1, uchar(stream[at])), stream.mid(at + 11, length)});
+        out.push_back({Stream.mid(at + 1, uchar(Stream[at])), Stream.mid(at + 11, length)});
         at += 11 + length;
     }
-    EXPECT_EQ(at, stream.size()) << "stream does not end with a complete section";
+    EXPECT_EQ(at, Stream.size()) << "stream does not end with a complete section";
     return out;
 }
 
-inline Section& Find(Sections& sections, const char* tag) {
-    for (Section& s : sections)
-        if (s.tag == tag)
+inline Section& Find(Sections& List, const char* Tag) {
+    for (Section& s : List)
+        if (s.tag == Tag)
             return s;
-    ADD_FAILURE() << "no section " << tag;
+    ADD_FAILURE() << "no section " << Tag;
     static Section none;
     return none;
 }
 
-inline QByteArray Save(TRiddleData& riddle, int jpegQuality = 0, bool stateOnly = false) {
+inline QByteArray Save(TRiddleData& Riddle, int JpegQuality = 0, bool StateOnly = false) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    riddle.SaveToStream(buffer, jpegQuality, stateOnly);
+    Riddle.SaveToStream(buffer, JpegQuality, StateOnly);
     return buffer.data();
 }
 
-inline uint8_t Load(TRiddleData& riddle, const QByteArray& stream, bool stateOnly = false) {
-    QByteArray copy = stream;
+inline uint8_t Load(TRiddleData& Riddle, const QByteArray& Stream, bool StateOnly = false) {
+    QByteArray copy = Stream;
     QBuffer buffer(&copy);
     buffer.open(QIODevice::ReadOnly);
-    return riddle.LoadFromStream(buffer, stateOnly);
+    return Riddle.LoadFromStream(buffer, StateOnly);
 }
 
-inline std::unique_ptr<TRiddleData> NewRiddle(bool sudoku) {
-    if (sudoku)
+inline std::unique_ptr<TRiddleData> NewRiddle(bool Sudoku) {
+    if (Sudoku)
         return std::make_unique<TSudokuRiddleData>();
     return std::make_unique<TWordRiddleData>();
 }
 
-inline QByteArray Header(const QString& className, const QString& version = QStringLiteral("8.04")) {
+inline QByteArray Header(const QString& ClassName, const QString& Version = QStringLiteral("8.04")) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     TStreamWriter out(buffer);
-    WriteRiddleHeader(out, className, version);
+    WriteRiddleHeader(out, ClassName, Version);
     return buffer.data();
 }
 
-inline QByteArray ReadFile(const QString& path) {
-    QFile f(path);
+inline QByteArray ReadFile(const QString& Path) {
+    QFile f(Path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-inline bool WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+inline bool WriteFile(const QString& Path, const QByteArray& Bytes) {
+    QFile f(Path);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(Bytes) == Bytes.size();
 }
 
 // One row of letter cells spelling `word` with its across clue number 1; the riddle stays in
 // its first state so that nothing has been announced.
-inline void FillLine(TWordRiddleData& r, const QString& word, TRiddleType type = rtSwedish) {
-    r.SetRiddleType(type);
-    r.SetRiddleCols(int32_t(word.size()));
-    r.SetRiddleRows(1);
-    for (int i = 0; i < word.size(); ++i) {
-        TWordGridCell& cell = r.Cell(i + 1, 1);
+inline void FillLine(TWordRiddleData& R, const QString& Word, TRiddleType Type = rtSwedish) {
+    R.SetRiddleType(Type);
+    R.SetRiddleCols(int32_t(Word.size()));
+    R.SetRiddleRows(1);
+    for (int i = 0; i < Word.size(); ++i) {
+        TWordGridCell& cell = R.Cell(i + 1, 1);
         cell.SetFlags(
-            uint16_t(cfLetter | (i == 0 ? cfStartAcross : 0) | (i == word.size() - 1 ? cfEndAcross : 0)));
-        cell.SetSolution(uint8_t(word[i].toLatin1()));
+            uint16_t(cfLetter | (i == 0 ? cfStartAcross : 0) | (i == Word.size() - 1 ? cfEndAcross : 0)));
+        cell.SetSolution(uint8_t(Word[i].toLatin1()));
     }
-    r.Cell(1, 1).SetClueFlags(kClueAcross);
-    r.Cell(1, 1).SetClueNumber(1);
-    TWordLegendData& clue = r.AddClue();
-    clue.SetWord(word);
+    R.Cell(1, 1).SetClueFlags(kClueAcross);
+    R.Cell(1, 1).SetClueNumber(1);
+    TWordLegendData& clue = R.AddClue();
+    clue.SetWord(Word);
     clue.SetClueText(QStringLiteral("Erster Begriff"));
     clue.SetClueNumber(1);
 }
 
 // The worked example: 30 × 30 cells, 69 clues, a letter legend, both colour sets, neither
 // solution word nor picture.
-inline void BuildExample(TWordRiddleData& r) {
-    r.SetVersion(QStringLiteral("8.04"));
-    r.SetTitle(QStringLiteral("Beispielrätsel"));
-    r.SetAuthor(QStringLiteral("Quivane"));
-    r.SetRiddleCols(30);
-    r.SetRiddleRows(30);
-    TWordGridCell& first = r.Cell(1, 1);
+inline void BuildExample(TWordRiddleData& R) {
+    R.SetVersion(QStringLiteral("8.04"));
+    R.SetTitle(QStringLiteral("Beispielrätsel"));
+    R.SetAuthor(QStringLiteral("Quivane"));
+    R.SetRiddleCols(30);
+    R.SetRiddleRows(30);
+    TWordGridCell& first = R.Cell(1, 1);
     first.SetFlags(cfLetter | cfStartAcross);
     first.SetSolution('I');
     first.SetClueFlags(kClueAcross);
     first.SetClueNumber(1);
     for (int i = 0; i < 69; ++i) {
-        TWordLegendData& clue = r.AddClue();
+        TWordLegendData& clue = R.AddClue();
         clue.SetWord(QString(3 + i % 7, QChar(u'A' + i % 26)));
         clue.SetClueText(QStringLiteral("Hinweis %1").arg(i + 1));
         clue.SetClueNumber(i / 2 + 1);
         clue.SetDirection(i % 2 ? wdVertical : wdHorizontal);
     }
     for (int i = 0; i < TWordRiddleData::kNumberLetters; ++i) {
-        r.LetterLegend(i).SetSolution(uint8_t('A' + i));
-        r.LetterLegend(i).SetNumber(i + 1);
+        R.LetterLegend(i).SetSolution(uint8_t('A' + i));
+        R.LetterLegend(i).SetNumber(i + 1);
     }
-    r.BackgroundColors().SetBase(TRiddleColors::Keyword, 0x00CCFF);
-    r.TextColors().SetBase(TRiddleColors::Char, 0x400000);
+    R.BackgroundColors().SetBase(TRiddleColors::Keyword, 0x00CCFF);
+    R.TextColors().SetBase(TRiddleColors::Char, 0x400000);
 }
 
 // The sudoku rule holds for value(c, r) = (w·(r mod h) + r div h + c) mod n, counted from 0.
-inline int PatternValue(const TSudokuRiddleData& s, int col, int row) {
-    const int c = col - 1, r = row - 1;
-    return (s.BoxWidth() * (r % s.BoxHeight()) + r / s.BoxHeight() + c) % s.Symbols() + 1;
+inline int PatternValue(const TSudokuRiddleData& S, int ACol, int ARow) {
+    const int c = ACol - 1, r = ARow - 1;
+    return (S.BoxWidth() * (r % S.BoxHeight()) + r / S.BoxHeight() + c) % S.Symbols() + 1;
 }
 
 // A sudoku of the given size with a rule-obeying solution, a few givens and a few entries.
-inline void BuildSudoku(TSudokuRiddleData& s, TSudokuSize size) {
-    s.SetSize(size);
-    s.SetVersion(QStringLiteral("8.04"));
-    s.SetTitle(QStringLiteral("Sudoku %1").arg(s.Symbols()));
-    s.SetSkill(skHard);
-    for (int c = 1; c <= s.Symbols(); ++c)
-        for (int r = 1; r <= s.Symbols(); ++r) {
-            TSudokuGridCell& cell = s.Cell(c, r);
-            cell.SetSolution(SymbolOf(PatternValue(s, c, r)));
+inline void BuildSudoku(TSudokuRiddleData& S, TSudokuSize Size) {
+    S.SetSize(Size);
+    S.SetVersion(QStringLiteral("8.04"));
+    S.SetTitle(QStringLiteral("Sudoku %1").arg(S.Symbols()));
+    S.SetSkill(skHard);
+    for (int c = 1; c <= S.Symbols(); ++c)
+        for (int r = 1; r <= S.Symbols(); ++r) {
+            TSudokuGridCell& cell = S.Cell(c, r);
+            cell.SetSolution(SymbolOf(PatternValue(S, c, r)));
             if ((c + 2 * r) % 5 == 0) {
                 cell.SetFlags(cfGiven);
                 cell.SetRevealed(true);
             } else if ((c * r) % 7 == 1) {
-                cell.SetEntry(SymbolOf(PatternValue(s, c, r)));
+                cell.SetEntry(SymbolOf(PatternValue(S, c, r)));
             }
         }
-    s.SetState(stPartial);
-    s.SetTime(321);
+    S.SetState(stPartial);
+    S.SetTime(321);
 }
 
 // Logs what a word riddle tells its views.
 class TViewSignalLog {
 public:
-    explicit TViewSignalLog(TWordRiddleData& r) {
-        auto cell = [](const char* name) {
-            return [name](int c, int row) {
-                return QStringLiteral("%1 %2,%3").arg(QLatin1String(name)).arg(c).arg(row);
+    explicit TViewSignalLog(TWordRiddleData& R) {
+        auto cell = [](const char* Name) {
+            return [Name](int C, int ARow) {
+                return QStringLiteral("%1 %2,%3").arg(QLatin1String(Name)).arg(C).arg(ARow);
             };
         };
-        QObject::connect(&r, &TRiddleData::Invalidated, [this] { calls << QStringLiteral("Invalidated"); });
-        QObject::connect(&r, &TRiddleData::GeometryChanged,
+        QObject::connect(&R, &TRiddleData::Invalidated, [this] { calls << QStringLiteral("Invalidated"); });
+        QObject::connect(&R, &TRiddleData::GeometryChanged,
                          [this] { calls << QStringLiteral("GeometryChanged"); });
-        QObject::connect(&r, &TWordRiddleData::PictureChanged,
+        QObject::connect(&R, &TWordRiddleData::PictureChanged,
                          [this] { calls << QStringLiteral("PictureChanged"); });
-        QObject::connect(&r, &TRiddleData::CellInvalidated,
-                         [this, cell](int c, int row) { calls << cell("CellInvalidated")(c, row); });
-        QObject::connect(&r, &TWordRiddleData::WordCellChanged,
-                         [this, cell](int c, int row) { calls << cell("WordCellChanged")(c, row); });
-        QObject::connect(&r, &TWordRiddleData::SolvedMarksDue,
-                         [this, cell](int c, int row) { calls << cell("SolvedMarksDue")(c, row); });
+        QObject::connect(&R, &TRiddleData::CellInvalidated,
+                         [this, cell](int C, int ARow) { calls << cell("CellInvalidated")(C, ARow); });
+        QObject::connect(&R, &TWordRiddleData::WordCellChanged,
+                         [this, cell](int C, int ARow) { calls << cell("WordCellChanged")(C, ARow); });
+        QObject::connect(&R, &TWordRiddleData::SolvedMarksDue,
+                         [this, cell](int C, int ARow) { calls << cell("SolvedMarksDue")(C, ARow); });
     }
     QStringList calls;
-    bool Called(const QString& call) const { return calls.contains(call); }
+    bool Called(const QString& Call) const { return calls.contains(Call); }
 };
 
 } // namespace rt

@@ -11,33 +11,33 @@ namespace {
 
 using Damage = std::function<QByteArray(rt::Sections)>;
 
-Damage PatchI32(const char* tag, int offset, int32_t value) {
-    return [=](rt::Sections s) {
-        rt::PutI32(rt::Find(s, tag).payload, offset, value);
-        return rt::Join(s);
+Damage PatchI32(const char* Tag, int Offset, int32_t Value) {
+    return [=](rt::Sections S) {
+        rt::PutI32(rt::Find(S, Tag).payload, Offset, Value);
+        return rt::Join(S);
     };
 }
-Damage PatchU8(const char* tag, int offset, uint8_t value) {
-    return [=](rt::Sections s) {
-        rt::Find(s, tag).payload[offset] = char(value);
-        return rt::Join(s);
+Damage PatchU8(const char* Tag, int Offset, uint8_t Value) {
+    return [=](rt::Sections S) {
+        rt::Find(S, Tag).payload[Offset] = char(Value);
+        return rt::Join(S);
     };
 }
 // Grows (or shrinks) a payload; the length field follows the payload.
-Damage Resize(const char* tag, int delta) {
-    return [=](rt::Sections s) {
-        QByteArray& p = rt::Find(s, tag).payload;
-        p = delta < 0 ? p.left(p.size() + delta) : p + QByteArray(delta, '\0');
-        return rt::Join(s);
+Damage Resize(const char* Tag, int Delta) {
+    return [=](rt::Sections S) {
+        QByteArray& p = rt::Find(S, Tag).payload;
+        p = Delta < 0 ? p.left(p.size() + Delta) : p + QByteArray(Delta, '\0');
+        return rt::Join(S);
     };
 }
 // The length field of section `index` says `length`, the payload stays.
-Damage Length(int index, int32_t length) {
-    return [=](rt::Sections s) {
+Damage Length(int Index, int32_t Length) {
+    return [=](rt::Sections S) {
         QByteArray out;
-        for (size_t i = 0; i < s.size(); ++i)
+        for (size_t i = 0; i < S.size(); ++i)
             out +=
-                int(i) == index ? rt::SectionBytes(s[i].tag, s[i].payload, length) : rt::SectionBytes(s[i]);
+                int(i) == Index ? rt::SectionBytes(S[i].tag, S[i].payload, Length) : rt::SectionBytes(S[i]);
         return out;
     };
 }
@@ -137,7 +137,7 @@ TEST(BadInput, SectionsWithoutUseAreSkippedByLength) {
     for (const char* tag : {"CLLDAT", "LEGDAT", "EMPTY_", "IMAGE_"}) {
         rt::Sections s = WordSections();
         const auto txt =
-            std::find_if(s.begin(), s.end(), [](const rt::Section& x) { return x.tag == "TXTCLR"; });
+            std::find_if(s.begin(), s.end(), [](const rt::Section& X) { return X.tag == "TXTCLR"; });
         s.insert(txt, rt::Section{tag, QByteArray("\x01") + "garbage that no reader could parse"});
         TWordRiddleData target;
         ASSERT_EQ(rt::Load(target, rt::Join(s)), rfOk) << tag;

@@ -8,10 +8,10 @@
 
 namespace {
 
-std::array<TColor, 9> Derived(const TRiddleColors& c) {
-    return {c.BlackSelected(),   c.CharSelected(),   c.CurrentWordSel(),
-            c.FailSelected(),    c.GraySelected(),   c.HelpSelected(),
-            c.KeywordSelected(), c.MarkedSelected(), c.CurrentWordKeyword()};
+std::array<TColor, 9> Derived(const TRiddleColors& C) {
+    return {C.BlackSelected(),   C.CharSelected(),   C.CurrentWordSel(),
+            C.FailSelected(),    C.GraySelected(),   C.HelpSelected(),
+            C.KeywordSelected(), C.MarkedSelected(), C.CurrentWordKeyword()};
 }
 
 TEST(RiddleColors, DefaultSets) {

@@ -37,10 +37,10 @@ TEST(EmbeddedRiddle, ElfImageEndOfThisProgram) {
     EXPECT_EQ(LocateEmbeddedRiddle(self, header), rfWrongFormat);
 }
 
-QByteArray SudokuFile(TSudokuRiddleData& s) {
-    rt::BuildSudoku(s, ss6Symbols);
-    s.SetTitle(QStringLiteral("Angehängt"));
-    return rt::Header(s.ClassName(), QStringLiteral("8.04")) + rt::Save(s);
+QByteArray SudokuFile(TSudokuRiddleData& S) {
+    rt::BuildSudoku(S, ss6Symbols);
+    S.SetTitle(QStringLiteral("Angehängt"));
+    return rt::Header(S.ClassName(), QStringLiteral("8.04")) + rt::Save(S);
 }
 
 TEST(EmbeddedRiddle, RiddleAppendedToACopyOfThisProgramIsFound) {

@@ -8,11 +8,11 @@
 
 namespace {
 
-QImage Noise(int width, int height) {
-    QImage image(width, height, QImage::Format_RGB32);
+QImage Noise(int Width, int Height) {
+    QImage image(Width, Height, QImage::Format_RGB32);
     uint32_t seed = 12345;
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) {
+    for (int y = 0; y < Height; ++y)
+        for (int x = 0; x < Width; ++x) {
             seed = seed * 1103515245u + 12345u;
             image.setPixel(x, y, qRgb(int(seed >> 24), (x * 3) % 256, (y * 5) % 256));
         }
@@ -20,21 +20,21 @@ QImage Noise(int width, int height) {
 }
 
 // The picture's dimensions as its JPEG frame header states them.
-QByteArray JpegClaiming(int width, int height) {
+QByteArray JpegClaiming(int Width, int Height) {
     QByteArray jpeg = EncodeJpeg(Noise(16, 16), 80);
     const qsizetype sof = jpeg.indexOf(QByteArray("\xFF\xC0", 2));
     EXPECT_GT(sof, 0);
-    qToBigEndian(uint16_t(height), jpeg.data() + sof + 5);
-    qToBigEndian(uint16_t(width), jpeg.data() + sof + 7);
+    qToBigEndian(uint16_t(Height), jpeg.data() + sof + 5);
+    qToBigEndian(uint16_t(Width), jpeg.data() + sof + 7);
     return jpeg;
 }
 
-QByteArray BmpPatched(int offset, int32_t value, int size = 4) {
+QByteArray BmpPatched(int Offset, int32_t Value, int Size = 4) {
     QByteArray bmp = EncodeBmp(Noise(20, 10));
-    if (size == 4)
-        rt::PutI32(bmp, offset, value);
+    if (Size == 4)
+        rt::PutI32(bmp, Offset, Value);
     else
-        rt::PutU16(bmp, offset, uint16_t(value));
+        rt::PutU16(bmp, Offset, uint16_t(Value));
     return bmp;
 }
 

@@ -13,9 +13,9 @@ namespace {
 
 using rt::FillLine;
 
-QByteArray Fixed(const QString& text, int capacity) {
-    QByteArray field(capacity + 1, '\0');
-    const QByteArray bytes = ToCp1252(text);
+QByteArray Fixed(const QString& Text, int Capacity) {
+    QByteArray field(Capacity + 1, '\0');
+    const QByteArray bytes = ToCp1252(Text);
     field[0] = char(bytes.size());
     field.replace(1, bytes.size(), bytes);
     return field;
@@ -86,10 +86,10 @@ TEST(RiddleFile, WorkedExampleLayout) {
     }
 }
 
-std::unique_ptr<TRiddleData> Word(bool extras) {
+std::unique_ptr<TRiddleData> Word(bool Extras) {
     auto r = std::make_unique<TWordRiddleData>();
     rt::BuildExample(*r);
-    if (extras) {
+    if (Extras) {
         r->SetRiddleOptions(TRiddleOptions{roHasKeyword, roHasImage, roReverseWords});
         r->Keyword().SetWord(QStringLiteral("RAETSEL"));
         r->Keyword().SetClueText(QStringLiteral("Gesucht"));
@@ -104,9 +104,9 @@ std::unique_ptr<TRiddleData> Word(bool extras) {
     return r;
 }
 
-std::unique_ptr<TRiddleData> Sudoku(TSudokuSize size) {
+std::unique_ptr<TRiddleData> Sudoku(TSudokuSize Size) {
     auto s = std::make_unique<TSudokuRiddleData>();
-    rt::BuildSudoku(*s, size);
+    rt::BuildSudoku(*s, Size);
     return s;
 }
 
@@ -205,7 +205,7 @@ TEST_F(SectionLoop, EmptyClueListKeepsTheClues) {
 }
 
 TEST_F(SectionLoop, MissingSolutionWordKeepsThePreviousOne) {
-    std::erase_if(sections, [](const rt::Section& s) { return s.tag == "KEYWRD"; });
+    std::erase_if(sections, [](const rt::Section& S) { return S.tag == "KEYWRD"; });
     ASSERT_EQ(rt::Load(dst, rt::Join(sections)), rfOk);
     EXPECT_TRUE(dst.RiddleOptions().Contains(roHasKeyword));
     EXPECT_EQ(dst.Keyword().Word(), QStringLiteral("ALT"));
@@ -232,7 +232,7 @@ TEST_F(SectionLoop, StateOnlyTakesTheStateFromAnyGlobal) {
 
 TEST_F(SectionLoop, UnknownTagEndsTheLoop) {
     auto txt =
-        std::find_if(sections.begin(), sections.end(), [](const auto& s) { return s.tag == "TXTCLR"; });
+        std::find_if(sections.begin(), sections.end(), [](const auto& S) { return S.tag == "TXTCLR"; });
     sections.insert(txt, rt::Section{"XTRA01", QByteArray(20, 'j')});
     ASSERT_EQ(rt::Load(dst, rt::Join(sections)), rfOk);
     EXPECT_EQ(dst.BackgroundColors().BaseValues(), src.BackgroundColors().BaseValues());

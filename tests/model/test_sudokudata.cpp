@@ -49,13 +49,13 @@ TEST(Sudoku, EntryStatus) {
 }
 
 // Fills every cell with the rule-obeying pattern, optionally swapping two cells of row 1.
-void FillPattern(TSudokuRiddleData& s, bool swap) {
-    for (int c = 1; c <= s.Symbols(); ++c)
-        for (int r = 1; r <= s.Symbols(); ++r) {
+void FillPattern(TSudokuRiddleData& S, bool Swap) {
+    for (int c = 1; c <= S.Symbols(); ++c)
+        for (int r = 1; r <= S.Symbols(); ++r) {
             int col = c;
-            if (swap && r == 1 && (c == 1 || c == 2))
+            if (Swap && r == 1 && (c == 1 || c == 2))
                 col = 3 - c;
-            s.Cell(c, r).SetEntry(SymbolOf(PatternValue(s, col, r)));
+            S.Cell(c, r).SetEntry(SymbolOf(PatternValue(S, col, r)));
         }
 }
 
@@ -95,9 +95,9 @@ TEST(Sudoku, SettingThePresentSizeChangesNothing) {
 
 TEST(Sudoku, MarkedSymbolHighlightsCandidates) {
     TSudokuRiddleData s;
-    auto enter = [&](int row, int firstCol, int lastCol, int firstValue) {
-        for (int c = firstCol; c <= lastCol; ++c)
-            s.Cell(c, row).SetEntry(SymbolOf(firstValue + c - firstCol));
+    auto enter = [&](int ARow, int FirstCol, int LastCol, int FirstValue) {
+        for (int c = FirstCol; c <= LastCol; ++c)
+            s.Cell(c, ARow).SetEntry(SymbolOf(FirstValue + c - FirstCol));
     };
     enter(1, 2, 9, 2); // (1,1) may only take 1
     enter(5, 2, 8, 3); // (1,5) may take 1 or 2

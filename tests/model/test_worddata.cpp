@@ -113,24 +113,24 @@ struct Announcement {
 };
 
 const Announcement kAnnouncements[] = {
-    {"cell entry", [](TWordRiddleData& r) { r.Cell(2, 1).SetEntry('B'); }, 1, "Buchstaben eingeben"},
-    {"cell mark", [](TWordRiddleData& r) { r.Cell(2, 1).SetMarked(1); }, 1, "Markierung ändern"},
-    {"cell revealed", [](TWordRiddleData& r) { r.Cell(2, 1).SetRevealed(true); }, 1, "Rätselfeld ändern"},
-    {"cell flags", [](TWordRiddleData& r) { r.Cell(2, 1).SetFlags(cfLetter | cfGiven); }, 3,
+    {"cell entry", [](TWordRiddleData& R) { R.Cell(2, 1).SetEntry('B'); }, 1, "Buchstaben eingeben"},
+    {"cell mark", [](TWordRiddleData& R) { R.Cell(2, 1).SetMarked(1); }, 1, "Markierung ändern"},
+    {"cell revealed", [](TWordRiddleData& R) { R.Cell(2, 1).SetRevealed(true); }, 1, "Rätselfeld ändern"},
+    {"cell flags", [](TWordRiddleData& R) { R.Cell(2, 1).SetFlags(cfLetter | cfGiven); }, 3,
      "Rätselfeld ändern"},
-    {"cell solution", [](TWordRiddleData& r) { r.Cell(2, 1).SetSolution('Z'); }, 3, "Rätselfeld ändern"},
-    {"clue word", [](TWordRiddleData& r) { r.Clue(0).SetWord(QStringLiteral("ABD")); }, 3, "Legende ändern"},
-    {"clue solved", [](TWordRiddleData& r) { r.Clue(0).SetSolved(true); }, 1, "Legendeneintrag markieren"},
-    {"letter legend entry", [](TWordRiddleData& r) { r.LetterLegend(0).SetEntry('Q'); }, 1, "Legende ändern"},
-    {"help flags", [](TWordRiddleData& r) { r.SetHelpFlags(THelpFlags{hfAutoFill}); }, 2,
+    {"cell solution", [](TWordRiddleData& R) { R.Cell(2, 1).SetSolution('Z'); }, 3, "Rätselfeld ändern"},
+    {"clue word", [](TWordRiddleData& R) { R.Clue(0).SetWord(QStringLiteral("ABD")); }, 3, "Legende ändern"},
+    {"clue solved", [](TWordRiddleData& R) { R.Clue(0).SetSolved(true); }, 1, "Legendeneintrag markieren"},
+    {"letter legend entry", [](TWordRiddleData& R) { R.LetterLegend(0).SetEntry('Q'); }, 1, "Legende ändern"},
+    {"help flags", [](TWordRiddleData& R) { R.SetHelpFlags(THelpFlags{hfAutoFill}); }, 2,
      "Hilfeoptionen ändern"},
-    {"riddle type", [](TWordRiddleData& r) { r.SetRiddleType(rtFillup); }, 2, "Rätseltyp ändern"},
-    {"image options", [](TWordRiddleData& r) { r.SetImageOptions(TImageOptions{ioGrayScale}); }, 2,
+    {"riddle type", [](TWordRiddleData& R) { R.SetRiddleType(rtFillup); }, 2, "Rätseltyp ändern"},
+    {"image options", [](TWordRiddleData& R) { R.SetImageOptions(TImageOptions{ioGrayScale}); }, 2,
      "Bild ändern"},
-    {"language", [](TWordRiddleData& r) { r.SetLanguage(2); }, 2, "Rätsel bearbeiten"},
-    {"keyword word", [](TWordRiddleData& r) { r.Keyword().SetWord(QStringLiteral("XY")); }, 1,
+    {"language", [](TWordRiddleData& R) { R.SetLanguage(2); }, 2, "Rätsel bearbeiten"},
+    {"keyword word", [](TWordRiddleData& R) { R.Keyword().SetWord(QStringLiteral("XY")); }, 1,
      "Lösungswort ändern"},
-    {"keyword guess", [](TWordRiddleData& r) { r.Keyword().SetGuess(QStringLiteral("C ")); }, 1,
+    {"keyword guess", [](TWordRiddleData& R) { R.Keyword().SetGuess(QStringLiteral("C ")); }, 1,
      "Lösungswort ändern"},
 };
 
@@ -144,9 +144,9 @@ TEST(WordRiddle, ChangesAreAnnouncedWithKindAndText) {
             r.SetState(condition == StillNew ? stNew : stReady);
             std::vector<std::pair<uint8_t, QString>> seen;
             QObject::connect(&r, &TRiddleData::OnBeforeChange,
-                             [&](TObject* sender, TRiddleChangeTypes kind, const QString& text) {
-                                 EXPECT_EQ(sender, static_cast<TObject*>(&r));
-                                 seen.emplace_back(kind.Raw(), text);
+                             [&](TObject* Sender, TRiddleChangeTypes Kind, const QString& Text) {
+                                 EXPECT_EQ(Sender, static_cast<TObject*>(&r));
+                                 seen.emplace_back(Kind.Raw(), Text);
                              });
             if (condition == InUpdate)
                 r.BeginUpdate();
@@ -163,14 +163,14 @@ TEST(WordRiddle, ChangesAreAnnouncedWithKindAndText) {
 }
 
 // Changes inside an update reach the control once, when the outermost update ends.
-void CheckUpdateNesting(std::initializer_list<int> changes, bool alreadyModified) {
-    for (int index : changes) {
+void CheckUpdateNesting(std::initializer_list<int> Changes, bool AlreadyModified) {
+    for (int index : Changes) {
         const Announcement& a = kAnnouncements[index];
         TWordRiddleData r;
         FillLine(r, QStringLiteral("ABC"));
         r.Keyword().SetWord(QStringLiteral("CA"));
         r.SetState(stReady);
-        r.SetModified(alreadyModified);
+        r.SetModified(AlreadyModified);
         QStringList events;
         QObject::connect(&r, &TRiddleData::OnChange, [&] { events << QStringLiteral("change"); });
         QObject::connect(&r, &TRiddleData::OnLegendChange, [&] { events << QStringLiteral("legend"); });
@@ -218,7 +218,7 @@ TEST(WordRiddle, RowAndColumnStatesInsideTheGridOnly) {
         std::vector<std::tuple<int, int, TWordDirection>> events;
         QObject::connect(
             &r, &TRiddleData::OnRowOrColStateChange,
-            [&](TObject*, int col, int row, TWordDirection dir) { events.emplace_back(col, row, dir); });
+            [&](TObject*, int ACol, int ARow, TWordDirection Dir) { events.emplace_back(ACol, ARow, Dir); });
         for (int round = 0; round < 2; ++round) // the second round repeats the value
             c.column ? r.SetColumnState(c.index, 2) : r.SetRowState(c.index, 2);
         const uint8_t stored = c.column ? r.ColumnState(c.index) : r.RowState(c.index);
@@ -243,19 +243,19 @@ TEST(WordRiddle, ViewsAreToldWhatChanged) {
         const char* expected;
         const char* forbidden;
     } cases[] = {
-        {"entry", 0, 0, [](auto& r) { r.Cell(2, 1).SetEntry('B'); },
+        {"entry", 0, 0, [](auto& R) { R.Cell(2, 1).SetEntry('B'); },
          "CellInvalidated 2,1;WordCellChanged 2,1", "SolvedMarksDue 2,1"},
-        {"entry, legend marks", 1, 0, [](auto& r) { r.Cell(3, 1).SetEntry('C'); },
+        {"entry, legend marks", 1, 0, [](auto& R) { R.Cell(3, 1).SetEntry('C'); },
          "CellInvalidated 3,1;WordCellChanged 3,1;SolvedMarksDue 3,1", ""},
-        {"flags", 0, 0, [](auto& r) { r.Cell(2, 1).SetFlags(cfBlack); },
+        {"flags", 0, 0, [](auto& R) { R.Cell(2, 1).SetFlags(cfBlack); },
          "CellInvalidated 2,1;WordCellChanged 2,1", ""},
-        {"riddle type", 0, 0, [](auto& r) { r.SetRiddleType(rtFrench); }, "GeometryChanged", ""},
-        {"columns", 0, 0, [](auto& r) { r.SetRiddleCols(7); }, "GeometryChanged;Invalidated", ""},
-        {"image options, picture", 0, 1, [](auto& r) { r.SetImageOptions(TImageOptions{ioFitVertical}); },
+        {"riddle type", 0, 0, [](auto& R) { R.SetRiddleType(rtFrench); }, "GeometryChanged", ""},
+        {"columns", 0, 0, [](auto& R) { R.SetRiddleCols(7); }, "GeometryChanged;Invalidated", ""},
+        {"image options, picture", 0, 1, [](auto& R) { R.SetImageOptions(TImageOptions{ioFitVertical}); },
          "PictureChanged;Invalidated", ""},
-        {"image options", 0, 0, [](auto& r) { r.SetImageOptions(TImageOptions{ioFitVertical}); },
+        {"image options", 0, 0, [](auto& R) { R.SetImageOptions(TImageOptions{ioFitVertical}); },
          "Invalidated", "PictureChanged"},
-        {"colour", 0, 0, [](auto& r) { r.TextColors().SetBase(TRiddleColors::Char, 0x010203); },
+        {"colour", 0, 0, [](auto& R) { R.TextColors().SetBase(TRiddleColors::Char, 0x010203); },
          "Invalidated", "GeometryChanged"},
     };
     for (const Case& c : cases) {

@@ -19,17 +19,17 @@ struct Scenario {
     const char* steps;
 };
 
-void RunScenario(const Scenario& s) {
+void RunScenario(const Scenario& S) {
     TWordRiddleData r;
-    FillLine(r, QStringLiteral("ABC"), s.type);
+    FillLine(r, QStringLiteral("ABC"), S.type);
     for (int i = 0; i < TWordRiddleData::kNumberLetters; ++i)
         r.LetterLegend(i).SetSolution(uint8_t('A' + i));
-    if (s.keyword) {
+    if (S.keyword) {
         r.SetRiddleOptions(TRiddleOptions{roHasKeyword});
-        r.Keyword().SetWord(QString::fromLatin1(s.keyword));
+        r.Keyword().SetWord(QString::fromLatin1(S.keyword));
     }
     r.SetState(stReady);
-    for (const QString& step : QString::fromLatin1(s.steps).split(u' ')) {
+    for (const QString& step : QString::fromLatin1(S.steps).split(u' ')) {
         QString act = step.section(u':', 0, 0);
         if (act[0] == u'=') {
             r.Keyword().SetGuess(act.mid(1).replace(u'_', u' '));
@@ -42,7 +42,7 @@ void RunScenario(const Scenario& s) {
             r.Cell(act[0].digitValue(), 1).SetEntry(act[1] == u'_' ? 0 : uint8_t(act[1].toLatin1()));
         }
         const TRiddleState expected = TRiddleState(QStringLiteral("..RP.WS").indexOf(step.back()));
-        EXPECT_EQ(r.State(), expected) << s.name << ", step " << step.toStdString();
+        EXPECT_EQ(r.State(), expected) << S.name << ", step " << step.toStdString();
     }
 }
 
@@ -60,21 +60,21 @@ TEST(WordState, EvaluationFollowsTheEntriesAndNeverLowersTheState) {
 
 // A three-letter riddle with its middle cell given, entries in the other two, a solved clue
 // and a guessed solution word.
-void PrepareForReset(TWordRiddleData& r) {
-    FillLine(r, QStringLiteral("ABC"));
-    r.SetRiddleOptions(TRiddleOptions{roHasKeyword});
-    r.Keyword().SetWord(QStringLiteral("CA"));
-    r.SetTitle(QStringLiteral("Titel"));
-    r.Cell(2, 1).SetFlags(cfLetter | cfGiven);
-    r.Cell(2, 1).SetRevealed(true);
-    r.SetState(stReady);
-    r.Cell(1, 1).SetEntry('A');
-    r.Cell(3, 1).SetEntry('X');
-    r.Cell(3, 1).SetMarked(1);
-    r.Clue(0).SetSolved(true);
-    r.Keyword().SetGuess(QStringLiteral("CA"));
-    r.LetterLegend(0).SetEntry('K');
-    r.SetTime(99);
+void PrepareForReset(TWordRiddleData& R) {
+    FillLine(R, QStringLiteral("ABC"));
+    R.SetRiddleOptions(TRiddleOptions{roHasKeyword});
+    R.Keyword().SetWord(QStringLiteral("CA"));
+    R.SetTitle(QStringLiteral("Titel"));
+    R.Cell(2, 1).SetFlags(cfLetter | cfGiven);
+    R.Cell(2, 1).SetRevealed(true);
+    R.SetState(stReady);
+    R.Cell(1, 1).SetEntry('A');
+    R.Cell(3, 1).SetEntry('X');
+    R.Cell(3, 1).SetMarked(1);
+    R.Clue(0).SetSolved(true);
+    R.Keyword().SetGuess(QStringLiteral("CA"));
+    R.LetterLegend(0).SetEntry('K');
+    R.SetTime(99);
 }
 
 TEST(WordState, RestartEmptiesEntriesAndKeepsGivensUnlessAskedTo) {

@@ -33,55 +33,55 @@ struct TWordLayout {
     std::vector<QPoint> Given;
 };
 
-inline TWordLayout Layout(int cols, int rows, TRiddleType type = rtFrench) {
+inline TWordLayout Layout(int Cols, int Rows, TRiddleType Type = rtFrench) {
     TWordLayout s;
-    s.Cols = cols;
-    s.Rows = rows;
-    s.Type = type;
+    s.Cols = Cols;
+    s.Rows = Rows;
+    s.Type = Type;
     return s;
 }
 
-inline void WriteWordRiddle(QFile& out, const TWordLayout& s) {
+inline void WriteWordRiddle(QFile& Out, const TWordLayout& S) {
     TWordRiddleData r;
-    r.SetRiddleType(s.Type);
-    r.SetRiddleCols(s.Cols);
-    r.SetRiddleRows(s.Rows);
-    for (int c = 1; c <= s.Cols; ++c)
-        for (int row = 1; row <= s.Rows; ++row) {
+    r.SetRiddleType(S.Type);
+    r.SetRiddleCols(S.Cols);
+    r.SetRiddleRows(S.Rows);
+    for (int c = 1; c <= S.Cols; ++c)
+        for (int row = 1; row <= S.Rows; ++row) {
             r.Cell(c, row).SetFlags(cfLetter);
-            r.Cell(c, row).SetSolution(uint8_t('A' + ((row - 1) * s.Cols + c - 1) % 26));
+            r.Cell(c, row).SetSolution(uint8_t('A' + ((row - 1) * S.Cols + c - 1) % 26));
         }
-    for (const QPoint& g : s.Given) {
+    for (const QPoint& g : S.Given) {
         r.Cell(g.x(), g.y()).SetFlags(cfLetter | cfGiven);
         r.Cell(g.x(), g.y()).SetRevealed(true);
     }
-    r.SetRiddleOptions(s.Options);
+    r.SetRiddleOptions(S.Options);
     r.SetState(stReady);
-    TStreamWriter w(out);
+    TStreamWriter w(Out);
     WriteRiddleHeader(w, r.ClassName(), QStringLiteral("8.04"));
-    r.SaveToStream(out, 90, false);
+    r.SaveToStream(Out, 90, false);
 }
 
-inline void WriteSudoku(QFile& out, bool withGiven) {
+inline void WriteSudoku(QFile& Out, bool WithGiven) {
     TSudokuRiddleData r;
     r.SetSize(ss6Symbols);
-    if (withGiven)
+    if (WithGiven)
         r.Cell(1, 1).SetFlags(uint16_t(r.Cell(1, 1).Flags() | cfGiven));
     r.SetState(stReady);
-    TStreamWriter w(out);
+    TStreamWriter w(Out);
     WriteRiddleHeader(w, r.ClassName(), QStringLiteral("8.04"));
-    r.SaveToStream(out, 0, false);
+    r.SaveToStream(Out, 0, false);
 }
 
 class Player {
 public:
-    explicit Player(const std::function<void(QFile&)>& write) {
+    explicit Player(const std::function<void(QFile&)>& Write) {
         const QString path = dir_.filePath(QStringLiteral("riddle"));
         QFile::copy(QCoreApplication::applicationFilePath(), path);
         QFile out(path);
         EXPECT_TRUE(out.open(QIODevice::ReadWrite));
         out.seek(out.size());
-        write(out);
+        Write(out);
         out.close();
         main_ = std::make_unique<TRMMainForm>(path);
         // Tests decide whether the machine has a printer.
@@ -89,7 +89,7 @@ public:
         main_->show();
         QCoreApplication::sendPostedEvents(main_.get());
     }
-    explicit Player(const TWordLayout& layout) : Player([layout](QFile& f) { WriteWordRiddle(f, layout); }) {}
+    explicit Player(const TWordLayout& Layout) : Player([Layout](QFile& F) { WriteWordRiddle(F, Layout); }) {}
 
     TRMMainForm* main() const { return main_.get(); }
     TRiddleForm* form() const { return qobject_cast<TRiddleForm*>(main_->FindToolWindow(twRiddle)); }
@@ -97,9 +97,9 @@ public:
     TWordRiddle* word() const { return form()->WordGrid; }
 
     // Types one letter into the word grid's cell, the way the solver does.
-    void Type(int col, int row, char letter) const {
-        word()->MoveCurrent(col, row, false);
-        QTest::keyClick(word(), letter);
+    void Type(int ACol, int ARow, char Letter) const {
+        word()->MoveCurrent(ACol, ARow, false);
+        QTest::keyClick(word(), Letter);
     }
     int FilledCells() const {
         int n = 0;
@@ -126,8 +126,8 @@ struct TSeenModal {
 // button with the given text, any other dialog through Answer.
 class ModalAnswerer {
 public:
-    explicit ModalAnswerer(const QString& buttonText, std::function<void(QWidget*)> answer = {})
-        : buttonText_(buttonText), answer_(std::move(answer)) {
+    explicit ModalAnswerer(const QString& ButtonText, std::function<void(QWidget*)> Answer = {})
+        : buttonText_(ButtonText), answer_(std::move(Answer)) {
         timer_.setInterval(5);
         QObject::connect(&timer_, &QTimer::timeout, [this] { Poll(); });
         timer_.start();

@@ -14,9 +14,9 @@ using namespace packed;
 
 namespace {
 
-QAction* Item(const TRMMainForm* form, const char* name) {
-    auto* a = form->findChild<QAction*>(QLatin1String(name));
-    EXPECT_NE(a, nullptr) << name;
+QAction* Item(const TRMMainForm* Form, const char* Name) {
+    auto* a = Form->findChild<QAction*>(QLatin1String(Name));
+    EXPECT_NE(a, nullptr) << Name;
     return a;
 }
 
@@ -133,9 +133,9 @@ TEST(MainCommands, MenusFollowTheRiddleKind) {
         bool sudokuMenus, blank;
     };
     const Case cases[] = {
-        {"american", [](QFile& f) { WriteWordRiddle(f, Layout(4, 2, rtAmerican)); }, "Buchstaben &eintragen",
+        {"american", [](QFile& F) { WriteWordRiddle(F, Layout(4, 2, rtAmerican)); }, "Buchstaben &eintragen",
          "&Begrifflängen anzeigen", false, true},
-        {"sudoku", [](QFile& f) { WriteSudoku(f, false); }, "Symbol &eintragen", "&Mögliche Symbole anzeigen",
+        {"sudoku", [](QFile& F) { WriteSudoku(F, false); }, "Symbol &eintragen", "&Mögliche Symbole anzeigen",
          true, false},
     };
     for (const Case& c : cases) {

@@ -63,7 +63,7 @@ TEST(Reset, AsksAndClearsByTheAnswer) {
 
 TEST(Reset, SudokuAsksAboutGivenSymbols) {
     for (bool given : {false, true}) {
-        Player p([given](QFile& f) { WriteSudoku(f, given); });
+        Player p([given](QFile& F) { WriteSudoku(F, given); });
         ModalAnswerer answerer(QStringLiteral("Abbrechen"));
         p.main()->MItemBeaZuruecksetzenClick();
         ASSERT_EQ(answerer.Seen().size(), 1u);

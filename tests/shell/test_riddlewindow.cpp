@@ -23,9 +23,9 @@
 namespace {
 
 // 4 × 3 letter cells with one black cell at (3, 1).
-void WriteWordRiddle(QFile& out, TRiddleType type, THelpFlags help, int gridSize) {
+void WriteWordRiddle(QFile& Out, TRiddleType Type, THelpFlags Help, int GridSize) {
     TWordRiddleData r;
-    r.SetRiddleType(type);
+    r.SetRiddleType(Type);
     r.SetRiddleCols(4);
     r.SetRiddleRows(3);
     for (int c = 1; c <= 4; ++c)
@@ -35,22 +35,22 @@ void WriteWordRiddle(QFile& out, TRiddleType type, THelpFlags help, int gridSize
             r.Cell(c, row).SetFlags(cfLetter);
             r.Cell(c, row).SetSolution(uint8_t('A' + c));
         }
-    r.SetHelpFlags(help);
+    r.SetHelpFlags(Help);
     r.SetPaintOptions(kDefaultPaintOptions.With(poAutoSize));
-    r.SetGridSize(gridSize);
+    r.SetGridSize(GridSize);
     r.SetState(stReady);
-    TStreamWriter w(out);
+    TStreamWriter w(Out);
     WriteRiddleHeader(w, r.ClassName(), QStringLiteral("8.04"));
-    r.SaveToStream(out, 90, false);
+    r.SaveToStream(Out, 90, false);
 }
 
-void WriteSudoku(QFile& out, TSudokuSize size) {
+void WriteSudoku(QFile& Out, TSudokuSize Size) {
     TSudokuRiddleData r;
-    r.SetSize(size);
+    r.SetSize(Size);
     r.SetPaintOptions(kDefaultPaintOptions.With(poAutoSize));
-    TStreamWriter w(out);
+    TStreamWriter w(Out);
     WriteRiddleHeader(w, r.ClassName(), QStringLiteral("8.04"));
-    r.SaveToStream(out, 0, false);
+    r.SaveToStream(Out, 0, false);
 }
 
 // The packed player, with lookups of the riddle window's buttons and items.
@@ -59,22 +59,22 @@ public:
     using packed::Player::Player;
     TRiddleForm* operator->() const { return form(); }
 
-    bool Shown(const char* name) const {
-        auto* w = form()->findChild<QWidget*>(QLatin1String(name));
-        EXPECT_NE(w, nullptr) << name;
+    bool Shown(const char* Name) const {
+        auto* w = form()->findChild<QWidget*>(QLatin1String(Name));
+        EXPECT_NE(w, nullptr) << Name;
         return w && !w->isHidden();
     }
-    QAction* Item(const char* name) const {
-        auto* a = form()->findChild<QAction*>(QLatin1String(name));
-        EXPECT_NE(a, nullptr) << name;
+    QAction* Item(const char* Name) const {
+        auto* a = form()->findChild<QAction*>(QLatin1String(Name));
+        EXPECT_NE(a, nullptr) << Name;
         return a;
     }
     // Moves the cursor of the shown grid, which refreshes the tool bar through OnSelectCell.
-    void MoveTo(int col, int row) const { form()->ShownGrid->MoveCurrent(col, row, false); }
+    void MoveTo(int ACol, int ARow) const { form()->ShownGrid->MoveCurrent(ACol, ARow, false); }
 };
 
-Player WordPlayer(TRiddleType type, THelpFlags help = kDefaultHelpFlags, int gridSize = 30) {
-    return Player([=](QFile& f) { WriteWordRiddle(f, type, help, gridSize); });
+Player WordPlayer(TRiddleType Type, THelpFlags Help = kDefaultHelpFlags, int GridSize = 30) {
+    return Player([=](QFile& F) { WriteWordRiddle(F, Type, Help, GridSize); });
 }
 
 TEST(RiddleWindow, ToolbarAndPopupFollowTheRiddleKind) {
@@ -98,7 +98,7 @@ TEST(RiddleWindow, ToolbarAndPopupFollowTheRiddleKind) {
          false, "&Begrifflängen anzeigen", false},
         {"swedish without help", [] { return WordPlayer(rtSwedish, THelpFlags{hfShowRiddle}); }, false, false,
          false, false, false, true, false, "&Begrifflängen anzeigen", false},
-        {"sudoku", [] { return Player([](QFile& f) { WriteSudoku(f, ss9Symbols); }); }, true, false, true,
+        {"sudoku", [] { return Player([](QFile& F) { WriteSudoku(F, ss9Symbols); }); }, true, false, true,
          false, true, false, true, "&Mögliche Symbole anzeigen", true},
     };
     for (const Case& c : cases) {
@@ -273,7 +273,7 @@ TEST(RiddleWindow, DisplayTogglesSetThePaintOptions) {
     word.Item("MItemPlayShowHints")->trigger();
     EXPECT_NE(word->SBShowHints->isChecked(), hints);
 
-    Player sudoku([](QFile& f) { WriteSudoku(f, ss6Symbols); });
+    Player sudoku([](QFile& F) { WriteSudoku(F, ss6Symbols); });
     sudoku->SBShowHintGrids->click();
     EXPECT_FALSE(sudoku->Sudoku->Riddle().PaintOptions().Contains(poShowHintGrids));
     sudoku.Item("MItemPlayShowLength")->trigger();
@@ -314,7 +314,7 @@ TEST(RiddleWindow, BlankFieldCommandsMarkTheCurrentCell) {
 
 TEST(RiddleWindow, MarkingPanelAndSubmenuFitTheSymbolCount) {
     for (TSudokuSize size : {ss6Symbols, ss9Symbols, ss12Symbols}) {
-        Player p([size](QFile& f) { WriteSudoku(f, size); });
+        Player p([size](QFile& F) { WriteSudoku(F, size); });
         const int n = p->Sudoku->Riddle().Symbols();
         for (int tag = 1; tag <= 12; ++tag)
             EXPECT_EQ(p.Shown(("SBMark" + std::to_string(tag)).c_str()), tag <= n)
@@ -348,7 +348,7 @@ TEST(RiddleWindow, MarkingPanelAndSubmenuFitTheSymbolCount) {
 
 TEST(RiddleWindow, SnapshotsFillEmptySlotsThenReplaceTheOldest) {
     const QDateTime t0(QDate(2024, 5, 1), QTime(10, 0));
-    auto at = [&](int minutes) { return t0.addSecs(60 * minutes); };
+    auto at = [&](int Minutes) { return t0.addSecs(60 * Minutes); };
     struct Case {
         TSnapshotTimes times;
         int slot;
@@ -363,7 +363,7 @@ TEST(RiddleWindow, SnapshotsFillEmptySlotsThenReplaceTheOldest) {
     for (const Case& c : cases)
         EXPECT_EQ(SnapshotSlotFor(c.times), c.slot);
 
-    Player p([](QFile& f) { WriteSudoku(f, ss6Symbols); });
+    Player p([](QFile& F) { WriteSudoku(F, ss6Symbols); });
     p->MItemPlaySnapErstellenClick();
     p->MItemPlaySnapErstellenClick();
     p->MItemPlaySchnappschussClick();

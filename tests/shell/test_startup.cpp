@@ -19,52 +19,52 @@
 namespace {
 
 // An executable riddle made of this test program with a riddle file appended.
-QString PackRiddle(const QTemporaryDir& dir, const QString& name,
-                   const std::function<void(QFile&)>& writeRiddle) {
-    const QString path = dir.filePath(name);
+QString PackRiddle(const QTemporaryDir& Dir, const QString& Name,
+                   const std::function<void(QFile&)>& WriteRiddle) {
+    const QString path = Dir.filePath(Name);
     QFile::copy(QCoreApplication::applicationFilePath(), path);
     QFile out(path);
     // Not opened for appending: the riddle writer seeks back to fill in section lengths.
     EXPECT_TRUE(out.open(QIODevice::ReadWrite));
     out.seek(out.size());
-    writeRiddle(out);
+    WriteRiddle(out);
     return path;
 }
 
-void WriteWordRiddle(QFile& out, bool reverseWords = false) {
+void WriteWordRiddle(QFile& Out, bool ReverseWords = false) {
     TWordRiddleData riddle;
     riddle.SetRiddleCols(7);
     riddle.SetRiddleRows(4);
     riddle.SetTitle(QStringLiteral("Probe"));
     riddle.SetRiddleType(rtFrench);
-    if (reverseWords)
+    if (ReverseWords)
         riddle.SetRiddleOptions(TRiddleOptions{roReverseWords, roAllowEdit});
     riddle.SetVersion(QStringLiteral("8.04"));
-    TStreamWriter w(out);
+    TStreamWriter w(Out);
     WriteRiddleHeader(w, riddle.ClassName(), riddle.Version());
-    riddle.SaveToStream(out, 90, false);
+    riddle.SaveToStream(Out, 90, false);
 }
 
-void WriteSudoku(QFile& out) {
+void WriteSudoku(QFile& Out) {
     TSudokuRiddleData riddle;
     riddle.SetSize(ss6Symbols);
     riddle.SetSkill(skMedium);
-    TStreamWriter w(out);
+    TStreamWriter w(Out);
     WriteRiddleHeader(w, riddle.ClassName(), QStringLiteral("7.10"));
-    riddle.SaveToStream(out, 0, false);
+    riddle.SaveToStream(Out, 0, false);
 }
 
 // Runs the posted start message of a fresh main window; answers an error box if one appears.
-std::unique_ptr<TRMMainForm> Start(const QString& executable, QString* boxText = nullptr) {
-    auto form = std::make_unique<TRMMainForm>(executable);
+std::unique_ptr<TRMMainForm> Start(const QString& Executable, QString* BoxText = nullptr) {
+    auto form = std::make_unique<TRMMainForm>(Executable);
     form->show();
     // Lives only while the start message runs, so it cannot answer a later test's box.
     QTimer answer;
     answer.setInterval(10);
-    QObject::connect(&answer, &QTimer::timeout, [boxText] {
+    QObject::connect(&answer, &QTimer::timeout, [BoxText] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            if (boxText)
-                *boxText = box->text();
+            if (BoxText)
+                *BoxText = box->text();
             box->accept();
         }
     });
@@ -76,7 +76,7 @@ std::unique_ptr<TRMMainForm> Start(const QString& executable, QString* boxText =
 TEST(StartUp, WordRiddleGoesIntoWordGrid) {
     QCoreApplication::setApplicationName(QStringLiteral("Quivane"));
     QTemporaryDir dir;
-    const QString exe = PackRiddle(dir, QStringLiteral("word"), [](QFile& f) { WriteWordRiddle(f); });
+    const QString exe = PackRiddle(dir, QStringLiteral("word"), [](QFile& F) { WriteWordRiddle(F); });
     auto form = Start(exe);
     ASSERT_FALSE(form->LoadFailed());
     ASSERT_NE(form->RiddleWindow, nullptr);
@@ -108,12 +108,12 @@ TEST(StartUp, SudokuGoesIntoSudokuGrid) {
 
 TEST(StartUp, ColourSetsAreSharedAfterLoading) {
     QTemporaryDir dir;
-    const QString exe = PackRiddle(dir, QStringLiteral("colours"), [](QFile& out) {
+    const QString exe = PackRiddle(dir, QStringLiteral("colours"), [](QFile& Out) {
         TWordRiddleData riddle;
         riddle.TextColors().SetBase(TRiddleColors::Fail, 0x123456);
-        TStreamWriter w(out);
+        TStreamWriter w(Out);
         WriteRiddleHeader(w, riddle.ClassName(), QString());
-        riddle.SaveToStream(out, 90, false);
+        riddle.SaveToStream(Out, 90, false);
     });
     auto form = Start(exe);
     ASSERT_FALSE(form->LoadFailed());
@@ -129,7 +129,7 @@ TEST(StartUp, DamagedRiddlesEndWithTheGermanMessage) {
     const Case cases[] = {
         {"nothing appended", [](QFile&) {}},
         {"truncated cell table",
-         [](QFile& out) {
+         [](QFile& Out) {
              QByteArray bytes;
              {
                  QTemporaryDir d;
@@ -140,11 +140,11 @@ TEST(StartUp, DamagedRiddlesEndWithTheGermanMessage) {
                  f.open(QIODevice::ReadOnly);
                  bytes = f.readAll();
              }
-             out.write(bytes.left(1200));
+             Out.write(bytes.left(1200));
          }},
         {"unknown class",
-         [](QFile& out) {
-             TStreamWriter w(out);
+         [](QFile& Out) {
+             TStreamWriter w(Out);
              WriteRiddleHeader(w, QStringLiteral("PictureRiddle"), QStringLiteral("8.04"));
          }},
     };
@@ -169,13 +169,13 @@ TEST(StartUp, MissingExecutableFails) {
 
 TEST(StartUp, MainWindowGrowsToHoldTheRiddleWindow) {
     QTemporaryDir dir;
-    const QString exe = PackRiddle(dir, QStringLiteral("big"), [](QFile& out) {
+    const QString exe = PackRiddle(dir, QStringLiteral("big"), [](QFile& Out) {
         TWordRiddleData riddle;
         riddle.SetRiddleCols(30);
         riddle.SetRiddleRows(20);
-        TStreamWriter w(out);
+        TStreamWriter w(Out);
         WriteRiddleHeader(w, riddle.ClassName(), QString());
-        riddle.SaveToStream(out, 90, false);
+        riddle.SaveToStream(Out, 90, false);
     });
     auto form = Start(exe);
     ASSERT_FALSE(form->LoadFailed());
@@ -190,7 +190,7 @@ TEST(StartUp, CtrlTogglesReversedDraggingOnlyForReversibleRiddles) {
     for (bool reverse : {false, true}) {
         QTemporaryDir dir;
         const QString exe =
-            PackRiddle(dir, QStringLiteral("ctrl"), [reverse](QFile& f) { WriteWordRiddle(f, reverse); });
+            PackRiddle(dir, QStringLiteral("ctrl"), [reverse](QFile& F) { WriteWordRiddle(F, reverse); });
         auto form = Start(exe);
         ASSERT_FALSE(form->LoadFailed());
         DragReversed = false;

@@ -47,8 +47,8 @@ TEST(StateMessages, DialogAppearsAfterTheLastLetterIsTyped) {
     };
     std::vector<Shown> shown;
     Player p(Layout(2, 1));
-    ModalAnswerer answerer(QString(), [&shown, &p](QWidget* w) {
-        auto* dialog = qobject_cast<TWinMsgDlg*>(w);
+    ModalAnswerer answerer(QString(), [&shown, &p](QWidget* W) {
+        auto* dialog = qobject_cast<TWinMsgDlg*>(W);
         ASSERT_NE(dialog, nullptr);
         shown.push_back({dialog->windowTitle(), dialog->LblMessage->text(), dialog->BtnClose->text(),
                          dialog->ImgOK->isVisible(), dialog->ImgError->isVisible(), p.grid()->Col()});

@@ -130,7 +130,7 @@ TEST(Undo, RestoreResyncsTheSolveClock) {
 }
 
 TEST(Undo, SudokuNeverEnablesUndo) {
-    Player p([](QFile& f) { WriteSudoku(f, false); });
+    Player p([](QFile& F) { WriteSudoku(F, false); });
     p.form()->Sudoku->Riddle().Cell(1, 1).SetEntry('1');
     p.form()->Sudoku->Riddle().Cell(2, 1).SetEntry('2');
     EXPECT_FALSE(p.main()->TBBeaRueckgaengig->isEnabled());

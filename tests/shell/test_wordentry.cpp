@@ -24,11 +24,11 @@ TEST(WordEntry, TypedWordGoesIntoTheCurrentWord) {
         Player p(packed::Layout(4, 1, rtAmerican));
         ASSERT_EQ(p.word()->CurrentWord().Length, 4) << c.name;
         QString prompt, caption;
-        packed::ModalAnswerer answer(QString(), [&](QWidget* modal) {
-            auto* dialog = qobject_cast<TWordEditDlg*>(modal);
+        packed::ModalAnswerer answer(QString(), [&](QWidget* Modal) {
+            auto* dialog = qobject_cast<TWordEditDlg*>(Modal);
             if (!dialog) {
                 // The right word solves the riddle: its message is not this test's concern.
-                qobject_cast<QDialog*>(modal)->reject();
+                qobject_cast<QDialog*>(Modal)->reject();
                 return;
             }
             caption = dialog->windowTitle();

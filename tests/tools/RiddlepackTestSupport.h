@@ -11,14 +11,14 @@
 #include <QJsonObject>
 #include <gtest/gtest.h>
 
-inline QByteArray ToJson(const QJsonObject& source) {
-    return QJsonDocument(source).toJson();
+inline QByteArray ToJson(const QJsonObject& Source) {
+    return QJsonDocument(Source).toJson();
 }
 
 // Builds a source that must be accepted; a refusal fails the test with its message.
-inline TBuiltRiddle BuildOk(const QJsonObject& source, const QDir& dir = QDir::temp()) {
+inline TBuiltRiddle BuildOk(const QJsonObject& Source, const QDir& Dir = QDir::temp()) {
     try {
-        return BuildRiddle(ToJson(source), QStringLiteral("t.json"), dir);
+        return BuildRiddle(ToJson(Source), QStringLiteral("t.json"), Dir);
     } catch (const TSourceError& e) {
         ADD_FAILURE() << "refused: " << e.what();
         return {};
@@ -26,21 +26,21 @@ inline TBuiltRiddle BuildOk(const QJsonObject& source, const QDir& dir = QDir::t
 }
 
 // The refusal's message, or an empty text when the source was accepted.
-inline QString BuildError(const QByteArray& json) {
+inline QString BuildError(const QByteArray& Json) {
     try {
-        BuildRiddle(json, QStringLiteral("t.json"), QDir::temp());
+        BuildRiddle(Json, QStringLiteral("t.json"), QDir::temp());
     } catch (const TSourceError& e) {
         return e.Message();
     }
     return QString();
 }
 
-inline TWordRiddleData& WordOf(const TBuiltRiddle& built) {
-    return dynamic_cast<TWordRiddleData&>(*built.Riddle);
+inline TWordRiddleData& WordOf(const TBuiltRiddle& Built) {
+    return dynamic_cast<TWordRiddleData&>(*Built.Riddle);
 }
 
-inline QJsonObject Clue(int number, const char* direction, const char* text = "Hinweis") {
-    return {{"number", number}, {"direction", direction}, {"clue", text}};
+inline QJsonObject Clue(int Number, const char* Direction, const char* Text = "Hinweis") {
+    return {{"number", Number}, {"direction", Direction}, {"clue", Text}};
 }
 
 //   H A U S
@@ -61,12 +61,12 @@ inline QJsonObject TinySource() {
 }
 
 // A valid solution of n symbols with boxes of boxWidth × boxHeight, as source rows.
-inline QJsonArray SudokuRows(int n, int boxWidth, int boxHeight) {
+inline QJsonArray SudokuRows(int N, int BoxWidth, int BoxHeight) {
     QJsonArray rows;
-    for (int r = 0; r < n; ++r) {
+    for (int r = 0; r < N; ++r) {
         QString row;
-        for (int c = 0; c < n; ++c)
-            row += QChar(SymbolOf((boxWidth * (r % boxHeight) + r / boxHeight + c) % n + 1));
+        for (int c = 0; c < N; ++c)
+            row += QChar(SymbolOf((BoxWidth * (r % BoxHeight) + r / BoxHeight + c) % N + 1));
         rows.append(row);
     }
     return rows;

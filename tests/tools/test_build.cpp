@@ -9,15 +9,15 @@ struct CellExpectation {
     int keywordIndex = 0;
 };
 
-void ExpectCell(const TWordRiddleData& r, const CellExpectation& e) {
-    SCOPED_TRACE(testing::Message() << "cell " << e.col << "," << e.row);
-    const TWordGridCell& cell = r.Cell(e.col, e.row);
-    EXPECT_EQ(cell.Flags(), e.flags);
-    EXPECT_EQ(cell.ClueFlags(), e.clueFlags);
-    EXPECT_EQ(cell.ClueNumber(), e.clueNumber);
-    EXPECT_EQ(cell.Solution(), uint8_t(e.solution));
-    EXPECT_EQ(cell.KeywordIndex(), e.keywordIndex);
-    EXPECT_EQ(cell.Revealed(), (e.flags & cfGiven) != 0);
+void ExpectCell(const TWordRiddleData& R, const CellExpectation& E) {
+    SCOPED_TRACE(testing::Message() << "cell " << E.col << "," << E.row);
+    const TWordGridCell& cell = R.Cell(E.col, E.row);
+    EXPECT_EQ(cell.Flags(), E.flags);
+    EXPECT_EQ(cell.ClueFlags(), E.clueFlags);
+    EXPECT_EQ(cell.ClueNumber(), E.clueNumber);
+    EXPECT_EQ(cell.Solution(), uint8_t(E.solution));
+    EXPECT_EQ(cell.KeywordIndex(), E.keywordIndex);
+    EXPECT_EQ(cell.Revealed(), (E.flags & cfGiven) != 0);
     EXPECT_EQ(cell.Entry(), 0);
 }
 

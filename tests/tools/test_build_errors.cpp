@@ -10,22 +10,22 @@ QJsonObject FindWordsSource() {
 }
 
 // The top-level keys of `patch` replace those of the source.
-QByteArray Patched(const QJsonObject& base, const char* patch) {
-    QJsonObject source = base;
-    const QJsonObject changes = QJsonDocument::fromJson(patch).object();
-    EXPECT_FALSE(changes.isEmpty()) << patch;
+QByteArray Patched(const QJsonObject& Base, const char* Patch) {
+    QJsonObject source = Base;
+    const QJsonObject changes = QJsonDocument::fromJson(Patch).object();
+    EXPECT_FALSE(changes.isEmpty()) << Patch;
     for (auto it = changes.begin(); it != changes.end(); ++it)
         source[it.key()] = it.value();
     return ToJson(source);
 }
 
 // The message after "t.json: ", or its start when `expected` ends in "…".
-void ExpectMessage(const QString& message, const char* expected) {
-    const QString full = QStringLiteral("t.json: ") + QString::fromUtf8(expected);
+void ExpectMessage(const QString& Message, const char* Expected) {
+    const QString full = QStringLiteral("t.json: ") + QString::fromUtf8(Expected);
     if (full.endsWith(QStringLiteral("…")))
-        EXPECT_TRUE(message.startsWith(full.chopped(1))) << message.toStdString();
+        EXPECT_TRUE(Message.startsWith(full.chopped(1))) << Message.toStdString();
     else
-        EXPECT_EQ(message, full);
+        EXPECT_EQ(Message, full);
 }
 
 const struct {

@@ -11,9 +11,9 @@ struct ProgramRun {
     QByteArray out, err;
 };
 
-ProgramRun Riddlepack(const QStringList& args) {
+ProgramRun Riddlepack(const QStringList& Args) {
     QProcess p;
-    p.start(QStringLiteral(RIDDLEPACK_EXE), args);
+    p.start(QStringLiteral(RIDDLEPACK_EXE), Args);
     ProgramRun run;
     if (!p.waitForFinished(30000))
         return run;
@@ -50,10 +50,10 @@ TEST(RiddlepackProgram, SeparatesHelpFromUsageErrors) {
 
 TEST(RiddlepackProgram, BuildsPacksAndDumps) {
     QTemporaryDir dir;
-    auto write = [&](const char* name, const QByteArray& content) {
-        QFile f(dir.filePath(name));
+    auto write = [&](const char* Name, const QByteArray& Content) {
+        QFile f(dir.filePath(Name));
         EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(content);
+        f.write(Content);
         return f.fileName();
     };
     const QString good = write("gut.json", ToJson(TinySource()));

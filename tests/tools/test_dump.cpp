@@ -12,9 +12,9 @@ namespace {
 class RiddleDump : public testing::Test {
 protected:
     // Builds and saves the source; returns the file's path.
-    QString Save(const QJsonObject& source, const QString& name) {
-        const TBuiltRiddle built = BuildOk(source, QDir(dir.path()));
-        const QString path = dir.filePath(name);
+    QString Save(const QJsonObject& Source, const QString& Name) {
+        const TBuiltRiddle built = BuildOk(Source, QDir(dir.path()));
+        const QString path = dir.filePath(Name);
         EXPECT_EQ(built.Riddle->SaveToFile(path, built.JpegQuality, false), rfOk);
         return path;
     }

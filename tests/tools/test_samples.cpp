@@ -7,11 +7,11 @@
 
 namespace {
 
-QByteArray Saved(TRiddleData& riddle, int quality) {
+QByteArray Saved(TRiddleData& Riddle, int Quality) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    riddle.SaveToStream(buffer, quality, false);
+    Riddle.SaveToStream(buffer, Quality, false);
     return bytes;
 }
 

@@ -11,89 +11,89 @@
 
 namespace {
 // Letters are single Windows-1252 bytes; 0 stands for "none".
-QJsonValue Letter(uint8_t b) {
-    return b == 0 ? QString() : FromCp1252(QByteArray(1, char(b)));
+QJsonValue Letter(uint8_t B) {
+    return B == 0 ? QString() : FromCp1252(QByteArray(1, char(B)));
 }
 
-QJsonArray Colors(const TRiddleColors& colors) {
+QJsonArray Colors(const TRiddleColors& Colors) {
     QJsonArray out;
-    for (TColor c : colors.BaseValues())
+    for (TColor c : Colors.BaseValues())
         out.append(c);
     return out;
 }
 
-QJsonObject WordGlobal(const TWordRiddleData& r) {
-    return {{"Author", r.Author()},
-            {"BestTime", r.BestTime()},
-            {"Comment", r.Comment()},
-            {"DictionaryFile", r.DictionaryFile()},
-            {"PaintOptions", r.PaintOptions().Raw()},
-            {"GridSize", r.GridSize()},
-            {"HelpFlags", r.HelpFlags().Raw()},
-            {"ImageOptions", r.ImageOptions().Raw()},
-            {"Language", r.Language()},
-            {"AutoMarkLegend", r.AutoMarkLegend()},
-            {"ExtraCode", r.ExtraCode()},
-            {"BestTimeHolder", r.BestTimeHolder()},
-            {"RiddleCols", r.RiddleCols()},
-            {"RiddleRows", r.RiddleRows()},
-            {"RiddleOptions", r.RiddleOptions().Raw()},
-            {"Skill", r.Skill()},
-            {"Time", r.Time()},
-            {"Title", r.Title()},
-            {"RiddleType", r.RiddleType()},
-            {"State", r.State()}};
+QJsonObject WordGlobal(const TWordRiddleData& R) {
+    return {{"Author", R.Author()},
+            {"BestTime", R.BestTime()},
+            {"Comment", R.Comment()},
+            {"DictionaryFile", R.DictionaryFile()},
+            {"PaintOptions", R.PaintOptions().Raw()},
+            {"GridSize", R.GridSize()},
+            {"HelpFlags", R.HelpFlags().Raw()},
+            {"ImageOptions", R.ImageOptions().Raw()},
+            {"Language", R.Language()},
+            {"AutoMarkLegend", R.AutoMarkLegend()},
+            {"ExtraCode", R.ExtraCode()},
+            {"BestTimeHolder", R.BestTimeHolder()},
+            {"RiddleCols", R.RiddleCols()},
+            {"RiddleRows", R.RiddleRows()},
+            {"RiddleOptions", R.RiddleOptions().Raw()},
+            {"Skill", R.Skill()},
+            {"Time", R.Time()},
+            {"Title", R.Title()},
+            {"RiddleType", R.RiddleType()},
+            {"State", R.State()}};
 }
 
-QJsonObject WordCell(const TWordCellRecord& c) {
-    return {{"Flags", c.Flags},
-            {"Solution", Letter(c.Solution)},
-            {"Number", c.Number},
-            {"Col", c.Col},
-            {"KeywordIndex", c.KeywordIndex},
-            {"Marked", c.Marked},
-            {"Row", c.Row},
-            {"Entry", Letter(c.Entry)},
-            {"Revealed", c.Revealed},
-            {"ClueFlags", c.ClueFlags},
-            {"ClueNumber", c.ClueNumber}};
+QJsonObject WordCell(const TWordCellRecord& C) {
+    return {{"Flags", C.Flags},
+            {"Solution", Letter(C.Solution)},
+            {"Number", C.Number},
+            {"Col", C.Col},
+            {"KeywordIndex", C.KeywordIndex},
+            {"Marked", C.Marked},
+            {"Row", C.Row},
+            {"Entry", Letter(C.Entry)},
+            {"Revealed", C.Revealed},
+            {"ClueFlags", C.ClueFlags},
+            {"ClueNumber", C.ClueNumber}};
 }
 
-QJsonObject Clue(const TWordLegendData& c) {
-    return {{"ExtraByte", c.ExtraByte()}, {"ClueText", c.ClueText()},    {"Solved", c.Solved()},
-            {"Reversed", c.Reversed()},   {"Category", c.Category()},    {"Word", c.Word()},
-            {"Direction", c.Direction()}, {"ClueNumber", c.ClueNumber()}};
+QJsonObject Clue(const TWordLegendData& C) {
+    return {{"ExtraByte", C.ExtraByte()}, {"ClueText", C.ClueText()},    {"Solved", C.Solved()},
+            {"Reversed", C.Reversed()},   {"Category", C.Category()},    {"Word", C.Word()},
+            {"Direction", C.Direction()}, {"ClueNumber", C.ClueNumber()}};
 }
 
 // The class the header names, or null when the player has no such class.
-std::unique_ptr<TRiddleData> RiddleOfClass(const QByteArray& className) {
-    if (className == "WordRiddle")
+std::unique_ptr<TRiddleData> RiddleOfClass(const QByteArray& ClassName) {
+    if (ClassName == "WordRiddle")
         return std::make_unique<TWordRiddleData>();
-    if (className == "SudokuRiddle")
+    if (ClassName == "SudokuRiddle")
         return std::make_unique<TSudokuRiddleData>();
     return nullptr;
 }
 
-QJsonObject DumpRiddle(const TRiddleData& riddle) {
-    if (const auto* word = dynamic_cast<const TWordRiddleData*>(&riddle))
+QJsonObject DumpRiddle(const TRiddleData& Riddle) {
+    if (const auto* word = dynamic_cast<const TWordRiddleData*>(&Riddle))
         return DumpWordRiddle(*word);
-    return DumpSudoku(dynamic_cast<const TSudokuRiddleData&>(riddle));
+    return DumpSudoku(dynamic_cast<const TSudokuRiddleData&>(Riddle));
 }
 
 // Reads the riddle that starts right after its header at the file's current position.
-TDump ReadAndDump(QFile& file, const TRiddleHeader& header) {
+TDump ReadAndDump(QFile& File, const TRiddleHeader& Header) {
     TDump dump;
-    dump.Json = {{"class", QString::fromLatin1(header.ClassName)}, {"version", header.Version}};
-    std::unique_ptr<TRiddleData> riddle = RiddleOfClass(header.ClassName);
+    dump.Json = {{"class", QString::fromLatin1(Header.ClassName)}, {"version", Header.Version}};
+    std::unique_ptr<TRiddleData> riddle = RiddleOfClass(Header.ClassName);
     if (!riddle) {
         dump.Result = rfWrongFormat;
         return dump;
     }
-    const qint64 start = file.pos();
-    dump.Result = riddle->LoadFromStream(file, false);
+    const qint64 start = File.pos();
+    dump.Result = riddle->LoadFromStream(File, false);
     QJsonObject body = DumpRiddle(*riddle);
     if (body.contains(QStringLiteral("picture")) && !body.value(QStringLiteral("picture")).isNull()) {
-        const std::optional<bool> jpeg = StoredPictureIsJpeg(file, start);
+        const std::optional<bool> jpeg = StoredPictureIsJpeg(File, start);
         QJsonObject picture = body.value(QStringLiteral("picture")).toObject();
         if (jpeg)
             picture.insert(QStringLiteral("format"), *jpeg ? QStringLiteral("jpeg") : QStringLiteral("bmp"));
@@ -104,39 +104,39 @@ TDump ReadAndDump(QFile& file, const TRiddleHeader& header) {
     return dump;
 }
 
-TDump Failed(int result) {
+TDump Failed(int Result) {
     TDump dump;
     dump.Json = {{"class", QJsonValue()}, {"version", QJsonValue()}};
-    dump.Result = result;
+    dump.Result = Result;
     return dump;
 }
 
-TDump WithResult(TDump dump) {
-    dump.Json.insert(QStringLiteral("result"), dump.Result);
-    return dump;
+TDump WithResult(TDump Dump) {
+    Dump.Json.insert(QStringLiteral("result"), Dump.Result);
+    return Dump;
 }
 } // namespace
 
-QJsonObject DumpWordRiddle(const TWordRiddleData& r) {
+QJsonObject DumpWordRiddle(const TWordRiddleData& R) {
     QJsonArray columnStates, rowStates, cells, clues, legend;
-    for (int c = 1; c <= r.RiddleCols(); ++c)
-        columnStates.append(r.ColumnState(c));
-    for (int row = 1; row <= r.RiddleRows(); ++row)
-        rowStates.append(r.RowState(row));
+    for (int c = 1; c <= R.RiddleCols(); ++c)
+        columnStates.append(R.ColumnState(c));
+    for (int row = 1; row <= R.RiddleRows(); ++row)
+        rowStates.append(R.RowState(row));
     // The file's order: column by column.
-    for (int c = 1; c <= r.RiddleCols(); ++c)
-        for (int row = 1; row <= r.RiddleRows(); ++row)
-            cells.append(WordCell(r.Cell(c, row).Record()));
-    for (int i = 0; i < r.ClueCount(); ++i)
-        clues.append(Clue(r.Clue(i)));
+    for (int c = 1; c <= R.RiddleCols(); ++c)
+        for (int row = 1; row <= R.RiddleRows(); ++row)
+            cells.append(WordCell(R.Cell(c, row).Record()));
+    for (int i = 0; i < R.ClueCount(); ++i)
+        clues.append(Clue(R.Clue(i)));
     for (int i = 0; i < TWordRiddleData::kLetterLegendSize; ++i) {
-        const TCharLegendData& e = r.LetterLegend(i);
+        const TCharLegendData& e = R.LetterLegend(i);
         legend.append(QJsonObject{
             {"Solution", Letter(e.Solution())}, {"Number", e.Number()}, {"Entry", Letter(e.Entry())}});
     }
     QJsonValue keyword;
-    if (r.RiddleOptions().Contains(roHasKeyword)) {
-        const TKeywordData& k = r.Keyword();
+    if (R.RiddleOptions().Contains(roHasKeyword)) {
+        const TKeywordData& k = R.Keyword();
         keyword = QJsonObject{{"ExtraByte", k.ExtraByte()},
                               {"ClueText", k.ClueText()},
                               {"WordLength", k.WordLength()},
@@ -144,10 +144,10 @@ QJsonObject DumpWordRiddle(const TWordRiddleData& r) {
                               {"Word", k.Word()}};
     }
     QJsonValue picture;
-    if (r.RiddleOptions().Contains(roHasImage))
+    if (R.RiddleOptions().Contains(roHasImage))
         picture = QJsonObject{
-            {"format", QJsonValue()}, {"width", r.Image().width()}, {"height", r.Image().height()}};
-    return {{"global", WordGlobal(r)},
+            {"format", QJsonValue()}, {"width", R.Image().width()}, {"height", R.Image().height()}};
+    return {{"global", WordGlobal(R)},
             {"columnStates", columnStates},
             {"rowStates", rowStates},
             {"cells", cells},
@@ -155,27 +155,27 @@ QJsonObject DumpWordRiddle(const TWordRiddleData& r) {
             {"letterLegend", legend},
             {"keyword", keyword},
             {"picture", picture},
-            {"backgroundColors", Colors(r.BackgroundColors())},
-            {"textColors", Colors(r.TextColors())}};
+            {"backgroundColors", Colors(R.BackgroundColors())},
+            {"textColors", Colors(R.TextColors())}};
 }
 
-QJsonObject DumpSudoku(const TSudokuRiddleData& r) {
-    const QJsonObject global{{"Author", r.Author()},
-                             {"BestTime", r.BestTime()},
-                             {"Comment", r.Comment()},
-                             {"Size", r.Size()},
-                             {"Skill", r.Skill()},
-                             {"Time", r.Time()},
-                             {"Title", r.Title()},
-                             {"HelpFlags", r.HelpFlags().Raw()},
-                             {"ExtraCode", r.ExtraCode()},
-                             {"BestTimeHolder", r.BestTimeHolder()},
-                             {"RiddleOptions", r.RiddleOptions().Raw()},
-                             {"State", r.State()}};
+QJsonObject DumpSudoku(const TSudokuRiddleData& R) {
+    const QJsonObject global{{"Author", R.Author()},
+                             {"BestTime", R.BestTime()},
+                             {"Comment", R.Comment()},
+                             {"Size", R.Size()},
+                             {"Skill", R.Skill()},
+                             {"Time", R.Time()},
+                             {"Title", R.Title()},
+                             {"HelpFlags", R.HelpFlags().Raw()},
+                             {"ExtraCode", R.ExtraCode()},
+                             {"BestTimeHolder", R.BestTimeHolder()},
+                             {"RiddleOptions", R.RiddleOptions().Raw()},
+                             {"State", R.State()}};
     QJsonArray cells;
-    for (int c = 1; c <= r.Symbols(); ++c)
-        for (int row = 1; row <= r.Symbols(); ++row) {
-            const TSudokuCellRecord& rec = r.Cell(c, row).Record();
+    for (int c = 1; c <= R.Symbols(); ++c)
+        for (int row = 1; row <= R.Symbols(); ++row) {
+            const TSudokuCellRecord& rec = R.Cell(c, row).Record();
             cells.append(QJsonObject{{"Flags", rec.Flags},
                                      {"Solution", Letter(rec.Solution)},
                                      {"Col", rec.Col},
@@ -186,10 +186,10 @@ QJsonObject DumpSudoku(const TSudokuRiddleData& r) {
     return {{"global", global}, {"cells", cells}};
 }
 
-std::optional<bool> StoredPictureIsJpeg(QIODevice& file, qint64 start) {
+std::optional<bool> StoredPictureIsJpeg(QIODevice& File, qint64 Start) {
     try {
-        TStreamReader in(file);
-        in.Seek(start);
+        TStreamReader in(File);
+        in.Seek(Start);
         while (in.Remaining() >= 11) {
             const QByteArray tag = in.FixedBytes(6);
             const int32_t length = in.I32();
@@ -204,8 +204,8 @@ std::optional<bool> StoredPictureIsJpeg(QIODevice& file, qint64 start) {
     return std::nullopt;
 }
 
-TDump DumpRiddleFile(const QString& path) {
-    QFile file(path);
+TDump DumpRiddleFile(const QString& Path) {
+    QFile file(Path);
     if (!file.exists())
         return WithResult(Failed(rfFileMissing));
     if (!file.open(QIODevice::ReadOnly))
@@ -221,8 +221,8 @@ TDump DumpRiddleFile(const QString& path) {
     return WithResult(ReadAndDump(file, header));
 }
 
-TDump DumpEmbeddedRiddle(const QString& executable) {
-    QFile file(executable);
+TDump DumpEmbeddedRiddle(const QString& Executable) {
+    QFile file(Executable);
     if (!file.exists())
         return WithResult(Failed(rfFileMissing));
     if (!file.open(QIODevice::ReadOnly))

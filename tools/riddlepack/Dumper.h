@@ -17,13 +17,13 @@ struct TDump {
     int Result = 0;
 };
 
-TDump DumpRiddleFile(const QString& path);
+TDump DumpRiddleFile(const QString& Path);
 // The riddle appended to a player executable.
-TDump DumpEmbeddedRiddle(const QString& executable);
+TDump DumpEmbeddedRiddle(const QString& Executable);
 
-QJsonObject DumpWordRiddle(const TWordRiddleData& riddle);
-QJsonObject DumpSudoku(const TSudokuRiddleData& riddle);
+QJsonObject DumpWordRiddle(const TWordRiddleData& Riddle);
+QJsonObject DumpSudoku(const TSudokuRiddleData& Riddle);
 
 // The reader keeps only the decoded picture, not how it was stored; this walks the sections
 // from `start` (just after the header) to the picture's format byte. Empty without a picture.
-std::optional<bool> StoredPictureIsJpeg(QIODevice& file, qint64 start);
+std::optional<bool> StoredPictureIsJpeg(QIODevice& File, qint64 Start);

@@ -7,52 +7,52 @@
 #include <QSaveFile>
 
 namespace {
-bool Copy(QFile& from, QSaveFile& to) {
-    while (!from.atEnd()) {
-        const QByteArray chunk = from.read(1 << 20);
-        if (chunk.isEmpty() || to.write(chunk) != chunk.size())
+bool Copy(QFile& From, QSaveFile& To) {
+    while (!From.atEnd()) {
+        const QByteArray chunk = From.read(1 << 20);
+        if (chunk.isEmpty() || To.write(chunk) != chunk.size())
             return false;
     }
     return true;
 }
 
-bool SameFile(const QString& a, const QString& b) {
-    const QString ca = QFileInfo(a).canonicalFilePath();
-    return !ca.isEmpty() && ca == QFileInfo(b).canonicalFilePath();
+bool SameFile(const QString& A, const QString& B) {
+    const QString ca = QFileInfo(A).canonicalFilePath();
+    return !ca.isEmpty() && ca == QFileInfo(B).canonicalFilePath();
 }
 } // namespace
 
-QString PackRiddle(const QString& player, const QString& riddleFile, const QString& out) {
-    if (SameFile(out, player) || SameFile(out, riddleFile))
-        return QStringLiteral("%1: the output must not overwrite an input").arg(out);
-    QFile playerFile(player), riddle(riddleFile);
+QString PackRiddle(const QString& Player, const QString& RiddleFile, const QString& Out) {
+    if (SameFile(Out, Player) || SameFile(Out, RiddleFile))
+        return QStringLiteral("%1: the output must not overwrite an input").arg(Out);
+    QFile playerFile(Player), riddle(RiddleFile);
     if (!playerFile.open(QIODevice::ReadOnly))
-        return QStringLiteral("%1: cannot read the player (%2)").arg(player, playerFile.errorString());
+        return QStringLiteral("%1: cannot read the player (%2)").arg(Player, playerFile.errorString());
     if (!riddle.open(QIODevice::ReadOnly))
-        return QStringLiteral("%1: cannot read the riddle file (%2)").arg(riddleFile, riddle.errorString());
+        return QStringLiteral("%1: cannot read the riddle file (%2)").arg(RiddleFile, riddle.errorString());
     try {
         TStreamReader in(riddle);
         TRiddleHeader header;
         if (ReadRiddleHeader(in, header) != rfOk)
-            return QStringLiteral("%1: not a riddle file").arg(riddleFile);
+            return QStringLiteral("%1: not a riddle file").arg(RiddleFile);
     } catch (const TReadError&) {
-        return QStringLiteral("%1: not a riddle file").arg(riddleFile);
+        return QStringLiteral("%1: not a riddle file").arg(RiddleFile);
     }
     // The player would find the riddle that is already there and never the new one.
     TRiddleHeader carried;
     if (LocateEmbeddedRiddle(playerFile, carried) == rfOk)
-        return QStringLiteral("%1: the player carries a riddle already").arg(player);
+        return QStringLiteral("%1: the player carries a riddle already").arg(Player);
 
-    QSaveFile target(out);
+    QSaveFile target(Out);
     if (!target.open(QIODevice::WriteOnly))
-        return QStringLiteral("%1: cannot write (%2)").arg(out, target.errorString());
+        return QStringLiteral("%1: cannot write (%2)").arg(Out, target.errorString());
     if (!playerFile.seek(0) || !riddle.seek(0) || !Copy(playerFile, target) || !Copy(riddle, target)) {
         target.cancelWriting();
-        return QStringLiteral("%1: writing failed (%2)").arg(out, target.errorString());
+        return QStringLiteral("%1: writing failed (%2)").arg(Out, target.errorString());
     }
     if (!target.commit())
-        return QStringLiteral("%1: writing failed (%2)").arg(out, target.errorString());
-    QFileDevice::Permissions perms = QFile::permissions(out);
+        return QStringLiteral("%1: writing failed (%2)").arg(Out, target.errorString());
+    QFileDevice::Permissions perms = QFile::permissions(Out);
     // Whoever may read the file may run it, as with the player itself.
     if (perms & QFileDevice::ReadOwner)
         perms |= QFileDevice::ExeOwner | QFileDevice::ExeUser;
@@ -60,7 +60,7 @@ QString PackRiddle(const QString& player, const QString& riddleFile, const QStri
         perms |= QFileDevice::ExeGroup;
     if (perms & QFileDevice::ReadOther)
         perms |= QFileDevice::ExeOther;
-    if (!QFile::setPermissions(out, perms))
-        return QStringLiteral("%1: cannot make it executable").arg(out);
+    if (!QFile::setPermissions(Out, perms))
+        return QStringLiteral("%1: cannot make it executable").arg(Out);
     return QString();
 }

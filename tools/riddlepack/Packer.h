@@ -7,4 +7,4 @@
 
 // Writes player + riddle file to out and makes out executable. Returns an empty text or the
 // reason of failure.
-QString PackRiddle(const QString& player, const QString& riddleFile, const QString& out);
+QString PackRiddle(const QString& Player, const QString& RiddleFile, const QString& Out);

@@ -28,15 +28,15 @@ const TNameTable kPaintOptionNames = {{"autoSize", poAutoSize},
                                       {"markCurrWord", poMarkCurrWord}};
 
 // Line and column of a byte offset, for the parser's complaints.
-QString Position(const QByteArray& json, int offset) {
-    const QByteArray before = json.left(offset);
+QString Position(const QByteArray& Json, int Offset) {
+    const QByteArray before = Json.left(Offset);
     const int line = int(before.count('\n')) + 1;
-    const int column = offset - int(before.lastIndexOf('\n'));
+    const int column = Offset - int(before.lastIndexOf('\n'));
     return QStringLiteral("line %1, column %2").arg(line).arg(column);
 }
 
-TRiddleType ReadType(TSourceObject& root) {
-    const QString name = root.RequiredText(QStringLiteral("type"), 20);
+TRiddleType ReadType(TSourceObject& Root) {
+    const QString name = Root.RequiredText(QStringLiteral("type"), 20);
     for (const auto& [known, type] : kTypeNames)
         if (name == QLatin1String(known))
             return TRiddleType(type);
@@ -48,38 +48,38 @@ TRiddleType ReadType(TSourceObject& root) {
 }
 } // namespace
 
-void SourceBuilderDetail::ApplySharedKeys(TSourceObject& root, TRiddleData& riddle) {
-    riddle.SetTitle(root.Text(QStringLiteral("title"), QString(), 255));
-    riddle.SetAuthor(root.Text(QStringLiteral("author"), QString(), 50));
-    riddle.SetComment(root.Text(QStringLiteral("comment"), QString(), 255));
-    riddle.SetVersion(root.Text(QStringLiteral("version"), QStringLiteral("8.04"), 20));
-    riddle.SetBestTime(uint16_t(root.Int(QStringLiteral("bestTime"), 0, 0, 65535)));
-    riddle.SetBestTimeHolder(root.Text(QStringLiteral("bestTimeHolder"), QString(), 50));
-    const int options = root.NameSet(QStringLiteral("options"), kDefaultRiddleOptions.Raw(), kOptionNames);
-    riddle.SetRiddleOptions(TRiddleOptions::FromBits(uint8_t(options)));
+void SourceBuilderDetail::ApplySharedKeys(TSourceObject& Root, TRiddleData& Riddle) {
+    Riddle.SetTitle(Root.Text(QStringLiteral("title"), QString(), 255));
+    Riddle.SetAuthor(Root.Text(QStringLiteral("author"), QString(), 50));
+    Riddle.SetComment(Root.Text(QStringLiteral("comment"), QString(), 255));
+    Riddle.SetVersion(Root.Text(QStringLiteral("version"), QStringLiteral("8.04"), 20));
+    Riddle.SetBestTime(uint16_t(Root.Int(QStringLiteral("bestTime"), 0, 0, 65535)));
+    Riddle.SetBestTimeHolder(Root.Text(QStringLiteral("bestTimeHolder"), QString(), 50));
+    const int options = Root.NameSet(QStringLiteral("options"), kDefaultRiddleOptions.Raw(), kOptionNames);
+    Riddle.SetRiddleOptions(TRiddleOptions::FromBits(uint8_t(options)));
 
-    const bool paintGiven = root.Has(QStringLiteral("paintOptions"));
+    const bool paintGiven = Root.Has(QStringLiteral("paintOptions"));
     // Riddles for the player size their grid to the cells unless the source says otherwise.
     const uint8_t paintDefault = kDefaultPaintOptions.With(poAutoSize).Raw();
     const auto paint = TPaintOptions::FromBits(
-        uint8_t(root.NameSet(QStringLiteral("paintOptions"), paintDefault, kPaintOptionNames)));
+        uint8_t(Root.NameSet(QStringLiteral("paintOptions"), paintDefault, kPaintOptionNames)));
     const auto help = THelpFlags::FromBits(
-        uint8_t(root.NameSet(QStringLiteral("helpFlags"), kDefaultHelpFlags.Raw(), kHelpFlagNames)));
+        uint8_t(Root.NameSet(QStringLiteral("helpFlags"), kDefaultHelpFlags.Raw(), kHelpFlagNames)));
     // The player never shows failures that the help flags forbid; it drops the paint option when
     // the help flag goes. Only an explicit request for both contradicts itself.
     if (paintGiven && paint.Contains(poShowFail) && !help.Contains(hfShowFail))
         Refuse(QStringLiteral("paintOptions"), QStringLiteral("showFail needs showFail in helpFlags"));
-    riddle.SetPaintOptions(paint);
-    riddle.SetHelpFlags(help);
+    Riddle.SetPaintOptions(paint);
+    Riddle.SetHelpFlags(help);
 }
 
-TBuiltRiddle BuildRiddle(const QByteArray& json, const QString& sourceName, const QDir& baseDir) {
+TBuiltRiddle BuildRiddle(const QByteArray& Json, const QString& SourceName, const QDir& BaseDir) {
     try {
         QJsonParseError error;
-        const QJsonDocument doc = QJsonDocument::fromJson(json, &error);
+        const QJsonDocument doc = QJsonDocument::fromJson(Json, &error);
         if (error.error != QJsonParseError::NoError)
             Refuse(QString(), QStringLiteral("not valid JSON at %1: %2")
-                                  .arg(Position(json, error.offset), error.errorString()));
+                                  .arg(Position(Json, error.offset), error.errorString()));
         if (!doc.isObject())
             Refuse(QString(), QStringLiteral("the source must be a JSON object"));
         TSourceObject root(doc.object(), QString());
@@ -88,7 +88,7 @@ TBuiltRiddle BuildRiddle(const QByteArray& json, const QString& sourceName, cons
         if (type == rtSudoku)
             built.Riddle = BuildSudoku(root);
         else
-            built.Riddle = BuildWordRiddle(root, type, baseDir, built.JpegQuality);
+            built.Riddle = BuildWordRiddle(root, type, BaseDir, built.JpegQuality);
         root.RefuseUnknownKeys(QStringLiteral("unknown key for a riddle of type \"%1\"")
                                    .arg(root.Value(QStringLiteral("type")).toString()));
         // Last, as the player expects of a riddle that is ready to be solved; the clock that this
@@ -98,38 +98,38 @@ TBuiltRiddle BuildRiddle(const QByteArray& json, const QString& sourceName, cons
         built.Riddle->StopClock();
         return built;
     } catch (const TSourceError& e) {
-        throw TSourceError(sourceName + QStringLiteral(": ") + e.Message());
+        throw TSourceError(SourceName + QStringLiteral(": ") + e.Message());
     }
 }
 
-TBuiltRiddle BuildRiddleFile(const QString& path) {
-    const QFileInfo info(path);
-    QFile file(path);
+TBuiltRiddle BuildRiddleFile(const QString& Path) {
+    const QFileInfo info(Path);
+    QFile file(Path);
     if (!file.open(QIODevice::ReadOnly))
-        throw TSourceError(QStringLiteral("%1: cannot read the file (%2)").arg(path, file.errorString()));
+        throw TSourceError(QStringLiteral("%1: cannot read the file (%2)").arg(Path, file.errorString()));
     return BuildRiddle(file.readAll(), info.fileName(), info.absoluteDir());
 }
 
-QString BuildAndSave(const QString& sourcePath, const QString& outPath) {
+QString BuildAndSave(const QString& SourcePath, const QString& OutPath) {
     TBuiltRiddle built;
     try {
-        built = BuildRiddleFile(sourcePath);
+        built = BuildRiddleFile(SourcePath);
     } catch (const TSourceError& e) {
         return e.Message();
     }
-    const uint8_t result = built.Riddle->SaveToFile(outPath, built.JpegQuality, false);
+    const uint8_t result = built.Riddle->SaveToFile(OutPath, built.JpegQuality, false);
     if (result != rfOk)
-        return QStringLiteral("%1: cannot write the riddle file (result %2)").arg(outPath).arg(result);
+        return QStringLiteral("%1: cannot write the riddle file (result %2)").arg(OutPath).arg(result);
     // The writer swallows a failing device and leaves a short file; reading it back catches that.
     std::unique_ptr<TRiddleData> check;
     if (built.Riddle->RiddleType() == rtSudoku)
         check = std::make_unique<TSudokuRiddleData>();
     else
         check = std::make_unique<TWordRiddleData>();
-    const uint8_t readBack = check->LoadFromFile(outPath, false);
+    const uint8_t readBack = check->LoadFromFile(OutPath, false);
     if (readBack != rfOk)
         return QStringLiteral("%1: the written file does not read back (result %2)")
-            .arg(outPath)
+            .arg(OutPath)
             .arg(readBack);
     return QString();
 }

@@ -18,18 +18,18 @@ struct TBuiltRiddle {
 };
 
 // Throws TSourceError "sourceName: place: detail". Pictures are looked up in baseDir.
-TBuiltRiddle BuildRiddle(const QByteArray& json, const QString& sourceName, const QDir& baseDir);
+TBuiltRiddle BuildRiddle(const QByteArray& Json, const QString& SourceName, const QDir& BaseDir);
 
 // Reads the file and builds it; the messages name the file by its file name.
-TBuiltRiddle BuildRiddleFile(const QString& path);
+TBuiltRiddle BuildRiddleFile(const QString& Path);
 
 // Builds the source and saves it to outPath; returns an empty text or the reason of failure.
-QString BuildAndSave(const QString& sourcePath, const QString& outPath);
+QString BuildAndSave(const QString& SourcePath, const QString& OutPath);
 
 namespace SourceBuilderDetail {
 // The pieces the two kinds share; each fills in the riddle from the source's root object.
-void ApplySharedKeys(TSourceObject& root, TRiddleData& riddle);
-std::unique_ptr<TRiddleData> BuildWordRiddle(TSourceObject& root, TRiddleType type, const QDir& baseDir,
-                                             int& jpegQuality);
-std::unique_ptr<TRiddleData> BuildSudoku(TSourceObject& root);
+void ApplySharedKeys(TSourceObject& Root, TRiddleData& Riddle);
+std::unique_ptr<TRiddleData> BuildWordRiddle(TSourceObject& Root, TRiddleType Type, const QDir& BaseDir,
+                                             int& JpegQuality);
+std::unique_ptr<TRiddleData> BuildSudoku(TSourceObject& Root);
 } // namespace SourceBuilderDetail

@@ -14,58 +14,58 @@
 
 class TSourceError : public std::runtime_error {
 public:
-    explicit TSourceError(const QString& message) : std::runtime_error(message.toStdString()) {}
+    explicit TSourceError(const QString& Message) : std::runtime_error(Message.toStdString()) {}
     QString Message() const { return QString::fromStdString(what()); }
 };
 
 // Throws "place: detail", or just the detail when there is no place.
-[[noreturn]] void Refuse(const QString& place, const QString& detail);
+[[noreturn]] void Refuse(const QString& Place, const QString& Detail);
 
 // The name of an array element: Element("clues", 4) is "clues[4]".
-QString Element(const QString& arrayPlace, qsizetype index);
+QString Element(const QString& ArrayPlace, qsizetype Index);
 
 // A member name of the source together with the bit it stands for in an option set.
 using TNameTable = std::vector<std::pair<const char*, int>>;
 
 // Reads a list of member names into an option set's raw bits.
-int ReadNameSet(const QJsonValue& value, const QString& place, const TNameTable& names);
+int ReadNameSet(const QJsonValue& Value, const QString& Place, const TNameTable& Names);
 
 // A 1-based [col, row] pair that lies inside a grid of cols × rows cells.
-QPoint ReadCellRef(const QJsonValue& value, const QString& place, int cols, int rows);
+QPoint ReadCellRef(const QJsonValue& Value, const QString& Place, int Cols, int Rows);
 
 // Whole numbers only; JSON has no integer type of its own.
-int ReadInt(const QJsonValue& value, const QString& place, int min, int max);
+int ReadInt(const QJsonValue& Value, const QString& Place, int Min, int Max);
 
 // Texts are stored as Windows-1252 bytes in fields of fixed capacity.
-QString ReadText(const QJsonValue& value, const QString& place, int capacity);
+QString ReadText(const QJsonValue& Value, const QString& Place, int Capacity);
 
 class TSourceObject {
 public:
-    TSourceObject(QJsonObject object, QString place) : obj_(std::move(object)), place_(std::move(place)) {}
+    TSourceObject(QJsonObject Object, QString Place) : obj_(std::move(Object)), place_(std::move(Place)) {}
 
     const QString& Place() const { return place_; }
-    QString PlaceOf(const QString& key) const { return place_.isEmpty() ? key : place_ + '.' + key; }
-    bool Has(const QString& key);
+    QString PlaceOf(const QString& Key) const { return place_.isEmpty() ? Key : place_ + '.' + Key; }
+    bool Has(const QString& Key);
 
-    QString Text(const QString& key, const QString& fallback, int capacity);
-    QString RequiredText(const QString& key, int capacity);
-    int Int(const QString& key, int fallback, int min, int max);
-    int RequiredInt(const QString& key, int min, int max);
-    bool Bool(const QString& key, bool fallback);
-    int NameSet(const QString& key, int fallback, const TNameTable& names);
-    QJsonArray RequiredArray(const QString& key);
-    QJsonArray Array(const QString& key);
-    QJsonValue Value(const QString& key);
+    QString Text(const QString& Key, const QString& Fallback, int Capacity);
+    QString RequiredText(const QString& Key, int Capacity);
+    int Int(const QString& Key, int Fallback, int Min, int Max);
+    int RequiredInt(const QString& Key, int Min, int Max);
+    bool Bool(const QString& Key, bool Fallback);
+    int NameSet(const QString& Key, int Fallback, const TNameTable& Names);
+    QJsonArray RequiredArray(const QString& Key);
+    QJsonArray Array(const QString& Key);
+    QJsonValue Value(const QString& Key);
 
     // Refuses every key that was never asked for: a misspelt key would otherwise be ignored.
-    void RefuseUnknownKeys(const QString& detail = QStringLiteral("unknown key")) const;
+    void RefuseUnknownKeys(const QString& Detail = QStringLiteral("unknown key")) const;
 
 private:
-    QJsonValue Required(const QString& key);
+    QJsonValue Required(const QString& Key);
     QJsonObject obj_;
     QString place_;
     QSet<QString> asked_;
 };
 
 // The object at `value`, or a refusal naming the place.
-TSourceObject ReadObject(const QJsonValue& value, const QString& place);
+TSourceObject ReadObject(const QJsonValue& Value, const QString& Place);

@@ -8,30 +8,30 @@
 namespace {
 using TSymbolTable = std::vector<std::vector<int>>; // [row][col], values 1 … n, 0 for none
 
-QString CellPlace(const QString& key, int col, int row) {
-    return QStringLiteral("%1 row %2, column %3").arg(key).arg(row).arg(col);
+QString CellPlace(const QString& Key, int ACol, int ARow) {
+    return QStringLiteral("%1 row %2, column %3").arg(Key).arg(ARow).arg(ACol);
 }
 
 // The n texts of n characters under `key`; '.' (where allowed) gives 0.
-TSymbolTable ReadSymbolRows(TSourceObject& root, const QString& key, int n, bool dotsAllowed) {
-    const QJsonArray rows = root.RequiredArray(key);
-    if (rows.size() != n)
-        Refuse(key, QStringLiteral("expected %1 rows, found %2").arg(n).arg(rows.size()));
-    TSymbolTable table(size_t(n), std::vector<int>(size_t(n), 0));
-    for (int r = 1; r <= n; ++r) {
-        const QString place = QStringLiteral("%1 row %2").arg(key).arg(r);
+TSymbolTable ReadSymbolRows(TSourceObject& Root, const QString& Key, int N, bool DotsAllowed) {
+    const QJsonArray rows = Root.RequiredArray(Key);
+    if (rows.size() != N)
+        Refuse(Key, QStringLiteral("expected %1 rows, found %2").arg(N).arg(rows.size()));
+    TSymbolTable table(size_t(N), std::vector<int>(size_t(N), 0));
+    for (int r = 1; r <= N; ++r) {
+        const QString place = QStringLiteral("%1 row %2").arg(Key).arg(r);
         const QString text = ReadText(rows[r - 1], place, 255);
-        if (text.size() != n)
-            Refuse(place, QStringLiteral("expected %1 characters, found %2").arg(n).arg(text.size()));
-        for (int c = 1; c <= n; ++c) {
+        if (text.size() != N)
+            Refuse(place, QStringLiteral("expected %1 characters, found %2").arg(N).arg(text.size()));
+        for (int c = 1; c <= N; ++c) {
             const QChar ch = text[c - 1];
-            if (dotsAllowed && ch == QLatin1Char('.'))
+            if (DotsAllowed && ch == QLatin1Char('.'))
                 continue;
             // Only the upper-case spelling is a symbol of the source; SymbolValue is lenient.
             const int value = ch.isLower() ? 0 : SymbolValue(uint8_t(ch.toLatin1()));
-            if (value < 1 || value > n)
-                Refuse(CellPlace(key, c, r),
-                       QStringLiteral("'%1' is no symbol of a sudoku of %2 symbols").arg(ch).arg(n));
+            if (value < 1 || value > N)
+                Refuse(CellPlace(Key, c, r),
+                       QStringLiteral("'%1' is no symbol of a sudoku of %2 symbols").arg(ch).arg(N));
             table[size_t(r - 1)][size_t(c - 1)] = value;
         }
     }
@@ -39,44 +39,45 @@ TSymbolTable ReadSymbolRows(TSourceObject& root, const QString& key, int n, bool
 }
 
 // Every row, column and box holds each symbol exactly once.
-void CheckSudokuRule(const TSymbolTable& s, int n, int boxWidth, int boxHeight) {
-    auto checkGroup = [&](const QString& group, auto cellOf) {
-        std::vector<bool> seen(size_t(n) + 1, false);
-        for (int i = 0; i < n; ++i) {
-            const int v = cellOf(i);
+void CheckSudokuRule(const TSymbolTable& Table, int N, int BoxWidth, int BoxHeight) {
+    auto checkGroup = [&](const QString& Group, auto CellOf) {
+        std::vector<bool> seen(size_t(N) + 1, false);
+        for (int i = 0; i < N; ++i) {
+            const int v = CellOf(i);
             if (seen[size_t(v)])
                 Refuse(QStringLiteral("solution"),
-                       QStringLiteral("%1 holds the symbol %2 twice").arg(group).arg(QChar(SymbolOf(v))));
+                       QStringLiteral("%1 holds the symbol %2 twice").arg(Group).arg(QChar(SymbolOf(v))));
             seen[size_t(v)] = true;
         }
     };
     // Rows first, then columns, then boxes: the first complaint is then the easiest to find.
-    for (int k = 0; k < n; ++k)
-        checkGroup(QStringLiteral("row %1").arg(k + 1), [&](int i) { return s[size_t(k)][size_t(i)]; });
-    for (int k = 0; k < n; ++k)
-        checkGroup(QStringLiteral("column %1").arg(k + 1), [&](int i) { return s[size_t(i)][size_t(k)]; });
-    const int boxesAcross = n / boxWidth;
-    for (int k = 0; k < n; ++k) {
-        const int left = (k % boxesAcross) * boxWidth, top = (k / boxesAcross) * boxHeight;
+    for (int k = 0; k < N; ++k)
+        checkGroup(QStringLiteral("row %1").arg(k + 1), [&](int I) { return Table[size_t(k)][size_t(I)]; });
+    for (int k = 0; k < N; ++k)
+        checkGroup(QStringLiteral("column %1").arg(k + 1),
+                   [&](int I) { return Table[size_t(I)][size_t(k)]; });
+    const int boxesAcross = N / BoxWidth;
+    for (int k = 0; k < N; ++k) {
+        const int left = (k % boxesAcross) * BoxWidth, top = (k / boxesAcross) * BoxHeight;
         checkGroup(QStringLiteral("the box at column %1, row %2").arg(left + 1).arg(top + 1),
-                   [&](int i) { return s[size_t(top + i / boxWidth)][size_t(left + i % boxWidth)]; });
+                   [&](int I) { return Table[size_t(top + I / BoxWidth)][size_t(left + I % BoxWidth)]; });
     }
 }
 } // namespace
 
-std::unique_ptr<TRiddleData> SourceBuilderDetail::BuildSudoku(TSourceObject& root) {
+std::unique_ptr<TRiddleData> SourceBuilderDetail::BuildSudoku(TSourceObject& Root) {
     auto sudoku = std::make_unique<TSudokuRiddleData>();
-    ApplySharedKeys(root, *sudoku);
-    sudoku->SetSkill(TSudokuSkill(root.Int(QStringLiteral("skill"), skEasy, 0, kSudokuSkillCount - 1)));
+    ApplySharedKeys(Root, *sudoku);
+    sudoku->SetSkill(TSudokuSkill(Root.Int(QStringLiteral("skill"), skEasy, 0, kSudokuSkillCount - 1)));
 
-    const int n = root.RequiredInt(QStringLiteral("size"), 6, 12);
+    const int n = Root.RequiredInt(QStringLiteral("size"), 6, 12);
     if (n != 6 && n != 9 && n != 12)
         Refuse(QStringLiteral("size"), QStringLiteral("expected 6, 9 or 12, found %1").arg(n));
     sudoku->SetSize(TSudokuSize((n - 6) / 3));
 
-    const TSymbolTable solution = ReadSymbolRows(root, QStringLiteral("solution"), n, false);
+    const TSymbolTable solution = ReadSymbolRows(Root, QStringLiteral("solution"), n, false);
     CheckSudokuRule(solution, n, sudoku->BoxWidth(), sudoku->BoxHeight());
-    const TSymbolTable givens = ReadSymbolRows(root, QStringLiteral("givens"), n, true);
+    const TSymbolTable givens = ReadSymbolRows(Root, QStringLiteral("givens"), n, true);
 
     for (int r = 1; r <= n; ++r)
         for (int c = 1; c <= n; ++c) {

@@ -17,24 +17,24 @@ const TNameTable kImageOptionNames = {
 // The player stores at most this many letters of a word.
 constexpr int kMaxWordLength = 50;
 
-QString DirectionName(TWordDirection dir) {
-    return dir == wdHorizontal ? QStringLiteral("across") : QStringLiteral("down");
+QString DirectionName(TWordDirection Dir) {
+    return Dir == wdHorizontal ? QStringLiteral("across") : QStringLiteral("down");
 }
 
-QString DescribeWord(const TGridWord& word) {
-    return QStringLiteral("word at number %1 %2").arg(word.Number).arg(DirectionName(word.Direction));
+QString DescribeWord(const TGridWord& Word) {
+    return QStringLiteral("word at number %1 %2").arg(Word.Number).arg(DirectionName(Word.Direction));
 }
 
-QString DescribePlace(const TGridWord& word) {
+QString DescribePlace(const TGridWord& Word) {
     return QStringLiteral("%1 at column %2, row %3%4")
-        .arg(DirectionName(word.Direction))
-        .arg(word.Col)
-        .arg(word.Row)
-        .arg(word.Reversed ? QStringLiteral(" backwards") : QString());
+        .arg(DirectionName(Word.Direction))
+        .arg(Word.Col)
+        .arg(Word.Row)
+        .arg(Word.Reversed ? QStringLiteral(" backwards") : QString());
 }
 
-TLetterGrid ReadGrid(TSourceObject& root, bool findWords) {
-    const QJsonArray rows = root.RequiredArray(QStringLiteral("grid"));
+TLetterGrid ReadGrid(TSourceObject& Root, bool FindWords) {
+    const QJsonArray rows = Root.RequiredArray(QStringLiteral("grid"));
     if (rows.isEmpty() || rows.size() > kMaxRiddleDim)
         Refuse(QStringLiteral("grid"),
                QStringLiteral("expected 1 … %1 rows, found %2").arg(kMaxRiddleDim).arg(rows.size()));
@@ -53,7 +53,7 @@ TLetterGrid ReadGrid(TSourceObject& root, bool findWords) {
         for (qsizetype c = 0; c < line.size(); ++c) {
             const QChar ch = line[c];
             const QString cellPlace = QStringLiteral("%1, column %2").arg(place).arg(c + 1);
-            if (findWords && ch == QLatin1Char('#'))
+            if (FindWords && ch == QLatin1Char('#'))
                 Refuse(cellPlace, QStringLiteral("a word search grid has a letter in every cell"));
             if (ch != QLatin1Char('#') && (ch < QLatin1Char('A') || ch > QLatin1Char('Z')))
                 Refuse(
@@ -65,28 +65,28 @@ TLetterGrid ReadGrid(TSourceObject& root, bool findWords) {
     return TLetterGrid(lines);
 }
 
-std::vector<TGridWord> CrosswordWords(const TLetterGrid& grid) {
-    std::vector<TGridWord> words = FindCrosswordWords(grid);
+std::vector<TGridWord> CrosswordWords(const TLetterGrid& Grid) {
+    std::vector<TGridWord> words = FindCrosswordWords(Grid);
     for (const TGridWord& word : words)
         if (word.Length > kMaxWordLength)
             Refuse(DescribeWord(word), QStringLiteral("%1 letters, more than the %2 a word may have")
                                            .arg(word.Length)
                                            .arg(kMaxWordLength));
     // A letter that belongs to no word could never be asked for.
-    for (int row = 1; row <= grid.Rows(); ++row)
-        for (int col = 1; col <= grid.Cols(); ++col)
-            if (grid.IsLetter(col, row) && !grid.IsLetter(col - 1, row) && !grid.IsLetter(col + 1, row) &&
-                !grid.IsLetter(col, row - 1) && !grid.IsLetter(col, row + 1))
+    for (int row = 1; row <= Grid.Rows(); ++row)
+        for (int col = 1; col <= Grid.Cols(); ++col)
+            if (Grid.IsLetter(col, row) && !Grid.IsLetter(col - 1, row) && !Grid.IsLetter(col + 1, row) &&
+                !Grid.IsLetter(col, row - 1) && !Grid.IsLetter(col, row + 1))
                 Refuse(QStringLiteral("grid row %1, column %2").arg(row).arg(col),
-                       QStringLiteral("the letter %1 belongs to no word").arg(grid.At(col, row)));
+                       QStringLiteral("the letter %1 belongs to no word").arg(Grid.At(col, row)));
     return words;
 }
 
 // Each clue names a word of the grid by number and direction; every word gets exactly one.
-void AddCrosswordClues(TSourceObject& root, TWordRiddleData& riddle, const TLetterGrid& grid,
-                       const std::vector<TGridWord>& words, bool clueTextOptional) {
-    const QJsonArray clues = root.RequiredArray(QStringLiteral("clues"));
-    std::vector<qsizetype> clueOf(words.size(), -1);
+void AddCrosswordClues(TSourceObject& Root, TWordRiddleData& Riddle, const TLetterGrid& Grid,
+                       const std::vector<TGridWord>& Words, bool ClueTextOptional) {
+    const QJsonArray clues = Root.RequiredArray(QStringLiteral("clues"));
+    std::vector<qsizetype> clueOf(Words.size(), -1);
     for (qsizetype i = 0; i < clues.size(); ++i) {
         const QString place = Element(QStringLiteral("clues"), i);
         TSourceObject clue = ReadObject(clues[i], place);
@@ -96,40 +96,40 @@ void AddCrosswordClues(TSourceObject& root, TWordRiddleData& riddle, const TLett
             Refuse(clue.PlaceOf(QStringLiteral("direction")),
                    QStringLiteral("expected \"across\" or \"down\", found \"%1\"").arg(dirName));
         const TWordDirection dir = dirName == QLatin1String("across") ? wdHorizontal : wdVertical;
-        const QString text = clueTextOptional ? clue.Text(QStringLiteral("clue"), QString(), 100)
+        const QString text = ClueTextOptional ? clue.Text(QStringLiteral("clue"), QString(), 100)
                                               : clue.RequiredText(QStringLiteral("clue"), 100);
         clue.RefuseUnknownKeys();
-        const auto found = std::find_if(words.begin(), words.end(), [&](const TGridWord& w) {
-            return w.Number == number && w.Direction == dir;
+        const auto found = std::find_if(Words.begin(), Words.end(), [&](const TGridWord& W) {
+            return W.Number == number && W.Direction == dir;
         });
-        if (found == words.end())
+        if (found == Words.end())
             Refuse(place, QStringLiteral("no %1 word starts at number %2").arg(dirName).arg(number));
-        const size_t w = size_t(found - words.begin());
+        const size_t w = size_t(found - Words.begin());
         if (clueOf[w] >= 0)
             Refuse(place, QStringLiteral("the %1 has a clue already (%2)")
                               .arg(DescribeWord(*found), Element(QStringLiteral("clues"), clueOf[w])));
         clueOf[w] = i;
-        TWordLegendData& entry = riddle.AddClue();
+        TWordLegendData& entry = Riddle.AddClue();
         entry.SetClueText(text);
-        entry.SetWord(grid.Run(found->Col, found->Row, dir, found->Length));
+        entry.SetWord(Grid.Run(found->Col, found->Row, dir, found->Length));
         entry.SetDirection(dir);
         entry.SetClueNumber(number);
     }
     std::vector<TGridWord> missing;
-    for (size_t w = 0; w < words.size(); ++w)
+    for (size_t w = 0; w < Words.size(); ++w)
         if (clueOf[w] < 0)
-            missing.push_back(words[w]);
-    std::sort(missing.begin(), missing.end(), [](const TGridWord& a, const TGridWord& b) {
-        return std::pair(a.Number, a.Direction) < std::pair(b.Number, b.Direction);
+            missing.push_back(Words[w]);
+    std::sort(missing.begin(), missing.end(), [](const TGridWord& A, const TGridWord& B) {
+        return std::pair(A.Number, A.Direction) < std::pair(B.Number, B.Direction);
     });
     if (!missing.empty())
         Refuse(QString(), QStringLiteral("%1 has no clue").arg(DescribeWord(missing.front())));
 }
 
 // Each clue is a hidden word; it must stand in the grid exactly once.
-std::vector<TGridWord> AddHiddenWords(TSourceObject& root, TWordRiddleData& riddle, const TLetterGrid& grid) {
-    const QJsonArray clues = root.RequiredArray(QStringLiteral("clues"));
-    const bool reversedAllowed = riddle.RiddleOptions().Contains(roReverseWords);
+std::vector<TGridWord> AddHiddenWords(TSourceObject& Root, TWordRiddleData& Riddle, const TLetterGrid& Grid) {
+    const QJsonArray clues = Root.RequiredArray(QStringLiteral("clues"));
+    const bool reversedAllowed = Riddle.RiddleOptions().Contains(roReverseWords);
     static const QRegularExpression kLetters(QStringLiteral("^[A-Z]{2,}$"));
     std::vector<TGridWord> placed;
     std::vector<QString> hidden, texts;
@@ -142,9 +142,9 @@ std::vector<TGridWord> AddHiddenWords(TSourceObject& root, TWordRiddleData& ridd
         if (!kLetters.match(word).hasMatch())
             Refuse(clue.PlaceOf(QStringLiteral("word")),
                    QStringLiteral("\"%1\" is not a word of two or more letters A … Z").arg(word));
-        const std::vector<TGridWord> places = FindHiddenWord(grid, word, reversedAllowed);
+        const std::vector<TGridWord> places = FindHiddenWord(Grid, word, reversedAllowed);
         if (places.empty()) {
-            const bool onlyBackwards = !reversedAllowed && !FindHiddenWord(grid, word, true).empty();
+            const bool onlyBackwards = !reversedAllowed && !FindHiddenWord(Grid, word, true).empty();
             Refuse(place, onlyBackwards
                               ? QStringLiteral("%1 stands in the grid only backwards, which needs the option "
                                                "reverseWords")
@@ -172,7 +172,7 @@ std::vector<TGridWord> AddHiddenWords(TSourceObject& root, TWordRiddleData& ridd
     NumberInReadingOrder(placed);
     for (size_t i = 0; i < placed.size(); ++i) {
         const TGridWord& w = placed[i];
-        TWordLegendData& entry = riddle.AddClue();
+        TWordLegendData& entry = Riddle.AddClue();
         entry.SetClueText(texts[i]);
         entry.SetWord(hidden[i]);
         entry.SetReversed(w.Reversed);
@@ -184,16 +184,18 @@ std::vector<TGridWord> AddHiddenWords(TSourceObject& root, TWordRiddleData& ridd
 
 // Letter cells get their solution and the flags of the words through them; in a word search
 // the cells outside every hidden word are filler that only shows its letter.
-void ApplyCells(TWordRiddleData& riddle, const TLetterGrid& grid, const std::vector<TGridWord>& words,
-                bool findWords) {
-    const int cols = grid.Cols(), rows = grid.Rows();
+void ApplyCells(TWordRiddleData& Riddle, const TLetterGrid& Grid, const std::vector<TGridWord>& Words,
+                bool FindWords) {
+    const int cols = Grid.Cols(), rows = Grid.Rows();
     std::vector<TWordCellRecord> recs(size_t(cols * rows));
-    auto rec = [&](int col, int row) -> TWordCellRecord& { return recs[size_t((row - 1) * cols + col - 1)]; };
+    auto rec = [&](int ACol, int ARow) -> TWordCellRecord& {
+        return recs[size_t((ARow - 1) * cols + ACol - 1)];
+    };
     for (int row = 1; row <= rows; ++row)
         for (int col = 1; col <= cols; ++col)
-            if (!findWords && grid.IsLetter(col, row))
+            if (!FindWords && Grid.IsLetter(col, row))
                 rec(col, row).Flags = cfLetter;
-    for (const TGridWord& w : words) {
+    for (const TGridWord& w : Words) {
         const bool across = w.Direction == wdHorizontal;
         for (int i = 0; i < w.Length; ++i) {
             TWordCellRecord& r = rec(w.Col + i * StepCol(w.Direction), w.Row + i * StepRow(w.Direction));
@@ -207,50 +209,50 @@ void ApplyCells(TWordRiddleData& riddle, const TLetterGrid& grid, const std::vec
     for (int row = 1; row <= rows; ++row)
         for (int col = 1; col <= cols; ++col) {
             const TWordCellRecord& r = rec(col, row);
-            TWordGridCell& cell = riddle.Cell(col, row);
-            const uint8_t letter = uint8_t(grid.At(col, row).toLatin1());
+            TWordGridCell& cell = Riddle.Cell(col, row);
+            const uint8_t letter = uint8_t(Grid.At(col, row).toLatin1());
             cell.SetFlags(r.Flags);
             if (r.Flags & cfLetter) {
                 cell.SetSolution(letter);
                 cell.SetClueFlags(r.ClueFlags);
                 cell.SetClueNumber(r.ClueNumber);
-            } else if (findWords) {
+            } else if (FindWords) {
                 cell.SetEntry(letter);
             }
         }
 }
 } // namespace
 
-std::unique_ptr<TRiddleData> SourceBuilderDetail::BuildWordRiddle(TSourceObject& root, TRiddleType type,
-                                                                  const QDir& baseDir, int& jpegQuality) {
+std::unique_ptr<TRiddleData> SourceBuilderDetail::BuildWordRiddle(TSourceObject& Root, TRiddleType Type,
+                                                                  const QDir& BaseDir, int& JpegQuality) {
     auto riddle = std::make_unique<TWordRiddleData>();
-    const bool findWords = type == rtFindWords;
-    riddle->SetRiddleType(type);
-    ApplySharedKeys(root, *riddle);
-    riddle->SetSkill(TRiddleSkill(root.Int(QStringLiteral("skill"), rsEasy, 0, kRiddleSkillCount - 1)));
-    riddle->SetLanguage(uint8_t(root.Int(QStringLiteral("language"), 1, 0, kLanguageCount - 1)));
-    riddle->SetGridSize(root.Int(QStringLiteral("gridSize"), 30, 1, 999));
+    const bool findWords = Type == rtFindWords;
+    riddle->SetRiddleType(Type);
+    ApplySharedKeys(Root, *riddle);
+    riddle->SetSkill(TRiddleSkill(Root.Int(QStringLiteral("skill"), rsEasy, 0, kRiddleSkillCount - 1)));
+    riddle->SetLanguage(uint8_t(Root.Int(QStringLiteral("language"), 1, 0, kLanguageCount - 1)));
+    riddle->SetGridSize(Root.Int(QStringLiteral("gridSize"), 30, 1, 999));
     riddle->SetImageOptions(
-        TImageOptions::FromBits(uint8_t(root.NameSet(QStringLiteral("imageOptions"), 0, kImageOptionNames))));
-    riddle->SetAutoMarkLegend(root.Bool(QStringLiteral("autoMarkLegend"), false));
-    riddle->SetDictionaryFile(root.Text(QStringLiteral("dictionaryFile"), QString(), 255));
+        TImageOptions::FromBits(uint8_t(Root.NameSet(QStringLiteral("imageOptions"), 0, kImageOptionNames))));
+    riddle->SetAutoMarkLegend(Root.Bool(QStringLiteral("autoMarkLegend"), false));
+    riddle->SetDictionaryFile(Root.Text(QStringLiteral("dictionaryFile"), QString(), 255));
 
-    const TLetterGrid grid = ReadGrid(root, findWords);
+    const TLetterGrid grid = ReadGrid(Root, findWords);
     riddle->SetRiddleCols(grid.Cols());
     riddle->SetRiddleRows(grid.Rows());
     std::vector<TGridWord> words;
     if (findWords) {
-        words = AddHiddenWords(root, *riddle, grid);
+        words = AddHiddenWords(Root, *riddle, grid);
     } else {
         words = CrosswordWords(grid);
-        AddCrosswordClues(root, *riddle, grid, words, type == rtPuzzle);
+        AddCrosswordClues(Root, *riddle, grid, words, Type == rtPuzzle);
     }
     ApplyCells(*riddle, grid, words, findWords);
 
-    ApplyGivens(root, *riddle, findWords);
-    ApplyKeyword(root, *riddle, findWords);
-    ApplyPicture(root, *riddle, baseDir, jpegQuality);
-    if (type == rtNumbers)
-        ApplyLetterNumbers(root, *riddle, grid);
+    ApplyGivens(Root, *riddle, findWords);
+    ApplyKeyword(Root, *riddle, findWords);
+    ApplyPicture(Root, *riddle, BaseDir, JpegQuality);
+    if (Type == rtNumbers)
+        ApplyLetterNumbers(Root, *riddle, grid);
     return riddle;
 }

@@ -8,41 +8,41 @@
 #include <map>
 
 namespace {
-QString CellName(QPoint p) {
-    return QStringLiteral("the cell at column %1, row %2").arg(p.x()).arg(p.y());
+QString CellName(QPoint P) {
+    return QStringLiteral("the cell at column %1, row %2").arg(P.x()).arg(P.y());
 }
 
 // Refuses a cell listed twice or one that holds no letter of the solution.
-TWordGridCell& LetterCell(TWordRiddleData& riddle, QPoint p, QSet<QPair<int, int>>& seen,
-                          const QString& place, bool findWords) {
-    if (seen.contains({p.x(), p.y()}))
-        Refuse(place, QStringLiteral("%1 is listed twice").arg(CellName(p)));
-    seen.insert({p.x(), p.y()});
-    TWordGridCell& cell = riddle.Cell(p.x(), p.y());
+TWordGridCell& LetterCell(TWordRiddleData& Riddle, QPoint P, QSet<QPair<int, int>>& Seen,
+                          const QString& Place, bool FindWords) {
+    if (Seen.contains({P.x(), P.y()}))
+        Refuse(Place, QStringLiteral("%1 is listed twice").arg(CellName(P)));
+    Seen.insert({P.x(), P.y()});
+    TWordGridCell& cell = Riddle.Cell(P.x(), P.y());
     if (!cell.Has(cfLetter))
-        Refuse(place, QStringLiteral("%1 %2").arg(CellName(p),
-                                                  findWords ? QStringLiteral("belongs to no hidden word")
+        Refuse(Place, QStringLiteral("%1 %2").arg(CellName(P),
+                                                  FindWords ? QStringLiteral("belongs to no hidden word")
                                                             : QStringLiteral("is a black cell")));
     return cell;
 }
 } // namespace
 
-void SourceBuilderDetail::ApplyGivens(TSourceObject& root, TWordRiddleData& riddle, bool findWords) {
-    const QJsonArray givens = root.Array(QStringLiteral("givens"));
+void SourceBuilderDetail::ApplyGivens(TSourceObject& Root, TWordRiddleData& Riddle, bool FindWords) {
+    const QJsonArray givens = Root.Array(QStringLiteral("givens"));
     QSet<QPair<int, int>> seen;
     for (qsizetype i = 0; i < givens.size(); ++i) {
         const QString place = Element(QStringLiteral("givens"), i);
-        const QPoint p = ReadCellRef(givens[i], place, riddle.RiddleCols(), riddle.RiddleRows());
-        TWordGridCell& cell = LetterCell(riddle, p, seen, place, findWords);
+        const QPoint p = ReadCellRef(givens[i], place, Riddle.RiddleCols(), Riddle.RiddleRows());
+        TWordGridCell& cell = LetterCell(Riddle, p, seen, place, FindWords);
         cell.SetFlags(cell.Flags() | cfGiven);
         cell.SetRevealed(true);
     }
 }
 
-void SourceBuilderDetail::ApplyKeyword(TSourceObject& root, TWordRiddleData& riddle, bool findWords) {
-    if (!root.Has(QStringLiteral("keyword")))
+void SourceBuilderDetail::ApplyKeyword(TSourceObject& Root, TWordRiddleData& Riddle, bool FindWords) {
+    if (!Root.Has(QStringLiteral("keyword")))
         return;
-    TSourceObject keyword = ReadObject(root.Value(QStringLiteral("keyword")), QStringLiteral("keyword"));
+    TSourceObject keyword = ReadObject(Root.Value(QStringLiteral("keyword")), QStringLiteral("keyword"));
     const QString word = keyword.RequiredText(QStringLiteral("word"), 50);
     const QString clue = keyword.Text(QStringLiteral("clue"), QString(), 100);
     const QJsonArray cells = keyword.RequiredArray(QStringLiteral("cells"));
@@ -60,24 +60,24 @@ void SourceBuilderDetail::ApplyKeyword(TSourceObject& root, TWordRiddleData& rid
     QSet<QPair<int, int>> seen;
     for (qsizetype i = 0; i < cells.size(); ++i) {
         const QString place = Element(cellsPlace, i);
-        const QPoint p = ReadCellRef(cells[i], place, riddle.RiddleCols(), riddle.RiddleRows());
-        TWordGridCell& cell = LetterCell(riddle, p, seen, place, findWords);
+        const QPoint p = ReadCellRef(cells[i], place, Riddle.RiddleCols(), Riddle.RiddleRows());
+        TWordGridCell& cell = LetterCell(Riddle, p, seen, place, FindWords);
         if (cell.Solution() != word[i].toLatin1())
             Refuse(place, QStringLiteral("%1 holds %2, but %3 needs %4 there")
                               .arg(CellName(p), QChar(cell.Solution()), word, word[i]));
         cell.SetFlags(cell.Flags() | cfKeyword);
         cell.SetKeywordIndex(int32_t(i + 1));
     }
-    riddle.Keyword().SetWord(word);
-    riddle.Keyword().SetClueText(clue);
-    riddle.SetRiddleOptions(riddle.RiddleOptions().With(roHasKeyword));
+    Riddle.Keyword().SetWord(word);
+    Riddle.Keyword().SetClueText(clue);
+    Riddle.SetRiddleOptions(Riddle.RiddleOptions().With(roHasKeyword));
 }
 
-void SourceBuilderDetail::ApplyPicture(TSourceObject& root, TWordRiddleData& riddle, const QDir& baseDir,
-                                       int& jpegQuality) {
-    if (!root.Has(QStringLiteral("picture")))
+void SourceBuilderDetail::ApplyPicture(TSourceObject& Root, TWordRiddleData& Riddle, const QDir& BaseDir,
+                                       int& JpegQuality) {
+    if (!Root.Has(QStringLiteral("picture")))
         return;
-    TSourceObject picture = ReadObject(root.Value(QStringLiteral("picture")), QStringLiteral("picture"));
+    TSourceObject picture = ReadObject(Root.Value(QStringLiteral("picture")), QStringLiteral("picture"));
     const QString file = picture.RequiredText(QStringLiteral("file"), 255);
     const QString format = picture.Text(QStringLiteral("format"), QStringLiteral("jpeg"), 10);
     if (format != QLatin1String("jpeg") && format != QLatin1String("bmp"))
@@ -87,7 +87,7 @@ void SourceBuilderDetail::ApplyPicture(TSourceObject& root, TWordRiddleData& rid
         Refuse(picture.PlaceOf(QStringLiteral("quality")),
                QStringLiteral("only a JPEG picture has a quality"));
     const int quality = picture.Int(QStringLiteral("quality"), 90, 1, 100);
-    const int cols = riddle.RiddleCols(), rows = riddle.RiddleRows();
+    const int cols = Riddle.RiddleCols(), rows = Riddle.RiddleRows();
     const int col = picture.RequiredInt(QStringLiteral("col"), 1, cols);
     const int row = picture.RequiredInt(QStringLiteral("row"), 1, rows);
     const int width = picture.RequiredInt(QStringLiteral("cols"), 1, cols - col + 1);
@@ -95,12 +95,12 @@ void SourceBuilderDetail::ApplyPicture(TSourceObject& root, TWordRiddleData& rid
     picture.RefuseUnknownKeys();
     for (int c = col; c < col + width; ++c)
         for (int r = row; r < row + height; ++r)
-            if (!riddle.Cell(c, r).Has(cfBlack))
+            if (!Riddle.Cell(c, r).Has(cfBlack))
                 Refuse(QStringLiteral("picture"),
                        QStringLiteral("%1 lies under the picture but is no '#' cell")
                            .arg(CellName(QPoint(c, r))));
 
-    const QString path = baseDir.filePath(file);
+    const QString path = BaseDir.filePath(file);
     const QImage image(path);
     if (image.isNull())
         Refuse(picture.PlaceOf(QStringLiteral("file")),
@@ -114,30 +114,30 @@ void SourceBuilderDetail::ApplyPicture(TSourceObject& root, TWordRiddleData& rid
                    .arg(kMaxPictureSide));
     for (int c = col; c < col + width; ++c)
         for (int r = row; r < row + height; ++r)
-            riddle.Cell(c, r).SetFlags(cfBlack | cfPicture);
-    riddle.SetImage(image);
-    riddle.SetRiddleOptions(riddle.RiddleOptions().With(roHasImage));
-    jpegQuality = format == QLatin1String("jpeg") ? quality : 0;
+            Riddle.Cell(c, r).SetFlags(cfBlack | cfPicture);
+    Riddle.SetImage(image);
+    Riddle.SetRiddleOptions(Riddle.RiddleOptions().With(roHasImage));
+    JpegQuality = format == QLatin1String("jpeg") ? quality : 0;
 }
 
-void SourceBuilderDetail::ApplyLetterNumbers(TSourceObject& root, TWordRiddleData& riddle,
-                                             const TLetterGrid& grid) {
+void SourceBuilderDetail::ApplyLetterNumbers(TSourceObject& Root, TWordRiddleData& Riddle,
+                                             const TLetterGrid& Grid) {
     // The grid's letters in order of their first appearance in reading order.
     QString letters;
-    for (int row = 1; row <= grid.Rows(); ++row)
-        for (int col = 1; col <= grid.Cols(); ++col)
-            if (grid.IsLetter(col, row) && !letters.contains(grid.At(col, row)))
-                letters += grid.At(col, row);
+    for (int row = 1; row <= Grid.Rows(); ++row)
+        for (int col = 1; col <= Grid.Cols(); ++col)
+            if (Grid.IsLetter(col, row) && !letters.contains(Grid.At(col, row)))
+                letters += Grid.At(col, row);
     std::map<int, QChar> byNumber;
     QHash<QChar, int> numberOf;
-    if (!root.Has(QStringLiteral("letterNumbers"))) {
+    if (!Root.Has(QStringLiteral("letterNumbers"))) {
         for (qsizetype i = 0; i < letters.size(); ++i) {
             byNumber[int(i + 1)] = letters[i];
             numberOf[letters[i]] = int(i + 1);
         }
     } else {
         TSourceObject given =
-            ReadObject(root.Value(QStringLiteral("letterNumbers")), QStringLiteral("letterNumbers"));
+            ReadObject(Root.Value(QStringLiteral("letterNumbers")), QStringLiteral("letterNumbers"));
         for (const QChar letter : letters) {
             if (!given.Has(QString(letter)))
                 Refuse(given.Place(), QStringLiteral("the letter %1 of the grid has no number").arg(letter));
@@ -153,12 +153,12 @@ void SourceBuilderDetail::ApplyLetterNumbers(TSourceObject& root, TWordRiddleDat
     }
     int index = 0;
     for (const auto& [number, letter] : byNumber) {
-        riddle.LetterLegend(index).SetSolution(uint8_t(letter.toLatin1()));
-        riddle.LetterLegend(index).SetNumber(number);
+        Riddle.LetterLegend(index).SetSolution(uint8_t(letter.toLatin1()));
+        Riddle.LetterLegend(index).SetNumber(number);
         ++index;
     }
-    for (int row = 1; row <= grid.Rows(); ++row)
-        for (int col = 1; col <= grid.Cols(); ++col)
-            if (grid.IsLetter(col, row))
-                riddle.Cell(col, row).SetNumber(numberOf.value(grid.At(col, row)));
+    for (int row = 1; row <= Grid.Rows(); ++row)
+        for (int col = 1; col <= Grid.Cols(); ++col)
+            if (Grid.IsLetter(col, row))
+                Riddle.Cell(col, row).SetNumber(numberOf.value(Grid.At(col, row)));
 }

@@ -11,11 +11,11 @@
 
 namespace SourceBuilderDetail {
 // givens: the cells whose letters are shown from the start.
-void ApplyGivens(TSourceObject& root, TWordRiddleData& riddle, bool findWords);
+void ApplyGivens(TSourceObject& Root, TWordRiddleData& Riddle, bool FindWords);
 // keyword: the solution word spelt by a chosen sequence of letter cells.
-void ApplyKeyword(TSourceObject& root, TWordRiddleData& riddle, bool findWords);
+void ApplyKeyword(TSourceObject& Root, TWordRiddleData& Riddle, bool FindWords);
 // picture: an image over a block of black cells; jpegQuality becomes 0 for a bitmap.
-void ApplyPicture(TSourceObject& root, TWordRiddleData& riddle, const QDir& baseDir, int& jpegQuality);
+void ApplyPicture(TSourceObject& Root, TWordRiddleData& Riddle, const QDir& BaseDir, int& JpegQuality);
 // letterNumbers: the code numbers of a numbers riddle, given or derived.
-void ApplyLetterNumbers(TSourceObject& root, TWordRiddleData& riddle, const TLetterGrid& grid);
+void ApplyLetterNumbers(TSourceObject& Root, TWordRiddleData& Riddle, const TLetterGrid& Grid);
 } // namespace SourceBuilderDetail

@@ -4,25 +4,25 @@
 
 #include <map>
 
-QString TLetterGrid::Run(int col, int row, TWordDirection dir, int length) const {
+QString TLetterGrid::Run(int ACol, int ARow, TWordDirection Dir, int Length) const {
     QString letters;
-    for (int i = 0; i < length; ++i)
-        letters += At(col + i * StepCol(dir), row + i * StepRow(dir));
+    for (int i = 0; i < Length; ++i)
+        letters += At(ACol + i * StepCol(Dir), ARow + i * StepRow(Dir));
     return letters;
 }
 
-std::vector<TGridWord> FindCrosswordWords(const TLetterGrid& grid) {
+std::vector<TGridWord> FindCrosswordWords(const TLetterGrid& Grid) {
     std::vector<TGridWord> words;
     for (TWordDirection dir : {wdHorizontal, wdVertical})
-        for (int row = 1; row <= grid.Rows(); ++row)
-            for (int col = 1; col <= grid.Cols(); ++col) {
-                const bool starts = grid.IsLetter(col, row) &&
-                                    !grid.IsLetter(col - StepCol(dir), row - StepRow(dir)) &&
-                                    grid.IsLetter(col + StepCol(dir), row + StepRow(dir));
+        for (int row = 1; row <= Grid.Rows(); ++row)
+            for (int col = 1; col <= Grid.Cols(); ++col) {
+                const bool starts = Grid.IsLetter(col, row) &&
+                                    !Grid.IsLetter(col - StepCol(dir), row - StepRow(dir)) &&
+                                    Grid.IsLetter(col + StepCol(dir), row + StepRow(dir));
                 if (!starts)
                     continue;
                 TGridWord word{col, row, dir, 0};
-                while (grid.IsLetter(col + word.Length * StepCol(dir), row + word.Length * StepRow(dir)))
+                while (Grid.IsLetter(col + word.Length * StepCol(dir), row + word.Length * StepRow(dir)))
                     ++word.Length;
                 words.push_back(word);
             }
@@ -30,33 +30,33 @@ std::vector<TGridWord> FindCrosswordWords(const TLetterGrid& grid) {
     return words;
 }
 
-std::vector<TGridWord> FindHiddenWord(const TLetterGrid& grid, const QString& word, bool reversed) {
+std::vector<TGridWord> FindHiddenWord(const TLetterGrid& Grid, const QString& Word, bool Reversed) {
     std::vector<TGridWord> places;
-    const int length = int(word.size());
-    const QString backwards = ReverseText(word);
+    const int length = int(Word.size());
+    const QString backwards = ReverseText(Word);
     for (TWordDirection dir : {wdHorizontal, wdVertical})
-        for (int row = 1; row <= grid.Rows(); ++row)
-            for (int col = 1; col <= grid.Cols(); ++col) {
+        for (int row = 1; row <= Grid.Rows(); ++row)
+            for (int col = 1; col <= Grid.Cols(); ++col) {
                 const TGridWord place{col, row, dir, length};
-                if (!grid.Inside(place.EndCol(), place.EndRow()))
+                if (!Grid.Inside(place.EndCol(), place.EndRow()))
                     continue;
-                const QString run = grid.Run(col, row, dir, length);
-                if (run == word)
+                const QString run = Grid.Run(col, row, dir, length);
+                if (run == Word)
                     places.push_back(place);
-                else if (reversed && run == backwards)
+                else if (Reversed && run == backwards)
                     places.push_back(TGridWord{col, row, dir, length, true});
             }
     return places;
 }
 
-void NumberInReadingOrder(std::vector<TGridWord>& words) {
+void NumberInReadingOrder(std::vector<TGridWord>& Words) {
     // Keyed by (row, col), so the map's order is the reading order.
     std::map<std::pair<int, int>, int> numbers;
-    for (const TGridWord& word : words)
+    for (const TGridWord& word : Words)
         numbers[{word.Row, word.Col}] = 0;
     int next = 0;
     for (auto& entry : numbers)
         entry.second = ++next;
-    for (TGridWord& word : words)
+    for (TGridWord& word : Words)
         word.Number = numbers[{word.Row, word.Col}];
 }

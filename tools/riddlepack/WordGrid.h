@@ -13,15 +13,17 @@
 class TLetterGrid {
 public:
     TLetterGrid() = default;
-    explicit TLetterGrid(QStringList rows) : rows_(std::move(rows)) {}
+    explicit TLetterGrid(QStringList Rows) : rows_(std::move(Rows)) {}
 
     int Cols() const { return rows_.isEmpty() ? 0 : int(rows_.front().size()); }
     int Rows() const { return int(rows_.size()); }
-    bool Inside(int col, int row) const { return col >= 1 && row >= 1 && col <= Cols() && row <= Rows(); }
-    QChar At(int col, int row) const { return Inside(col, row) ? rows_[row - 1][col - 1] : QChar('#'); }
-    bool IsLetter(int col, int row) const { return At(col, row) != QLatin1Char('#'); }
+    bool Inside(int ACol, int ARow) const {
+        return ACol >= 1 && ARow >= 1 && ACol <= Cols() && ARow <= Rows();
+    }
+    QChar At(int ACol, int ARow) const { return Inside(ACol, ARow) ? rows_[ARow - 1][ACol - 1] : QChar('#'); }
+    bool IsLetter(int ACol, int ARow) const { return At(ACol, ARow) != QLatin1Char('#'); }
     // `length` letters from (col, row) to the right or downwards.
-    QString Run(int col, int row, TWordDirection dir, int length) const;
+    QString Run(int ACol, int ARow, TWordDirection Dir, int Length) const;
 
 private:
     QStringList rows_;
@@ -41,19 +43,19 @@ struct TGridWord {
     bool operator==(const TGridWord&) const = default;
 };
 
-inline int StepCol(TWordDirection dir) {
-    return dir == wdHorizontal ? 1 : 0;
+inline int StepCol(TWordDirection Dir) {
+    return Dir == wdHorizontal ? 1 : 0;
 }
-inline int StepRow(TWordDirection dir) {
-    return dir == wdVertical ? 1 : 0;
+inline int StepRow(TWordDirection Dir) {
+    return Dir == wdVertical ? 1 : 0;
 }
 
 // Every run of two or more letter cells across and down, numbered.
-std::vector<TGridWord> FindCrosswordWords(const TLetterGrid& grid);
+std::vector<TGridWord> FindCrosswordWords(const TLetterGrid& Grid);
 
 // Every place where `word` stands across or down, and also backwards when `reversed` is allowed.
 // A word that reads the same both ways is found once per place.
-std::vector<TGridWord> FindHiddenWord(const TLetterGrid& grid, const QString& word, bool reversed);
+std::vector<TGridWord> FindHiddenWord(const TLetterGrid& Grid, const QString& Word, bool Reversed);
 
 // Numbers the start cells 1, 2, 3 … in reading order; words starting in one cell share the number.
-void NumberInReadingOrder(std::vector<TGridWord>& words);
+void NumberInReadingOrder(std::vector<TGridWord>& Words);

@@ -33,18 +33,18 @@ const char* const kDumpHelp =
     "Reads a riddle file (or the riddle appended to a player) with the player's reader and\n"
     "prints what it read as JSON. The exit status is the reader's result code (0 = read).\n";
 
-int UsageError(const QString& problem, const char* usage) {
-    std::fprintf(stderr, "riddlepack: %s\n%s", problem.toLocal8Bit().constData(), usage);
+int UsageError(const QString& Problem, const char* Usage) {
+    std::fprintf(stderr, "riddlepack: %s\n%s", Problem.toLocal8Bit().constData(), Usage);
     return 1;
 }
 
-int Help(const char* text) {
-    std::fputs(text, stdout);
+int Help(const char* Text) {
+    std::fputs(Text, stdout);
     return 0;
 }
 
-int Failure(const QString& message) {
-    std::fprintf(stderr, "riddlepack: %s\n", message.toLocal8Bit().constData());
+int Failure(const QString& Message) {
+    std::fprintf(stderr, "riddlepack: %s\n", Message.toLocal8Bit().constData());
     return 1;
 }
 
@@ -58,21 +58,21 @@ struct TArgs {
     QString Error;
 };
 
-TArgs ParseArgs(const QStringList& args, bool takesOutput, bool takesEmbedded) {
+TArgs ParseArgs(const QStringList& Args, bool TakesOutput, bool TakesEmbedded) {
     TArgs parsed;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString& a = args[i];
+    for (qsizetype i = 0; i < Args.size(); ++i) {
+        const QString& a = Args[i];
         if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
             parsed.Help = true;
-        } else if (takesOutput && (a == QLatin1String("-o") || a == QLatin1String("--output"))) {
-            if (i + 1 >= args.size() || parsed.HasOutput) {
+        } else if (TakesOutput && (a == QLatin1String("-o") || a == QLatin1String("--output"))) {
+            if (i + 1 >= Args.size() || parsed.HasOutput) {
                 parsed.Error =
                     parsed.HasOutput ? QStringLiteral("-o given twice") : QStringLiteral("-o needs a file");
                 return parsed;
             }
-            parsed.Output = args[++i];
+            parsed.Output = Args[++i];
             parsed.HasOutput = true;
-        } else if (takesEmbedded && a == QLatin1String("--embedded")) {
+        } else if (TakesEmbedded && a == QLatin1String("--embedded")) {
             parsed.Embedded = true;
         } else if (a.startsWith(QLatin1Char('-')) && a.size() > 1) {
             parsed.Error = QStringLiteral("unknown option %1").arg(a);
@@ -84,8 +84,8 @@ TArgs ParseArgs(const QStringList& args, bool takesOutput, bool takesEmbedded) {
     return parsed;
 }
 
-int Build(const QStringList& args) {
-    const TArgs a = ParseArgs(args, true, false);
+int Build(const QStringList& Args) {
+    const TArgs a = ParseArgs(Args, true, false);
     if (a.Help)
         return Help(kBuildHelp);
     if (!a.Error.isEmpty())
@@ -96,8 +96,8 @@ int Build(const QStringList& args) {
     return error.isEmpty() ? 0 : Failure(error);
 }
 
-int Pack(const QStringList& args) {
-    const TArgs a = ParseArgs(args, true, false);
+int Pack(const QStringList& Args) {
+    const TArgs a = ParseArgs(Args, true, false);
     if (a.Help)
         return Help(kPackHelp);
     if (!a.Error.isEmpty())
@@ -108,8 +108,8 @@ int Pack(const QStringList& args) {
     return error.isEmpty() ? 0 : Failure(error);
 }
 
-int Dump(const QStringList& args) {
-    const TArgs a = ParseArgs(args, false, true);
+int Dump(const QStringList& Args) {
+    const TArgs a = ParseArgs(Args, false, true);
     if (a.Help)
         return Help(kDumpHelp);
     if (!a.Error.isEmpty())
