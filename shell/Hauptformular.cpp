@@ -108,7 +108,21 @@ void TRMMainForm::AppHint(const QString& Hint) {
 
 void TRMMainForm::StartMessage() {
     setWindowTitle(QStringLiteral("Norvik ") + QCoreApplication::applicationName());
-    auto* riddle = new TRiddleForm(this, executablePath_);
+    auto* riddle = new TRiddleForm(executablePath_);
+    RiddleWindow = riddle;
+    connect(riddle, &TRiddleForm::UndoBackupDue, this, &TRMMainForm::SaveUndoState);
+    connect(riddle, &TRiddleForm::CommandsChanged, this, &TRMMainForm::UpdateCommands);
+    connect(riddle, &TRiddleForm::StateMessageDue, this, [this] {
+        if (RiddleWindow && RiddleWindow->ShownRiddle())
+            ShowStateMessage(*RiddleWindow->ShownRiddle());
+    });
+    connect(riddle, &TRiddleForm::Closed, this, [this] {
+        RiddleWindow = nullptr;
+        // The commands that need the riddle go away with it.
+        if (isVisible())
+            UpdateCommands();
+        close();
+    });
     if (riddle->LoadFailed) {
         loadFailed_ = true;
         RiddleWindow = nullptr;

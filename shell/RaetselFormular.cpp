@@ -3,7 +3,6 @@
 #include "ColorUtils.h"
 #include "EmbeddedRiddle.h"
 #include "GradientPanel.h"
-#include "Hauptformular.h"
 #include "MenuItems.h"
 #include "SudokuRiddle.h"
 #include "Variables.h"
@@ -25,7 +24,7 @@ TToolbarEdge EdgeOf(const QWidget* W) {
 }
 } // namespace
 
-TRiddleForm::TRiddleForm(TRMMainForm* Owner, const QString& ExecutablePath) : owner_(Owner) {
+TRiddleForm::TRiddleForm(const QString& ExecutablePath) {
     setObjectName(QStringLiteral("RiddleForm"));
     setAttribute(Qt::WA_DeleteOnClose);
 
@@ -63,11 +62,9 @@ TRiddleForm::TRiddleForm(TRMMainForm* Owner, const QString& ExecutablePath) : ow
 
     LoadFailed = LoadEmbeddedRiddle(ExecutablePath) != 0;
     if (!LoadFailed) {
-        owner_->SetDisplayMode(ShownGrid->Riddle().DisplayMode());
         LayoutSymbolPanel();
         PlaceCursor();
     }
-    owner_->RiddleWindow = this;
 }
 
 uint8_t TRiddleForm::LoadEmbeddedRiddle(const QString& ExecutablePath) {
@@ -170,7 +167,7 @@ void TRiddleForm::FocusGrid() {
         return;
     // The frame has to be the active window again, or its menu mnemonics and shortcuts stay
     // dead although the grid has the focus.
-    owner_->activateWindow();
+    window()->activateWindow();
     if (QMdiArea* area = mdiArea())
         area->setActiveSubWindow(this);
     ShownGrid->setFocus(Qt::OtherFocusReason);
@@ -251,13 +248,8 @@ void TRiddleForm::showEvent(QShowEvent* Event) {
 
 void TRiddleForm::closeEvent(QCloseEvent* Event) {
     QMdiSubWindow::closeEvent(Event);
-    if (Event->isAccepted() && owner_) {
-        owner_->RiddleWindow = nullptr;
-        // The commands that need the riddle go away with it.
-        if (owner_->isVisible())
-            owner_->UpdateCommands();
-        owner_->close();
-    }
+    if (Event->isAccepted())
+        emit Closed();
 }
 
 void TRiddleForm::PlaceCursor() {

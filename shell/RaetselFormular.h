@@ -20,7 +20,6 @@ class QScrollArea;
 class QToolButton;
 class TGradientPanel;
 class TGridRiddle;
-class TRMMainForm;
 class TSudokuRiddle;
 class TWordRiddle;
 
@@ -28,7 +27,7 @@ class TRiddleForm : public QMdiSubWindow, public TRiddleWindowInterface {
     Q_OBJECT
 public:
     // Loads the riddle appended to the executable at ExecutablePath.
-    TRiddleForm(TRMMainForm* Owner, const QString& ExecutablePath);
+    explicit TRiddleForm(const QString& ExecutablePath);
 
     // What the main window asks of the riddle window.
     TRiddleData* ShownRiddle() const override;
@@ -136,6 +135,16 @@ public:
     };
     std::array<TSnapshotSlot, kSnapshotSlots> Snapshots;
 
+signals:
+    // A change that undo should be able to take back is about to happen; Text names the step.
+    void UndoBackupDue(const QString& Text);
+    // What the main window's commands offer may have changed.
+    void CommandsChanged();
+    // The riddle has just been filled in completely: the solved or wrong message is due.
+    void StateMessageDue();
+    // The window was closed; the program ends with it.
+    void Closed();
+
 protected:
     void closeEvent(QCloseEvent* Event) override;
     void showEvent(QShowEvent* Event) override;
@@ -162,7 +171,6 @@ private:
     TGridRiddle* GridOf(const TObject* Sender) const;
     void RepaintLetterGrids();
 
-    TRMMainForm* owner_;
     QWidget* content_ = nullptr;
     QScrollArea* scrollBox_ = nullptr;
     bool stateMessageQueued_ = false;

@@ -1,7 +1,6 @@
 // The commands of the riddle window's tool bar and pop-up menu, and the opening handlers of
 // the menu.
 
-#include "Hauptformular.h"
 #include "MenuItems.h"
 #include "MessageBoxes.h"
 #include "RaetselFormular.h"
@@ -146,7 +145,7 @@ void TRiddleForm::MItemPlayBegriffEintragenClick() {
     if (riddle.RiddleType() == rtSwedish && word.ClueIndex >= 0 && word.ClueIndex < riddle.ClueCount())
         prompt = (riddle.Clue(word.ClueIndex).ClueText() + QLatin1Char(':')).left(101);
     const std::optional<QString> text =
-        TWordEditDlg::Execute(owner_, QStringLiteral("Gesuchten Begriff eingeben"), prompt, word.Shown,
+        TWordEditDlg::Execute(window(), QStringLiteral("Gesuchten Begriff eingeben"), prompt, word.Shown,
                               *RiddleBackgroundColors, *RiddleTextColors, TWordBoxLook::Of(*WordGrid));
     if (text)
         WordGrid->EnterWord(NormalizeWord(*text, 30), WordGrid->Col(), WordGrid->Row(),

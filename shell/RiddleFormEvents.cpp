@@ -1,6 +1,5 @@
 // The riddle window's answers to the events of its two grid controls.
 
-#include "Hauptformular.h"
 #include "RaetselFormular.h"
 #include "SudokuRiddle.h"
 #include "UndoKeeper.h"
@@ -58,7 +57,7 @@ bool TRiddleForm::eventFilter(QObject* Watched, QEvent* Event) {
 
 void TRiddleForm::WordGridBeforeChange(TObject*, TRiddleChangeTypes AChange, const QString& MsgText) {
     if (CountDownUndo(UndoCountdown, AChange, MsgText))
-        owner_->SaveUndoState(MsgText);
+        emit UndoBackupDue(MsgText);
 }
 
 void TRiddleForm::WordGridChange(TObject* Sender) {
@@ -74,12 +73,12 @@ void TRiddleForm::WordGridSelectCell(TObject*, int ACol, int ARow, bool& CanSele
     UpdateRiddleToolbar(ACol, ARow);
     // While a riddle is edited, the commands depend on the cell.
     if (ShownGrid && ShownGrid->Riddle().DisplayMode() == dmEditing)
-        owner_->UpdateCommands();
+        emit CommandsChanged();
 }
 
 void TRiddleForm::WordGridMouseUp(TObject*) {
     if (ShownGrid && ShownGrid->Riddle().DisplayMode() == dmEditing)
-        owner_->UpdateCommands();
+        emit CommandsChanged();
 }
 
 void TRiddleForm::WordGridDblClick(TObject*) {
@@ -115,8 +114,7 @@ void TRiddleForm::QueueStateMessage() {
         this,
         [this] {
             stateMessageQueued_ = false;
-            if (ShownGrid)
-                owner_->ShowStateMessage(ShownGrid->Riddle());
+            emit StateMessageDue();
         },
         Qt::QueuedConnection);
 }
