@@ -79,7 +79,8 @@ void THintForm::CloseCurrent() {
 }
 
 THintForm* THintForm::ShowHintPopup(QObject* Owner, TGridRiddle* Grid, int X, int Y, int FontSize,
-                                    bool TopicMode, const QString& Text, const std::function<void()>& OnClosed) {
+                                    bool TopicMode, const QString& Text,
+                                    const std::function<void()>& OnClosed) {
     CloseCurrent();
     auto* hint = new THintForm(Owner, Grid);
     CurrentRef() = hint;

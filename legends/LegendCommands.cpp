@@ -120,7 +120,8 @@ void TLegendForm::StartDrag(TLegendList* List, Qt::KeyboardModifiers Modifiers) 
     const TWordRiddle* grid = WordGrid();
     if (!grid)
         return;
-    DragReversed = grid->Riddle().RiddleOptions().Contains(roReverseWords) && (Modifiers & Qt::ControlModifier);
+    DragReversed =
+        grid->Riddle().RiddleOptions().Contains(roReverseWords) && (Modifiers & Qt::ControlModifier);
     DragVertical = twoLists_ ? !List->Upper() : bool(Modifiers & Qt::ShiftModifier);
     UpdateDragCursor();
 }
@@ -168,7 +169,8 @@ void TLegendForm::MenuLegendePopup() {
     const TWordRiddleData& r = grid->Riddle();
     const int row = activeList_ ? activeList_->FocusedRow() : -1;
     const bool solved = row >= 0 && activeList_->Model()->Rows()[size_t(row)].Solved;
-    const TLegendPopup p = LegendPopup(r.RiddleType(), r.DisplayMode(), r.AutoMarkLegend(), options_, row >= 0, solved);
+    const TLegendPopup p =
+        LegendPopup(r.RiddleType(), r.DisplayMode(), r.AutoMarkLegend(), options_, row >= 0, solved);
     Show(MItemLegendeBearbeitet, p.Bearbeitet);
     Show(MItemLegendeEingeben, p.Eingeben);
     MItemLegendeN1->setVisible(p.Separator.Visible);

@@ -71,9 +71,9 @@ QVariant TLegendListModel::data(const QModelIndex& Index, int Role) const {
         return row.Solved ? solved : open;
     }
     case Qt::AccessibleDescriptionRole:
-        return column == columns_.FirstShown ? QVariant(row.Solved ? QStringLiteral("gelöst")
-                                                                   : QStringLiteral("ungelöst"))
-                                             : QVariant();
+        return column == columns_.FirstShown
+                   ? QVariant(row.Solved ? QStringLiteral("gelöst") : QStringLiteral("ungelöst"))
+                   : QVariant();
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(Qt::AlignVCenter |
                                    (LegendColumnRightAligned(column) ? Qt::AlignRight : Qt::AlignLeft));
@@ -170,7 +170,8 @@ void TLegendList::SetUpColumns() {
         h->setSectionResizeMode(col, resizable ? QHeaderView::Interactive : QHeaderView::Fixed);
         // A header that does not fit its design width would be cut off; it gets its own width.
         const int margin = 2 * h->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, h) + 2;
-        setColumnWidth(col, std::max(c.Width(col), h->fontMetrics().horizontalAdvance(LegendHeader(col)) + margin));
+        setColumnWidth(
+            col, std::max(c.Width(col), h->fontMetrics().horizontalAdvance(LegendHeader(col)) + margin));
     }
 }
 

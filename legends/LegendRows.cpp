@@ -62,8 +62,8 @@ TLegendColumns LegendColumns(TRiddleType Type) {
 }
 
 QString LegendHeader(int Column) {
-    static const char* const headers[kLegendColumnCount] = {"Zeile",  "Schwarzfelder", "Nummer",
-                                                            "Länge",  "Begriff",       "Umschreibung"};
+    static const char* const headers[kLegendColumnCount] = {"Zeile", "Schwarzfelder", "Nummer",
+                                                            "Länge", "Begriff",       "Umschreibung"};
     return Column >= 0 && Column < kLegendColumnCount ? QString::fromUtf8(headers[Column]) : QString();
 }
 
@@ -100,7 +100,8 @@ QString LineClueText(const TWordRiddle& Grid, int Line, TWordDirection Direction
     const uint16_t startFlag = Direction == wdHorizontal ? cfStartAcross : cfStartDown;
     QString text;
     for (int i = 1; i <= cells; ++i) {
-        const TWordGridCell* cell = Direction == wdHorizontal ? riddle.CellAt(i, Line) : riddle.CellAt(Line, i);
+        const TWordGridCell* cell =
+            Direction == wdHorizontal ? riddle.CellAt(i, Line) : riddle.CellAt(Line, i);
         if (!cell || !cell->Has(startFlag))
             continue;
         const int clue = riddle.FindClueIndex(cell->ClueNumber(), Direction);
@@ -112,8 +113,9 @@ QString LineClueText(const TWordRiddle& Grid, int Line, TWordDirection Direction
 
 void SortLegendRows(std::vector<TLegendRow>& Rows, TRiddleType Type) {
     auto by = [&Rows](auto Key) {
-        std::stable_sort(Rows.begin(), Rows.end(),
-                         [&Key](const TLegendRow& A, const TLegendRow& B) { return Key(A.Data) < Key(B.Data); });
+        std::stable_sort(Rows.begin(), Rows.end(), [&Key](const TLegendRow& A, const TLegendRow& B) {
+            return Key(A.Data) < Key(B.Data);
+        });
     };
     switch (Type) {
     case rtSwedish:

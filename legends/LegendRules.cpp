@@ -11,7 +11,8 @@ bool ByLine(TRiddleType Type) {
 }
 } // namespace
 
-TLegendToolbar LegendToolbar(TRiddleType Type, TDisplayMode Mode, bool AutoMark, const TLegendOptions& Options) {
+TLegendToolbar LegendToolbar(TRiddleType Type, TDisplayMode Mode, bool AutoMark,
+                             const TLegendOptions& Options) {
     TLegendToolbar t;
     const bool editing = Mode == dmEditing;
     const bool hideOffered = !ByLine(Type) && !editing;

@@ -24,10 +24,12 @@ struct TLegendButton {
 
 // The seven buttons; each radio pair shows which of its two buttons is down.
 struct TLegendToolbar {
-    TLegendButton NichtAusblenden, Ausblenden, NichtMarkieren, Markieren, EineLegende, ZweiLegenden, InputWord;
+    TLegendButton NichtAusblenden, Ausblenden, NichtMarkieren, Markieren, EineLegende, ZweiLegenden,
+        InputWord;
     int InputWordLeft = 0;
 };
-TLegendToolbar LegendToolbar(TRiddleType Type, TDisplayMode Mode, bool AutoMark, const TLegendOptions& Options);
+TLegendToolbar LegendToolbar(TRiddleType Type, TDisplayMode Mode, bool AutoMark,
+                             const TLegendOptions& Options);
 
 // The context menu, evaluated when it opens. FocusedRow: the active list has a focused row.
 struct TLegendPopup {

@@ -79,9 +79,12 @@ TLegendForm::TLegendForm(QObject* Owner, TWordRiddle* Grid) : TRiddleSupportForm
     if (Grid) {
         TWordRiddleData* riddle = &Grid->Riddle();
         Listen(riddle, &TRiddleData::OnLegendChange, [this](TObject*) { RefreshLegend(); });
-        Listen(riddle, &TRiddleData::OnLegendStateChange, [this](TObject* Sender) { ClueStateChanged(Sender); });
+        Listen(riddle, &TRiddleData::OnLegendStateChange,
+               [this](TObject* Sender) { ClueStateChanged(Sender); });
         Listen(riddle, &TRiddleData::OnRowOrColStateChange,
-               [this](TObject*, int ACol, int ARow, TWordDirection ADir) { LineStateChanged(ACol, ARow, ADir); });
+               [this](TObject*, int ACol, int ARow, TWordDirection ADir) {
+                   LineStateChanged(ACol, ARow, ADir);
+               });
         Listen(Grid, &TWordRiddle::OnSelectedWordChange, [this](TObject*) { FollowCurrentWord(); });
     }
 }
@@ -118,11 +121,12 @@ void TLegendForm::CreateToolbar() {
     SBZweiLegenden =
         AddButton("SBZweiLegenden", 131,
                   QStringLiteral("Getrennte Legenden für waagerechte und senkrechte Begriffe"), "legend-two");
-    SBInputWord =
-        AddButton("SBInputWord", 160,
-                  QStringLiteral("Den gesuchten Begriff zum markierten Legendeneintrag eingeben"), "enter-word");
-    for (auto [a, b] : {std::pair{SBBegrNichtAusblenden, SBBegrAusblenden},
-                        std::pair{SBBegrNichtMarkieren, SBBegrMarkieren}, std::pair{SBEineLegende, SBZweiLegenden}}) {
+    SBInputWord = AddButton("SBInputWord", 160,
+                            QStringLiteral("Den gesuchten Begriff zum markierten Legendeneintrag eingeben"),
+                            "enter-word");
+    for (auto [a, b] :
+         {std::pair{SBBegrNichtAusblenden, SBBegrAusblenden},
+          std::pair{SBBegrNichtMarkieren, SBBegrMarkieren}, std::pair{SBEineLegende, SBZweiLegenden}}) {
         auto* group = new QButtonGroup(this);
         for (QToolButton* button : {a, b}) {
             button->setCheckable(true);
@@ -205,10 +209,12 @@ void TLegendForm::CreateMenu() {
         a->setStatusTip(Hint);
         return a;
     };
-    MItemLegendeBearbeitet = add("MItemLegendeBearbeitet", QStringLiteral("Begriff als gelöst markieren"),
-                                 QStringLiteral("Den Legendeneintrag als bearbeitet/unbearbeitet  markieren"));
-    MItemLegendeEingeben = add("MItemLegendeEingeben", QStringLiteral("Begriff eingeben"),
-                               QStringLiteral("Den gesuchten Begriff zum markierten Legendeneintrag eingeben"));
+    MItemLegendeBearbeitet =
+        add("MItemLegendeBearbeitet", QStringLiteral("Begriff als gelöst markieren"),
+            QStringLiteral("Den Legendeneintrag als bearbeitet/unbearbeitet  markieren"));
+    MItemLegendeEingeben =
+        add("MItemLegendeEingeben", QStringLiteral("Begriff eingeben"),
+            QStringLiteral("Den gesuchten Begriff zum markierten Legendeneintrag eingeben"));
     MItemLegendeN1 = MenuLegende->addSeparator();
     MItemLegendeN1->setObjectName(QStringLiteral("MItemLegendeN1"));
     MItemLegendeAusblenden =
@@ -218,8 +224,8 @@ void TLegendForm::CreateMenu() {
                                 QStringLiteral("Bearbeitete Begriffe markieren"));
     MItemLegendeEineLegende = add("MItemLegendeEineLegende", QStringLiteral("Alle Begriffe in einer Legende"),
                                   QStringLiteral("Alle Begriffe in einer einzigen Legende anzeigen"));
-    for (QAction* a : {MItemLegendeBearbeitet, MItemLegendeAusblenden, MItemLegendeMarkieren,
-                       MItemLegendeEineLegende})
+    for (QAction* a :
+         {MItemLegendeBearbeitet, MItemLegendeAusblenden, MItemLegendeMarkieren, MItemLegendeEineLegende})
         a->setCheckable(true);
     connect(MenuLegende, &QMenu::aboutToShow, this, &TLegendForm::MenuLegendePopup);
     connect(MItemLegendeBearbeitet, &QAction::triggered, this, &TLegendForm::MItemLegendeBearbeitetClick);

@@ -12,7 +12,14 @@
 #include <vector>
 
 // The kinds of child windows of the main window, as FindToolWindow looks for them.
-enum TToolWindowKind { twNone = 0, twRiddle = 1, twSolution = 2, twLegend = 3, twNumLegend = 4, twStopwatch = 5 };
+enum TToolWindowKind {
+    twNone = 0,
+    twRiddle = 1,
+    twSolution = 2,
+    twLegend = 3,
+    twNumLegend = 4,
+    twStopwatch = 5
+};
 
 class TRiddleSupportForm : public QMdiSubWindow {
     Q_OBJECT

@@ -11,8 +11,8 @@ QString ClueTextOf(const TWordRiddleData& Riddle, int32_t Number, TWordDirection
     return index >= 0 ? Riddle.Clue(index).ClueText() : QString();
 }
 
-void SetTooltip(const TWordRiddle& Grid, const TWordGridCell& Cell, int ACol, int ARow, const QString& Previous,
-                TGridHint& Hint) {
+void SetTooltip(const TWordRiddle& Grid, const TWordGridCell& Cell, int ACol, int ARow,
+                const QString& Previous, TGridHint& Hint) {
     const TWordRiddleData& r = Grid.Riddle();
     switch (r.RiddleType()) {
     case rtSwedish: {
@@ -75,7 +75,8 @@ QString CellDescription(const TWordRiddleData& R, int ACol, int ARow) {
 }
 } // namespace
 
-TGridHint GridHint(const TWordRiddle& Grid, int ACol, int ARow, bool TooltipsOn, const QString& PreviousStatus) {
+TGridHint GridHint(const TWordRiddle& Grid, int ACol, int ARow, bool TooltipsOn,
+                   const QString& PreviousStatus) {
     TGridHint hint;
     const TWordRiddleData& r = Grid.Riddle();
     // While the solution shows (or the riddle is edited) the grid explains nothing.

@@ -22,7 +22,8 @@ struct TGridHint {
     QString Status;
 };
 // For the cell (ACol, ARow) of the grid; PreviousStatus is the description shown so far.
-TGridHint GridHint(const TWordRiddle& Grid, int ACol, int ARow, bool TooltipsOn, const QString& PreviousStatus);
+TGridHint GridHint(const TWordRiddle& Grid, int ACol, int ARow, bool TooltipsOn,
+                   const QString& PreviousStatus);
 
 // The point and font size the hints window is shown with.
 struct THintSpot {

@@ -128,7 +128,8 @@ void TRMMainForm::MItemAnsRaetselClick() {
 
 void TRMMainForm::MItemAnsLegendeClick() {
     // The legend windows tell their state through the riddle window that keeps them.
-    const TLegendMenuState s = LegendMenuState(RiddleWindow ? RiddleWindow->LegendMenuFacts() : TLegendMenuFacts{});
+    const TLegendMenuState s =
+        LegendMenuState(RiddleWindow ? RiddleWindow->LegendMenuFacts() : TLegendMenuFacts{});
     Apply(MIemAnsAusblenden, s.Ausblenden);
     Apply(MItemAnsMarkieren, s.Markieren);
     Apply(MItemAnsEineLegende, s.EineLegende);

@@ -8,8 +8,8 @@
 #include "WordRiddle.h"
 
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QToolButton>
 
 void TRiddleForm::ConnectGridEvents() {
@@ -56,8 +56,9 @@ bool TRiddleForm::eventFilter(QObject* Watched, QEvent* Event) {
                 WordGridMouseMove(sender, move->modifiers(), at.x(), at.y());
             } else if (grid == WordGrid && Event->type() == QEvent::Leave)
                 LastHintCell = QPoint(-1, -1);
-            else if (grid == WordGrid && (Event->type() == QEvent::DragEnter || Event->type() == QEvent::DragMove ||
-                                          Event->type() == QEvent::Drop)) {
+            else if (grid == WordGrid &&
+                     (Event->type() == QEvent::DragEnter || Event->type() == QEvent::DragMove ||
+                      Event->type() == QEvent::Drop)) {
                 WordGridDragEvent(Event);
                 return true;
             }

@@ -119,8 +119,9 @@ void TRiddleForm::WordGridMouseMove(TObject*, Qt::KeyboardModifiers, int X, int 
     if (hint.Placement != hpNone) {
         QWidget* view = WordGrid->viewport();
         const QRect cell = WordGrid->CellRect(col, row);
-        const THintSpot spot = HintSpot(hint.Placement, view->mapToGlobal(QPoint(X, Y)),
-                                        QRect(view->mapToGlobal(cell.topLeft()), cell.size()), riddle.GridSize());
+        const THintSpot spot =
+            HintSpot(hint.Placement, view->mapToGlobal(QPoint(X, Y)),
+                     QRect(view->mapToGlobal(cell.topLeft()), cell.size()), riddle.GridSize());
         ShowHintWindow(spot.At.x(), spot.At.y(), nullptr, spot.FontSize, false, hint.Tooltip);
     }
     if (hint.Status != WordGrid->statusTip()) {
