@@ -114,6 +114,12 @@ bool THintForm::eventFilter(QObject* Watched, QEvent* Event) {
         close();
         return true;
     }
+    // A tooltip may stand over the next cell; the mouse moving onto it has moved on from the
+    // cell it explained. The help stays, since it opens under the mouse to be read.
+    if (Event->type() == QEvent::Enter && TopicKey.isEmpty()) {
+        close();
+        return true;
+    }
     return TRiddleSupportForm::eventFilter(Watched, Event);
 }
 

@@ -3,7 +3,7 @@
 // The hints window: a small borderless pop-up in tooltip colours beside the mouse, with a short
 // text about the cell under the mouse, or in topic mode the help text of a topic key. It never
 // takes the focus and closes at a click on itself, at the next mouse move over the main window,
-// or when the grid's riddle changes. At most one exists at a time.
+// when the mouse moves onto a tooltip, or when the grid's riddle changes. At most one exists at a time.
 
 #include "RiddleSupportForm.h"
 

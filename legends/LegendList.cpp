@@ -61,6 +61,10 @@ QVariant TLegendListModel::data(const QModelIndex& Index, int Role) const {
         return QVariant();
     const TLegendRow& row = rows_[size_t(Index.row())];
     const int column = Index.column();
+    // A column the kind does not show tells nothing, not even a screen reader (it would give away
+    // the words of a Swedish riddle).
+    if (!columns_.Shown[size_t(column)])
+        return QVariant();
     switch (Role) {
     case Qt::DisplayRole:
         return LegendCellText(row.Data, column);

@@ -45,8 +45,10 @@ TRiddleForm::TRiddleForm(const QString& ExecutablePath) {
     auto* gridHolder = new QWidget;
     WordGrid = new TWordRiddle(gridHolder);
     WordGrid->setObjectName(QStringLiteral("WordGrid"));
+    WordGrid->setAccessibleName(QStringLiteral("Rätselgitter"));
     Sudoku = new TSudokuRiddle(gridHolder);
     Sudoku->setObjectName(QStringLiteral("Sudoku"));
+    Sudoku->setAccessibleName(QStringLiteral("Sudoku"));
     for (TGridRiddle* grid : {static_cast<TGridRiddle*>(WordGrid), static_cast<TGridRiddle*>(Sudoku)}) {
         grid->move(0, 0);
         grid->hide();

@@ -37,6 +37,7 @@ QToolButton* TRiddleForm::AddSpeedButton(QWidget* Parent, const char* Name, int 
     b->setIconSize(QSize(16, 16));
     b->setToolTip(Hint);
     b->setStatusTip(Hint);
+    b->setAccessibleName(Hint);
     return b;
 }
 
