@@ -6,8 +6,10 @@
 #include "LegendTestSupport.h"
 #include "LegendeDialog.h"
 #include "PackedPlayer.h"
+#include "Variables.h"
 
 #include <QAction>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMdiArea>
 
@@ -93,6 +95,20 @@ TEST(LegendWindow, MouseOverTheGridShowsTooltipAndDescription) {
     EXPECT_EQ(THintForm::Current(), nullptr);
     EXPECT_EQ(p.main()->findChild<QLabel*>(QStringLiteral("LblHints"))->text(),
               QStringLiteral("Dieses Feld ist ein Leerfeld"));
+}
+
+TEST(LegendWindow, ShiftTurnsDraggedWordsDownOnlyWithOneList) {
+    for (const char* type : {"fillup", "swedish"}) {
+        packed::Player p = SourcePlayer(HausSource(type));
+        const bool oneList = QLatin1String(type) == QLatin1String("fillup");
+        DragVertical = false;
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Shift, Qt::ShiftModifier);
+        QApplication::sendEvent(p.word(), &press);
+        EXPECT_EQ(DragVertical, oneList) << type;
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_Shift, Qt::NoModifier);
+        QApplication::sendEvent(p.word(), &release);
+        EXPECT_FALSE(DragVertical) << type;
+    }
 }
 
 TEST(LegendWindow, DroppedPuzzleWordsStandInTheGrid) {
