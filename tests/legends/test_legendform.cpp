@@ -60,6 +60,10 @@ TEST(LegendForm, RowsFollowTheGridAndLeadIt) {
     EXPECT_TRUE(
         l.form->VTWaagerecht->selectionModel()->isRowSelected(l.form->VTWaagerecht->FocusedRow(), {}));
     EXPECT_FALSE(l.form->VTSenkrecht->selectionModel()->hasSelection());
+    // A word without a clue, or a clue index the list does not know, selects nothing.
+    EXPECT_FALSE(l.form->SelectClue(-1));
+    EXPECT_FALSE(l.form->SelectClue(l.grid.Riddle().ClueCount()));
+    EXPECT_FALSE(l.form->VTWaagerecht->selectionModel()->hasSelection());
 }
 
 TEST(LegendForm, TheMarkReachesTheClueTheMenuCommandOnlyTheRow) {
