@@ -106,7 +106,9 @@ void TRiddleForm::FitToGrid() {
         FittedClientWidth(ShownGrid->width(), {EdgeOf(PanelMark), EdgeOf(SBSuchen), EdgeOf(SBLeerfeld)});
     scrollBox_->widget()->resize(ShownGrid->size());
     content_->setFixedSize(width, ShownGrid->height() + Toolbar->height());
-    adjustSize();
+    // The window's size hint follows the scroll box rather than the fixed content, so it would
+    // never shrink; its minimum is exactly the content with the frame around it.
+    resize(minimumSizeHint());
 }
 
 void TRiddleForm::LayoutSymbolPanel() {

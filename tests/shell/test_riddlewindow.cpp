@@ -22,14 +22,15 @@
 
 namespace {
 
-// 4 × 3 letter cells with one black cell at (3, 1).
-void WriteWordRiddle(QFile& Out, TRiddleType Type, THelpFlags Help, int GridSize) {
+// Cols × Rows letter cells with one black cell at (3, 1).
+void WriteWordRiddle(QFile& Out, TRiddleType Type, THelpFlags Help, int GridSize, int Cols = 4,
+                     int Rows = 3) {
     TWordRiddleData r;
     r.SetRiddleType(Type);
-    r.SetRiddleCols(4);
-    r.SetRiddleRows(3);
-    for (int c = 1; c <= 4; ++c)
-        for (int row = 1; row <= 3; ++row) {
+    r.SetRiddleCols(Cols);
+    r.SetRiddleRows(Rows);
+    for (int c = 1; c <= Cols; ++c)
+        for (int row = 1; row <= Rows; ++row) {
             if (c == 3 && row == 1)
                 continue;
             r.Cell(c, row).SetFlags(cfLetter);
@@ -73,8 +74,9 @@ public:
     void MoveTo(int ACol, int ARow) const { form()->ShownGrid->MoveCurrent(ACol, ARow, false); }
 };
 
-Player WordPlayer(TRiddleType Type, THelpFlags Help = kDefaultHelpFlags, int GridSize = 30) {
-    return Player([=](QFile& F) { WriteWordRiddle(F, Type, Help, GridSize); });
+Player WordPlayer(TRiddleType Type, THelpFlags Help = kDefaultHelpFlags, int GridSize = 30, int Cols = 4,
+                  int Rows = 3) {
+    return Player([=](QFile& F) { WriteWordRiddle(F, Type, Help, GridSize, Cols, Rows); });
 }
 
 TEST(RiddleWindow, ToolbarAndPopupFollowTheRiddleKind) {
@@ -255,6 +257,22 @@ TEST(RiddleWindow, ZoomStaysBetween20And60) {
     Player p = WordPlayer(rtSwedish);
     p->MItemPlayZoomInClick(nullptr);
     EXPECT_EQ(p->WordGrid->Riddle().GridSize(), 31);
+}
+
+TEST(RiddleWindow, EveryZoomStepFitsTheWindowToTheGrid) {
+    // Twelve columns are wider than the window's title bar needs.
+    Player p = WordPlayer(rtSwedish, kDefaultHelpFlags, 30, 12, 3);
+    const std::pair<const char*, int> steps[] = {{"SBZoomOut", 5}, {"SBZoomIn", 12}, {"SBZoomOut", 3}};
+    for (const auto& [button, clicks] : steps)
+        for (int i = 0; i < clicks; ++i) {
+            p->findChild<QToolButton*>(QLatin1String(button))->click();
+            const int size = p->WordGrid->Riddle().GridSize();
+            const QWidget* client = p->widget();
+            // The grid and the tool bar fill the client area; the window is that and its frame.
+            EXPECT_EQ(client->size(), QSize(12 * (size + 1) + 1, 3 * (size + 1) + 1 + 30)) << button << size;
+            EXPECT_EQ(p->width(), client->width() + 2 * client->x()) << button << size;
+            EXPECT_EQ(p->height(), client->y() + client->height() + client->x()) << button << size;
+        }
 }
 
 TEST(RiddleWindow, DisplayTogglesSetThePaintOptions) {
