@@ -48,6 +48,9 @@ TRMMainForm::TRMMainForm(const QString& ExecutablePath)
     mdiArea_ = new QMdiArea;
     mdiArea_->setObjectName(QStringLiteral("ClientArea"));
     mdiArea_->setBackground(QColor(0x80, 0x80, 0x80));
+    // A child window that reaches beyond the client area can be scrolled into view.
+    mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     layout->addWidget(mdiArea_, 1);
     statusBar_ = new QWidget;
     statusBar_->setObjectName(QStringLiteral("StatusBar"));
@@ -116,6 +119,8 @@ void TRMMainForm::StartMessage() {
         if (RiddleWindow && RiddleWindow->ShownRiddle())
             ShowStateMessage(*RiddleWindow->ShownRiddle());
     });
+    // A zoomed riddle window takes the frame along, as far as the screen has room.
+    connect(riddle, &TRiddleForm::FittedToGrid, this, &TRMMainForm::SizeToRiddle);
     connect(riddle, &TRiddleForm::Closed, this, [this] {
         RiddleWindow = nullptr;
         // The commands that need the riddle go away with it.
@@ -151,11 +156,17 @@ void TRMMainForm::SizeToRiddle() {
     if (!riddle)
         return;
     const QRect screen = this->screen() ? this->screen()->availableGeometry() : QRect(0, 0, 1280, 1024);
+    // The frame grows to the right and downwards as far as the screen goes, its title bar and
+    // borders included: what it holds stays within reach, and it never moves away under the
+    // mouse of someone clicking the zoom button.
+    const QRect frame = frameGeometry();
+    const QSize room =
+        QSize(screen.right() - frame.left() + 1, screen.bottom() - frame.top() + 1) - (frame.size() - size());
     const int border = style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
-    const int needWidth = qMin(4 * border + riddle->frameGeometry().width(), screen.width());
+    const int needWidth = qMin(4 * border + riddle->frameGeometry().width(), room.width());
     const int needHeight = qMin(menuBar()->sizeHint().height() + toolBar_->height() + statusBar_->height() +
                                     border + riddle->frameGeometry().height(),
-                                screen.height());
+                                room.height());
     // The frame only grows here, never shrinks.
     resize(qMax(width(), needWidth), qMax(height(), needHeight));
 }

@@ -109,6 +109,7 @@ void TRiddleForm::FitToGrid() {
     // The window's size hint follows the scroll box rather than the fixed content, so it would
     // never shrink; its minimum is exactly the content with the frame around it.
     resize(minimumSizeHint());
+    emit FittedToGrid();
 }
 
 void TRiddleForm::LayoutSymbolPanel() {

@@ -12,9 +12,14 @@
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
+#include <QMdiArea>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
+#include <QScreen>
+#include <QScrollBar>
 #include <QStatusTipEvent>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
@@ -273,6 +278,40 @@ TEST(RiddleWindow, EveryZoomStepFitsTheWindowToTheGrid) {
             EXPECT_EQ(p->width(), client->width() + 2 * client->x()) << button << size;
             EXPECT_EQ(p->height(), client->y() + client->height() + client->x()) << button << size;
         }
+}
+
+TEST(RiddleWindow, ZoomTakesTheMainWindowAlongAsFarAsTheScreenAllows) {
+    struct Case {
+        const char* name;
+        int rows;
+        bool scrolls;
+    } cases[] = {{"room on the screen", 3, false}, {"taller than the screen", 13, true}};
+    for (const Case& c : cases) {
+        Player p = WordPlayer(rtSwedish, kDefaultHelpFlags, 30, 10, c.rows);
+        TRMMainForm* m = p.main();
+        const QRect screen = m->screen()->availableGeometry();
+        // The frame grows rightwards and downwards up to the screen's edges, title bar and borders
+        // included.
+        const QRect frame = m->frameGeometry();
+        const QSize room = QSize(screen.right() - frame.left() + 1, screen.bottom() - frame.top() + 1) -
+                           (frame.size() - m->size());
+        const int border = m->style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
+        QSize expected = m->size();
+        for (int i = 0; i < 30; ++i) {
+            p->SBZoomIn->click();
+            // As after loading: the frame grows to hold the riddle window, up to the screen's size.
+            const QSize needed(4 * border + p->width(),
+                               m->menuBar()->height() + 33 + 21 + border + p->height());
+            expected = expected.expandedTo(needed.boundedTo(room));
+            EXPECT_EQ(m->size(), expected) << c.name << " step " << i;
+            EXPECT_EQ(m->frameGeometry().topLeft(), frame.topLeft()) << c.name << " step " << i;
+            EXPECT_TRUE(screen.contains(m->frameGeometry())) << c.name << " step " << i;
+        }
+        EXPECT_EQ(p->WordGrid->Riddle().GridSize(), 60);
+        QCoreApplication::sendPostedEvents();
+        EXPECT_EQ(m->MdiArea()->verticalScrollBar()->isVisible(), c.scrolls) << c.name;
+        EXPECT_FALSE(m->MdiArea()->horizontalScrollBar()->isVisible()) << c.name;
+    }
 }
 
 TEST(RiddleWindow, DisplayTogglesSetThePaintOptions) {
