@@ -6,6 +6,11 @@
 #include <QFontMetrics>
 #include <QString>
 
+// The font with a line height (ascent plus descent, the internal leading included) of
+// LineHeight pixels: what a riddle means by "font height = cell height - 4". Taken as the em size
+// instead, letters come out a ninth too large and crowd the clue number in the cell's corner.
+QFont FontOfLineHeight(QFont Font, int LineHeight);
+
 class TCellFonts {
 public:
     TCellFonts();
@@ -19,7 +24,8 @@ public:
     // The face of the letters.
     QString FontName = QStringLiteral("Arial");
 
-    // The bold letter font for cells of this height; built once per height and face.
+    // The bold letter font for cells of this height (line height = cell height - 4); built once
+    // per height and face.
     const QFont& LetterFont(int CellHeight) const;
     // The number font's metrics, measured once per font.
     const QFontMetrics& NumberMetrics() const;

@@ -165,6 +165,48 @@ TEST(WordGridPaint, ScreenShowsBlackAndLetterCells) {
     EXPECT_EQ(PixelAt(grid, 1, 2), QColor(Qt::white));
 }
 
+// How many rows of the image, Margin pixels away from its edges, hold clearly visible ink on white.
+int InkRows(const QImage& Image, int Margin) {
+    int rows = 0;
+    for (int y = Margin; y < Image.height() - Margin; ++y)
+        for (int x = Margin; x < Image.width() - Margin; ++x) {
+            const QColor c = Image.pixelColor(x, y);
+            if (765 - c.red() - c.green() - c.blue() > 255) {
+                ++rows;
+                break;
+            }
+        }
+    return rows;
+}
+
+TEST(CellPaint, LettersHaveTheClassicFontHeight) {
+    // "Height = cell height - 4" is the height of the font's line, internal leading included. In
+    // Liberation Sans, which stands in for Arial, a capital letter or a figure takes 1409 of the
+    // 2288 units of that line; whole pixel sizes and smoothed edges add up to a pixel and a half.
+    for (int size = 20; size <= 60; ++size) {
+        const double expected = (size - 4) * 1409.0 / 2288.0;
+        QImage word(size, size, QImage::Format_RGB32);
+        word.fill(Qt::white);
+        TWordRiddle grid;
+        Fill(grid, rtSwedish, {QStringLiteral("E")});
+        grid.Riddle().SetDisplayMode(dmSolution);
+        QPainter wordPainter(&word);
+        grid.PaintCell(wordPainter, 1, 1, ptImage, 0, QRect(0, 0, size, size));
+        EXPECT_NEAR(InkRows(word, 0), expected, 1.5) << "word cell " << size;
+
+        QImage symbol(size, size, QImage::Format_RGB32);
+        symbol.fill(Qt::white);
+        TSudokuRiddle sudoku;
+        sudoku.Riddle().SetSize(ss9Symbols);
+        sudoku.Riddle().Cell(2, 2).SetSolution('1');
+        sudoku.Riddle().SetDisplayMode(dmSolution);
+        QPainter symbolPainter(&symbol);
+        sudoku.PaintCell(symbolPainter, 2, 2, ptImage, 0, QRect(0, 0, size, size));
+        // The box lines run along the cell's edges.
+        EXPECT_NEAR(InkRows(symbol, 3), expected, 1.5) << "sudoku cell " << size;
+    }
+}
+
 TEST(DrawTools, ScalingModes) {
     QImage source(200, 100, QImage::Format_RGB32);
     source.fill(Qt::green);
