@@ -79,6 +79,8 @@ protected:
     void SyncGeometry() override;
     void UpdateHeaderLines() override;
     bool WantsRangeSelect() const override;
+    // Word-search and puzzle cells draw their frames over the lines around them.
+    int CellOverhang() const override;
 
 private:
     TWordPainter ScreenPainter(const TScreenState& Screen) const;

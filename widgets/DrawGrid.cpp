@@ -208,7 +208,9 @@ void TDrawGrid::paintEvent(QPaintEvent* Event) {
                         state |= gdFocused;
                     p.save();
                     // The line after a cell is the cell's to cover (a picture runs over it).
-                    p.setClipRect(cell.adjusted(0, 0, gridLineWidth_, gridLineWidth_));
+                    const int overhang = CellOverhang();
+                    p.setClipRect(cell.adjusted(-overhang, -overhang, gridLineWidth_ + overhang,
+                                                gridLineWidth_ + overhang));
                     DrawCell(p, c, r, cell, state);
                     p.restore();
                 }

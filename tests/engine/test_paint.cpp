@@ -207,6 +207,49 @@ TEST(CellPaint, LettersHaveTheClassicFontHeight) {
     }
 }
 
+TEST(WordGridPaint, WordSearchAndPuzzleFramesRunOverTheLinesAroundEachCell) {
+    struct Case {
+        const char* name;
+        TRiddleType type;
+        QStringList rows;
+        int frame;
+    } cases[] = {
+        {"word search",
+         rtFindWords,
+         {QStringLiteral("ABC"), QStringLiteral("DEF"), QStringLiteral("GHI")},
+         1},
+        {"puzzle", rtPuzzle, {QStringLiteral("A#B"), QStringLiteral("#CD"), QStringLiteral("EF#")}, 2},
+    };
+    for (const Case& c : cases) {
+        TWordRiddle grid;
+        grid.Riddle().SetPaintOptions(TPaintOptions{poAutoSize});
+        Fill(grid, c.type, c.rows);
+        const QImage image = grid.viewport()->grab().toImage();
+        const QColor background = ToQColor(c.type == rtPuzzle ? clWhite : clSilver);
+        for (int col = 1; col <= grid.Riddle().RiddleCols(); ++col)
+            for (int row = 1; row <= grid.Riddle().RiddleRows(); ++row) {
+                if (grid.Riddle().Cell(col, row).Has(cfBlack))
+                    continue;
+                // From (Left - 1, Top - 1) to (Right, Bottom), both included.
+                const QRect outer = grid.CellRect(col, row).adjusted(-1, -1, 1, 1);
+                int frameWrong = 0, insideWrong = 0;
+                for (int x = outer.left(); x <= outer.right(); ++x)
+                    for (int y = outer.top(); y <= outer.bottom(); ++y) {
+                        if (!image.rect().contains(x, y))
+                            continue;
+                        const int depth = qMin(qMin(x - outer.left(), outer.right() - x),
+                                               qMin(y - outer.top(), outer.bottom() - y));
+                        if (depth < c.frame)
+                            frameWrong += image.pixelColor(x, y) != QColor(Qt::black);
+                        else if (depth == c.frame)
+                            insideWrong += image.pixelColor(x, y) != background;
+                    }
+                EXPECT_EQ(frameWrong, 0) << c.name << " cell " << col << "," << row;
+                EXPECT_EQ(insideWrong, 0) << c.name << " cell " << col << "," << row;
+            }
+    }
+}
+
 TEST(DrawTools, ScalingModes) {
     QImage source(200, 100, QImage::Format_RGB32);
     source.fill(Qt::green);
