@@ -2,6 +2,8 @@
 
 // The fonts a riddle grid paints with, shared by the screen and the printout.
 
+#include "RiddleColors.h"
+
 #include <QFont>
 #include <QFontMetrics>
 #include <QString>
@@ -17,8 +19,9 @@ public:
 
     // Clue texts in the grid.
     QFont DescriptionFont;
-    // Line numbers of the header lines.
+    // Line numbers of the header lines, and their colour.
     QFont IndexFont;
+    TColor IndexColor = clBtnText;
     // Clue numbers, number codes, lengths and sudoku candidates.
     QFont NumberFont;
     // The face of the letters.

@@ -205,7 +205,7 @@ void TWordPainter::PaintHeaderCell(QPainter& Painter, int ACol, int ARow, const 
     if ((type != rtFrench && type != rtAmerican) || (ACol == 0 && ARow == 0))
         return;
     Painter.setFont(fonts_.IndexFont);
-    Painter.setPen(ToQColor(riddle_.TextColors().Get(TRiddleColors::Fixed)));
+    Painter.setPen(ToQColor(fonts_.IndexColor));
     Painter.drawText(Rect, Qt::AlignCenter | Qt::TextSingleLine, QString::number(ACol == 0 ? ARow : ACol));
 }
 

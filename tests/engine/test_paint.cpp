@@ -250,6 +250,28 @@ TEST(WordGridPaint, WordSearchAndPuzzleFramesRunOverTheLinesAroundEachCell) {
     }
 }
 
+TEST(WordGridPaint, HeaderNumbersTakeTheIndexFontColour) {
+    TWordRiddle grid;
+    Fill(grid, rtFrench, {QStringLiteral("AB"), QStringLiteral("CD")});
+    grid.Riddle().TextColors().SetBase(TRiddleColors::Fixed, clFuchsia);
+    grid.resize(200, 200);
+    const QImage image = grid.viewport()->grab().toImage();
+    // The index font is drawn in the system's button text colour.
+    const QColor index = ToQColor(clBtnText);
+    for (const QPoint& header : {QPoint(1, 0), QPoint(0, 2)}) {
+        const QRect cell = grid.CellRect(header.x(), header.y());
+        bool indexColour = false, fixedTextColour = false;
+        for (int x = cell.left(); x <= cell.right(); ++x)
+            for (int y = cell.top(); y <= cell.bottom(); ++y) {
+                const QColor p = image.pixelColor(x, y);
+                indexColour = indexColour || p == index;
+                fixedTextColour = fixedTextColour || (p.red() > 160 && p.blue() > 160 && p.green() < 120);
+            }
+        EXPECT_TRUE(indexColour) << header.x() << "," << header.y();
+        EXPECT_FALSE(fixedTextColour) << header.x() << "," << header.y();
+    }
+}
+
 TEST(DrawTools, ScalingModes) {
     QImage source(200, 100, QImage::Format_RGB32);
     source.fill(Qt::green);
