@@ -70,6 +70,10 @@ TEST(Undo, TenTypedLettersUndoTheLastFive) {
     EXPECT_FALSE(undo->isEnabled());
     m->MItemBeaRueckgaengigClick();
     EXPECT_EQ(p.FilledCells(), 5);
+    // With nothing to undo the shortcut is no command, and no Backspace either.
+    p.word()->MoveCurrent(3, 1, false);
+    QTest::keyClick(p.word(), Qt::Key_Backspace, Qt::AltModifier);
+    EXPECT_EQ(p.FilledCells(), 5);
 
     // The next letter is the fifth after the last backup and makes a new one.
     p.Type(6, 1, 'x');
