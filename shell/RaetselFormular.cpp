@@ -41,6 +41,9 @@ TRiddleForm::TRiddleForm(const QString& ExecutablePath) {
     scrollBox_ = new QScrollArea;
     scrollBox_->setObjectName(QStringLiteral("ScrollBox1"));
     scrollBox_->setFrameShape(QFrame::NoFrame);
+    // Only the grid takes the keyboard: Tab must not move the focus to the box around it, where
+    // nothing shows it.
+    scrollBox_->setFocusPolicy(Qt::NoFocus);
     auto* gridHolder = new QWidget;
     WordGrid = new TWordRiddle(gridHolder);
     WordGrid->setObjectName(QStringLiteral("WordGrid"));

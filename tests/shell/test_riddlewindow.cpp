@@ -232,6 +232,17 @@ TEST(RiddleWindow, ButtonsShowTheirHintAsTooltipAndInTheHintLine) {
     EXPECT_EQ(hintLine->text(), QStringLiteral("Hilfe zum Rätsel anzeigen"));
 }
 
+TEST(RiddleWindow, TabKeepsTheFocusOnTheGrid) {
+    for (bool sudoku : {false, true}) {
+        Player p = sudoku ? Player([](QFile& F) { WriteSudoku(F, ss6Symbols); }) : WordPlayer(rtSwedish);
+        p.main()->FocusGrid();
+        for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Tab}) {
+            QTest::keyClick(QApplication::focusWidget(), key);
+            EXPECT_EQ(QApplication::focusWidget(), p->ShownGrid) << sudoku << " " << key;
+        }
+    }
+}
+
 TEST(RiddleWindow, ZoomStaysBetween20And60) {
     struct Case {
         int start;
