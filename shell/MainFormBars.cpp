@@ -79,6 +79,7 @@ void TRMMainForm::CreateRiddleMenu() {
     m->addSeparator()->setObjectName(QStringLiteral("MItemRaeN2"));
     QAction* info = AddMenuItem(this, m, "MItemRaeInfo", QStringLiteral("Info.."), QString(), "program-info");
     QAction* quit = AddMenuItem(this, m, "MItemRaeBeenden", QStringLiteral("Beenden"), QString(), "quit");
+    quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     connect(m, &QMenu::aboutToShow, this, &TRMMainForm::MItemRaetselClick);
     connect(MItemRaeDrucken, &QAction::triggered, this, &TRMMainForm::MItemRaeDruckenClick);
@@ -94,7 +95,9 @@ void TRMMainForm::CreateEditMenu() {
     QMenu* m = MItemBearbeiten;
     MItemBeaRueckgaengig =
         AddMenuItem(this, m, "MItemBeaRueckgaengig", UndoCaption(QString()), kUndoHint, "undo");
-    MItemBeaRueckgaengig->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Backspace));
+    // Ctrl+Z as well, as on every Linux desktop.
+    MItemBeaRueckgaengig->setShortcuts(
+        {QKeySequence(Qt::ALT | Qt::Key_Backspace), QKeySequence(Qt::CTRL | Qt::Key_Z)});
     MItemBeaZuruecksetzen =
         AddMenuItem(this, m, "MItemBeaZuruecksetzen", QStringLiteral("&Zurücksetzen"), kResetHint, "reset");
     MItemBeaN1 = m->addSeparator();

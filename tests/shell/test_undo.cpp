@@ -126,6 +126,16 @@ TEST(Undo, EveryWordSearchDragIsOneStep) {
     EXPECT_EQ(marked(), 4) << "only the second line goes";
     drag({4, 1}, {1, 1}, Qt::ControlModifier);
     EXPECT_EQ(marked(), 0);
+    // Ctrl+Z is undo as well.
+    QTest::keyClick(grid, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(marked(), 4);
+}
+
+TEST(Undo, CtrlQEndsTheProgram) {
+    Player p(Layout(4, 2));
+    ASSERT_TRUE(p.main()->isVisible());
+    QTest::keyClick(p.word(), Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_FALSE(p.main()->isVisible());
 }
 
 TEST(Undo, RestoreResyncsTheSolveClock) {
