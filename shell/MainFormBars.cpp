@@ -35,6 +35,8 @@ void TRMMainForm::CreateToolbar() {
         b->setIconSize(QSize(16, 16));
         b->setToolTip(Hint);
         b->setStatusTip(Hint);
+        // The buttons show icons only; a screen reader names them by their hints.
+        b->setAccessibleName(Hint);
         b->setEnabled(Enabled);
         connect(b, &QToolButton::clicked, this, Handler);
         return b;

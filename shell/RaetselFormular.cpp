@@ -246,6 +246,8 @@ void TRiddleForm::showEvent(QShowEvent* Event) {
     UpdateRiddleToolbarHere();
     FitToGrid();
     setWindowTitle(RiddleDescription(ShownGrid->Riddle()));
+    // A screen reader announces the grid by what the caption says about the riddle.
+    ShownGrid->setAccessibleName(windowTitle());
     // The solver can type at once.
     ShownGrid->setFocus(Qt::OtherFocusReason);
     // The solution word and legend windows are created and placed here once they exist.

@@ -232,6 +232,27 @@ TEST(RiddleWindow, ButtonsShowTheirHintAsTooltipAndInTheHintLine) {
     EXPECT_EQ(hintLine->text(), QStringLiteral("Hilfe zum Rätsel anzeigen"));
 }
 
+TEST(RiddleWindow, IconButtonsAndTheGridHaveAccessibleNames) {
+    for (bool sudoku : {false, true}) {
+        Player p = sudoku ? Player([](QFile& F) { WriteSudoku(F, ss9Symbols); }) : WordPlayer(rtAmerican);
+        // Both tool bars, the marking panel included.
+        QList<QToolButton*> buttons = p->Toolbar->findChildren<QToolButton*>();
+        buttons += p.main()->findChild<QWidget*>(QStringLiteral("ToolBar"))->findChildren<QToolButton*>();
+        int iconOnly = 0;
+        for (const QToolButton* b : buttons) {
+            if (!b->text().isEmpty())
+                continue;
+            ++iconOnly;
+            EXPECT_FALSE(b->accessibleName().isEmpty()) << b->objectName().toStdString();
+            EXPECT_EQ(b->accessibleName(), b->toolTip()) << b->objectName().toStdString();
+        }
+        // Six in the main window's tool bar, ten in the riddle window's, and two on the marking panel.
+        EXPECT_EQ(iconOnly, 18);
+        EXPECT_EQ(p->ShownGrid->accessibleName(), p->windowTitle());
+        EXPECT_FALSE(p->windowTitle().isEmpty());
+    }
+}
+
 TEST(RiddleWindow, TabKeepsTheFocusOnTheGrid) {
     for (bool sudoku : {false, true}) {
         Player p = sudoku ? Player([](QFile& F) { WriteSudoku(F, ss6Symbols); }) : WordPlayer(rtSwedish);
