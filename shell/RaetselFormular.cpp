@@ -52,8 +52,9 @@ TRiddleForm::TRiddleForm(const QString& ExecutablePath) {
     for (TGridRiddle* grid : {static_cast<TGridRiddle*>(WordGrid), static_cast<TGridRiddle*>(Sudoku)}) {
         grid->move(0, 0);
         grid->hide();
-        grid->Riddle().SetPaintOptions(
-            TPaintOptions{poAutoSize, poShowLength, poShowFail, poShowHintGrids, poMarkCurrWord});
+        // Wrong letters and possible symbols are help the solver switches on. A word riddle brings
+        // its own options; a sudoku's file holds none, so this is how every sudoku opens.
+        grid->Riddle().SetPaintOptions(TPaintOptions{poAutoSize, poShowLength, poMarkCurrWord});
     }
     Sudoku->Riddle().SetHelpFlags(THelpFlags{});
     scrollBox_->setWidget(gridHolder);

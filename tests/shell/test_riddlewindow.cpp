@@ -362,14 +362,15 @@ TEST(RiddleWindow, DisplayTogglesSetThePaintOptions) {
     word.Item("MItemPlayShowHints")->trigger();
     EXPECT_NE(word->SBShowHints->isChecked(), hints);
 
+    // A sudoku opens without its possible symbols.
     Player sudoku([](QFile& F) { WriteSudoku(F, ss6Symbols); });
     sudoku->SBShowHintGrids->click();
-    EXPECT_FALSE(sudoku->Sudoku->Riddle().PaintOptions().Contains(poShowHintGrids));
-    sudoku.Item("MItemPlayShowLength")->trigger();
     EXPECT_TRUE(sudoku->Sudoku->Riddle().PaintOptions().Contains(poShowHintGrids));
-    EXPECT_TRUE(sudoku->SBShowHintGrids->isChecked());
+    sudoku.Item("MItemPlayShowLength")->trigger();
+    EXPECT_FALSE(sudoku->Sudoku->Riddle().PaintOptions().Contains(poShowHintGrids));
+    EXPECT_FALSE(sudoku->SBShowHintGrids->isChecked());
     sudoku->MenuRaetselPopup();
-    EXPECT_TRUE(sudoku.Item("MItemPlayShowLength")->isChecked());
+    EXPECT_FALSE(sudoku.Item("MItemPlayShowLength")->isChecked());
 }
 
 TEST(RiddleWindow, BlankFieldCommandsMarkTheCurrentCell) {

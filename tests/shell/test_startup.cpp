@@ -14,6 +14,7 @@
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolButton>
 #include <gtest/gtest.h>
 
 namespace {
@@ -104,6 +105,12 @@ TEST(StartUp, SudokuGoesIntoSudokuGrid) {
     EXPECT_EQ(riddle->Sudoku->Riddle().Symbols(), 6);
     EXPECT_EQ(riddle->Sudoku->Riddle().Version(), QStringLiteral("7.10"));
     EXPECT_EQ(riddle->windowTitle(), QStringLiteral("Sudoku (mittelschwer)"));
+    // A sudoku's file holds no paint options: it opens without its help shown, which the solver
+    // switches on.
+    EXPECT_EQ(riddle->Sudoku->Riddle().PaintOptions().Raw(),
+              (TPaintOptions{poAutoSize, poShowLength, poMarkCurrWord}.Raw()));
+    EXPECT_FALSE(riddle->SBShowHintGrids->isChecked());
+    EXPECT_FALSE(riddle->SBShowFail->isChecked());
 }
 
 TEST(StartUp, ColourSetsAreSharedAfterLoading) {
