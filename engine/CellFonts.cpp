@@ -1,5 +1,19 @@
 #include "CellFonts.h"
 
+#include <QFontMetricsF>
+
+namespace {
+// Measured this large, the face's own proportions show rather than the rounding of small sizes.
+constexpr int kMeasureSize = 1000;
+} // namespace
+
+QFont FontOfLineHeight(QFont Font, int LineHeight) {
+    Font.setPixelSize(kMeasureSize);
+    const qreal lineHeightPerPixel = QFontMetricsF(Font).height() / kMeasureSize;
+    Font.setPixelSize(qMax(1, qRound(qMax(1, LineHeight) / lineHeightPerPixel)));
+    return Font;
+}
+
 TCellFonts::TCellFonts() {
     DescriptionFont = QFont(FontName);
     DescriptionFont.setPixelSize(8);
@@ -12,9 +26,9 @@ TCellFonts::TCellFonts() {
 
 const QFont& TCellFonts::LetterFont(int CellHeight) const {
     if (CellHeight != letterFontHeight_ || letterFontName_ != FontName) {
-        letterFont_ = QFont(FontName);
-        letterFont_.setBold(true);
-        letterFont_.setPixelSize(qMax(1, CellHeight - 4));
+        QFont bold(FontName);
+        bold.setBold(true);
+        letterFont_ = FontOfLineHeight(bold, CellHeight - 4);
         letterFontHeight_ = CellHeight;
         letterFontName_ = FontName;
     }

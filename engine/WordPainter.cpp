@@ -20,6 +20,12 @@ struct TEdges {
         : L(Rect.left()), T(Rect.top()), R(Rect.left() + Rect.width()), B(Rect.top() + Rect.height()) {}
     QRect Rect() const { return QRect(L, T, R - L, B - T); }
 };
+
+// The frame of a word-search or puzzle letter cell covers (Left - 1, Top - 1) to (Right, Bottom),
+// right and bottom included: the lines around the cell rather than its own edge pixels.
+QRect LetterFrameOuter(const QRect& Cell) {
+    return Cell.adjusted(-1, -1, 1, 1);
+}
 } // namespace
 
 TPictureArea ImageBounds(const TWordRiddleData& Riddle) {
@@ -199,7 +205,7 @@ void TWordPainter::PaintHeaderCell(QPainter& Painter, int ACol, int ARow, const 
     if ((type != rtFrench && type != rtAmerican) || (ACol == 0 && ARow == 0))
         return;
     Painter.setFont(fonts_.IndexFont);
-    Painter.setPen(ToQColor(riddle_.TextColors().Get(TRiddleColors::Fixed)));
+    Painter.setPen(ToQColor(fonts_.IndexColor));
     Painter.drawText(Rect, Qt::AlignCenter | Qt::TextSingleLine, QString::number(ACol == 0 ? ARow : ACol));
 }
 
@@ -212,22 +218,24 @@ void TWordPainter::PaintBlackCell(QPainter& Painter, int ACol, int ARow, TPaintT
         return C > riddle_.RiddleCols() || R > riddle_.RiddleRows() || riddle_.Cell(C, R).Has(cfBlack);
     };
     const TRiddleType type = riddle_.RiddleType();
-    if (!picture && (type == rtPuzzle || type == rtFindWords)) {
-        Painter.setPen(QPen(Qt::black, 2, Qt::SolidLine, Qt::FlatCap));
-        if (!blackAt(ACol + 1, ARow)) {
-            Painter.drawLine(e.R - 1, e.T, e.R - 1, e.B);
-            e.R -= 2;
-        }
-        if (!blackAt(ACol, ARow + 1)) {
-            Painter.drawLine(e.L, e.B - 1, e.R, e.B - 1);
-            e.B -= 2;
-        }
-    }
     if (picture) {
         e.R += gridLineWidth_;
         e.B += gridLineWidth_;
     }
     Painter.fillRect(e.Rect(), ToQColor(Background));
+    if (!picture && (type == rtPuzzle || type == rtFindWords)) {
+        // The frames of the neighbouring letter cells reach one pixel into this cell. Painted here
+        // as well, they stay whole whichever of the cells is painted last.
+        for (int dc = -1; dc <= 1; ++dc)
+            for (int dr = -1; dr <= 1; ++dr) {
+                const int c = ACol + dc, r = ARow + dr;
+                if ((dc == 0 && dr == 0) || c < 1 || r < 1 || blackAt(c, r))
+                    continue;
+                const QRect neighbour = Rect.translated(dc * (Rect.width() + gridLineWidth_),
+                                                        dr * (Rect.height() + gridLineWidth_));
+                Painter.fillRect(LetterFrameOuter(neighbour).intersected(Rect), Qt::black);
+            }
+    }
     if (type == rtAmerican && !picture && OnScreenCursor(ACol, ARow, Target))
         DrawCursorFrame(Painter, e.Rect(), 0, true);
     if (!picture || picture_.Bitmap.isNull())
@@ -261,9 +269,11 @@ void TWordPainter::PaintLetterCell(QPainter& Painter, int ACol, int ARow, TPaint
     const TDisplayMode mode = riddle_.DisplayMode();
     TEdges e(Rect);
     if (type == rtPuzzle || type == rtFindWords) {
-        Painter.setPen(QPen(Qt::black, type == rtPuzzle ? 2 : 1));
-        Painter.setBrush(ToQColor(Background));
-        Painter.drawRect(QRect(e.L - 1, e.T - 1, e.R - e.L, e.B - e.T));
+        // The frame runs over the grid lines (or cell edges) around the cell, so neighbours share it.
+        const QRect outer = LetterFrameOuter(Rect);
+        const int frame = type == rtPuzzle ? 2 : 1;
+        Painter.fillRect(outer, Qt::black);
+        Painter.fillRect(outer.adjusted(frame, frame, -frame, -frame), ToQColor(Background));
     } else {
         Painter.fillRect(Rect, ToQColor(Background));
     }

@@ -26,6 +26,10 @@ bool TWordRiddle::WantsRangeSelect() const {
     return data_.DisplayMode() == dmEditing || data_.RiddleType() == rtFindWords;
 }
 
+int TWordRiddle::CellOverhang() const {
+    return data_.RiddleType() == rtPuzzle || data_.RiddleType() == rtFindWords ? 1 : 0;
+}
+
 void TWordRiddle::RebuildPicture() {
     const bool selected = picture_.Selected;
     picture_ = RenderPictureBitmap(data_, data_.GridSize() + GridLineWidth());

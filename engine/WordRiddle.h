@@ -5,6 +5,8 @@
 #include "WordPainter.h"
 #include "WordRiddleData.h"
 
+#include <vector>
+
 // The grid control of word riddles: it shows its riddle through TWordPainter and takes the
 // solver's keys and mouse. The riddle itself is its data object, Riddle().
 class TWordRiddle : public TGridRiddle {
@@ -79,6 +81,8 @@ protected:
     void SyncGeometry() override;
     void UpdateHeaderLines() override;
     bool WantsRangeSelect() const override;
+    // Word-search and puzzle cells draw their frames over the lines around them.
+    int CellOverhang() const override;
 
 private:
     TWordPainter ScreenPainter(const TScreenState& Screen) const;
@@ -87,6 +91,11 @@ private:
     void HandleCharacter(const QString& Text);
     // Word search: the dragged range becomes a straight line that is marked (or, with Ctrl, unmarked).
     void MarkDraggedLine(bool Unmark);
+    // The solved mark of the word the line covers exactly; the words that lost a mark are unsolved.
+    void UpdateLineSolvedMarks(const QPoint& Start, TWordDirection Direction, int Length,
+                               const std::vector<QPoint>& Unmarked);
+    // The riddle cell nearest to a viewport position, so that a drag past the edge ends at the edge.
+    QPoint NearestRiddleCell(const QPoint& Pos) const;
     void HandleBackspace();
     // Repaints the free cells of the run through (col, row) in the direction.
     void RepaintRun(int ACol, int ARow, TWordDirection Direction);

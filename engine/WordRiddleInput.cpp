@@ -263,7 +263,10 @@ void TWordRiddle::HandleBackspace() {
 }
 
 void TWordRiddle::keyPressEvent(QKeyEvent* Event) {
-    if (data_.RiddleType() == rtFindWords) {
+    // A key with Alt or Ctrl is a command; one that no enabled command took (Alt+Backspace with
+    // nothing to undo) must not edit the grid. Ctrl+Home and the like still move the cursor.
+    const bool command = Event->modifiers() & (Qt::AltModifier | Qt::ControlModifier);
+    if (data_.RiddleType() == rtFindWords || command) {
         TGridRiddle::keyPressEvent(Event);
         return;
     }
@@ -286,7 +289,7 @@ void TWordRiddle::keyPressEvent(QKeyEvent* Event) {
     if (Event->key() == Qt::Key_Return || Event->key() == Qt::Key_Enter)
         text = QStringLiteral("\r");
     const QChar ch = text.isEmpty() ? QChar() : text.at(0);
-    if ((ch.isPrint() || ch == QLatin1Char('\r')) && !(Event->modifiers() & Qt::ControlModifier)) {
+    if (ch.isPrint() || ch == QLatin1Char('\r')) {
         HandleCharacter(text);
         Event->accept();
         return;

@@ -3,8 +3,8 @@
 #include "RiddleText.h"
 #include "WordRiddle.h"
 
-#include <QGuiApplication>
 #include <QMouseEvent>
+#include <algorithm>
 
 namespace {
 int StepCol(TWordDirection D) {
@@ -147,7 +147,7 @@ void TWordRiddle::MarkDraggedLine(bool Unmark) {
     const QRect sel = Selection();
     const int left = sel.left(), top = sel.top(), right = sel.right(), bottom = sel.bottom();
     if (left < 1 || top < 1 || right > data_.RiddleCols() || bottom > data_.RiddleRows())
-        return; // a drag that starts or ends outside the riddle marks nothing
+        return;
     int endCol = right, endRow = bottom;
     if (bottom - top > 0 && bottom - top < right - left)
         endRow = top;
@@ -160,7 +160,7 @@ void TWordRiddle::MarkDraggedLine(bool Unmark) {
     const int length = direction == wdHorizontal ? endCol - left + 1 : endRow - top + 1;
     if (length <= 1)
         return;
-    data_.BeginUpdate();
+    std::vector<QPoint> changed;
     for (int c = left; c <= endCol; ++c)
         for (int r = top; r <= endRow; ++r) {
             bool keep = false;
@@ -173,27 +173,82 @@ void TWordRiddle::MarkDraggedLine(bool Unmark) {
                     keep = (c > 1 && data_.Cell(c - 1, r).Marked()) ||
                            (c < data_.RiddleCols() && data_.Cell(c + 1, r).Marked());
             }
-            if (!keep)
-                data_.Cell(c, r).SetMarked(Unmark ? 0 : 1);
+            if (!keep && data_.Cell(c, r).Marked() == Unmark)
+                changed.emplace_back(c, r);
         }
-    data_.EndUpdate();
-    const TGridWordData word = GetWordData(left, top, true, direction);
-    if (word.ClueIndex >= 0) {
-        TRecordingPause pause(data_);
-        data_.Clue(word.ClueIndex).SetSolved(word.Solution == word.Shown);
+    // The whole line is one step for undo; a drag over marks that are there already is none.
+    if (!changed.empty()) {
+        data_.Announce(kChangeProgress, ChangeText::ChangeMark);
+        data_.BeginUpdate();
+        for (const QPoint& cell : changed)
+            data_.Cell(cell.x(), cell.y()).SetMarked(Unmark ? 0 : 1);
+        data_.EndUpdate();
     }
+    UpdateLineSolvedMarks(QPoint(left, top), direction, length, Unmark ? changed : std::vector<QPoint>());
     data_.EvaluateState();
     InvalidateGrid();
 }
 
-void TWordRiddle::mouseMoveEvent(QMouseEvent* Event) {
+void TWordRiddle::UpdateLineSolvedMarks(const QPoint& Start, TWordDirection Direction, int Length,
+                                        const std::vector<QPoint>& Unmarked) {
+    // Solved marks follow the marking; they are no step of their own.
+    TRecordingPause pause(data_);
+    const int dc = StepCol(Direction), dr = StepRow(Direction);
+    // A hidden word is numbered at its first cell. The run of letters through a cell is no word
+    // in a word search (the grid is all letters), so the line itself says which word it is.
+    const TWordGridCell& first = data_.Cell(Start.x(), Start.y());
+    const bool starts = first.Has(Direction == wdHorizontal ? cfStartAcross : cfStartDown);
+    const int clueIndex = starts ? data_.FindClueIndex(first.ClueNumber(), Direction) : -1;
+    if (clueIndex >= 0) {
+        TWordLegendData& clue = data_.Clue(clueIndex);
+        QString solution;
+        bool allMarked = true;
+        for (int i = 0; i < Length; ++i) {
+            const TWordGridCell& cell = data_.Cell(Start.x() + i * dc, Start.y() + i * dr);
+            solution += QChar(cell.Solution() ? cell.Solution() : ' ');
+            allMarked = allMarked && cell.Marked();
+        }
+        clue.SetSolved(allMarked && (clue.Reversed() ? ReverseText(solution) : solution) == clue.Word());
+    }
+    // A word that lost a mark is no longer found, wherever the line that unmarked it started.
+    for (int i = 0; i < data_.ClueCount() && !Unmarked.empty(); ++i) {
+        TWordLegendData& clue = data_.Clue(i);
+        int c = 0, r = 0;
+        if (i == clueIndex || !clue.Solved() || !FindClueStart(clue.ClueNumber(), clue.Direction(), c, r))
+            continue;
+        const QRect word(c, r, clue.Direction() == wdHorizontal ? int(clue.Word().size()) : 1,
+                         clue.Direction() == wdHorizontal ? 1 : int(clue.Word().size()));
+        if (std::any_of(Unmarked.begin(), Unmarked.end(), [&](const QPoint& P) { return word.contains(P); }))
+            clue.SetSolved(false);
+    }
+}
+
+QPoint TWordRiddle::NearestRiddleCell(const QPoint& Pos) const {
+    const QRect first = CellRect(1, 1);
+    const QRect last = CellRect(data_.RiddleCols(), data_.RiddleRows());
     int col = 0, row = 0;
-    if (data_.RiddleType() == rtFindWords && MouseToCell(Event->position().toPoint(), col, row) &&
-        QPoint(col, row) != hoverCell_) {
+    MouseToCell(
+        QPoint(qBound(first.left(), Pos.x(), last.right()), qBound(first.top(), Pos.y(), last.bottom())), col,
+        row);
+    return QPoint(col, row);
+}
+
+void TWordRiddle::mouseMoveEvent(QMouseEvent* Event) {
+    const QPoint pos = Event->position().toPoint();
+    int col = 0, row = 0;
+    if (data_.RiddleType() == rtFindWords && MouseToCell(pos, col, row) && QPoint(col, row) != hoverCell_) {
         InvalidateCell(hoverCell_.x(), hoverCell_.y());
         hoverCell_ = QPoint(col, row);
     }
-    TGridRiddle::mouseMoveEvent(Event);
+    if (!markingDrag_) {
+        TGridRiddle::mouseMoveEvent(Event);
+        return;
+    }
+    // Beyond the riddle's edge the line keeps following the mouse along the edge.
+    const QPoint end = NearestRiddleCell(pos);
+    if (end != QPoint(Col(), Row()))
+        MoveCurrent(end.x(), end.y(), true);
+    Event->accept();
 }
 
 void TWordRiddle::mouseReleaseEvent(QMouseEvent* Event) {
@@ -201,11 +256,16 @@ void TWordRiddle::mouseReleaseEvent(QMouseEvent* Event) {
     if (!markingDrag_ || Event->button() != Qt::LeftButton)
         return;
     markingDrag_ = false;
-    int col = 0, row = 0;
-    const bool onRiddle = MouseToCell(Event->position().toPoint(), col, row) && col > 0 && row > 0;
-    if (onRiddle && data_.DisplayMode() == dmSolving)
+    const QPoint pos = Event->position().toPoint();
+    // Let go beyond the edge, the line as shown runs up to the edge.
+    const QPoint end = NearestRiddleCell(pos);
+    if (end != QPoint(Col(), Row()))
+        MoveCurrent(end.x(), end.y(), true);
+    if (data_.DisplayMode() == dmSolving)
         MarkDraggedLine(Event->modifiers() & Qt::ControlModifier);
     // The drawn line is done with; its cells show their marks again, not the drag.
+    int col = 0, row = 0;
+    MouseToCell(pos, col, row);
     if (data_.DisplayMode() != dmEditing)
         SetCurrentSilently(col, row);
 }

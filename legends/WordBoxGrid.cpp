@@ -1,5 +1,6 @@
 #include "WordBoxGrid.h"
 
+#include "CellFonts.h"
 #include "GridRiddle.h"
 #include "RiddleDrawTools.h"
 
@@ -20,7 +21,7 @@ TWordBoxLook TWordBoxLook::Of(const TGridRiddle& Grid) {
 }
 
 TWordBoxGrid::TWordBoxGrid(const TWordBoxColors& Colors, const TWordBoxLook& Look, QWidget* Parent)
-    : TDrawGrid(Parent), colors_(Colors), font_(Look.FontName) {
+    : TDrawGrid(Parent), colors_(Colors) {
     setFrameStyle(QFrame::Box | QFrame::Plain);
     setLineWidth(1);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -33,8 +34,10 @@ TWordBoxGrid::TWordBoxGrid(const TWordBoxColors& Colors, const TWordBoxLook& Loo
     SetGridLineWidth(1);
     SetRowCount(1);
     SetColCount(0);
-    font_.setBold(true);
-    font_.setPixelSize(cellHeight - 4);
+    // The letters are as large as in the riddle's cells.
+    QFont bold(Look.FontName);
+    bold.setBold(true);
+    font_ = FontOfLineHeight(bold, cellHeight - 4);
 }
 
 void TWordBoxGrid::SetText(const QString& Text) {

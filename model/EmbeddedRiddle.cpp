@@ -13,17 +13,54 @@ template <typename T> bool ReadAt(QIODevice& File, qint64 Pos, T& Out) {
 template <typename T> T Le(T Value) {
     return qFromLittleEndian(Value);
 }
+
+// Only little-endian 64-bit images are ours.
+bool IsElf64(QIODevice& File) {
+    unsigned char ident[16];
+    return File.seek(0) && File.read(reinterpret_cast<char*>(ident), 16) == 16 &&
+           std::memcmp(ident,
+                       "\x7f"
+                       "ELF",
+                       4) == 0 &&
+           ident[4] == 2 && ident[5] == 1;
+}
 } // namespace
 
+bool HasElfSection(QIODevice& File, const QByteArray& Name) {
+    uint64_t shoff = 0;
+    uint16_t shentsize = 0, shnum = 0, shstrndx = 0;
+    if (!IsElf64(File) || !ReadAt(File, 40, shoff) || !ReadAt(File, 58, shentsize) ||
+        !ReadAt(File, 60, shnum) || !ReadAt(File, 62, shstrndx))
+        return false;
+    shoff = Le(shoff), shentsize = Le(shentsize), shnum = Le(shnum), shstrndx = Le(shstrndx);
+    const uint64_t size = uint64_t(File.size());
+    if (shentsize < 64 || shstrndx >= shnum || shoff > size || uint64_t(shentsize) * shnum > size - shoff)
+        return false;
+    uint64_t namesOffset = 0, namesSize = 0;
+    const qint64 names = qint64(shoff + uint64_t(shstrndx) * shentsize);
+    if (!ReadAt(File, names + 24, namesOffset) || !ReadAt(File, names + 32, namesSize))
+        return false;
+    namesOffset = Le(namesOffset), namesSize = Le(namesSize);
+    if (namesOffset > size || namesSize > size - namesOffset)
+        return false;
+    // Each section names itself by an offset into the table of names; the name ends with a 0.
+    const QByteArray wanted = Name + '\0';
+    for (uint16_t i = 0; i < shnum; ++i) {
+        uint32_t name = 0;
+        if (!ReadAt(File, qint64(shoff + uint64_t(i) * shentsize), name))
+            return false;
+        name = Le(name);
+        if (uint64_t(name) + uint64_t(wanted.size()) > namesSize || !File.seek(qint64(namesOffset + name)))
+            continue;
+        if (File.read(wanted.size()) == wanted)
+            return true;
+    }
+    return false;
+}
+
 qint64 ElfImageEnd(QIODevice& File) {
-    unsigned char ident[16];
-    if (!File.seek(0) || File.read(reinterpret_cast<char*>(ident), 16) != 16 ||
-        std::memcmp(ident,
-                    "\x7f"
-                    "ELF",
-                    4) != 0 ||
-        ident[4] != 2 || ident[5] != 1)
-        return 0; // only little-endian 64-bit images are ours
+    if (!IsElf64(File))
+        return 0; // the search then starts at the beginning
     uint64_t phoff = 0, shoff = 0;
     uint16_t ehsize = 0, phentsize = 0, phnum = 0, shentsize = 0, shnum = 0;
     if (!ReadAt(File, 32, phoff) || !ReadAt(File, 40, shoff) || !ReadAt(File, 52, ehsize) ||

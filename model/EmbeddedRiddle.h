@@ -8,6 +8,13 @@
 
 #include <QFile>
 
+// The section that marks a program as a Quivane player, so that riddles are appended to players
+// only. A macro, because a section attribute takes nothing but a literal.
+#define QUIVANE_PLAYER_SECTION "quivane_player"
+
+// True when the file is a 64-bit little-endian ELF image with a section of that name.
+bool HasElfSection(QIODevice& File, const QByteArray& Name);
+
 // The largest end offset of the ELF header, the program headers, the sections and the section
 // header table; 0 when the file is no ELF image (the search then starts at the beginning).
 qint64 ElfImageEnd(QIODevice& File);

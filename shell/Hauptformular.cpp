@@ -50,6 +50,9 @@ TRMMainForm::TRMMainForm(const QString& ExecutablePath)
     mdiArea_->setObjectName(QStringLiteral("ClientArea"));
     mdiArea_->setBackground(QColor(0x80, 0x80, 0x80));
     mdiArea_->viewport()->setMouseTracking(true);
+    // A child window that reaches beyond the client area can be scrolled into view.
+    mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     layout->addWidget(mdiArea_, 1);
     statusBar_ = new QWidget;
     statusBar_->setObjectName(QStringLiteral("StatusBar"));
@@ -118,6 +121,8 @@ void TRMMainForm::StartMessage() {
         if (RiddleWindow && RiddleWindow->ShownRiddle())
             ShowStateMessage(*RiddleWindow->ShownRiddle());
     });
+    // A zoomed riddle window takes the frame along, as far as the screen has room.
+    connect(riddle, &TRiddleForm::FittedToGrid, this, &TRMMainForm::SizeToRiddle);
     connect(riddle, &TRiddleForm::Closed, this, [this] {
         RiddleWindow = nullptr;
         // The commands that need the riddle go away with it.
@@ -153,6 +158,12 @@ void TRMMainForm::SizeToRiddle() {
     if (!riddle)
         return;
     const QRect screen = this->screen() ? this->screen()->availableGeometry() : QRect(0, 0, 1280, 1024);
+    // The frame grows to the right and downwards as far as the screen goes, its title bar and
+    // borders included: what it holds stays within reach, and it never moves away under the
+    // mouse of someone clicking the zoom button.
+    const QRect frame = frameGeometry();
+    const QSize room =
+        QSize(screen.right() - frame.left() + 1, screen.bottom() - frame.top() + 1) - (frame.size() - size());
     const int border = style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
     // The tool windows stand beside the riddle window (a legend, or else the stopwatch in the
     // same place) and below it (the solution word).
@@ -164,10 +175,10 @@ void TRMMainForm::SizeToRiddle() {
     const int beside = legends > 0 ? legends : widthOf(twStopwatch);
     const QMdiSubWindow* solution = FindToolWindow(twSolution);
     const int below = solution ? solution->frameGeometry().height() : 0;
-    const int needWidth = qMin(4 * border + riddle->frameGeometry().width() + beside, screen.width());
+    const int needWidth = qMin(4 * border + riddle->frameGeometry().width() + beside, room.width());
     const int needHeight = qMin(menuBar()->sizeHint().height() + toolBar_->height() + statusBar_->height() +
                                     border + riddle->frameGeometry().height() + below,
-                                screen.height());
+                                room.height());
     // The frame only grows here, never shrinks.
     resize(qMax(width(), needWidth), qMax(height(), needHeight));
 }

@@ -35,6 +35,7 @@ void TRMMainForm::CreateToolbar() {
         b->setIconSize(QSize(16, 16));
         b->setToolTip(Hint);
         b->setStatusTip(Hint);
+        // The buttons show icons only; a screen reader names them by their hints.
         b->setAccessibleName(Hint);
         b->setEnabled(Enabled);
         connect(b, &QToolButton::clicked, this, Handler);
@@ -80,6 +81,7 @@ void TRMMainForm::CreateRiddleMenu() {
     m->addSeparator()->setObjectName(QStringLiteral("MItemRaeN2"));
     QAction* info = AddMenuItem(this, m, "MItemRaeInfo", QStringLiteral("Info.."), QString(), "program-info");
     QAction* quit = AddMenuItem(this, m, "MItemRaeBeenden", QStringLiteral("Beenden"), QString(), "quit");
+    quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     connect(m, &QMenu::aboutToShow, this, &TRMMainForm::MItemRaetselClick);
     connect(MItemRaeDrucken, &QAction::triggered, this, &TRMMainForm::MItemRaeDruckenClick);
@@ -95,7 +97,9 @@ void TRMMainForm::CreateEditMenu() {
     QMenu* m = MItemBearbeiten;
     MItemBeaRueckgaengig =
         AddMenuItem(this, m, "MItemBeaRueckgaengig", UndoCaption(QString()), kUndoHint, "undo");
-    MItemBeaRueckgaengig->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Backspace));
+    // Ctrl+Z as well, as on every Linux desktop.
+    MItemBeaRueckgaengig->setShortcuts(
+        {QKeySequence(Qt::ALT | Qt::Key_Backspace), QKeySequence(Qt::CTRL | Qt::Key_Z)});
     MItemBeaZuruecksetzen =
         AddMenuItem(this, m, "MItemBeaZuruecksetzen", QStringLiteral("&Zurücksetzen"), kResetHint, "reset");
     MItemBeaN1 = m->addSeparator();

@@ -42,18 +42,21 @@ TRiddleForm::TRiddleForm(const QString& ExecutablePath) {
     scrollBox_ = new QScrollArea;
     scrollBox_->setObjectName(QStringLiteral("ScrollBox1"));
     scrollBox_->setFrameShape(QFrame::NoFrame);
+    // Only the grid takes the keyboard: Tab must not move the focus to the box around it, where
+    // nothing shows it.
+    scrollBox_->setFocusPolicy(Qt::NoFocus);
     auto* gridHolder = new QWidget;
     WordGrid = new TWordRiddle(gridHolder);
     WordGrid->setObjectName(QStringLiteral("WordGrid"));
-    WordGrid->setAccessibleName(QStringLiteral("Rätselgitter"));
     Sudoku = new TSudokuRiddle(gridHolder);
     Sudoku->setObjectName(QStringLiteral("Sudoku"));
     Sudoku->setAccessibleName(QStringLiteral("Sudoku"));
     for (TGridRiddle* grid : {static_cast<TGridRiddle*>(WordGrid), static_cast<TGridRiddle*>(Sudoku)}) {
         grid->move(0, 0);
         grid->hide();
-        grid->Riddle().SetPaintOptions(
-            TPaintOptions{poAutoSize, poShowLength, poShowFail, poShowHintGrids, poMarkCurrWord});
+        // Wrong letters and possible symbols are help the solver switches on. A word riddle brings
+        // its own options; a sudoku's file holds none, so this is how every sudoku opens.
+        grid->Riddle().SetPaintOptions(TPaintOptions{poAutoSize, poShowLength, poMarkCurrWord});
     }
     Sudoku->Riddle().SetHelpFlags(THelpFlags{});
     scrollBox_->setWidget(gridHolder);
@@ -109,7 +112,10 @@ void TRiddleForm::FitToGrid() {
         FittedClientWidth(ShownGrid->width(), {EdgeOf(PanelMark), EdgeOf(SBSuchen), EdgeOf(SBLeerfeld)});
     scrollBox_->widget()->resize(ShownGrid->size());
     content_->setFixedSize(width, ShownGrid->height() + Toolbar->height());
-    adjustSize();
+    // The window's size hint follows the scroll box rather than the fixed content, so it would
+    // never shrink; its minimum is exactly the content with the frame around it.
+    resize(minimumSizeHint());
+    emit FittedToGrid();
 }
 
 void TRiddleForm::LayoutSymbolPanel() {
@@ -239,6 +245,8 @@ void TRiddleForm::showEvent(QShowEvent* Event) {
     UpdateRiddleToolbarHere();
     FitToGrid();
     setWindowTitle(RiddleDescription(ShownGrid->Riddle()));
+    // A screen reader announces the grid by what the caption says about the riddle.
+    ShownGrid->setAccessibleName(windowTitle());
     if (ShownGrid == WordGrid) {
         UpdateSolutionWindow(true);
         UpdateLegendWindow(true);

@@ -161,6 +161,8 @@ signals:
     void StateMessageDue();
     // The window was closed; the program ends with it.
     void Closed();
+    // The window has taken the size of its grid (after loading and after every zoom step).
+    void FittedToGrid();
 
 protected:
     void closeEvent(QCloseEvent* Event) override;

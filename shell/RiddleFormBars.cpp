@@ -37,7 +37,9 @@ QToolButton* TRiddleForm::AddSpeedButton(QWidget* Parent, const char* Name, int 
     b->setIconSize(QSize(16, 16));
     b->setToolTip(Hint);
     b->setStatusTip(Hint);
-    b->setAccessibleName(Hint);
+    // A screen reader names a button by its text; one that shows only an icon goes by its hint.
+    if (Icon)
+        b->setAccessibleName(Hint);
     return b;
 }
 

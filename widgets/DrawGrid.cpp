@@ -5,6 +5,15 @@
 #include <QPainter>
 #include <QScrollBar>
 
+namespace {
+// The cells from one corner to the other, either way round. QRect::normalized() would not do:
+// for corners given backwards it leaves out both corner cells.
+QRect CellSpan(const QPoint& A, const QPoint& B) {
+    return QRect(QPoint(qMin(A.x(), B.x()), qMin(A.y(), B.y())),
+                 QPoint(qMax(A.x(), B.x()), qMax(A.y(), B.y())));
+}
+} // namespace
+
 TDrawGrid::TDrawGrid(QWidget* Parent) : QAbstractScrollArea(Parent) {
     setFocusPolicy(Qt::StrongFocus);
     setFrameShape(QFrame::NoFrame);
@@ -85,7 +94,7 @@ bool TDrawGrid::MoveCurrent(int ACol, int ARow, bool ExtendSelection) {
     col_ = ACol;
     row_ = ARow;
     if (ExtendSelection && rangeSelect_)
-        selection_ = QRect(anchor_, QPoint(ACol, ARow)).normalized();
+        selection_ = CellSpan(anchor_, QPoint(ACol, ARow));
     else {
         anchor_ = QPoint(ACol, ARow);
         selection_ = QRect(anchor_, anchor_);
@@ -110,7 +119,7 @@ void TDrawGrid::SetCurrentSilently(int ACol, int ARow) {
 }
 
 void TDrawGrid::SetSelection(const QRect& Cells) {
-    selection_ = Cells.normalized();
+    selection_ = CellSpan(Cells.topLeft(), Cells.bottomRight());
     InvalidateGrid();
 }
 
@@ -208,7 +217,9 @@ void TDrawGrid::paintEvent(QPaintEvent* Event) {
                         state |= gdFocused;
                     p.save();
                     // The line after a cell is the cell's to cover (a picture runs over it).
-                    p.setClipRect(cell.adjusted(0, 0, gridLineWidth_, gridLineWidth_));
+                    const int overhang = CellOverhang();
+                    p.setClipRect(cell.adjusted(-overhang, -overhang, gridLineWidth_ + overhang,
+                                                gridLineWidth_ + overhang));
                     DrawCell(p, c, r, cell, state);
                     p.restore();
                 }

@@ -70,6 +70,9 @@ protected:
     virtual void TopLeftChanged() {}
     // Filled between the cells where the grid lines run.
     virtual QColor GridLineColor() const;
+    // How far a cell's painting may reach beyond its rectangle and the grid line after it, on every
+    // side: a frame drawn over the lines around the cell needs 1.
+    virtual int CellOverhang() const { return 0; }
 
     void paintEvent(QPaintEvent* Event) override;
     void keyPressEvent(QKeyEvent* Event) override;

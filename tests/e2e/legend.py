@@ -33,8 +33,9 @@ def wait_for(check, what, tries=30):
 player = app()
 main = find(player, named("frame", "Norvik Quivane"), "main window")
 legend = find(player, named("frame", "Legende"), "legend window")
-grid = find(player, lambda a: a.name == "Rätselgitter", "riddle grid")
 riddle = [f for f in find_all(main, lambda a: a.getRoleName() == "frame") if f.name not in ("Legende", "Norvik Quivane")][0]
+# The grid is named by the riddle window's caption.
+grid = find(riddle, lambda a: a.name == riddle.name and a.getRoleName() != "frame", "riddle grid")
 
 # The legend stands to the right of the riddle window, at its top, inside the main window.
 rx, ry, rw, rh = extents(riddle)

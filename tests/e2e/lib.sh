@@ -6,10 +6,20 @@ if [ -z "${QUIVANE_IN_XVFB:-}" ]; then
     # -noreset: the server must not restart between the players and xdotool calls of one test.
     exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" "$0" "$@"
 fi
+# The players show their windows on this X server, whatever platform the caller's environment
+# names (offscreen players would never show a window to find).
+export QT_QPA_PLATFORM=xcb
 export XDG_RUNTIME_DIR=$(mktemp -d)
 chmod 700 "$XDG_RUNTIME_DIR"
 WORK=$(mktemp -d)
-trap 'rm -rf "$WORK" "$XDG_RUNTIME_DIR"' EXIT
+# Players still running when a test ends (or fails) end with it.
+cleanup() {
+    local pids
+    pids=$(jobs -p)
+    [ -n "$pids" ] && kill $pids 2>/dev/null
+    rm -rf "$WORK" "$XDG_RUNTIME_DIR"
+}
+trap cleanup EXIT
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 

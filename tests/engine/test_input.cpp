@@ -118,6 +118,35 @@ TEST(WordInput, BackspaceAtTheWordStartIsRefused) {
     EXPECT_EQ(Cursor(grid), QPoint(2, 1));
 }
 
+TEST(WordInput, KeysWithAltOrCtrlNeverEdit) {
+    struct Case {
+        const char* name;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        QPoint cursor;
+    } cases[] = {
+        {"Alt+Backspace", Qt::Key_Backspace, Qt::AltModifier, {2, 1}},
+        {"Ctrl+Backspace", Qt::Key_Backspace, Qt::ControlModifier, {2, 1}},
+        {"Alt+Delete", Qt::Key_Delete, Qt::AltModifier, {2, 1}},
+        {"Ctrl+Delete", Qt::Key_Delete, Qt::ControlModifier, {2, 1}},
+        {"Alt+letter", Qt::Key_X, Qt::AltModifier, {2, 1}},
+        {"Ctrl+letter", Qt::Key_X, Qt::ControlModifier, {2, 1}},
+        // Moving is no edit: Ctrl+Home still goes to the first cell.
+        {"Ctrl+Home", Qt::Key_Home, Qt::ControlModifier, {1, 1}},
+    };
+    for (const Case& c : cases) {
+        TWordRiddle grid;
+        Build(grid, {"ABC"});
+        grid.Riddle().Cell(1, 1).SetEntry('A');
+        grid.Riddle().Cell(2, 1).SetEntry('B');
+        grid.MoveCurrent(2, 1, false);
+        QTest::keyClick(&grid, c.key, c.modifiers);
+        EXPECT_EQ(grid.Riddle().Cell(1, 1).Entry(), 'A') << c.name;
+        EXPECT_EQ(grid.Riddle().Cell(2, 1).Entry(), 'B') << c.name;
+        EXPECT_EQ(Cursor(grid), c.cursor) << c.name;
+    }
+}
+
 TEST(WordInput, WrongLetterIsReported) {
     TWordRiddle grid;
     Build(grid, {"AB"});

@@ -165,6 +165,113 @@ TEST(WordGridPaint, ScreenShowsBlackAndLetterCells) {
     EXPECT_EQ(PixelAt(grid, 1, 2), QColor(Qt::white));
 }
 
+// How many rows of the image, Margin pixels away from its edges, hold clearly visible ink on white.
+int InkRows(const QImage& Image, int Margin) {
+    int rows = 0;
+    for (int y = Margin; y < Image.height() - Margin; ++y)
+        for (int x = Margin; x < Image.width() - Margin; ++x) {
+            const QColor c = Image.pixelColor(x, y);
+            if (765 - c.red() - c.green() - c.blue() > 255) {
+                ++rows;
+                break;
+            }
+        }
+    return rows;
+}
+
+TEST(CellPaint, LettersHaveTheClassicFontHeight) {
+    // "Height = cell height - 4" is the height of the font's line, internal leading included. In
+    // Liberation Sans, which stands in for Arial, a capital letter or a figure takes 1409 of the
+    // 2288 units of that line; whole pixel sizes and smoothed edges add up to a pixel and a half.
+    for (int size = 20; size <= 60; ++size) {
+        const double expected = (size - 4) * 1409.0 / 2288.0;
+        QImage word(size, size, QImage::Format_RGB32);
+        word.fill(Qt::white);
+        TWordRiddle grid;
+        Fill(grid, rtSwedish, {QStringLiteral("E")});
+        grid.Riddle().SetDisplayMode(dmSolution);
+        QPainter wordPainter(&word);
+        grid.PaintCell(wordPainter, 1, 1, ptImage, 0, QRect(0, 0, size, size));
+        EXPECT_NEAR(InkRows(word, 0), expected, 1.5) << "word cell " << size;
+
+        QImage symbol(size, size, QImage::Format_RGB32);
+        symbol.fill(Qt::white);
+        TSudokuRiddle sudoku;
+        sudoku.Riddle().SetSize(ss9Symbols);
+        sudoku.Riddle().Cell(2, 2).SetSolution('1');
+        sudoku.Riddle().SetDisplayMode(dmSolution);
+        QPainter symbolPainter(&symbol);
+        sudoku.PaintCell(symbolPainter, 2, 2, ptImage, 0, QRect(0, 0, size, size));
+        // The box lines run along the cell's edges.
+        EXPECT_NEAR(InkRows(symbol, 3), expected, 1.5) << "sudoku cell " << size;
+    }
+}
+
+TEST(WordGridPaint, WordSearchAndPuzzleFramesRunOverTheLinesAroundEachCell) {
+    struct Case {
+        const char* name;
+        TRiddleType type;
+        QStringList rows;
+        int frame;
+    } cases[] = {
+        {"word search",
+         rtFindWords,
+         {QStringLiteral("ABC"), QStringLiteral("DEF"), QStringLiteral("GHI")},
+         1},
+        {"puzzle", rtPuzzle, {QStringLiteral("A#B"), QStringLiteral("#CD"), QStringLiteral("EF#")}, 2},
+    };
+    for (const Case& c : cases) {
+        TWordRiddle grid;
+        grid.Riddle().SetPaintOptions(TPaintOptions{poAutoSize});
+        Fill(grid, c.type, c.rows);
+        const QImage image = grid.viewport()->grab().toImage();
+        const QColor background = ToQColor(c.type == rtPuzzle ? clWhite : clSilver);
+        for (int col = 1; col <= grid.Riddle().RiddleCols(); ++col)
+            for (int row = 1; row <= grid.Riddle().RiddleRows(); ++row) {
+                if (grid.Riddle().Cell(col, row).Has(cfBlack))
+                    continue;
+                // From (Left - 1, Top - 1) to (Right, Bottom), both included.
+                const QRect outer = grid.CellRect(col, row).adjusted(-1, -1, 1, 1);
+                int frameWrong = 0, insideWrong = 0;
+                for (int x = outer.left(); x <= outer.right(); ++x)
+                    for (int y = outer.top(); y <= outer.bottom(); ++y) {
+                        if (!image.rect().contains(x, y))
+                            continue;
+                        const int depth = qMin(qMin(x - outer.left(), outer.right() - x),
+                                               qMin(y - outer.top(), outer.bottom() - y));
+                        if (depth < c.frame)
+                            frameWrong += image.pixelColor(x, y) != QColor(Qt::black);
+                        else if (depth == c.frame)
+                            insideWrong += image.pixelColor(x, y) != background;
+                    }
+                EXPECT_EQ(frameWrong, 0) << c.name << " cell " << col << "," << row;
+                EXPECT_EQ(insideWrong, 0) << c.name << " cell " << col << "," << row;
+            }
+    }
+}
+
+TEST(WordGridPaint, HeaderNumbersTakeTheIndexFontColour) {
+    TWordRiddle grid;
+    Fill(grid, rtFrench, {QStringLiteral("AB"), QStringLiteral("CD")});
+    grid.Riddle().TextColors().SetBase(TRiddleColors::Fixed, clFuchsia);
+    grid.resize(200, 200);
+    const QImage image = grid.viewport()->grab().toImage();
+    // The index font is drawn in the system's button text colour.
+    const QColor index = ToQColor(clBtnText);
+    for (const QPoint& header : {QPoint(1, 0), QPoint(0, 2)}) {
+        const QRect cell = grid.CellRect(header.x(), header.y());
+        bool indexColour = false, fixedTextColour = false;
+        for (int x = cell.left(); x <= cell.right(); ++x)
+            for (int y = cell.top(); y <= cell.bottom(); ++y) {
+                const QColor p = image.pixelColor(x, y);
+                indexColour = indexColour || p == index;
+                fixedTextColour = fixedTextColour || (p.red() > 160 && p.blue() > 160 && p.green() < 120);
+            }
+        EXPECT_TRUE(indexColour) << header.x() << "," << header.y();
+        EXPECT_FALSE(fixedTextColour) << header.x() << "," << header.y();
+    }
+}
+
 TEST(DrawTools, ScalingModes) {
     QImage source(200, 100, QImage::Format_RGB32);
     source.fill(Qt::green);

@@ -21,11 +21,17 @@ void Letters(TWordRiddle& Grid, TRiddleType Type, const QStringList& Rows) {
     Grid.resize(400, 400);
 }
 
+// Drags between the centres of two cells; a column or row beyond the riddle stands for a point
+// near the far edge of the viewport, outside every cell.
 void Drag(TWordRiddle& Grid, QPoint From, QPoint To, Qt::KeyboardModifiers Modifiers = {}) {
     QWidget* view = Grid.viewport();
-    const QPoint a = Grid.CellRect(From.x(), From.y()).center();
-    const QPoint b = To.x() > Grid.Riddle().RiddleCols() ? QPoint(view->width() - 2, a.y())
-                                                         : Grid.CellRect(To.x(), To.y()).center();
+    auto at = [&](QPoint Cell) {
+        const int cols = Grid.Riddle().RiddleCols(), rows = Grid.Riddle().RiddleRows();
+        const QPoint centre = Grid.CellRect(qMin(Cell.x(), cols), qMin(Cell.y(), rows)).center();
+        return QPoint(Cell.x() > cols ? view->width() - 2 : centre.x(),
+                      Cell.y() > rows ? view->height() - 2 : centre.y());
+    };
+    const QPoint a = at(From), b = at(To);
     QTest::mousePress(view, Qt::LeftButton, Modifiers, a);
     QMouseEvent move(QEvent::MouseMove, b, view->mapToGlobal(b), Qt::NoButton, Qt::LeftButton, Modifiers);
     QApplication::sendEvent(view, &move);
@@ -50,8 +56,12 @@ TEST(WordSearch, DragMarksAStraightLine) {
         {"flat drag is forced across", {2, 5}, {6, 6}, "2,5 3,5 4,5 5,5 6,5"},
         {"steep drag is forced down", {2, 2}, {3, 5}, "2,2 2,3 2,4 2,5"},
         {"square drag goes across", {1, 1}, {3, 3}, "1,1 2,1 3,1"},
+        {"dragged leftwards", {6, 2}, {2, 2}, "2,2 3,2 4,2 5,2 6,2"},
+        {"dragged upwards", {4, 6}, {4, 3}, "4,3 4,4 4,5 4,6"},
         {"single cell marks nothing", {4, 4}, {4, 4}, ""},
-        {"ending outside the riddle marks nothing", {5, 1}, {9, 1}, ""},
+        {"let go beyond the right edge marks up to the edge", {4, 1}, {9, 1}, "4,1 5,1 6,1"},
+        {"let go below and beyond the corner", {5, 3}, {9, 9}, "5,3 5,4 5,5 5,6"},
+        {"starting outside the riddle marks nothing", {9, 2}, {3, 2}, ""},
     };
     for (const Case& c : cases) {
         TWordRiddle grid;
@@ -74,6 +84,93 @@ TEST(WordSearch, CtrlUnmarksButKeepsCrossingMarks) {
     Drag(grid, {1, 1}, {3, 1}, Qt::ControlModifier);
     // (2,1) has a marked neighbour below it in the down line, so it keeps its mark.
     EXPECT_EQ(MarkedCells(grid), QStringLiteral("2,1 2,2 2,3"));
+}
+
+// A word search whose hidden words lie in the rows given, numbered in reading order.
+struct THidden {
+    QPoint start;
+    TWordDirection direction;
+    QString word;
+    bool reversed;
+};
+
+void HideWords(TWordRiddle& Grid, const QStringList& Rows, const std::vector<THidden>& Words) {
+    Letters(Grid, rtFindWords, Rows);
+    int number = 0;
+    for (const THidden& w : Words) {
+        for (int i = 0; i < w.word.size(); ++i) {
+            TWordGridCell& cell = w.direction == wdHorizontal
+                                      ? Grid.Riddle().Cell(w.start.x() + i, w.start.y())
+                                      : Grid.Riddle().Cell(w.start.x(), w.start.y() + i);
+            cell.SetClueFlags(cell.ClueFlags() | (w.direction == wdHorizontal ? kClueAcross : kClueDown));
+        }
+        TWordGridCell& first = Grid.Riddle().Cell(w.start.x(), w.start.y());
+        first.SetFlags(first.Flags() | (w.direction == wdHorizontal ? cfStartAcross : cfStartDown));
+        first.SetClueNumber(++number);
+        TWordLegendData& clue = Grid.Riddle().AddClue();
+        clue.SetWord(w.word);
+        clue.SetDirection(w.direction);
+        clue.SetClueNumber(number);
+        clue.SetReversed(w.reversed);
+    }
+    Grid.Riddle().SetState(stReady);
+    Grid.Riddle().StopClock();
+}
+
+TEST(WordSearch, EveryDragIsOneAnnouncedStep) {
+    TWordRiddle grid;
+    Letters(grid, rtFindWords, QStringList(3, QStringLiteral("ABC")));
+    grid.Riddle().SetState(stReady);
+    grid.Riddle().StopClock();
+    QStringList steps;
+    QObject::connect(&grid.Riddle(), &TRiddleData::OnBeforeChange,
+                     [&](TObject*, TRiddleChangeTypes, const QString& Text) { steps << Text; });
+    const QString mark = QStringLiteral("Markierung ändern");
+    Drag(grid, {1, 1}, {3, 1});
+    EXPECT_EQ(steps, QStringList{mark});
+    // The same line again changes nothing and is no step.
+    Drag(grid, {3, 1}, {1, 1});
+    EXPECT_EQ(steps, QStringList{mark});
+    Drag(grid, {1, 1}, {3, 1}, Qt::ControlModifier);
+    EXPECT_EQ(steps, QStringList({mark, mark}));
+}
+
+TEST(WordSearch, SolvedMarkFollowsTheDraggedLine) {
+    // HECHT and AAL share a row, so the run of letters through AAL starts at HECHT; LACHS is
+    // hidden backwards in a column.
+    const QStringList rows = {QStringLiteral("HECHTAAL"), QStringLiteral("XXSXXXXX"),
+                              QStringLiteral("XXHXXXXX"), QStringLiteral("XXCXXXXX"),
+                              QStringLiteral("XXAXXXXX"), QStringLiteral("XXLXXXXX")};
+    const std::vector<THidden> words = {{{1, 1}, wdHorizontal, QStringLiteral("HECHT"), false},
+                                        {{6, 1}, wdHorizontal, QStringLiteral("AAL"), false},
+                                        {{3, 2}, wdVertical, QStringLiteral("LACHS"), true}};
+    struct Drags {
+        QPoint from, to;
+        bool unmark;
+    };
+    struct Case {
+        const char* name;
+        std::vector<Drags> drags;
+        const char* solved; // one flag per clue
+    } cases[] = {
+        {"the second word of a row", {{{6, 1}, {8, 1}, false}}, "010"},
+        {"dragged from its end", {{{8, 1}, {6, 1}, false}}, "010"},
+        {"the first word of a row", {{{1, 1}, {5, 1}, false}}, "100"},
+        {"a word hidden backwards", {{{3, 6}, {3, 2}, false}}, "001"},
+        {"a line longer than the word", {{{1, 1}, {6, 1}, false}}, "000"},
+        {"part of a word unmarked again", {{{1, 1}, {5, 1}, false}, {{2, 1}, {3, 1}, true}}, "000"},
+        {"the word unmarked again", {{{6, 1}, {8, 1}, false}, {{6, 1}, {8, 1}, true}}, "000"},
+    };
+    for (const Case& c : cases) {
+        TWordRiddle grid;
+        HideWords(grid, rows, words);
+        for (const Drags& d : c.drags)
+            Drag(grid, d.from, d.to, d.unmark ? Qt::ControlModifier : Qt::NoModifier);
+        QString solved;
+        for (int i = 0; i < grid.Riddle().ClueCount(); ++i)
+            solved += grid.Riddle().Clue(i).Solved() ? QLatin1Char('1') : QLatin1Char('0');
+        EXPECT_EQ(solved.toStdString(), c.solved) << c.name;
+    }
 }
 
 TEST(WholeWords, EnterWordIsOneStepAndReportsRightness) {

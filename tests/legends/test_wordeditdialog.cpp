@@ -1,5 +1,6 @@
 // The word entry dialog: its layout, its keys and what it returns.
 
+#include "WordBoxGrid.h"
 #include "WordEditDialog.h"
 
 #include <QLabel>
@@ -59,6 +60,28 @@ TEST(WordEditDialog, Layout) {
         EXPECT_EQ(dlg.width(),
                   c.client.width() ? c.client.width() : dlg.LblBegriff->geometry().right() + 1 + 8)
             << c.name;
+    }
+}
+
+TEST(WordEditDialog, BoxLettersHaveTheClassicFontHeight) {
+    // As in the riddle's cells: the line of the font is the box's cell height - 4 tall, of which a
+    // capital takes 1409 of 2288 units in Liberation Sans (Arial's stand-in).
+    TWordBoxColors colors;
+    for (int size : {20, 30, 45, 60}) {
+        TWordBoxGrid boxes(colors, TWordBoxLook{size, size, "Arial"});
+        boxes.SetText(QStringLiteral("E"));
+        boxes.resize(boxes.RowSize());
+        const QImage image = boxes.viewport()->grab(boxes.CellRect(0, 0)).toImage();
+        int rows = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                if (765 - c.red() - c.green() - c.blue() > 255) {
+                    ++rows;
+                    break;
+                }
+            }
+        EXPECT_NEAR(rows, (size - 4) * 1409.0 / 2288.0, 1.5) << size;
     }
 }
 

@@ -12,9 +12,14 @@
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
+#include <QMdiArea>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
+#include <QScreen>
+#include <QScrollBar>
 #include <QStatusTipEvent>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
@@ -22,14 +27,15 @@
 
 namespace {
 
-// 4 × 3 letter cells with one black cell at (3, 1).
-void WriteWordRiddle(QFile& Out, TRiddleType Type, THelpFlags Help, int GridSize) {
+// Cols × Rows letter cells with one black cell at (3, 1).
+void WriteWordRiddle(QFile& Out, TRiddleType Type, THelpFlags Help, int GridSize, int Cols = 4,
+                     int Rows = 3) {
     TWordRiddleData r;
     r.SetRiddleType(Type);
-    r.SetRiddleCols(4);
-    r.SetRiddleRows(3);
-    for (int c = 1; c <= 4; ++c)
-        for (int row = 1; row <= 3; ++row) {
+    r.SetRiddleCols(Cols);
+    r.SetRiddleRows(Rows);
+    for (int c = 1; c <= Cols; ++c)
+        for (int row = 1; row <= Rows; ++row) {
             if (c == 3 && row == 1)
                 continue;
             r.Cell(c, row).SetFlags(cfLetter);
@@ -73,8 +79,9 @@ public:
     void MoveTo(int ACol, int ARow) const { form()->ShownGrid->MoveCurrent(ACol, ARow, false); }
 };
 
-Player WordPlayer(TRiddleType Type, THelpFlags Help = kDefaultHelpFlags, int GridSize = 30) {
-    return Player([=](QFile& F) { WriteWordRiddle(F, Type, Help, GridSize); });
+Player WordPlayer(TRiddleType Type, THelpFlags Help = kDefaultHelpFlags, int GridSize = 30, int Cols = 4,
+                  int Rows = 3) {
+    return Player([=](QFile& F) { WriteWordRiddle(F, Type, Help, GridSize, Cols, Rows); });
 }
 
 TEST(RiddleWindow, ToolbarAndPopupFollowTheRiddleKind) {
@@ -225,6 +232,38 @@ TEST(RiddleWindow, ButtonsShowTheirHintAsTooltipAndInTheHintLine) {
     EXPECT_EQ(hintLine->text(), QStringLiteral("Hilfe zum Rätsel anzeigen"));
 }
 
+TEST(RiddleWindow, IconButtonsAndTheGridHaveAccessibleNames) {
+    for (bool sudoku : {false, true}) {
+        Player p = sudoku ? Player([](QFile& F) { WriteSudoku(F, ss9Symbols); }) : WordPlayer(rtAmerican);
+        // Both tool bars, the marking panel included.
+        QList<QToolButton*> buttons = p->Toolbar->findChildren<QToolButton*>();
+        buttons += p.main()->findChild<QWidget*>(QStringLiteral("ToolBar"))->findChildren<QToolButton*>();
+        int iconOnly = 0;
+        for (const QToolButton* b : buttons) {
+            if (!b->text().isEmpty())
+                continue;
+            ++iconOnly;
+            EXPECT_FALSE(b->accessibleName().isEmpty()) << b->objectName().toStdString();
+            EXPECT_EQ(b->accessibleName(), b->toolTip()) << b->objectName().toStdString();
+        }
+        // Six in the main window's tool bar, ten in the riddle window's, and two on the marking panel.
+        EXPECT_EQ(iconOnly, 18);
+        EXPECT_EQ(p->ShownGrid->accessibleName(), p->windowTitle());
+        EXPECT_FALSE(p->windowTitle().isEmpty());
+    }
+}
+
+TEST(RiddleWindow, TabKeepsTheFocusOnTheGrid) {
+    for (bool sudoku : {false, true}) {
+        Player p = sudoku ? Player([](QFile& F) { WriteSudoku(F, ss6Symbols); }) : WordPlayer(rtSwedish);
+        p.main()->FocusGrid();
+        for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Tab}) {
+            QTest::keyClick(QApplication::focusWidget(), key);
+            EXPECT_EQ(QApplication::focusWidget(), p->ShownGrid) << sudoku << " " << key;
+        }
+    }
+}
+
 TEST(RiddleWindow, ZoomStaysBetween20And60) {
     struct Case {
         int start;
@@ -257,6 +296,59 @@ TEST(RiddleWindow, ZoomStaysBetween20And60) {
     EXPECT_EQ(p->WordGrid->Riddle().GridSize(), 31);
 }
 
+TEST(RiddleWindow, EveryZoomStepFitsTheWindowToTheGrid) {
+    // Twelve columns are wider than the window's title bar needs.
+    Player p = WordPlayer(rtSwedish, kDefaultHelpFlags, 30, 12, 3);
+    const std::pair<const char*, int> steps[] = {{"SBZoomOut", 5}, {"SBZoomIn", 12}, {"SBZoomOut", 3}};
+    for (const auto& [button, clicks] : steps)
+        for (int i = 0; i < clicks; ++i) {
+            p->findChild<QToolButton*>(QLatin1String(button))->click();
+            const int size = p->WordGrid->Riddle().GridSize();
+            const QWidget* client = p->widget();
+            // The grid and the tool bar fill the client area; the window is that and its frame.
+            EXPECT_EQ(client->size(), QSize(12 * (size + 1) + 1, 3 * (size + 1) + 1 + 30)) << button << size;
+            EXPECT_EQ(p->width(), client->width() + 2 * client->x()) << button << size;
+            EXPECT_EQ(p->height(), client->y() + client->height() + client->x()) << button << size;
+        }
+}
+
+TEST(RiddleWindow, ZoomTakesTheMainWindowAlongAsFarAsTheScreenAllows) {
+    struct Case {
+        const char* name;
+        int rows;
+        bool scrolls;
+    } cases[] = {{"room on the screen", 3, false}, {"taller than the screen", 13, true}};
+    for (const Case& c : cases) {
+        // Six columns at the largest zoom still leave room for the legend beside them.
+        Player p = WordPlayer(rtSwedish, kDefaultHelpFlags, 30, 6, c.rows);
+        TRMMainForm* m = p.main();
+        const QRect screen = m->screen()->availableGeometry();
+        // The frame grows rightwards and downwards up to the screen's edges, title bar and borders
+        // included.
+        const QRect frame = m->frameGeometry();
+        const QSize room = QSize(screen.right() - frame.left() + 1, screen.bottom() - frame.top() + 1) -
+                           (frame.size() - m->size());
+        const int border = m->style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
+        QSize expected = m->size();
+        for (int i = 0; i < 30; ++i) {
+            p->SBZoomIn->click();
+            // As after loading: the frame grows to hold the riddle window and the legend beside it,
+            // up to the screen's size.
+            const int legend = m->FindToolWindow(twLegend)->frameGeometry().width();
+            const QSize needed(4 * border + p->width() + legend,
+                               m->menuBar()->height() + 33 + 21 + border + p->height());
+            expected = expected.expandedTo(needed.boundedTo(room));
+            EXPECT_EQ(m->size(), expected) << c.name << " step " << i;
+            EXPECT_EQ(m->frameGeometry().topLeft(), frame.topLeft()) << c.name << " step " << i;
+            EXPECT_TRUE(screen.contains(m->frameGeometry())) << c.name << " step " << i;
+        }
+        EXPECT_EQ(p->WordGrid->Riddle().GridSize(), 60);
+        QCoreApplication::sendPostedEvents();
+        EXPECT_EQ(m->MdiArea()->verticalScrollBar()->isVisible(), c.scrolls) << c.name;
+        EXPECT_FALSE(m->MdiArea()->horizontalScrollBar()->isVisible()) << c.name;
+    }
+}
+
 TEST(RiddleWindow, DisplayTogglesSetThePaintOptions) {
     Player word = WordPlayer(rtPuzzle);
     word->SBShowFail->click();
@@ -273,14 +365,15 @@ TEST(RiddleWindow, DisplayTogglesSetThePaintOptions) {
     word.Item("MItemPlayShowHints")->trigger();
     EXPECT_NE(word->SBShowHints->isChecked(), hints);
 
+    // A sudoku opens without its possible symbols.
     Player sudoku([](QFile& F) { WriteSudoku(F, ss6Symbols); });
     sudoku->SBShowHintGrids->click();
-    EXPECT_FALSE(sudoku->Sudoku->Riddle().PaintOptions().Contains(poShowHintGrids));
-    sudoku.Item("MItemPlayShowLength")->trigger();
     EXPECT_TRUE(sudoku->Sudoku->Riddle().PaintOptions().Contains(poShowHintGrids));
-    EXPECT_TRUE(sudoku->SBShowHintGrids->isChecked());
+    sudoku.Item("MItemPlayShowLength")->trigger();
+    EXPECT_FALSE(sudoku->Sudoku->Riddle().PaintOptions().Contains(poShowHintGrids));
+    EXPECT_FALSE(sudoku->SBShowHintGrids->isChecked());
     sudoku->MenuRaetselPopup();
-    EXPECT_TRUE(sudoku.Item("MItemPlayShowLength")->isChecked());
+    EXPECT_FALSE(sudoku.Item("MItemPlayShowLength")->isChecked());
 }
 
 TEST(RiddleWindow, BlankFieldCommandsMarkTheCurrentCell) {

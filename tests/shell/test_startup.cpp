@@ -15,6 +15,7 @@
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolButton>
 #include <gtest/gtest.h>
 
 namespace {
@@ -106,6 +107,12 @@ TEST(StartUp, SudokuGoesIntoSudokuGrid) {
     EXPECT_EQ(riddle->Sudoku->Riddle().Version(), QStringLiteral("7.10"));
     EXPECT_EQ(riddle->windowTitle(), QStringLiteral("Sudoku (mittelschwer)"));
     EXPECT_EQ(form->FindToolWindow(twLegend), nullptr);
+    // A sudoku's file holds no paint options: it opens without its help shown, which the solver
+    // switches on.
+    EXPECT_EQ(riddle->Sudoku->Riddle().PaintOptions().Raw(),
+              (TPaintOptions{poAutoSize, poShowLength, poMarkCurrWord}.Raw()));
+    EXPECT_FALSE(riddle->SBShowHintGrids->isChecked());
+    EXPECT_FALSE(riddle->SBShowFail->isChecked());
 }
 
 TEST(StartUp, ColourSetsAreSharedAfterLoading) {

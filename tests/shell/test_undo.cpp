@@ -5,6 +5,8 @@
 #include "UndoKeeper.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QMouseEvent>
 #include <QToolButton>
 
 using namespace packed;
@@ -68,6 +70,10 @@ TEST(Undo, TenTypedLettersUndoTheLastFive) {
     EXPECT_FALSE(undo->isEnabled());
     m->MItemBeaRueckgaengigClick();
     EXPECT_EQ(p.FilledCells(), 5);
+    // With nothing to undo the shortcut is no command, and no Backspace either.
+    p.word()->MoveCurrent(3, 1, false);
+    QTest::keyClick(p.word(), Qt::Key_Backspace, Qt::AltModifier);
+    EXPECT_EQ(p.FilledCells(), 5);
 
     // The next letter is the fifth after the last backup and makes a new one.
     p.Type(6, 1, 'x');
@@ -90,6 +96,46 @@ TEST(Undo, WholeWordIsOneStep) {
     EXPECT_FALSE(m->TBBeaRueckgaengig->isEnabled());
     p.Type(5, 1, 'x');
     EXPECT_TRUE(m->TBBeaRueckgaengig->isEnabled());
+}
+
+TEST(Undo, EveryWordSearchDragIsOneStep) {
+    Player p(Layout(4, 3, rtFindWords));
+    TRMMainForm* m = p.main();
+    TWordRiddle* grid = p.word();
+    auto drag = [grid](QPoint From, QPoint To, Qt::KeyboardModifiers Modifiers) {
+        QWidget* view = grid->viewport();
+        const QPoint a = grid->CellRect(From.x(), From.y()).center();
+        const QPoint b = grid->CellRect(To.x(), To.y()).center();
+        QTest::mousePress(view, Qt::LeftButton, Modifiers, a);
+        QMouseEvent move(QEvent::MouseMove, b, view->mapToGlobal(b), Qt::NoButton, Qt::LeftButton, Modifiers);
+        QApplication::sendEvent(view, &move);
+        QTest::mouseRelease(view, Qt::LeftButton, Modifiers, b);
+    };
+    auto marked = [grid] {
+        int n = 0;
+        for (int c = 1; c <= 4; ++c)
+            for (int r = 1; r <= 3; ++r)
+                n += grid->Riddle().Cell(c, r).Marked() ? 1 : 0;
+        return n;
+    };
+    drag({1, 1}, {4, 1}, Qt::NoModifier);
+    drag({1, 2}, {1, 3}, Qt::NoModifier);
+    ASSERT_EQ(marked(), 6);
+    EXPECT_EQ(m->UndoText, QStringLiteral("Markierung ändern"));
+    m->MItemBeaRueckgaengigClick();
+    EXPECT_EQ(marked(), 4) << "only the second line goes";
+    drag({4, 1}, {1, 1}, Qt::ControlModifier);
+    EXPECT_EQ(marked(), 0);
+    // Ctrl+Z is undo as well.
+    QTest::keyClick(grid, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(marked(), 4);
+}
+
+TEST(Undo, CtrlQEndsTheProgram) {
+    Player p(Layout(4, 2));
+    ASSERT_TRUE(p.main()->isVisible());
+    QTest::keyClick(p.word(), Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_FALSE(p.main()->isVisible());
 }
 
 TEST(Undo, RestoreResyncsTheSolveClock) {

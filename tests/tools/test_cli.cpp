@@ -69,9 +69,14 @@ TEST(RiddlepackProgram, BuildsPacksAndDumps) {
 
     run = Riddlepack({"build", good, "-o", rid});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
-    const QString player = write("player", "#!/bin/sh\n");
     const QString packed = dir.filePath("packed");
-    run = Riddlepack({"pack", player, rid, "-o", packed});
+    // Only the player takes a riddle: any other program would carry it along unseen.
+    run = Riddlepack({"pack", "/bin/ls", rid, "-o", packed});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err, "riddlepack: /bin/ls: not a Quivane player; riddles are packed onto the quivane "
+                       "program of this project\n");
+    EXPECT_FALSE(QFile::exists(packed));
+    run = Riddlepack({"pack", QUIVANE_PLAYER_EXE, rid, "-o", packed});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
 
     run = Riddlepack({"dump", "--embedded", packed});
@@ -80,9 +85,39 @@ TEST(RiddlepackProgram, BuildsPacksAndDumps) {
     EXPECT_EQ(dump["class"], "WordRiddle");
     EXPECT_EQ(dump["clues"].toArray().size(), 2);
 
-    // The exit status is the reader's result, and the JSON still comes.
-    run = Riddlepack({"dump", dir.filePath("fehlt.rid")});
-    EXPECT_EQ(run.exitCode, rfFileMissing);
-    EXPECT_EQ(QJsonDocument::fromJson(run.out).object()["result"], rfFileMissing);
+    // The exit status is the reader's result, and the JSON still comes; stderr says why in words.
+    const QString missing = dir.filePath("fehlt.rid");
+    QFile whole(rid);
+    ASSERT_TRUE(whole.open(QIODevice::ReadOnly));
+    const QString truncated = write("kurz.rid", whole.read(80));
+    const struct {
+        QStringList args;
+        int result;
+        QString reason;
+    } failures[] = {
+        {{"dump", missing}, rfFileMissing, missing + ": the file does not exist"},
+        {{"dump", truncated},
+         rfSectionError,
+         truncated + ": a section of the riddle is damaged or cut short"},
+        {{"dump", good}, rfWrongFormat, good + ": not a riddle file: it does not begin with RIDFIL"},
+        {{"dump", "--embedded", QUIVANE_PLAYER_EXE},
+         rfWrongFormat,
+         QUIVANE_PLAYER_EXE ": no riddle file is appended to the program"},
+    };
+    for (const auto& f : failures) {
+        SCOPED_TRACE(f.args.join(' ').toStdString());
+        run = Riddlepack(f.args);
+        EXPECT_EQ(run.exitCode, f.result);
+        EXPECT_EQ(QJsonDocument::fromJson(run.out).object()["result"], f.result);
+        EXPECT_EQ(QString::fromLocal8Bit(run.err),
+                  QStringLiteral("riddlepack: %1 (result %2)\n").arg(f.reason).arg(f.result));
+    }
+}
+
+TEST(RiddlepackProgram, TellsItsVersion) {
+    const ProgramRun run = Riddlepack({"--version"});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.out, QByteArray("riddlepack " QUIVANE_VERSION "\n"));
+    EXPECT_TRUE(run.err.isEmpty());
 }
 } // namespace

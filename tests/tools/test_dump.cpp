@@ -167,31 +167,30 @@ TEST_F(RiddleDump, ReportsTheReadersResultForDamagedFiles) {
 
 TEST_F(RiddleDump, ReadsBackARiddlePackedIntoAPlayer) {
     const QString riddle = Keyworded();
-    const QString fakeScript = dir.filePath("script-player");
-    QFile script(fakeScript);
-    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
-    script.write("#!/bin/sh\nexit 0\n");
-    script.close();
-    const QString elfPlayer = dir.filePath("elf-player");
-    ASSERT_TRUE(QFile::copy(QStringLiteral("/bin/true"), elfPlayer));
-
+    const QString player = QStringLiteral(QUIVANE_PLAYER_EXE);
     const TDump plain = DumpRiddleFile(riddle);
-    for (const QString& player : {fakeScript, elfPlayer}) {
-        SCOPED_TRACE(player.toStdString());
-        const QString packed = player + QStringLiteral(".packed");
-        ASSERT_EQ(PackRiddle(player, riddle, packed), QString());
-        EXPECT_TRUE(QFile::permissions(packed) & QFileDevice::ExeOwner);
-        EXPECT_EQ(QFileInfo(packed).size(), QFileInfo(player).size() + QFileInfo(riddle).size());
-        const TDump embedded = DumpEmbeddedRiddle(packed);
-        EXPECT_EQ(embedded.Result, rfOk);
-        EXPECT_EQ(embedded.Json, plain.Json);
+    const QString packed = dir.filePath("packed");
+    ASSERT_EQ(PackRiddle(player, riddle, packed), QString());
+    EXPECT_TRUE(QFile::permissions(packed) & QFileDevice::ExeOwner);
+    EXPECT_EQ(QFileInfo(packed).size(), QFileInfo(player).size() + QFileInfo(riddle).size());
+    const TDump embedded = DumpEmbeddedRiddle(packed);
+    EXPECT_EQ(embedded.Result, rfOk);
+    EXPECT_EQ(embedded.Json, plain.Json);
 
-        // A player that carries a riddle already would only ever show the first one.
-        EXPECT_TRUE(
-            PackRiddle(packed, riddle, packed + QStringLiteral("2")).contains("carries a riddle already"));
-    }
-    EXPECT_EQ(DumpEmbeddedRiddle(elfPlayer).Result, rfWrongFormat);
-    EXPECT_TRUE(PackRiddle(elfPlayer, fakeScript, dir.filePath("x")).contains("not a riddle file"));
-    EXPECT_TRUE(PackRiddle(elfPlayer, riddle, riddle).contains("must not overwrite"));
+    // A player that carries a riddle already would only ever show the first one.
+    EXPECT_TRUE(
+        PackRiddle(packed, riddle, packed + QStringLiteral("2")).contains("carries a riddle already"));
+    EXPECT_EQ(DumpEmbeddedRiddle(player).Result, rfWrongFormat);
+    EXPECT_TRUE(PackRiddle(player, player, dir.filePath("x")).contains("not a riddle file"));
+    EXPECT_TRUE(PackRiddle(player, riddle, riddle).contains("must not overwrite"));
+    // Neither a script nor another program is a player.
+    const QString script = dir.filePath("script");
+    QFile file(script);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("#!/bin/sh\nexit 0\n");
+    file.close();
+    for (const QString& other : {script, QStringLiteral("/bin/true")})
+        EXPECT_TRUE(PackRiddle(other, riddle, dir.filePath("x")).contains("not a Quivane player"))
+            << other.toStdString();
 }
 } // namespace

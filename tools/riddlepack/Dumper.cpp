@@ -87,10 +87,16 @@ TDump ReadAndDump(QFile& File, const TRiddleHeader& Header) {
     std::unique_ptr<TRiddleData> riddle = RiddleOfClass(Header.ClassName);
     if (!riddle) {
         dump.Result = rfWrongFormat;
+        dump.Problem = QStringLiteral("the riddle class \"%1\" is neither WordRiddle nor SudokuRiddle")
+                           .arg(QString::fromLatin1(Header.ClassName));
         return dump;
     }
     const qint64 start = File.pos();
     dump.Result = riddle->LoadFromStream(File, false);
+    if (dump.Result == rfWrongFormat)
+        dump.Problem = QStringLiteral("the riddle does not begin with its section GLOBAL");
+    else if (dump.Result != rfOk)
+        dump.Problem = QStringLiteral("a section of the riddle is damaged or cut short");
     QJsonObject body = DumpRiddle(*riddle);
     if (body.contains(QStringLiteral("picture")) && !body.value(QStringLiteral("picture")).isNull()) {
         const std::optional<bool> jpeg = StoredPictureIsJpeg(File, start);
@@ -104,11 +110,16 @@ TDump ReadAndDump(QFile& File, const TRiddleHeader& Header) {
     return dump;
 }
 
-TDump Failed(int Result) {
+TDump Failed(int Result, const QString& Problem) {
     TDump dump;
     dump.Json = {{"class", QJsonValue()}, {"version", QJsonValue()}};
     dump.Result = Result;
+    dump.Problem = Problem;
     return dump;
+}
+
+QString Unreadable(const QFile& File) {
+    return QStringLiteral("the file cannot be read (%1)").arg(File.errorString());
 }
 
 TDump WithResult(TDump Dump) {
@@ -207,16 +218,18 @@ std::optional<bool> StoredPictureIsJpeg(QIODevice& File, qint64 Start) {
 TDump DumpRiddleFile(const QString& Path) {
     QFile file(Path);
     if (!file.exists())
-        return WithResult(Failed(rfFileMissing));
+        return WithResult(Failed(rfFileMissing, QStringLiteral("the file does not exist")));
     if (!file.open(QIODevice::ReadOnly))
-        return WithResult(Failed(rfHeaderError));
+        return WithResult(Failed(rfHeaderError, Unreadable(file)));
     TRiddleHeader header;
+    const QString cutShort = QStringLiteral("the riddle file's header is cut short");
     try {
         TStreamReader in(file);
         if (ReadRiddleHeader(in, header) != rfOk)
-            return WithResult(Failed(rfWrongFormat));
+            return WithResult(
+                Failed(rfWrongFormat, QStringLiteral("not a riddle file: it does not begin with RIDFIL")));
     } catch (const TReadError&) {
-        return WithResult(Failed(rfHeaderError));
+        return WithResult(Failed(rfHeaderError, cutShort));
     }
     return WithResult(ReadAndDump(file, header));
 }
@@ -224,12 +237,15 @@ TDump DumpRiddleFile(const QString& Path) {
 TDump DumpEmbeddedRiddle(const QString& Executable) {
     QFile file(Executable);
     if (!file.exists())
-        return WithResult(Failed(rfFileMissing));
+        return WithResult(Failed(rfFileMissing, QStringLiteral("the file does not exist")));
     if (!file.open(QIODevice::ReadOnly))
-        return WithResult(Failed(rfHeaderError));
+        return WithResult(Failed(rfHeaderError, Unreadable(file)));
     TRiddleHeader header;
     const uint8_t located = LocateEmbeddedRiddle(file, header);
+    if (located == rfWrongFormat)
+        return WithResult(Failed(located, QStringLiteral("no riddle file is appended to the program")));
     if (located != rfOk)
-        return WithResult(Failed(located));
+        return WithResult(
+            Failed(located, QStringLiteral("the appended riddle file's header cannot be read")));
     return WithResult(ReadAndDump(file, header));
 }

@@ -15,6 +15,8 @@ class TWordRiddleData;
 struct TDump {
     QJsonObject Json;
     int Result = 0;
+    // Why the riddle did not load, in words; empty when it did.
+    QString Problem;
 };
 
 TDump DumpRiddleFile(const QString& Path);

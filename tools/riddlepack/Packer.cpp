@@ -30,6 +30,10 @@ QString PackRiddle(const QString& Player, const QString& RiddleFile, const QStri
         return QStringLiteral("%1: cannot read the player (%2)").arg(Player, playerFile.errorString());
     if (!riddle.open(QIODevice::ReadOnly))
         return QStringLiteral("%1: cannot read the riddle file (%2)").arg(RiddleFile, riddle.errorString());
+    if (!HasElfSection(playerFile, QUIVANE_PLAYER_SECTION))
+        return QStringLiteral("%1: not a Quivane player; riddles are packed onto the quivane program of this "
+                              "project")
+            .arg(Player);
     try {
         TStreamReader in(riddle);
         TRiddleHeader header;

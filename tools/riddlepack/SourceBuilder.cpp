@@ -59,8 +59,10 @@ void SourceBuilderDetail::ApplySharedKeys(TSourceObject& Root, TRiddleData& Ridd
     Riddle.SetRiddleOptions(TRiddleOptions::FromBits(uint8_t(options)));
 
     const bool paintGiven = Root.Has(QStringLiteral("paintOptions"));
-    // Riddles for the player size their grid to the cells unless the source says otherwise.
-    const uint8_t paintDefault = kDefaultPaintOptions.With(poAutoSize).Raw();
+    // Riddles for the player size their grid to the cells unless the source says otherwise. They
+    // open without wrong letters marked and without the possible symbols: a new solver should not
+    // see the answers at the first letter, and switches that help on when wanted.
+    const uint8_t paintDefault = TPaintOptions{poAutoSize, poShowLength, poMarkCurrWord}.Raw();
     const auto paint = TPaintOptions::FromBits(
         uint8_t(Root.NameSet(QStringLiteral("paintOptions"), paintDefault, kPaintOptionNames)));
     const auto help = THelpFlags::FromBits(

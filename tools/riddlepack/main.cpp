@@ -15,6 +15,7 @@ const char* const kUsage = "usage: riddlepack build SOURCE.json -o FILE.rid\n"
                            "       riddlepack pack PLAYER FILE.rid -o OUT\n"
                            "       riddlepack dump FILE\n"
                            "       riddlepack dump --embedded EXECUTABLE\n"
+                           "       riddlepack --version\n"
                            "Each command explains itself with --help.\n";
 
 const char* const kBuildHelp =
@@ -25,7 +26,8 @@ const char* const kBuildHelp =
 
 const char* const kPackHelp =
     "usage: riddlepack pack PLAYER FILE.rid -o OUT\n"
-    "Writes OUT: the player executable with the riddle file appended, ready to run.\n";
+    "Writes OUT: the player executable with the riddle file appended, ready to run.\n"
+    "PLAYER must be the quivane program of this project, without a riddle of its own.\n";
 
 const char* const kDumpHelp =
     "usage: riddlepack dump FILE\n"
@@ -119,6 +121,10 @@ int Dump(const QStringList& Args) {
     const TDump dump = a.Embedded ? DumpEmbeddedRiddle(a.Plain[0]) : DumpRiddleFile(a.Plain[0]);
     const QByteArray json = QJsonDocument(dump.Json).toJson(QJsonDocument::Indented);
     std::fwrite(json.constData(), 1, size_t(json.size()), stdout);
+    // The exit status carries the reader's code; a person reads the reason.
+    if (!dump.Problem.isEmpty())
+        std::fprintf(stderr, "riddlepack: %s: %s (result %d)\n", a.Plain[0].toLocal8Bit().constData(),
+                     dump.Problem.toLocal8Bit().constData(), dump.Result);
     return dump.Result;
 }
 } // namespace
@@ -132,6 +138,10 @@ int main(int argc, char** argv) {
     if (command == QLatin1String("--help") || command == QLatin1String("-h") ||
         command == QLatin1String("help"))
         return Help(kUsage);
+    if (command == QLatin1String("--version")) {
+        std::printf("riddlepack %s\n", QUIVANE_VERSION);
+        return 0;
+    }
     if (command == QLatin1String("build"))
         return Build(args);
     if (command == QLatin1String("pack"))
