@@ -121,6 +121,9 @@ public:
     virtual QString ClassName() const = 0;
     virtual void Assign(const TRiddleData& Source, bool ContentOnly) = 0;
     virtual void Reset(bool All, bool AlsoGiven) = 0;
+    // Content was put back wholesale (undo): the state follows what the cells now hold, and may
+    // fall. A word riddle keeps the state that came with its content.
+    virtual void RederiveState() {}
     virtual int CountFlagAll(int Bit, bool Exact) const = 0;
 
     // The riddle file. The stream reader expects the stream just after the header.

@@ -25,9 +25,11 @@ void TRiddleForm::ConnectGridEvents() {
         grid->installEventFilter(this);
         grid->viewport()->installEventFilter(this);
     }
-    // Only word riddles keep an undo backup; a sudoku has its snapshots instead.
+    // Both kinds keep an undo backup; a sudoku has its snapshots besides.
+    for (TRiddleData* riddle :
+         {static_cast<TRiddleData*>(&WordGrid->Riddle()), static_cast<TRiddleData*>(&Sudoku->Riddle())})
+        connect(riddle, &TRiddleData::OnBeforeChange, this, &TRiddleForm::WordGridBeforeChange);
     TWordRiddleData* word = &WordGrid->Riddle();
-    connect(word, &TRiddleData::OnBeforeChange, this, &TRiddleForm::WordGridBeforeChange);
     connect(word, &TRiddleData::OnLegendStateChange, this, &TRiddleForm::WordGridLegendStateChange);
     connect(word, &TRiddleData::OnRowOrColStateChange, this, &TRiddleForm::WordGridRowOrColStateChange);
     connect(WordGrid, &TWordRiddle::OnSelectedWordChange, this, &TRiddleForm::WordGridSelectedWordChange);

@@ -103,6 +103,7 @@ TEST(Undo, RestoreResyncsTheSolveClock) {
         {"solved, back to partial", true, stPartial, stSolved, true},
         {"partial, back to ready", true, stReady, stPartial, true},
         {"solved stays solved", true, stSolved, stSolved, false},
+        {"solved, back to filled in wrongly", true, stWrongChars, stSolved, true},
         {"riddle without clock", false, stPartial, stSolved, false},
     };
     for (const Case& c : cases) {
@@ -129,12 +130,68 @@ TEST(Undo, RestoreResyncsTheSolveClock) {
     }
 }
 
-TEST(Undo, SudokuNeverEnablesUndo) {
-    Player p([](QFile& F) { WriteSudoku(F, false); });
-    p.form()->Sudoku->Riddle().Cell(1, 1).SetEntry('1');
-    p.form()->Sudoku->Riddle().Cell(2, 1).SetEntry('2');
-    EXPECT_FALSE(p.main()->TBBeaRueckgaengig->isEnabled());
-    EXPECT_TRUE(p.main()->UndoText.isEmpty());
+// A 6 × 6 sudoku that counts time, its solution by the rule, every cell open.
+void WriteOpenSudoku(QFile& Out) {
+    TSudokuRiddleData r;
+    r.SetSize(ss6Symbols);
+    for (int c = 1; c <= 6; ++c)
+        for (int row = 1; row <= 6; ++row)
+            r.Cell(c, row).SetSolution(SymbolOf((3 * ((row - 1) % 2) + (row - 1) / 2 + c - 1) % 6 + 1));
+    r.SetRiddleOptions(TRiddleOptions{roCountTime});
+    r.SetState(stReady);
+    TStreamWriter w(Out);
+    WriteRiddleHeader(w, r.ClassName(), QStringLiteral("8.04"));
+    r.SaveToStream(Out, 0, false);
+}
+
+// Typed symbols are backed up like typed letters; undo puts back the cells, and the state and the
+// solve clock follow the cells put back.
+TEST(Undo, SudokuSymbolsAreUndoneInGroups) {
+    Player p(WriteOpenSudoku);
+    TRMMainForm* m = p.main();
+    TSudokuRiddle* grid = p.form()->Sudoku;
+    TSudokuRiddleData& s = grid->Riddle();
+    // The message for a solved riddle has its own test.
+    QObject::disconnect(&s, &TRiddleData::OnStateChange, nullptr, nullptr);
+    QDateTime now = QDateTime(QDate(2024, 5, 1), QTime(10, 0), Qt::UTC);
+    s.Now = [&now] { return now; };
+    auto type = [&](int ACol, int ARow) {
+        grid->MoveCurrent(ACol, ARow, false);
+        QTest::keyClick(grid, char(s.Cell(ACol, ARow).Solution()));
+    };
+    auto filled = [&] {
+        int n = 0;
+        for (int c = 1; c <= 6; ++c)
+            for (int r = 1; r <= 6; ++r)
+                n += s.Cell(c, r).ShownSymbol() != 0;
+        return n;
+    };
+    for (int c = 1; c <= 6; ++c)
+        type(c, 1);
+    m->MItemBeaRueckgaengigClick();
+    EXPECT_EQ(filled(), 5);
+    EXPECT_EQ(m->UndoText, QStringLiteral("Symbol eingeben"));
+    EXPECT_FALSE(m->TBBeaRueckgaengig->isEnabled());
+
+    // Solved, a symbol deleted and filled in again by the help: undo brings back the open cell.
+    for (int c = 1; c <= 6; ++c)
+        for (int r = 1; r <= 6; ++r)
+            type(c, r);
+    ASSERT_EQ(s.State(), stSolved);
+    ASSERT_FALSE(s.ClockRunning());
+    s.SetHelpFlags(THelpFlags{hfAutoFill});
+    grid->MoveCurrent(4, 4, false);
+    QTest::keyClick(grid, Qt::Key_Delete);
+    p.form()->MItemPlayBuchstEintragenClick();
+    EXPECT_EQ(m->UndoText, QStringLiteral("Rätselfeld ändern"));
+    EXPECT_EQ(filled(), 36);
+    now = now.addSecs(100);
+    s.SetTime(70);
+    m->MItemBeaRueckgaengigClick();
+    EXPECT_EQ(filled(), 35);
+    EXPECT_EQ(s.State(), stPartial);
+    EXPECT_TRUE(s.ClockRunning());
+    EXPECT_EQ(s.ClockStart(), now.addSecs(-70));
 }
 
 } // namespace
