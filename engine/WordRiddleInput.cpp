@@ -54,8 +54,8 @@ void TWordRiddle::GotoClue(int32_t ClueNumber, TWordDirection Direction) {
     int c = 0, r = 0;
     if (!FindClueStart(ClueNumber, Direction, c, r))
         return;
-    SetCol(c);
-    SetRow(r);
+    // One move, so that a grid without a current cell yet does not refuse the first half of it.
+    MoveCurrent(c, r, false);
     SetInputDirection(Direction);
 }
 

@@ -11,6 +11,16 @@
 #include <QPointer>
 #include <vector>
 
+// The kinds of child windows of the main window, as FindToolWindow looks for them.
+enum TToolWindowKind {
+    twNone = 0,
+    twRiddle = 1,
+    twSolution = 2,
+    twLegend = 3,
+    twNumLegend = 4,
+    twStopwatch = 5
+};
+
 class TRiddleSupportForm : public QMdiSubWindow {
     Q_OBJECT
 public:
@@ -20,6 +30,8 @@ public:
 
     // The grid this window serves; null once the grid is gone.
     TGridRiddle* Grid() const { return grid_; }
+    // Which kind of tool window this is; twNone for a pop-up that is none of them.
+    virtual TToolWindowKind ToolKind() const { return twNone; }
 
 protected:
     // Connects Signal of Source to Handler until the window closes.

@@ -2,6 +2,7 @@
 
 #include "ColorUtils.h"
 #include "GradientPanel.h"
+#include "HinweisDialog.h"
 #include "MessageBoxes.h"
 #include "RaetselFormular.h"
 #include "RiddleMessages.h"
@@ -48,6 +49,7 @@ TRMMainForm::TRMMainForm(const QString& ExecutablePath)
     mdiArea_ = new QMdiArea;
     mdiArea_->setObjectName(QStringLiteral("ClientArea"));
     mdiArea_->setBackground(QColor(0x80, 0x80, 0x80));
+    mdiArea_->viewport()->setMouseTracking(true);
     layout->addWidget(mdiArea_, 1);
     statusBar_ = new QWidget;
     statusBar_->setObjectName(QStringLiteral("StatusBar"));
@@ -152,9 +154,19 @@ void TRMMainForm::SizeToRiddle() {
         return;
     const QRect screen = this->screen() ? this->screen()->availableGeometry() : QRect(0, 0, 1280, 1024);
     const int border = style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
-    const int needWidth = qMin(4 * border + riddle->frameGeometry().width(), screen.width());
+    // The tool windows stand beside the riddle window (a legend, or else the stopwatch in the
+    // same place) and below it (the solution word).
+    auto widthOf = [this](int Kind) {
+        const QMdiSubWindow* w = FindToolWindow(Kind);
+        return w ? w->frameGeometry().width() : 0;
+    };
+    const int legends = widthOf(twLegend) + widthOf(twNumLegend);
+    const int beside = legends > 0 ? legends : widthOf(twStopwatch);
+    const QMdiSubWindow* solution = FindToolWindow(twSolution);
+    const int below = solution ? solution->frameGeometry().height() : 0;
+    const int needWidth = qMin(4 * border + riddle->frameGeometry().width() + beside, screen.width());
     const int needHeight = qMin(menuBar()->sizeHint().height() + toolBar_->height() + statusBar_->height() +
-                                    border + riddle->frameGeometry().height(),
+                                    border + riddle->frameGeometry().height() + below,
                                 screen.height());
     // The frame only grows here, never shrinks.
     resize(qMax(width(), needWidth), qMax(height(), needHeight));
@@ -171,6 +183,9 @@ void TRMMainForm::SetDisplayMode(int Mode) {
 QMdiSubWindow* TRMMainForm::FindToolWindow(int Kind) const {
     for (QMdiSubWindow* w : mdiArea_->subWindowList()) {
         if (Kind == twRiddle && qobject_cast<TRiddleForm*>(w))
+            return w;
+        const auto* tool = qobject_cast<TRiddleSupportForm*>(w);
+        if (tool && Kind != twNone && tool->ToolKind() == Kind)
             return w;
     }
     return nullptr;
@@ -196,10 +211,24 @@ bool TRMMainForm::eventFilter(QObject* Watched, QEvent* E) {
         const auto* key = static_cast<QKeyEvent*>(E);
         const bool down = E->type() == QEvent::KeyPress;
         const bool reverseWords = RiddleWindow->ShownRiddle()->RiddleOptions().Contains(roReverseWords);
+        // Shift turns a word dragged out of a one-list legend downwards, Ctrl writes it reversed;
+        // the drag cursor shows it at once.
+        bool changed = false;
         if (key->key() == Qt::Key_Control && reverseWords && DragReversed != down && !key->isAutoRepeat()) {
             DragReversed = down;
+            changed = true;
+        } else if (key->key() == Qt::Key_Shift && DragVertical != down && !key->isAutoRepeat() &&
+                   RiddleWindow->LegendShowsOneList()) {
+            DragVertical = down;
+            changed = true;
+        }
+        if (changed) {
+            RiddleWindow->UpdateDragCursor();
             QCursor::setPos(QCursor::pos());
         }
+    } else if (E->type() == QEvent::MouseMove && Watched == mdiArea_->viewport()) {
+        // The mouse has left the grid for the frame's own area: the hint about a cell is done.
+        THintForm::CloseCurrent();
     }
     return QMainWindow::eventFilter(Watched, E);
 }

@@ -5,6 +5,7 @@
 
 #include "CommandState.h"
 #include "RiddleColors.h"
+#include "RiddleSupportForm.h"
 #include "RiddleToolbarRules.h"
 
 #include <QMainWindow>
@@ -24,9 +25,6 @@ class TRiddleData;
 class TRiddleWindowInterface;
 class TSudokuRiddleData;
 class TWordRiddleData;
-
-// Kinds of child windows that FindToolWindow looks for.
-enum TToolWindowKind { twRiddle = 1, twSolution = 2, twLegend = 3, twNumLegend = 4, twStopwatch = 5 };
 
 class TRMMainForm : public QMainWindow {
     Q_OBJECT

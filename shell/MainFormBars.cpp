@@ -35,6 +35,7 @@ void TRMMainForm::CreateToolbar() {
         b->setIconSize(QSize(16, 16));
         b->setToolTip(Hint);
         b->setStatusTip(Hint);
+        b->setAccessibleName(Hint);
         b->setEnabled(Enabled);
         connect(b, &QToolButton::clicked, this, Handler);
         return b;

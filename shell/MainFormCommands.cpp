@@ -14,7 +14,6 @@
 
 #include <QAction>
 #include <QLabel>
-#include <QMdiSubWindow>
 #include <QMenu>
 #include <QToolButton>
 
@@ -22,16 +21,6 @@ namespace {
 // CountFlagAll takes the flag's bit number.
 constexpr int kGivenBit = 4;
 static_assert((1 << kGivenBit) == cfGiven);
-
-TCommandView ViewOf(const QToolButton* B) {
-    return B ? TCommandView{!B->isHidden(), B->isEnabled(), B->isChecked()}
-             : TCommandView{false, true, false};
-}
-
-// A button of a tool window, found by its name; a window without it shows no such button.
-TCommandView ButtonOf(const QWidget* Window, const char* Name) {
-    return ViewOf(Window ? Window->findChild<QToolButton*>(QLatin1String(Name)) : nullptr);
-}
 
 void Apply(QAction* Item, const TCommandView& S) {
     Item->setVisible(S.Visible);
@@ -138,18 +127,9 @@ void TRMMainForm::MItemAnsRaetselClick() {
 }
 
 void TRMMainForm::MItemAnsLegendeClick() {
-    const QMdiSubWindow* clue = FindToolWindow(twLegend);
-    const QMdiSubWindow* numbers = FindToolWindow(twNumLegend);
-    TLegendMenuFacts f;
-    f.ClueLegendShown = clue && clue->isVisible();
-    f.Ausblenden = ButtonOf(clue, "SBBegrAusblenden");
-    f.Markieren = ButtonOf(clue, "SBBegrMarkieren");
-    f.EineLegende = ButtonOf(clue, "SBEineLegende");
-    f.NumLegendShown = numbers && numbers->isVisible();
-    f.AutoEintragen = ButtonOf(numbers, "SBAutoEintragen");
-    f.LegendeEintragen = ButtonOf(numbers, "SBLegendeEintragen");
-    f.RaetselEintragen = ButtonOf(numbers, "SBRaetselEintragen");
-    const TLegendMenuState s = LegendMenuState(f);
+    // The legend windows tell their state through the riddle window that keeps them.
+    const TLegendMenuState s =
+        LegendMenuState(RiddleWindow ? RiddleWindow->LegendMenuFacts() : TLegendMenuFacts{});
     Apply(MIemAnsAusblenden, s.Ausblenden);
     Apply(MItemAnsMarkieren, s.Markieren);
     Apply(MItemAnsEineLegende, s.EineLegende);
@@ -301,11 +281,23 @@ void TRMMainForm::MItemAnsTooltipsClick() {
         RiddleWindow->MItemPlayShowHintsClick();
 }
 
-// The legend commands reach the clue legend and number legend windows that the riddle window
-// keeps; until those windows exist their items stay hidden and there is nothing to pass on.
-void TRMMainForm::MIemAnsAusblendenClick() {}
-void TRMMainForm::MItemAnsMarkierenClick() {}
-void TRMMainForm::MItemAnsEineLegendeClick() {}
+void TRMMainForm::MIemAnsAusblendenClick() {
+    if (RiddleWindow)
+        RiddleWindow->MItemLegendeAusblendenClick();
+}
+
+void TRMMainForm::MItemAnsMarkierenClick() {
+    if (RiddleWindow)
+        RiddleWindow->MItemLegendeMarkierenClick();
+}
+
+void TRMMainForm::MItemAnsEineLegendeClick() {
+    if (RiddleWindow)
+        RiddleWindow->MItemLegendeEineLegendeClick();
+}
+
+// The number legend's commands reach that window once it is part of the player; until then its
+// items stay hidden and there is nothing to pass on.
 void TRMMainForm::MItemAnsLegAutomatischClick() {}
 void TRMMainForm::MItemAnsLegUebernehmenClick() {}
 void TRMMainForm::MItemAnsLegEintragenClick() {}

@@ -3,6 +3,7 @@
 #include "ColorUtils.h"
 #include "EmbeddedRiddle.h"
 #include "GradientPanel.h"
+#include "LegendeDialog.h"
 #include "MenuItems.h"
 #include "SudokuRiddle.h"
 #include "Variables.h"
@@ -44,8 +45,10 @@ TRiddleForm::TRiddleForm(const QString& ExecutablePath) {
     auto* gridHolder = new QWidget;
     WordGrid = new TWordRiddle(gridHolder);
     WordGrid->setObjectName(QStringLiteral("WordGrid"));
+    WordGrid->setAccessibleName(QStringLiteral("Rätselgitter"));
     Sudoku = new TSudokuRiddle(gridHolder);
     Sudoku->setObjectName(QStringLiteral("Sudoku"));
+    Sudoku->setAccessibleName(QStringLiteral("Sudoku"));
     for (TGridRiddle* grid : {static_cast<TGridRiddle*>(WordGrid), static_cast<TGridRiddle*>(Sudoku)}) {
         grid->move(0, 0);
         grid->hide();
@@ -197,17 +200,13 @@ void TRiddleForm::UpdateRiddleToolbar(int ACol, int ARow) {
     SBBegrEintragen->move(SBBuchstEintragen->x() + SBBuchstEintragen->width(), SBBegrEintragen->y());
     // SBSuchen stays hidden: the player has no dictionary to look the word up in.
     ShownGrid->setContextMenuPolicy(Qt::CustomContextMenu);
-    // The clue legend window refreshes its own tool bar here once it exists.
+    if (LegendWindow && LegendWindow->isVisible())
+        LegendWindow->UpdateToolbar();
 }
 
 void TRiddleForm::UpdateRiddleToolbarHere() {
     if (ShownGrid)
         UpdateRiddleToolbar(ShownGrid->Col(), ShownGrid->Row());
-}
-
-void TRiddleForm::UpdateLegendWindow(bool) {
-    // The clue legend and number legend windows join the riddle window in a later step of the
-    // player; until then there is nothing to create, refresh or place.
 }
 
 void TRiddleForm::UpdateSolutionWindow(bool) {
@@ -240,10 +239,13 @@ void TRiddleForm::showEvent(QShowEvent* Event) {
     UpdateRiddleToolbarHere();
     FitToGrid();
     setWindowTitle(RiddleDescription(ShownGrid->Riddle()));
+    if (ShownGrid == WordGrid) {
+        UpdateSolutionWindow(true);
+        UpdateLegendWindow(true);
+    }
+    UpdateStopwatch(true);
     // The solver can type at once.
     ShownGrid->setFocus(Qt::OtherFocusReason);
-    // The solution word and legend windows are created and placed here once they exist.
-    UpdateStopwatch(true);
 }
 
 void TRiddleForm::closeEvent(QCloseEvent* Event) {

@@ -3,12 +3,14 @@
 // The riddle window: holds both grid controls, of which the one that received the embedded
 // riddle is shown, with its own tool bar and the grid's pop-up menu.
 
+#include "GridMouseRules.h"
 #include "RiddleWindowInterface.h"
 #include "SudokuRiddleData.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QMdiSubWindow>
+#include <QPointer>
 #include <array>
 #include <functional>
 #include <vector>
@@ -20,6 +22,7 @@ class QScrollArea;
 class QToolButton;
 class TGradientPanel;
 class TGridRiddle;
+class TLegendForm;
 class TSudokuRiddle;
 class TWordRiddle;
 
@@ -45,6 +48,12 @@ public:
     void LayoutSymbolPanel();
     void UpdateRiddleToolbar(int ACol, int ARow);
     void UpdateLegendWindow(bool Place);
+    TLegendMenuFacts LegendMenuFacts() const override;
+    void MItemLegendeAusblendenClick() override;
+    void MItemLegendeMarkierenClick() override;
+    void MItemLegendeEineLegendeClick() override;
+    bool LegendShowsOneList() const override;
+    void UpdateDragCursor() override;
     void UpdateSolutionWindow(bool Place) override;
     void UpdateStopwatch(bool Place) override;
     // Pops up the hints window at a screen position; FontSize 0 is the default size.
@@ -86,6 +95,11 @@ public:
     void WordGridLegendStateChange(TObject* Sender);
     void WordGridRowOrColStateChange(TObject* Sender, int ACol, int ARow, TWordDirection ADir);
     void WordGridSelectedWordChange(TObject* Sender);
+    // The mouse over the word grid, at (X, Y) of its viewport.
+    void WordGridMouseMove(TObject* Sender, Qt::KeyboardModifiers Shift, int X, int Y);
+    // A legend word dragged over the word grid: true when it may be dropped there.
+    bool WordGridDragOver(TObject* Sender, QObject* Source, int X, int Y, Qt::KeyboardModifiers Shift);
+    void WordGridDragDrop(TObject* Sender, QObject* Source, int X, int Y, Qt::KeyboardModifiers Shift);
 
     // Adds or removes the solver's blank mark on the word grid's current cell.
     void SetCurrentCellBlank(bool Blank) override;
@@ -98,6 +112,9 @@ public:
     int UndoCountdown = 1;
     // The grid's tooltips are switched on (SBShowHints shows it).
     bool TooltipsOn = false;
+    // The cell the mouse explained last.
+    QPoint LastHintCell{-1, -1};
+    QPointer<TLegendForm> LegendWindow;
 
     TGradientPanel* Toolbar = nullptr;
     QToolButton* SBZoomIn = nullptr;
@@ -170,6 +187,12 @@ private:
     // The grid control an event's sender belongs to.
     TGridRiddle* GridOf(const TObject* Sender) const;
     void RepaintLetterGrids();
+    // Moves the clue legend to its place beside the riddle window, as high as it.
+    void PlaceLegendWindow();
+    // Which list of the clue legend a drag comes from.
+    TLegendSource SourceOf(const QObject* Source) const;
+    // Drag events of the word grid's viewport.
+    void WordGridDragEvent(QEvent* Event);
 
     QWidget* content_ = nullptr;
     QScrollArea* scrollBox_ = nullptr;

@@ -37,6 +37,7 @@ QToolButton* TRiddleForm::AddSpeedButton(QWidget* Parent, const char* Name, int 
     b->setIconSize(QSize(16, 16));
     b->setToolTip(Hint);
     b->setStatusTip(Hint);
+    b->setAccessibleName(Hint);
     return b;
 }
 
@@ -147,6 +148,10 @@ void TRiddleForm::CreateMenu() {
     m->addSeparator()->setObjectName(QStringLiteral("MItemPlayN4"));
     QAction* help = AddMenuItem(this, m, "MItemPlayHilfe", QStringLiteral("Hilfe.."),
                                 QStringLiteral("Hilfe zum Rätsel anzeigen"), nullptr);
+    // F1 anywhere in the riddle window opens the help as well.
+    help->setShortcut(QKeySequence(Qt::Key_F1));
+    help->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    addAction(help);
     QAction* close = AddMenuItem(this, m, "MItemPlaySchliessen", QStringLiteral("Schließen"),
                                  QStringLiteral("Das Rätsel schließen"), nullptr);
 

@@ -1,6 +1,7 @@
 // The commands of the riddle window's tool bar and pop-up menu, and the opening handlers of
 // the menu.
 
+#include "HinweisDialog.h"
 #include "MenuItems.h"
 #include "MessageBoxes.h"
 #include "RaetselFormular.h"
@@ -11,7 +12,6 @@
 #include "WordRiddle.h"
 
 #include <QAction>
-#include <QCursor>
 #include <QMenu>
 #include <QToolButton>
 
@@ -33,7 +33,9 @@ void TRiddleForm::MItemPlayZoomInClick(QObject* Sender) {
         return;
     // With poAutoSize the grid takes the new size and reports it, which fits the window.
     riddle.SetGridSize(size);
-    // The solution word and number legend windows repeat their layout here once they exist.
+    // The clue legend stays beside the riddle window and as high as it. The solution word and
+    // number legend windows repeat their layout here once they exist.
+    PlaceLegendWindow();
 }
 
 void TRiddleForm::SetShownPaintOption(TPaintOption Option, bool On) {
@@ -185,24 +187,13 @@ void TRiddleForm::MItemPlaySnap1Click(QObject* Sender) {
         Sudoku->Riddle().RestoreSnapshot(Snapshots[size_t(n - 1)].State);
 }
 
-void TRiddleForm::MItemPlayHilfeClick() {
-    if (!ShownGrid)
-        return;
-    const QPoint at = QCursor::pos() - QPoint(10, 10);
-    ShowHintWindow(at.x(), at.y(), nullptr, 0, true, HelpKey(ShownGrid->Riddle().RiddleType()));
-}
-
-void TRiddleForm::ShowHintWindow(int, int, const std::function<void()>&, int, bool, const QString&) {
-    // Shows the hints window at the position once it exists; with word wrap the text is the
-    // help key, which that window stores.
-}
-
 void TRiddleForm::MItemPlaySchliessenClick() {
     close();
 }
 
 void TRiddleForm::MenuRaetselPopup() {
-    // The hints window, once it exists, is closed here so that it does not cover the menu.
+    // A hint would cover the menu.
+    THintForm::CloseCurrent();
     const TCommandStates s = CommandStates(Facts(), {});
     Apply(MItemPlayLeerfeld, s.BlankField);
     Apply(MItemPlayBuchstEintragen, s.PopupFillLetter);

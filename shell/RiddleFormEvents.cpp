@@ -1,5 +1,6 @@
 // The riddle window's answers to the events of its two grid controls.
 
+#include "LegendeDialog.h"
 #include "RaetselFormular.h"
 #include "SudokuRiddle.h"
 #include "UndoKeeper.h"
@@ -8,6 +9,7 @@
 
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QToolButton>
 
 void TRiddleForm::ConnectGridEvents() {
@@ -29,10 +31,10 @@ void TRiddleForm::ConnectGridEvents() {
     for (TRiddleData* riddle :
          {static_cast<TRiddleData*>(&WordGrid->Riddle()), static_cast<TRiddleData*>(&Sudoku->Riddle())})
         connect(riddle, &TRiddleData::OnBeforeChange, this, &TRiddleForm::WordGridBeforeChange);
-    TWordRiddleData* word = &WordGrid->Riddle();
-    connect(word, &TRiddleData::OnLegendStateChange, this, &TRiddleForm::WordGridLegendStateChange);
-    connect(word, &TRiddleData::OnRowOrColStateChange, this, &TRiddleForm::WordGridRowOrColStateChange);
-    connect(WordGrid, &TWordRiddle::OnSelectedWordChange, this, &TRiddleForm::WordGridSelectedWordChange);
+    // The clue legend hears the clue, line and current word news itself; the handlers below
+    // are for the riddle window's own commands, which change what no event reports.
+    WordGrid->viewport()->setMouseTracking(true);
+    WordGrid->viewport()->setAcceptDrops(true);
 }
 
 TGridRiddle* TRiddleForm::GridOf(const TObject* Sender) const {
@@ -49,6 +51,18 @@ bool TRiddleForm::eventFilter(QObject* Watched, QEvent* Event) {
                 WordGridMouseUp(sender);
             else if (Event->type() == QEvent::MouseButtonDblClick)
                 WordGridDblClick(sender);
+            else if (grid == WordGrid && Event->type() == QEvent::MouseMove) {
+                const auto* move = static_cast<QMouseEvent*>(Event);
+                const QPoint at = move->position().toPoint();
+                WordGridMouseMove(sender, move->modifiers(), at.x(), at.y());
+            } else if (grid == WordGrid && Event->type() == QEvent::Leave)
+                LastHintCell = QPoint(-1, -1);
+            else if (grid == WordGrid &&
+                     (Event->type() == QEvent::DragEnter || Event->type() == QEvent::DragMove ||
+                      Event->type() == QEvent::Drop)) {
+                WordGridDragEvent(Event);
+                return true;
+            }
         } else if (Watched == grid && Event->type() == QEvent::KeyRelease) {
             const auto* key = static_cast<QKeyEvent*>(Event);
             WordGridKeyUp(sender, key->key(), key->modifiers());
@@ -90,11 +104,14 @@ void TRiddleForm::WordGridDblClick(TObject*) {
 }
 
 void TRiddleForm::WordGridKeyUp(TObject*, int, Qt::KeyboardModifiers Shift) {
-    // The key that was let go may have been Ctrl: the next drop of a legend word follows it.
+    // The key that was let go may have been Ctrl or Shift: the next drop of a legend word follows it.
     if (WordGrid->Riddle().RiddleOptions().Contains(roReverseWords))
         DragReversed = Shift.testFlag(Qt::ControlModifier);
-    // With a clue legend window showing one combined list, Shift steers DragVertical here and
-    // the legend updates its drag cursor.
+    if (!LegendWindow)
+        return;
+    if (!LegendWindow->TwoListsShown())
+        DragVertical = Shift.testFlag(Qt::ShiftModifier);
+    LegendWindow->UpdateDragCursor();
 }
 
 void TRiddleForm::WordGridSizeChanged(TObject*) {
@@ -121,16 +138,18 @@ void TRiddleForm::QueueStateMessage() {
         Qt::QueuedConnection);
 }
 
-void TRiddleForm::WordGridLegendStateChange(TObject*) {
-    // Repaints the number legend's letter grid and marks the clue as solved in the clue legend,
-    // once those windows exist.
+void TRiddleForm::WordGridLegendStateChange(TObject* Sender) {
+    // The number legend's letter grid is repainted here too once that window exists.
+    if (LegendWindow && Sender)
+        LegendWindow->ClueStateChanged(Sender);
 }
 
-void TRiddleForm::WordGridRowOrColStateChange(TObject*, int, int, TWordDirection) {
-    // Marks the row or column as solved in the clue legend of French and American riddles, once
-    // that window exists.
+void TRiddleForm::WordGridRowOrColStateChange(TObject*, int ACol, int ARow, TWordDirection ADir) {
+    if (LegendWindow)
+        LegendWindow->LineStateChanged(ACol, ARow, ADir);
 }
 
 void TRiddleForm::WordGridSelectedWordChange(TObject*) {
-    // Selects the current word's clue or line in the clue legend, once that window exists.
+    if (LegendWindow)
+        LegendWindow->FollowCurrentWord();
 }

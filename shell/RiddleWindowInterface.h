@@ -4,6 +4,7 @@
 // through this interface only, so it never reaches into the riddle window's buttons or grids.
 
 #include "CommandState.h"
+#include "MainCommandRules.h"
 #include "RiddleToolbarRules.h"
 
 class QObject;
@@ -41,5 +42,14 @@ public:
     // The riddle was restored from the undo backup: the tool windows show it and go home.
     virtual void RiddleRestored() = 0;
     virtual void UpdateSolutionWindow(bool Place) = 0;
+    // The view menu's legend items follow the legend windows' state; their commands go there.
+    virtual TLegendMenuFacts LegendMenuFacts() const = 0;
+    virtual void MItemLegendeAusblendenClick() = 0;
+    virtual void MItemLegendeMarkierenClick() = 0;
+    virtual void MItemLegendeEineLegendeClick() = 0;
+    // A clue legend shows all clues in one list: Shift then turns a dragged word downwards.
+    virtual bool LegendShowsOneList() const = 0;
+    // The drag flags changed; the legend's drag cursor shows them.
+    virtual void UpdateDragCursor() = 0;
     virtual void UpdateStopwatch(bool Place) = 0;
 };

@@ -1,48 +1,97 @@
 #!/usr/bin/python3
-"""Clicks a control of the running player that the accessibility bus shows, the way a person
-would: the mouse goes to its middle and presses the left button.
-Usage: atspi.py ROLE NAME_PATTERN   e.g. atspi.py "menu item" "Schnappschuss"
-The pattern must match the whole accessible name; only controls on screen count. Waits up to
-five seconds for the control and exits with 1 when none appears."""
-import re
+"""Helpers of the end-to-end tests that find the player's windows, lists and buttons over the
+accessibility bus and act on them with xdotool, the way a person would with the mouse."""
 import subprocess
-import sys
 import time
 
 import pyatspi
 
 
-def find(node, role, pattern, depth=0):
-    if node is None or depth > 30:
-        return None
-    try:
-        showing = node.getState().contains(pyatspi.STATE_SHOWING)
-        if node.getRoleName() == role and pattern.fullmatch(node.name or "") and showing:
-            return node
-        children = [node.getChildAtIndex(i) for i in range(node.childCount)]
-    except Exception:  # a control that went away while it was looked at
-        return None
-    for child in children:
-        found = find(child, role, pattern, depth + 1)
-        if found:
-            return found
-    return None
-
-
-def main():
-    role, pattern = sys.argv[1], re.compile(sys.argv[2])
-    for _ in range(50):
-        for app in pyatspi.Registry.getDesktop(0):
-            control = find(app, role, pattern)
-            if control:
-                box = control.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-                x, y = box.x + box.width // 2, box.y + box.height // 2
-                subprocess.run(["xdotool", "mousemove", str(x), str(y), "sleep", "0.2", "click", "1"], check=True)
-                print(f"clicked {role} '{control.name}' at {x},{y}")
-                return
+def app(name="Quivane", tries=100):
+    for _ in range(tries):
+        for a in pyatspi.Registry.getDesktop(0):
+            if a is not None and a.name == name:
+                return a
         time.sleep(0.1)
-    sys.exit(f"no {role} named {sys.argv[2]} on screen")
+    raise SystemExit(f"FAIL: no accessible application {name}")
 
 
-if __name__ == "__main__":
-    main()
+def find_all(root, match, depth=0, skip=("menu bar",)):
+    found = []
+    try:
+        role = root.getRoleName()
+    except Exception:
+        return found
+    if role in skip or depth > 14:
+        return found
+    if match(root):
+        found.append(root)
+    if role in ("tree", "table"):
+        return found
+    for i in range(root.childCount):
+        found += find_all(root.getChildAtIndex(i), match, depth + 1, skip)
+    return found
+
+
+def find(root, match, what, tries=50):
+    for _ in range(tries):
+        hits = [a for a in find_all(root, match) if showing(a)]
+        if hits:
+            return hits[0]
+        time.sleep(0.1)
+    raise SystemExit(f"FAIL: {what} not found")
+
+
+def named(role, name):
+    return lambda a: a.getRoleName() == role and a.name == name
+
+
+def showing(acc):
+    try:
+        return acc.getState().contains(pyatspi.STATE_SHOWING)
+    except Exception:
+        return False
+
+
+def extents(acc):
+    e = acc.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    return e.x, e.y, e.width, e.height
+
+
+def centre(acc):
+    x, y, w, h = extents(acc)
+    return x + w // 2, y + h // 2
+
+
+def xdo(*args):
+    subprocess.run(["xdotool", *map(str, args)], check=True)
+
+
+def click(acc, button=1):
+    x, y = centre(acc)
+    xdo("mousemove", x, y)
+    time.sleep(0.1)
+    xdo("click", button)
+    time.sleep(0.2)
+
+
+def rows(tree):
+    """The visible rows of a legend list: lists of the cell texts of the shown columns, and the
+    solved mark ("gelöst"/"ungelöst") of each row."""
+    table = tree.queryTable()
+    out = []
+    for r in range(table.nRows):
+        cells = [table.getAccessibleAt(r, c) for c in range(table.nColumns)]
+        shown = [c for c in cells if extents(c)[2] > 0]
+        if not shown:
+            continue
+        mark = next((c.description for c in shown if c.description), "")
+        out.append(([c.name for c in shown], mark, shown))
+    return out
+
+
+def row_with(tree, text):
+    for texts, mark, cells in rows(tree):
+        if text in texts:
+            return texts, mark, cells
+    return None

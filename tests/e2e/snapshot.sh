@@ -27,9 +27,14 @@ type_line() { # types the symbol of line N of the solution keys
     # shellcheck disable=SC2046
     xdotool key --window "$win" --delay 5 $(sed -n "${1}p" "$WORK/keys" | cut -d' ' -f2-)
 }
-click() {
-    /usr/bin/python3 "$here/atspi.py" "$@" >>"$WORK/clicks" || fail "cannot click $*"
-    sleep 0.3
+click() { # ROLE NAME: the control of the player with that role and name, found on the bus
+    /usr/bin/python3 - "$here" "$@" >>"$WORK/clicks" <<'PY' || fail "cannot click $*"
+import sys
+sys.path.insert(0, sys.argv[1])
+import atspi
+role, name = sys.argv[2], sys.argv[3]
+atspi.click(atspi.find(atspi.app(), atspi.named(role, name), f"{role} {name}"))
+PY
 }
 # The grid as a picture, with the cursor in its first cell (its colour marks where the grid is).
 grid_picture() {

@@ -2,6 +2,7 @@
 // German message, and the frame around the riddle window.
 
 #include "Hauptformular.h"
+#include "LegendeDialog.h"
 #include "RaetselFormular.h"
 #include "SudokuRiddle.h"
 #include "Variables.h"
@@ -90,7 +91,7 @@ TEST(StartUp, WordRiddleGoesIntoWordGrid) {
     EXPECT_EQ(riddle->WordGrid->Riddle().Version(), QStringLiteral("8.04"));
     EXPECT_EQ(riddle->windowTitle(), QStringLiteral("Probe"));
     EXPECT_EQ(riddle->WordGrid->objectName(), QStringLiteral("WordGrid"));
-    EXPECT_EQ(form->FindToolWindow(twLegend), nullptr);
+    EXPECT_EQ(form->FindToolWindow(twLegend), static_cast<QMdiSubWindow*>(riddle->LegendWindow.data()));
 }
 
 TEST(StartUp, SudokuGoesIntoSudokuGrid) {
@@ -104,6 +105,7 @@ TEST(StartUp, SudokuGoesIntoSudokuGrid) {
     EXPECT_EQ(riddle->Sudoku->Riddle().Symbols(), 6);
     EXPECT_EQ(riddle->Sudoku->Riddle().Version(), QStringLiteral("7.10"));
     EXPECT_EQ(riddle->windowTitle(), QStringLiteral("Sudoku (mittelschwer)"));
+    EXPECT_EQ(form->FindToolWindow(twLegend), nullptr);
 }
 
 TEST(StartUp, ColourSetsAreSharedAfterLoading) {

@@ -1,0 +1,109 @@
+// A 99 × 99 Swedish riddle with 1000 clues and its clue legend open, offscreen: a typed letter
+// from the key event until grid and legend have painted, and the cursor moved to another word
+// with the legend's row following it.
+
+#include "LegendeDialog.h"
+#include "WordRiddle.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+constexpr int kSize = 99;
+constexpr int kWordLength = 4;
+
+// Every odd row holds words of four letters between black cells, every even row is black:
+// 50 rows of 20 words give 1000 across clues.
+struct TBench {
+    TBench() {
+        TWordRiddleData& r = grid.Riddle();
+        r.SetPaintOptions(TPaintOptions{poShowFail, poMarkCurrWord});
+        r.SetRiddleCols(kSize);
+        r.SetRiddleRows(kSize);
+        r.SetGridSize(30);
+        int number = 0;
+        for (int row = 1; row <= kSize && number < 1000; row += 2)
+            for (int col = 1; col + kWordLength - 1 <= kSize && number < 1000; col += kWordLength + 1) {
+                ++number;
+                QString word;
+                for (int i = 0; i < kWordLength; ++i) {
+                    TWordGridCell& cell = r.Cell(col + i, row);
+                    cell.SetFlags(uint16_t(cfLetter | (i == 0 ? cfStartAcross : 0)));
+                    cell.SetSolution(uint8_t('A' + (number + i) % 26));
+                    cell.SetClueFlags(kClueAcross);
+                    cell.SetClueNumber(i == 0 ? number : 0);
+                    word += QChar(cell.Solution());
+                }
+                TWordLegendData& clue = r.AddClue();
+                clue.SetClueNumber(number);
+                clue.SetDirection(wdHorizontal);
+                clue.SetWord(word);
+                clue.SetClueText(QStringLiteral("Umschreibung Nummer %1").arg(number));
+            }
+        r.SetAutoMarkLegend(true);
+        r.SetState(stReady);
+        r.StopClock();
+        grid.resize(1000, 900);
+        grid.show();
+        legend = new TLegendForm(nullptr, &grid);
+        legend->resize(300, 900);
+        legend->FormShow();
+        legend->show();
+        grid.SelectFirstCell();
+        QApplication::processEvents();
+    }
+    ~TBench() { delete legend; }
+    TWordRiddle grid;
+    TLegendForm* legend = nullptr;
+};
+
+void BM_TypedLetterWithLegend(benchmark::State& State) {
+    TBench b;
+    int typed = 0;
+    for (auto _ : State) {
+        const QString letter(QChar('A' + typed % 26));
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_A + typed % 26, Qt::NoModifier, letter);
+        QApplication::sendEvent(&b.grid, &press);
+        QApplication::processEvents();
+        // After each word the next one down the rows, so that the legend's selection moves too.
+        if (++typed % kWordLength == 0)
+            b.grid.MoveCurrent(1, 1 + 2 * (typed / kWordLength % 40), false);
+    }
+}
+BENCHMARK(BM_TypedLetterWithLegend)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true);
+
+// Arg 0: both words lie in the visible part of the grid (the legend scrolls); arg 1: far apart,
+// so that the grid scrolls as well.
+void BM_CursorToAnotherWord(benchmark::State& State) {
+    TBench b;
+    const int farRow = State.range(0) ? 97 : 27;
+    int moves = 0;
+    for (auto _ : State) {
+        const int row = ++moves % 2 ? farRow : 3;
+        b.grid.MoveCurrent(1 + 5 * (moves % 19), row, false);
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_CursorToAnotherWord)
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

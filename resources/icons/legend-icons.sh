@@ -1,0 +1,35 @@
+#!/bin/sh
+# Draws the 16 × 16 icons of the clue legend's tool bar. Each is drawn at 32 × 32 and scaled
+# down, which smooths the lines. Run from this folder; needs ImageMagick 6.
+set -e
+IM=/usr/bin/convert
+small() { $IM -size 32x32 xc:none "$@" -resize 16x16 "$OUT"; }
+
+# Solved clues stay: three rows, each with its bullet.
+OUT=legend-show.png; small -fill '#1f3f7f' -draw 'rectangle 2,4 7,9' -draw 'rectangle 2,13 7,18' \
+    -draw 'rectangle 2,22 7,27' -stroke '#404040' -strokewidth 3 -draw 'line 12,7 29,7' \
+    -draw 'line 12,16 29,16' -draw 'line 12,25 29,25'
+
+# Solved clues go: the middle row is faded and struck out.
+OUT=legend-hide.png; small -fill '#1f3f7f' -draw 'rectangle 2,4 7,9' -draw 'rectangle 2,22 7,27' \
+    -stroke '#404040' -strokewidth 3 -draw 'line 12,7 29,7' -draw 'line 12,25 29,25' \
+    -stroke '#b0b0b0' -draw 'line 12,16 29,16' -stroke '#c00000' -strokewidth 3 -draw 'line 3,20 14,12'
+
+# Solved clues unmarked: rows with empty boxes.
+OUT=legend-nomark.png; small -fill white -stroke '#606060' -strokewidth 2 -draw 'rectangle 2,3 10,11' \
+    -draw 'rectangle 2,19 10,27' -stroke '#404040' -strokewidth 3 -draw 'line 14,7 29,7' \
+    -draw 'line 14,23 29,23'
+
+# Solved clues marked: the boxes carry a green tick.
+OUT=legend-mark.png; small -fill white -stroke '#606060' -strokewidth 2 -draw 'rectangle 2,3 10,11' \
+    -draw 'rectangle 2,19 10,27' -stroke '#008000' -strokewidth 3 -fill none \
+    -draw 'polyline 3,7 6,10 11,2' -draw 'polyline 3,23 6,26 11,18' -stroke '#404040' \
+    -draw 'line 14,7 29,7' -draw 'line 14,23 29,23'
+
+# One list: a single framed list.
+OUT=legend-one.png; small -fill white -stroke '#606060' -strokewidth 2 -draw 'rectangle 3,3 28,28' \
+    -stroke '#404040' -strokewidth 2 -draw 'line 7,9 24,9' -draw 'line 7,15 24,15' -draw 'line 7,21 24,21'
+
+# Two lists: one above the other.
+OUT=legend-two.png; small -fill white -stroke '#606060' -strokewidth 2 -draw 'rectangle 3,2 28,14' \
+    -draw 'rectangle 3,17 28,29' -stroke '#404040' -draw 'line 7,8 24,8' -draw 'line 7,23 24,23'
