@@ -16,8 +16,10 @@ here=$(dirname "$0")
 /usr/bin/python3 -c 'import pyatspi; pyatspi.Registry.getDesktop(0)' >/dev/null || fail "no accessibility bus"
 
 "$RIDDLEPACK" dump "$SAMPLES/sudoku-6.rid" >"$WORK/dump.json" || fail "dump failed"
-python3 "$here/solution_keys.py" "$WORK/dump.json" | grep '^keys' >"$WORK/keys"
-read -r _ size < <(python3 -c 'import json,sys; print("n", 3 * json.load(open(sys.argv[1]))["global"]["Size"] + 6)' "$WORK/dump.json")
+python3 "$here/solution_keys.py" "$WORK/dump.json" >"$WORK/actions" || fail "no actions"
+grep '^keys' "$WORK/actions" >"$WORK/keys"
+read -r _ pitch _ <"$WORK/actions"
+size=$(python3 -c 'import json, sys; print(3 * json.load(open(sys.argv[1]))["global"]["Size"] + 6)' "$WORK/dump.json")
 
 "$SAMPLES/sudoku-6" 2>>"$WORK/stderr" &
 pid=$!
@@ -42,8 +44,8 @@ grid_picture() {
     sleep 0.5
     import -window root -depth 8 "$WORK/screen.ppm"
     read -r x0 y0 < <(python3 "$here/grid_origin.py" <"$WORK/screen.ppm") || fail "grid not found"
-    local extent=$((size * 31 + 6))
-    convert "$WORK/screen.ppm" -crop "${extent}x${extent}+$((x0 - 3))+$((y0 - 3))" +repage "$1"
+    local extent=$((size * pitch + 6))
+    /usr/bin/convert "$WORK/screen.ppm" -crop "${extent}x${extent}+$((x0 - 3))+$((y0 - 3))" +repage "$1"
 }
 # Opens the grid's pop-up menu at the cursor and picks an item of its snapshot submenu by the
 # keyboard: pop-up menus are not on the accessibility bus, and "Schnappschuss" is always the third

@@ -203,6 +203,20 @@ TEST(Sudoku, SymbolsAreTakenAsTheSudokuKnowsThem) {
     }
 }
 
+TEST(Sudoku, SnapshotRoundTrip) {
+    TSudokuRiddleData s;
+    rt::BuildSudoku(s, ss12Symbols);
+    s.Cell(12, 12).SetEntry('C');
+    const TSudokuRiddleData::TSnapshot before = s.TakeSnapshot();
+    for (int c = 1; c <= 12; ++c)
+        s.Cell(c, 3).SetEntry(SymbolOf(13 - c));
+    ASSERT_NE(s.TakeSnapshot(), before);
+    s.RestoreSnapshot(before);
+    EXPECT_EQ(s.TakeSnapshot(), before);
+    EXPECT_EQ(s.Cell(12, 12).Entry(), 'C');
+    EXPECT_EQ(s.Cell(12, 12).Status(), s.Cell(12, 12).Solution() == 'C' ? 1 : 2);
+}
+
 // Restoring a snapshot puts back the entries, and the state follows them, also downwards; the
 // solve clock counts on from the time taken so far whenever the riddle is being solved again.
 TEST(Sudoku, SnapshotRestoreRederivesTheState) {
