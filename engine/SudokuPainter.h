@@ -16,6 +16,9 @@ public:
     // keeps the layout of the possible symbols from one painter to the next.
     TSudokuPainter(const TSudokuRiddleData& Riddle, const TCellFonts& Fonts, const TScreenState* Screen,
                    TSudokuHintLayout* Hints = nullptr);
+    // A copy would lay out its hints in the original's own layout.
+    TSudokuPainter(const TSudokuPainter&) = delete;
+    TSudokuPainter& operator=(const TSudokuPainter&) = delete;
 
     void GetCellColors(int ACol, int ARow, TPaintTarget Target, TColor& Text, TColor& Background) const;
     void PaintCell(QPainter& Painter, int ACol, int ARow, TPaintTarget Target, const QRect& Rect) const;

@@ -145,6 +145,8 @@ void TSudokuRiddleData::SetSize(TSudokuSize Value) {
         SetModified(true);
     }
     ApplySize();
+    // Other rows, columns and boxes: the candidates change with them.
+    RecomputePossible();
 }
 
 void TSudokuRiddleData::ApplySize() {
