@@ -1,6 +1,7 @@
 // Painting a 99 × 99 word riddle at a cell size of 30 in a 1280 × 1024 viewport, offscreen:
-// the whole visible grid, and a single cell.
+// the whole visible grid, and a single cell; typing a letter, and a symbol into a sudoku.
 
+#include "SudokuRiddle.h"
 #include "WordRiddle.h"
 
 #include <QApplication>
@@ -69,6 +70,45 @@ BENCHMARK(BM_TypedLetter)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(10)
     ->ReportAggregatesOnly(true);
+
+// One typed symbol in a 12 × 12 sudoku that shows its possible symbols, from the key event until
+// the window has painted what changed. Half of the cells hold symbols; a symbol goes into one of
+// the empty ones in turn, which changes the candidates of a row, a column and a box.
+void BM_TypedSymbol(benchmark::State& State) {
+    TSudokuRiddle grid;
+    TSudokuRiddleData& s = grid.Riddle();
+    s.SetSize(ss12Symbols);
+    s.SetPaintOptions(TPaintOptions{poAutoSize, poShowFail, poShowHintGrids});
+    std::vector<QPoint> empty;
+    for (int c = 1; c <= 12; ++c)
+        for (int r = 1; r <= 12; ++r) {
+            const int value = (4 * ((r - 1) % 3) + (r - 1) / 3 + c - 1) % 12 + 1;
+            s.Cell(c, r).SetSolution(SymbolOf(value));
+            if ((c + r) % 2)
+                s.Cell(c, r).SetEntry(SymbolOf(value));
+            else
+                empty.emplace_back(c, r);
+        }
+    s.SetState(stPartial);
+    s.StopClock();
+    grid.show();
+    QApplication::processEvents();
+    size_t typed = 0;
+    for (auto _ : State) {
+        // Moving the cursor to an empty cell is not part of the measure.
+        State.PauseTiming();
+        const QPoint cell = empty[typed % empty.size()];
+        s.SetSymbol(cell.x(), cell.y(), 0);
+        grid.SelectOnly(cell.x(), cell.y());
+        QApplication::processEvents();
+        State.ResumeTiming();
+        const QChar symbol(char(SymbolOf(int(typed++ % 11) + 1)));
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_1, Qt::NoModifier, QString(symbol));
+        QApplication::sendEvent(&grid, &press);
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_TypedSymbol)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
 
 } // namespace
 

@@ -1,8 +1,8 @@
 #include "SudokuPainter.h"
 
 TSudokuPainter::TSudokuPainter(const TSudokuRiddleData& Riddle, const TCellFonts& Fonts,
-                               const TScreenState* Screen)
-    : riddle_(Riddle), fonts_(Fonts), screen_(Screen) {}
+                               const TScreenState* Screen, TSudokuHintLayout* Hints)
+    : riddle_(Riddle), fonts_(Fonts), screen_(Screen), hints_(Hints ? Hints : &ownHints_) {}
 
 bool TSudokuPainter::IsCurrent(int ACol, int ARow, TPaintTarget Target) const {
     return Target == ptScreen && screen_ && ACol == screen_->Col && ARow == screen_->Row;
@@ -35,7 +35,8 @@ void TSudokuPainter::GetCellColors(int ACol, int ARow, TPaintTarget Target, TCol
             Text = tx.Get(TRiddleColors::CurrentWord);
         }
     }
-    if (riddle_.PaintOptions().Contains(poShowFail) && cell.Solution() != cell.Entry() && !cell.Given())
+    // A symbol filled in by the help shows the solution, whatever was typed there before.
+    if (riddle_.PaintOptions().Contains(poShowFail) && cell.Solution() != cell.ShownSymbol() && !cell.Given())
         Text = tx.Get(TRiddleColors::Fail);
 }
 
@@ -68,14 +69,13 @@ void TSudokuPainter::PaintCell(QPainter& Painter, int ACol, int ARow, TPaintTarg
     }
     if (!riddle_.PaintOptions().Contains(poShowHintGrids))
         return;
-    Painter.setFont(fonts_.NumberFont);
+    // A line is centred on the grid line before the cell, so half of it lies within the cell.
+    hints_->Prepare(fonts_.NumberFont, Rect.size(), width / 2, boxWidth, boxHeight);
+    Painter.setFont(hints_->Font());
     Painter.setPen(Qt::black);
-    const int w = Rect.width() / boxWidth, h = Rect.height() / boxHeight;
     for (int k = 1; k <= riddle_.Symbols(); ++k)
-        if (riddle_.IsPossible(k, ACol, ARow))
-            Painter.drawText(
-                QRect(left + ((k - 1) % boxWidth) * w, top + ((k - 1) / boxWidth) * h, w - 1, h - 1),
-                Qt::AlignCenter, QString(QChar(SymbolOf(k))));
+        if (cell.IsCandidate(k))
+            Painter.drawText(hints_->Position(k, Rect), QString(QChar(SymbolOf(k))));
 }
 
 void TSudokuPainter::PaintTo(QPainter& Painter, QRect& Rect, TPaintTarget Target, int& CellSize) const {

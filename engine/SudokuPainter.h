@@ -5,14 +5,20 @@
 
 #include "CellFonts.h"
 #include "RiddlePainter.h"
+#include "SudokuHintLayout.h"
 #include "SudokuRiddleData.h"
 
 #include <QPainter>
 
 class TSudokuPainter {
 public:
-    // Screen is null for an image or a printout; the painter keeps references.
-    TSudokuPainter(const TSudokuRiddleData& Riddle, const TCellFonts& Fonts, const TScreenState* Screen);
+    // Screen is null for an image or a printout; the painter keeps references. Hints, when given,
+    // keeps the layout of the possible symbols from one painter to the next.
+    TSudokuPainter(const TSudokuRiddleData& Riddle, const TCellFonts& Fonts, const TScreenState* Screen,
+                   TSudokuHintLayout* Hints = nullptr);
+    // A copy would lay out its hints in the original's own layout.
+    TSudokuPainter(const TSudokuPainter&) = delete;
+    TSudokuPainter& operator=(const TSudokuPainter&) = delete;
 
     void GetCellColors(int ACol, int ARow, TPaintTarget Target, TColor& Text, TColor& Background) const;
     void PaintCell(QPainter& Painter, int ACol, int ARow, TPaintTarget Target, const QRect& Rect) const;
@@ -25,4 +31,6 @@ private:
     const TSudokuRiddleData& riddle_;
     const TCellFonts& fonts_;
     const TScreenState* screen_;
+    mutable TSudokuHintLayout ownHints_;
+    TSudokuHintLayout* hints_;
 };

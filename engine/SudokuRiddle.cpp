@@ -22,7 +22,11 @@ void TSudokuRiddle::GetCellColors(int ACol, int ARow, TPaintTarget Target, TColo
 void TSudokuRiddle::PaintCell(QPainter& Painter, int ACol, int ARow, TPaintTarget Target, int,
                               const QRect& Rect) {
     const TScreenState screen = ScreenState();
-    TSudokuPainter(data_, Fonts(), &screen).PaintCell(Painter, ACol, ARow, Target, Rect);
+    TSudokuPainter(data_, Fonts(), &screen, &hints_).PaintCell(Painter, ACol, ARow, Target, Rect);
+}
+
+QColor TSudokuRiddle::GridLineColor() const {
+    return Qt::black;
 }
 
 void TSudokuRiddle::PaintTo(QPainter& Painter, QRect& Rect, int, TPaintTarget Target, int& CellSize) {

@@ -4,8 +4,8 @@
 #include "SudokuPainter.h"
 #include "SudokuRiddleData.h"
 
-// The grid control of sudokus; it shows its sudoku through TSudokuPainter. The sudoku itself is
-// its data object, Riddle().
+// The grid control of sudokus: it shows its sudoku through TSudokuPainter and takes the solver's
+// symbol keys. The sudoku itself is its data object, Riddle().
 class TSudokuRiddle : public TGridRiddle {
     Q_OBJECT
 public:
@@ -19,9 +19,24 @@ public:
     void PaintTo(QPainter& Painter, QRect& Rect, int LineWeight, TPaintTarget Target, int& CellSize) override;
     void GetCellColors(int ACol, int ARow, TPaintTarget Target, TColor& Text, TColor& Background) const;
 
+    // Makes exactly this cell current and selected, without asking, and repaints.
+    void SelectOnly(int ACol, int ARow);
+
+signals:
+    // A typed symbol differs from the solution while wrong symbols are shown.
+    void OnInputError(TObject* Sender, TInputError ErrorType);
+
 protected:
+    void keyPressEvent(QKeyEvent* Event) override;
+    void mousePressEvent(QMouseEvent* Event) override;
     void UpdateHeaderLines() override;
+    // The outer frame is black on every side: the first cells' lines only reach into themselves.
+    QColor GridLineColor() const override;
 
 private:
+    // The solver empties the current cell (Delete, Backspace).
+    void ClearCurrentCell();
+
     TSudokuRiddleData data_;
+    TSudokuHintLayout hints_;
 };

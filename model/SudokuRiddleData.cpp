@@ -1,10 +1,43 @@
 #include "SudokuRiddleData.h"
 
 #include <QBuffer>
+#include <array>
+#include <bit>
 
 namespace {
 constexpr int32_t kSudokuGlobalLength = 632;
 constexpr int32_t kSudokuCellLength = 13;
+
+// The value of a shown symbol, or 0 for an empty cell and for a character that is no symbol of
+// this sudoku (a lower-case letter from a file included: symbols are compared as stored).
+int ValueOf(uint8_t Shown, int Symbols) {
+    const int v = SymbolValue(Shown);
+    return v >= 1 && v <= Symbols && SymbolOf(v) == Shown ? v : 0;
+}
+
+// Boxes are numbered from 0, row of boxes by row of boxes.
+int BoxNumber(const TSudokuRiddleData& S, int ACol, int ARow) {
+    return (ARow - 1) / S.BoxHeight() * (S.Symbols() / S.BoxWidth()) + (ACol - 1) / S.BoxWidth();
+}
+
+// How often each value shows: [row][value], [column][value] and [box number][value].
+struct TSymbolCounts {
+    using TTable = std::array<std::array<uint8_t, TSudokuRiddleData::kMaxSymbols + 1>,
+                              TSudokuRiddleData::kMaxSymbols + 1>;
+    TTable Row{}, Col{}, Box{};
+};
+
+TSymbolCounts CountSymbols(const TSudokuRiddleData& S) {
+    TSymbolCounts counts;
+    for (int c = 1; c <= S.Symbols(); ++c)
+        for (int r = 1; r <= S.Symbols(); ++r)
+            if (const int v = ValueOf(S.Cell(c, r).ShownSymbol(), S.Symbols())) {
+                ++counts.Row[r][v];
+                ++counts.Col[c][v];
+                ++counts.Box[BoxNumber(S, c, r)][v];
+            }
+    return counts;
+}
 } // namespace
 
 uint8_t SymbolOf(int Value) {
@@ -75,6 +108,7 @@ void TSudokuGridCell::Assign(const TSudokuGridCell& Other) {
     r_ = Other.r_;
     status_ = Other.status_;
     highlighted_ = Other.highlighted_;
+    candidates_ = Other.candidates_;
     if (owner_)
         owner_->SetModified(true);
 }
@@ -111,6 +145,8 @@ void TSudokuRiddleData::SetSize(TSudokuSize Value) {
         SetModified(true);
     }
     ApplySize();
+    // Other rows, columns and boxes: the candidates change with them.
+    RecomputePossible();
 }
 
 void TSudokuRiddleData::ApplySize() {
@@ -136,6 +172,13 @@ void TSudokuRiddleData::SetMarkedSymbol(uint8_t Value) {
     UpdateMarkedCells();
 }
 
+QRect TSudokuRiddleData::BoxOf(int ACol, int ARow) const {
+    if (boxWidth_ == 0 || boxHeight_ == 0)
+        return QRect();
+    return QRect(boxWidth_ * ((ACol - 1) / boxWidth_) + 1, boxHeight_ * ((ARow - 1) / boxHeight_) + 1,
+                 boxWidth_, boxHeight_);
+}
+
 bool TSudokuRiddleData::IsPossible(int K, int ACol, int ARow) const {
     if (K < 1 || K > symbols_ || ACol < 1 || ARow < 1 || ACol > symbols_ || ARow > symbols_)
         return false;
@@ -146,10 +189,9 @@ bool TSudokuRiddleData::IsPossible(int K, int ACol, int ARow) const {
         if (i != ARow && Cell(ACol, i).ShownSymbol() == s)
             return false;
     }
-    const int left = boxWidth_ * ((ACol - 1) / boxWidth_) + 1;
-    const int top = boxHeight_ * ((ARow - 1) / boxHeight_) + 1;
-    for (int c = left; c < left + boxWidth_; ++c)
-        for (int r = top; r < top + boxHeight_; ++r)
+    const QRect box = BoxOf(ACol, ARow);
+    for (int c = box.left(); c <= box.right(); ++c)
+        for (int r = box.top(); r <= box.bottom(); ++r)
             if ((c != ACol || r != ARow) && Cell(c, r).ShownSymbol() == s)
                 return false;
     return true;
@@ -164,30 +206,56 @@ int TSudokuRiddleData::PossibleCount(int ACol, int ARow) const {
 }
 
 void TSudokuRiddleData::RecomputePossible() {
+    const TSymbolCounts counts = CountSymbols(*this);
+    const bool hints = PaintOptions().Contains(poShowHintGrids);
+    for (int c = 1; c <= symbols_; ++c)
+        for (int r = 1; r <= symbols_; ++r) {
+            TSudokuGridCell& cell = Cell(c, r);
+            const int own = ValueOf(cell.ShownSymbol(), symbols_);
+            const int box = BoxNumber(*this, c, r);
+            uint16_t candidates = 0;
+            for (int k = 1; k <= symbols_; ++k) {
+                // The cell's own symbol is counted once in its row, its column and its box.
+                const int elsewhere =
+                    counts.Row[r][k] + counts.Col[c][k] + counts.Box[box][k] - (own == k ? 3 : 0);
+                if (elsewhere == 0)
+                    candidates |= uint16_t(1u << k);
+            }
+            if (candidates == cell.candidates_)
+                continue;
+            cell.candidates_ = candidates;
+            // Only the cells whose hint digits change are repainted: typing stays fast in a large grid.
+            if (hints)
+                emit CellInvalidated(c, r);
+        }
     UpdateMarkedCells();
-    if (PaintOptions().Contains(poShowHintGrids))
-        emit Invalidated();
+}
+
+bool TSudokuRiddleData::MarksCell(const TSudokuGridCell& Cell) const {
+    if (Cell.ShownSymbol() != 0)
+        return false;
+    if (markedSymbol_ >= 1 && markedSymbol_ <= symbols_)
+        return Cell.IsCandidate(markedSymbol_);
+    if (markedSymbol_ == kMarkFewCandidates) {
+        const int n = std::popcount(Cell.Candidates());
+        return n >= 1 && n <= 2;
+    }
+    return false;
 }
 
 void TSudokuRiddleData::UpdateMarkedCells() {
     for (int c = 1; c <= symbols_; ++c)
         for (int r = 1; r <= symbols_; ++r) {
             TSudokuGridCell& cell = Cell(c, r);
-            bool mark = false;
-            if (cell.ShownSymbol() == 0) {
-                if (markedSymbol_ >= 1 && markedSymbol_ <= symbols_)
-                    mark = IsPossible(markedSymbol_, c, r);
-                else if (markedSymbol_ == kMarkFewCandidates) {
-                    const int n = PossibleCount(c, r);
-                    mark = n >= 1 && n <= 2;
-                }
-            }
+            const bool mark = MarksCell(cell);
+            if (mark == cell.highlighted_)
+                continue;
             cell.highlighted_ = mark;
+            emit CellInvalidated(c, r);
         }
-    emit Invalidated();
 }
 
-void TSudokuRiddleData::EvaluateSudoku() {
+TRiddleState TSudokuRiddleData::ContentState() const {
     bool complete = true, empty = true;
     for (int c = 1; c <= symbols_; ++c)
         for (int r = 1; r <= symbols_; ++r) {
@@ -197,29 +265,49 @@ void TSudokuRiddleData::EvaluateSudoku() {
             else
                 empty = false;
         }
-    bool correct = true;
-    for (int k = 1; k <= symbols_ && correct; ++k) {
-        const uint8_t s = SymbolOf(k);
-        for (int line = 1; line <= symbols_ && correct; ++line) {
-            int inRow = 0, inCol = 0;
-            for (int i = 1; i <= symbols_; ++i) {
-                inRow += Cell(i, line).ShownSymbol() == s;
-                inCol += Cell(line, i).ShownSymbol() == s;
-            }
-            correct = inRow == 1 && inCol == 1;
-        }
-        for (int left = 1; left <= symbols_ && correct; left += boxWidth_)
-            for (int top = 1; top <= symbols_ && correct; top += boxHeight_) {
-                int inBox = 0;
-                for (int c = left; c < left + boxWidth_; ++c)
-                    for (int r = top; r < top + boxHeight_; ++r)
-                        inBox += Cell(c, r).ShownSymbol() == s;
-                correct = inBox == 1;
-            }
-    }
-    const TRiddleState next = complete ? (correct ? stSolved : stWrongChars) : (empty ? stReady : stPartial);
+    if (!complete)
+        return empty ? stReady : stPartial;
+    // Any complete grid that obeys the rule is solved, whatever solution the riddle stores.
+    const TSymbolCounts counts = CountSymbols(*this);
+    for (int line = 1; line <= symbols_; ++line)
+        for (int k = 1; k <= symbols_; ++k)
+            if (counts.Row[line][k] != 1 || counts.Col[line][k] != 1 || counts.Box[line - 1][k] != 1)
+                return stWrongChars;
+    return stSolved;
+}
+
+void TSudokuRiddleData::EvaluateSudoku() {
+    const TRiddleState next = ContentState();
     if (next > State())
         SetState(next);
+}
+
+void TSudokuRiddleData::RederiveState() {
+    // Only a riddle that is being solved has a progress for its state to follow.
+    if (State() < stReady || State() == stEditing)
+        return;
+    const bool wasRunning = ClockRunning();
+    SetState(ContentState());
+    // Solving again (a wrong grid is still being solved), the clock counts on from the time
+    // already taken, not from zero.
+    const bool solving = State() != stSolved;
+    if (solving && !wasRunning && RiddleOptions().Contains(roCountTime))
+        StartClock(Now().addSecs(-qint64(Time())));
+}
+
+void TSudokuRiddleData::SetSymbol(int ACol, int ARow, uint8_t Ch) {
+    if (ACol < 1 || ARow < 1 || ACol > symbols_ || ARow > symbols_)
+        return;
+    if (Ch >= 'a' && Ch <= 'z')
+        Ch = uint8_t(Ch - 'a' + 'A');
+    if (Ch == ' ')
+        Ch = 0;
+    if (Ch != 0 && ValueOf(Ch, symbols_) == 0)
+        return;
+    TSudokuGridCell& cell = Cell(ACol, ARow);
+    if (DisplayMode() == dmEditing)
+        cell.SetSolution(Ch);
+    cell.SetEntry(Ch);
 }
 
 void TSudokuRiddleData::SymbolChanged(TSudokuGridCell& Cell, bool RecomputeStatus) {
@@ -246,11 +334,15 @@ TSudokuRiddleData::TSnapshot TSudokuRiddleData::TakeSnapshot() const {
 void TSudokuRiddleData::RestoreSnapshot(const TSnapshot& Table) {
     if (Table.size() != cells_.size())
         return;
+    // One step for undo: the entries themselves are set while events are held back.
+    Announce(kChangeProgress, ChangeText::EditRiddle);
     BeginUpdate();
     for (size_t i = 0; i < Table.size(); ++i)
         cells_[i].SetEntry(Table[i]);
     RecomputePossible();
+    MarkChanged();
     EndUpdate();
+    RederiveState();
     emit Invalidated();
 }
 
@@ -312,6 +404,8 @@ void TSudokuRiddleData::Assign(const TRiddleData& Source, bool ContentOnly) {
     for (int c = 0; c <= last; ++c)
         for (int r = 0; r <= last; ++r)
             Cell(c, r).Assign(src->Cell(c, r));
+    // The marks follow this sudoku's own MarkedSymbol, which a content copy leaves alone.
+    RecomputePossible();
     SetModified(true);
     emit Invalidated();
 }
@@ -386,7 +480,7 @@ void TSudokuRiddleData::ReadCells(TStreamReader& In, int32_t Length) {
 }
 
 void TSudokuRiddleData::ApplyLoaded(bool) {
-    UpdateMarkedCells();
+    RecomputePossible();
 }
 
 void TSudokuRiddleData::AfterLoad(bool, bool Completed) {

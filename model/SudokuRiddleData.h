@@ -5,6 +5,7 @@
 #include "RiddleData.h"
 #include "WordCell.h"
 
+#include <QRect>
 #include <vector>
 
 // Symbols are the hexadecimal digits of their values: "1" … "9", "A", "B", "C".
@@ -37,6 +38,9 @@ public:
     uint8_t Status() const { return status_; }
     bool Highlighted() const { return highlighted_; }
     uint8_t ShownSymbol() const { return r_.Revealed ? r_.Solution : r_.Entry; }
+    // The symbols still possible here as found by the last RecomputePossible: bit k for value k.
+    uint16_t Candidates() const { return candidates_; }
+    bool IsCandidate(int K) const { return K >= 1 && K <= 15 && (candidates_ & (1u << K)) != 0; }
 
     void SetSolution(uint8_t Value);
     void SetEntry(uint8_t Value);
@@ -51,6 +55,7 @@ private:
     TSudokuCellRecord r_;
     uint8_t status_ = 0;
     bool highlighted_ = false;
+    uint16_t candidates_ = 0;
 };
 
 class TSudokuRiddleData : public TRiddleData {
@@ -83,14 +88,26 @@ public:
     TSudokuGridCell& Cell(int ACol, int ARow) { return cells_[Index(ACol, ARow)]; }
     const TSudokuGridCell& Cell(int ACol, int ARow) const { return cells_[Index(ACol, ARow)]; }
 
+    // Columns and rows of the box that holds the cell (empty before the size is known).
+    QRect BoxOf(int ACol, int ARow) const;
     // Whether symbol value k may still go into (col, row): no other cell of its row, column
     // or box shows it.
     bool IsPossible(int K, int ACol, int ARow) const;
     int PossibleCount(int ACol, int ARow) const;
+    // Refreshes every cell's candidates and marks, and repaints the cells whose look changed.
     void RecomputePossible();
     void UpdateMarkedCells();
     // Raises State by the solving progress (the sudoku rule, not the stored solution).
     void EvaluateSudoku();
+    // The state the cells alone call for: stReady (empty), stPartial, stWrongChars or stSolved.
+    TRiddleState ContentState() const;
+    // Content was put back wholesale (a snapshot): the state follows what the cells now hold, and
+    // may fall.
+    void RederiveState();
+
+    // The solver's key: a symbol of this sudoku (either case) or a blank, which empties the cell.
+    // While the riddle is edited it also becomes the cell's solution.
+    void SetSymbol(int ACol, int ARow, uint8_t Ch);
 
     // A snapshot holds every cell's Entry, indexed [column][row].
     using TSnapshot = std::vector<uint8_t>;
@@ -112,6 +129,7 @@ protected:
 private:
     friend class TSudokuGridCell;
     static int Index(int ACol, int ARow) { return ACol * kTableSize + ARow; }
+    bool MarksCell(const TSudokuGridCell& Cell) const;
     void ApplySize();
     void SymbolChanged(TSudokuGridCell& Cell, bool RecomputeStatus);
     void ReadCells(TStreamReader& In, int32_t Length);

@@ -264,7 +264,7 @@ void TRiddleForm::closeEvent(QCloseEvent* Event) {
 
 void TRiddleForm::PlaceCursor() {
     if (ShownGrid == Sudoku) {
-        Sudoku->SetCurrentSilently(1, 1);
+        Sudoku->SelectOnly(1, 1);
     } else if (WordGrid->Riddle().RiddleType() == rtFindWords) {
         // A word search starts without a selection, so that no cell looks marked.
         if (WordGrid->Riddle().DisplayMode() != dmEditing)

@@ -28,8 +28,7 @@ void TRiddleForm::ConnectGridEvents() {
         grid->viewport()->installEventFilter(this);
     }
     // Only word riddles keep an undo backup; a sudoku has its snapshots instead.
-    TWordRiddleData* word = &WordGrid->Riddle();
-    connect(word, &TRiddleData::OnBeforeChange, this, &TRiddleForm::WordGridBeforeChange);
+    connect(&WordGrid->Riddle(), &TRiddleData::OnBeforeChange, this, &TRiddleForm::WordGridBeforeChange);
     // The clue legend hears the clue, line and current word news itself; the handlers below
     // are for the riddle window's own commands, which change what no event reports.
     WordGrid->viewport()->setMouseTracking(true);

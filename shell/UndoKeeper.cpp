@@ -28,7 +28,8 @@ void RestoreUndoBackup(TRiddleData& Shown, const TRiddleData& Backup) {
 
 void SyncSolveClock(TRiddleData& Riddle) {
     const TRiddleState state = Riddle.State();
-    const bool solving = state == stReady || state == stPartial;
+    // A riddle filled in wrongly is still being solved: its clock runs on, as after typing.
+    const bool solving = state == stReady || state == stPartial || state == stWrongChars;
     if (solving && Riddle.RiddleOptions().Contains(roCountTime))
         Riddle.StartClock(Riddle.Now().addSecs(-qint64(Riddle.Time())));
     else if (Riddle.ClockRunning())

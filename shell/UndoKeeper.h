@@ -19,7 +19,8 @@ bool CountDownUndo(int& Countdown, TRiddleChangeTypes AChange, const QString& Ms
 // Backup := the shown riddle's content (not its view settings or clock).
 void SaveUndoBackup(TRiddleData& Backup, const TRiddleData& Shown);
 // Shown := the backup's content. The copy announces every cell it writes; those announcements
-// must not replace the backup that is being restored, so recording is off while it runs.
+// must not replace the backup that is being restored, so recording is off while it runs. A
+// sudoku's state then follows the restored cells.
 void RestoreUndoBackup(TRiddleData& Shown, const TRiddleData& Backup);
 // The restored state decides whether the solve clock runs: exactly while the riddle is being
 // solved and counts time, as if it had started Time seconds ago.

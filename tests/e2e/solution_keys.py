@@ -4,17 +4,41 @@
   blank COL ROW         the cell is to be declared a blank field
   drag C1 R1 C2 R2      a word-search line to be marked with the mouse
 The first line is "grid PITCH HEADER": the cell pitch and the width of the header column.
-Usage: solution_keys.py DUMP.json [--wrong]   (--wrong types one letter wrongly)"""
+A sudoku gets its open cells' symbols, letters typed in lower case (the grid takes them as upper).
+Usage: solution_keys.py DUMP.json [--wrong]   (--wrong types one letter or symbol wrongly)"""
 import json
 import sys
 
 CF_BLACK, CF_LETTER, CF_START_ACROSS, CF_START_DOWN = 1, 32, 128, 256
+# A sudoku's file holds no cell size; the player shows it at its own.
+SUDOKU_GRID_SIZE = 30
+
+
+def sudoku(dump, wrong):
+    n = 3 * dump["global"]["Size"] + 6
+    cells = {(c["Col"], c["Row"]): c for c in dump["cells"]}
+    print("grid", SUDOKU_GRID_SIZE + 1, 0)
+    first = True
+    for row in range(1, n + 1):
+        for col in range(1, n + 1):
+            cell = cells[(col, row)]
+            if cell["Revealed"]:
+                continue
+            value = int(cell["Solution"], 16)
+            if wrong and first:
+                value = value % n + 1
+            first = False
+            moves = ["ctrl+Home"] + ["Right"] * (col - 1) + ["Down"] * (row - 1)
+            print("keys", " ".join(moves + [format(value, "x")]))
 
 
 def main():
     dump = json.load(open(sys.argv[1], encoding="utf-8"))
     wrong = "--wrong" in sys.argv
     glob = dump["global"]
+    if "Size" in glob:
+        sudoku(dump, wrong)
+        return
     kind = glob["RiddleType"]
     cells = {(c["Col"], c["Row"]): c for c in dump["cells"]}
     pitch = glob["GridSize"] + 1

@@ -1,6 +1,7 @@
 #!/bin/bash
 # Solves a sample riddle the way a person would, with keys and the mouse, and waits for the
-# message: "Glückwunsch!" for the solution, "Fehler!" with --wrong (one letter typed wrongly).
+# message: "Glückwunsch!" for the solution, "Fehler!" with --wrong (one letter or symbol typed
+# wrongly). A sudoku is solved by the keyboard alone.
 . "$(dirname "$0")/lib.sh"
 
 name=${1:?usage: solve.sh SAMPLE [--wrong]}

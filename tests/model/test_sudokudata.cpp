@@ -4,6 +4,7 @@
 #include "RiddleTestSupport.h"
 
 #include <gtest/gtest.h>
+#include <numeric>
 
 namespace {
 
@@ -147,6 +148,61 @@ TEST(Sudoku, RestartKeepsGivensUnlessAskedTo) {
     }
 }
 
+// Every cell of a partly filled grid is marked by the rule, for every marking value of every size.
+TEST(Sudoku, MarkingFollowsThePossibleSymbolsInEverySize) {
+    for (TSudokuSize size : {ss6Symbols, ss9Symbols, ss12Symbols}) {
+        TSudokuRiddleData s;
+        rt::BuildSudoku(s, size);
+        const int n = s.Symbols();
+        // Entries that break the pattern leave cells with one, two or no possible symbols.
+        s.Cell(2, 2).SetEntry(SymbolOf(PatternValue(s, 1, 2)));
+        s.Cell(n, 1).SetEntry(SymbolOf(PatternValue(s, n, 2)));
+        std::vector<int> marks(static_cast<size_t>(n));
+        std::iota(marks.begin(), marks.end(), 1);
+        marks.insert(marks.end(), {TSudokuRiddleData::kMarkFewCandidates, n + 1, 0});
+        int marked = 0;
+        for (int m : marks) {
+            s.SetMarkedSymbol(uint8_t(m));
+            for (int c = 1; c <= n; ++c)
+                for (int r = 1; r <= n; ++r) {
+                    const TSudokuGridCell& cell = s.Cell(c, r);
+                    const int possible = s.PossibleCount(c, r);
+                    bool expected = false;
+                    if (cell.ShownSymbol() == 0 && m >= 1 && m <= n)
+                        expected = s.IsPossible(m, c, r);
+                    else if (cell.ShownSymbol() == 0 && m == TSudokuRiddleData::kMarkFewCandidates)
+                        expected = possible >= 1 && possible <= 2;
+                    ASSERT_EQ(cell.Highlighted(), expected)
+                        << n << " symbols, mark " << m << " at " << c << "," << r;
+                    marked += expected;
+                }
+        }
+        EXPECT_GT(marked, n) << n;
+    }
+}
+
+TEST(Sudoku, SymbolsAreTakenAsTheSudokuKnowsThem) {
+    struct Case {
+        TSudokuSize size;
+        TDisplayMode mode;
+        uint8_t key, entry, solution;
+    } cases[] = {
+        {ss12Symbols, dmSolving, 'c', 'C', '1'}, {ss12Symbols, dmSolving, 'D', '7', '1'},
+        {ss6Symbols, dmSolving, '7', '7', '1'},  {ss6Symbols, dmSolving, 'a', '7', '1'},
+        {ss9Symbols, dmSolving, ' ', 0, '1'},    {ss9Symbols, dmEditing, '4', '4', '4'},
+    };
+    for (const Case& c : cases) {
+        TSudokuRiddleData s;
+        s.SetSize(c.size);
+        s.Cell(1, 1).SetSolution('1');
+        s.Cell(1, 1).SetEntry('7');
+        s.SetDisplayMode(c.mode);
+        s.SetSymbol(1, 1, c.key);
+        EXPECT_EQ(s.Cell(1, 1).Entry(), c.entry) << s.Symbols() << " '" << c.key << "'";
+        EXPECT_EQ(s.Cell(1, 1).Solution(), c.solution) << s.Symbols() << " '" << c.key << "'";
+    }
+}
+
 TEST(Sudoku, SnapshotRoundTrip) {
     TSudokuRiddleData s;
     rt::BuildSudoku(s, ss12Symbols);
@@ -159,6 +215,56 @@ TEST(Sudoku, SnapshotRoundTrip) {
     EXPECT_EQ(s.TakeSnapshot(), before);
     EXPECT_EQ(s.Cell(12, 12).Entry(), 'C');
     EXPECT_EQ(s.Cell(12, 12).Status(), s.Cell(12, 12).Solution() == 'C' ? 1 : 2);
+}
+
+// Restoring a snapshot puts back the entries, and the state follows them, also downwards; the
+// solve clock counts on from the time taken so far whenever the riddle is being solved again.
+TEST(Sudoku, SnapshotRestoreRederivesTheState) {
+    enum TContent { ctEmpty, ctHalf, ctSolved, ctWrong };
+    struct Case {
+        const char* name;
+        TContent taken, later;
+        TRiddleState restored;
+        bool running;
+    } cases[] = {
+        {"solved back to half-filled", ctHalf, ctSolved, stPartial, true},
+        {"solved back to empty", ctEmpty, ctSolved, stReady, true},
+        {"wrong back to half-filled", ctHalf, ctWrong, stPartial, true},
+        {"half-filled forward to solved", ctSolved, ctHalf, stSolved, false},
+        {"half-filled forward to wrong", ctWrong, ctHalf, stWrongChars, true},
+    };
+    for (const Case& c : cases) {
+        TSudokuRiddleData s;
+        s.SetSize(ss6Symbols);
+        s.SetRiddleOptions(TRiddleOptions{roCountTime});
+        QDateTime now(QDate(2024, 5, 1), QTime(10, 0), Qt::UTC);
+        s.Now = [&now] { return now; };
+        s.SetState(stReady);
+        auto fill = [&s](TContent Content) {
+            for (int col = 1; col <= 6; ++col)
+                for (int row = 1; row <= 6; ++row) {
+                    uint8_t symbol = SymbolOf(PatternValue(s, col, row));
+                    if (Content == ctEmpty || (Content == ctHalf && row > 3))
+                        symbol = 0;
+                    if (Content == ctWrong && col == 1 && row == 1)
+                        symbol = SymbolOf(PatternValue(s, 2, 1));
+                    s.SetSymbol(col, row, symbol);
+                }
+        };
+        fill(c.taken);
+        const TSudokuRiddleData::TSnapshot table = s.TakeSnapshot();
+        fill(c.later);
+        now = now.addSecs(100);
+        s.SetTime(40);
+        s.RestoreSnapshot(table);
+        EXPECT_EQ(s.TakeSnapshot(), table) << c.name;
+        EXPECT_EQ(s.State(), c.restored) << c.name;
+        EXPECT_EQ(s.ClockRunning(), c.running) << c.name;
+        if (c.running && c.later == ctSolved) {
+            // The clock had stopped; it goes on from the 40 seconds already taken.
+            EXPECT_EQ(s.ClockStart(), now.addSecs(-40)) << c.name;
+        }
+    }
 }
 
 TEST(Sudoku, AssignCopiesTheGrid) {

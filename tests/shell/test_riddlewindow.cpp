@@ -50,9 +50,10 @@ void WriteWordRiddle(QFile& Out, TRiddleType Type, THelpFlags Help, int GridSize
     r.SaveToStream(Out, 90, false);
 }
 
-void WriteSudoku(QFile& Out, TSudokuSize Size) {
+void WriteSudoku(QFile& Out, TSudokuSize Size, THelpFlags Help = kDefaultHelpFlags) {
     TSudokuRiddleData r;
     r.SetSize(Size);
+    r.SetHelpFlags(Help);
     r.SetPaintOptions(kDefaultPaintOptions.With(poAutoSize));
     TStreamWriter w(Out);
     WriteRiddleHeader(w, r.ClassName(), QStringLiteral("8.04"));
@@ -436,6 +437,26 @@ TEST(RiddleWindow, MarkingPanelAndSubmenuFitTheSymbolCount) {
         p->MItemPlayFelderMarkierenClick();
         EXPECT_TRUE(p.Item("MItemPlayMarkDuo")->isChecked());
         EXPECT_FALSE(p.Item("MItemPlayMarkKeine")->isChecked());
+    }
+}
+
+// The sudoku starts at its first cell. A click selects a cell; a double click also fills in its
+// symbol, but only where the riddle offers that help.
+TEST(RiddleWindow, SudokuDoubleClickFillsInOnlyWithAutoFill) {
+    for (bool autoFill : {true, false}) {
+        Player p([autoFill](QFile& F) {
+            WriteSudoku(F, ss9Symbols, autoFill ? THelpFlags{hfAutoFill} : THelpFlags{hfShowRiddle});
+        });
+        TSudokuRiddle* grid = p->Sudoku;
+        EXPECT_EQ(QPoint(grid->Col(), grid->Row()), QPoint(1, 1));
+        // As the system delivers a double click: a click, then the second press as a double click.
+        const QPoint at = grid->CellRect(3, 2).center();
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, at);
+        EXPECT_FALSE(grid->Riddle().Cell(3, 2).Revealed());
+        QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, at);
+        EXPECT_EQ(QPoint(grid->Col(), grid->Row()), QPoint(3, 2)) << autoFill;
+        EXPECT_EQ(grid->Riddle().Cell(3, 2).Revealed(), autoFill);
+        EXPECT_FALSE(grid->Riddle().Cell(3, 3).Revealed());
     }
 }
 

@@ -149,6 +149,7 @@ TEST(Undo, RestoreResyncsTheSolveClock) {
         {"solved, back to partial", true, stPartial, stSolved, true},
         {"partial, back to ready", true, stReady, stPartial, true},
         {"solved stays solved", true, stSolved, stSolved, false},
+        {"solved, back to filled in wrongly", true, stWrongChars, stSolved, true},
         {"riddle without clock", false, stPartial, stSolved, false},
     };
     for (const Case& c : cases) {
