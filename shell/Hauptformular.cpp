@@ -20,7 +20,6 @@
 #include <QPrinterInfo>
 #include <QScreen>
 #include <QStatusTipEvent>
-#include <QStyle>
 #include <QVBoxLayout>
 
 namespace {
@@ -153,21 +152,16 @@ void TRMMainForm::SizeToRiddle() {
     if (!riddle)
         return;
     const QRect screen = this->screen() ? this->screen()->availableGeometry() : QRect(0, 0, 1280, 1024);
-    const int border = style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
-    // The tool windows stand beside the riddle window (a legend, or else the stopwatch in the
-    // same place) and below it (the solution word).
-    auto widthOf = [this](int Kind) {
-        const QMdiSubWindow* w = FindToolWindow(Kind);
-        return w ? w->frameGeometry().width() : 0;
-    };
-    const int legends = widthOf(twLegend) + widthOf(twNumLegend);
-    const int beside = legends > 0 ? legends : widthOf(twStopwatch);
-    const QMdiSubWindow* solution = FindToolWindow(twSolution);
-    const int below = solution ? solution->frameGeometry().height() : 0;
-    const int needWidth = qMin(4 * border + riddle->frameGeometry().width() + beside, screen.width());
-    const int needHeight = qMin(menuBar()->sizeHint().height() + toolBar_->height() + statusBar_->height() +
-                                    border + riddle->frameGeometry().height() + below,
-                                screen.height());
+    // The tool windows stand where the riddle window placed them: the legends and the stopwatch
+    // beside it, the solution word below it. The client area has to reach their far edges.
+    QRect used = riddle->geometry();
+    for (const int kind : {twLegend, twNumLegend, twStopwatch, twSolution})
+        if (const QMdiSubWindow* w = FindToolWindow(kind))
+            used |= w->geometry();
+    // Menu, tool bar, status bar and the client area's frame (its scroll bars come and go).
+    const QSize around = size() - mdiArea_->contentsRect().size();
+    const int needWidth = qMin(used.left() + used.width() + around.width(), screen.width());
+    const int needHeight = qMin(used.top() + used.height() + around.height(), screen.height());
     // The frame only grows here, never shrinks.
     resize(qMax(width(), needWidth), qMax(height(), needHeight));
 }

@@ -209,15 +209,6 @@ void TRiddleForm::UpdateRiddleToolbarHere() {
         UpdateRiddleToolbar(ShownGrid->Col(), ShownGrid->Row());
 }
 
-void TRiddleForm::UpdateSolutionWindow(bool) {
-    // Likewise the solution word window.
-}
-
-void TRiddleForm::UpdateStopwatch(bool) {
-    // The stopwatch window joins the riddle window in a later step of the player; until then
-    // there is nothing to refresh.
-}
-
 void TRiddleForm::DisplayModeChanged() {
     UpdateRiddleToolbarHere();
     UpdateSolutionWindow(true);
