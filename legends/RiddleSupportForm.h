@@ -21,6 +21,11 @@ enum TToolWindowKind {
     twStopwatch = 5
 };
 
+// Where a window with the frame Frame goes so that it lies inside an area of the size Area: a
+// window that starts left of (above) the area or reaches past its right (bottom) edge moves to
+// 20 pixels from the left (top).
+QPoint KeptInside(const QRect& Frame, const QSize& Area);
+
 class TRiddleSupportForm : public QMdiSubWindow {
     Q_OBJECT
 public:
@@ -40,6 +45,8 @@ protected:
         connections_.push_back(connect(Sender, Event, this, Slot));
     }
     void closeEvent(QCloseEvent* Event) override;
+    // Moves the window back inside the main window's client area (KeptInside).
+    void KeepInsideMainWindow();
 
 private:
     void StopListening();

@@ -109,6 +109,9 @@ void TCharLegendData::SetEntry(uint8_t Value) {
     if (owner_) {
         owner_->RaiseLegendStateChange(owner_);
         owner_->SetModified(true);
+        // A number riddle is solved only with its legend: the last letter may be typed there.
+        if (owner_->EventsEnabled() && owner_->State() >= stReady)
+            owner_->EvaluateState();
     }
 }
 

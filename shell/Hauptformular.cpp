@@ -122,7 +122,7 @@ void TRMMainForm::StartMessage() {
             ShowStateMessage(*RiddleWindow->ShownRiddle());
     });
     // A zoomed riddle window takes the frame along, as far as the screen has room.
-    connect(riddle, &TRiddleForm::FittedToGrid, this, &TRMMainForm::SizeToRiddle);
+    connect(riddle, &TRiddleForm::LayoutChanged, this, &TRMMainForm::SizeToRiddle);
     connect(riddle, &TRiddleForm::Closed, this, [this] {
         RiddleWindow = nullptr;
         // The commands that need the riddle go away with it.
@@ -164,21 +164,25 @@ void TRMMainForm::SizeToRiddle() {
     const QRect frame = frameGeometry();
     const QSize room =
         QSize(screen.right() - frame.left() + 1, screen.bottom() - frame.top() + 1) - (frame.size() - size());
-    const int border = style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
-    // The tool windows stand beside the riddle window (a legend, or else the stopwatch in the
-    // same place) and below it (the solution word).
-    auto widthOf = [this](int Kind) {
-        const QMdiSubWindow* w = FindToolWindow(Kind);
-        return w ? w->frameGeometry().width() : 0;
-    };
-    const int legends = widthOf(twLegend) + widthOf(twNumLegend);
-    const int beside = legends > 0 ? legends : widthOf(twStopwatch);
-    const QMdiSubWindow* solution = FindToolWindow(twSolution);
-    const int below = solution ? solution->frameGeometry().height() : 0;
-    const int needWidth = qMin(4 * border + riddle->frameGeometry().width() + beside, room.width());
-    const int needHeight = qMin(menuBar()->sizeHint().height() + toolBar_->height() + statusBar_->height() +
-                                    border + riddle->frameGeometry().height() + below,
-                                room.height());
+    // The tool windows stand where the riddle window placed them: the legends and the stopwatch
+    // beside it, the solution word below it. The client area has to reach their far edges.
+    QRect used = riddle->geometry();
+    for (const int kind : {twLegend, twNumLegend, twStopwatch, twSolution})
+        if (const QMdiSubWindow* w = FindToolWindow(kind))
+            used |= w->geometry();
+    // Menu, tool bar, status bar and the client area's frame (its scroll bars come and go).
+    const QSize around = size() - mdiArea_->contentsRect().size();
+    int needWidth = used.left() + used.width() + around.width();
+    int needHeight = used.top() + used.height() + around.height();
+    // Where the screen ends first, the client area scrolls, and its scroll bar takes room from
+    // the other direction.
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    if (needHeight > room.height())
+        needWidth += scrollBar;
+    else if (needWidth > room.width())
+        needHeight += scrollBar;
+    needWidth = qMin(needWidth, room.width());
+    needHeight = qMin(needHeight, room.height());
     // The frame only grows here, never shrinks.
     resize(qMax(width(), needWidth), qMax(height(), needHeight));
 }

@@ -3,16 +3,21 @@
 // has been filled in.
 
 #include "Hauptformular.h"
+#include "InfoDialog.h"
 #include "MainCommandRules.h"
 #include "MenuItems.h"
 #include "MessageBoxes.h"
 #include "MessageDialog.h"
+#include "RaetselInfoDialog.h"
+#include "RiddleProperties.h"
 #include "RiddleWindowInterface.h"
 #include "SudokuRiddleData.h"
 #include "UndoKeeper.h"
 #include "WordRiddleData.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QToolButton>
@@ -143,11 +148,21 @@ void TRMMainForm::MItemRaeDruckenClick() {
 }
 
 void TRMMainForm::MItemRaeEigenschaftenClick() {
-    // Opens the riddle properties dialog once it is part of the player.
+    const TRiddleData* riddle = RiddleWindow ? RiddleWindow->ShownRiddle() : nullptr;
+    if (!riddle)
+        return;
+    TRaetselInfoDlg dialog(this);
+    dialog.Fill(RiddleProperties(*riddle, QFileInfo(executablePath_).lastModified(),
+                                 QCoreApplication::applicationName()));
+    dialog.exec();
+    FocusGrid();
 }
 
 void TRMMainForm::MItemRaeInfoClick() {
-    // Opens the program info dialog, with the riddle's version, once it is part of the player.
+    const TRiddleData* riddle = RiddleWindow ? RiddleWindow->ShownRiddle() : nullptr;
+    TInfoDlg dialog(this, riddle ? riddle->Version() : QString(), QFileInfo(executablePath_).lastModified());
+    dialog.exec();
+    FocusGrid();
 }
 
 void TRMMainForm::MItemRaeBeendenClick() {
@@ -296,11 +311,20 @@ void TRMMainForm::MItemAnsEineLegendeClick() {
         RiddleWindow->MItemLegendeEineLegendeClick();
 }
 
-// The number legend's commands reach that window once it is part of the player; until then its
-// items stay hidden and there is nothing to pass on.
-void TRMMainForm::MItemAnsLegAutomatischClick() {}
-void TRMMainForm::MItemAnsLegUebernehmenClick() {}
-void TRMMainForm::MItemAnsLegEintragenClick() {}
+void TRMMainForm::MItemAnsLegAutomatischClick() {
+    if (RiddleWindow)
+        RiddleWindow->MItemLegendeAutomatischEintragenClick();
+}
+
+void TRMMainForm::MItemAnsLegUebernehmenClick() {
+    if (RiddleWindow)
+        RiddleWindow->MItemLegendeUebernehmenClick();
+}
+
+void TRMMainForm::MItemAnsLegEintragenClick() {
+    if (RiddleWindow)
+        RiddleWindow->MItemLegendeEintragenClick();
+}
 
 void TRMMainForm::ShowStateMessage(const TRiddleData& Grid) {
     const std::optional<TStateMessage> message =

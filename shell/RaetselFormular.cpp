@@ -115,7 +115,7 @@ void TRiddleForm::FitToGrid() {
     // The window's size hint follows the scroll box rather than the fixed content, so it would
     // never shrink; its minimum is exactly the content with the frame around it.
     resize(minimumSizeHint());
-    emit FittedToGrid();
+    emit LayoutChanged();
 }
 
 void TRiddleForm::LayoutSymbolPanel() {
@@ -213,15 +213,6 @@ void TRiddleForm::UpdateRiddleToolbar(int ACol, int ARow) {
 void TRiddleForm::UpdateRiddleToolbarHere() {
     if (ShownGrid)
         UpdateRiddleToolbar(ShownGrid->Col(), ShownGrid->Row());
-}
-
-void TRiddleForm::UpdateSolutionWindow(bool) {
-    // Likewise the solution word window.
-}
-
-void TRiddleForm::UpdateStopwatch(bool) {
-    // The stopwatch window joins the riddle window in a later step of the player; until then
-    // there is nothing to refresh.
 }
 
 void TRiddleForm::DisplayModeChanged() {

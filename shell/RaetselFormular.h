@@ -23,6 +23,9 @@ class QToolButton;
 class TGradientPanel;
 class TGridRiddle;
 class TLegendForm;
+class TLoesungForm;
+class TNumLegendForm;
+class TStopuhrForm;
 class TSudokuRiddle;
 class TWordRiddle;
 
@@ -56,6 +59,9 @@ public:
     void UpdateDragCursor() override;
     void UpdateSolutionWindow(bool Place) override;
     void UpdateStopwatch(bool Place) override;
+    void MItemLegendeAutomatischEintragenClick() override;
+    void MItemLegendeUebernehmenClick() override;
+    void MItemLegendeEintragenClick() override;
     // Pops up the hints window at a screen position; FontSize 0 is the default size.
     void ShowHintWindow(int X, int Y, const std::function<void()>& Callback, int FontSize, bool WordWrap,
                         const QString& Text);
@@ -115,6 +121,9 @@ public:
     // The cell the mouse explained last.
     QPoint LastHintCell{-1, -1};
     QPointer<TLegendForm> LegendWindow;
+    QPointer<TNumLegendForm> NumLegendWindow;
+    QPointer<TLoesungForm> SolutionWindow;
+    QPointer<TStopuhrForm> StopwatchWindow;
 
     TGradientPanel* Toolbar = nullptr;
     QToolButton* SBZoomIn = nullptr;
@@ -161,8 +170,9 @@ signals:
     void StateMessageDue();
     // The window was closed; the program ends with it.
     void Closed();
-    // The window has taken the size of its grid (after loading and after every zoom step).
-    void FittedToGrid();
+    // The window has taken the size of its grid, or its tool windows have moved (after loading
+    // and after every zoom step): the main window may have to grow to hold them.
+    void LayoutChanged();
 
 protected:
     void closeEvent(QCloseEvent* Event) override;
@@ -188,9 +198,23 @@ private:
     void SetShownPaintOption(TPaintOption Option, bool On);
     // The grid control an event's sender belongs to.
     TGridRiddle* GridOf(const TObject* Sender) const;
+    // The number legend's letters and the solution word's boxes show wrong letters and the solution.
     void RepaintLetterGrids();
+    // Both take the cell size of the riddle.
+    void LayoutLetterGrids();
     // Moves the clue legend to its place beside the riddle window, as high as it.
     void PlaceLegendWindow();
+    // The number legend of a number riddle, beside the riddle window.
+    void UpdateNumLegendWindow(bool Place);
+    void CloseNumLegendWindow();
+    void PlaceNumLegendWindow();
+    // The solution word below the riddle window; the stopwatch beside it, below the legends.
+    void PlaceSolutionWindow();
+    void PlaceStopwatchWindow();
+    // Every tool window back to its place, after the riddle window changed its size.
+    void PlaceToolWindows();
+    // The number legend's half of the view menu's legend items.
+    void AddNumLegendFacts(TLegendMenuFacts& Facts) const;
     // Which list of the clue legend a drag comes from.
     TLegendSource SourceOf(const QObject* Source) const;
     // Drag events of the word grid's viewport.

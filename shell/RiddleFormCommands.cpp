@@ -33,19 +33,16 @@ void TRiddleForm::MItemPlayZoomInClick(QObject* Sender) {
         return;
     // With poAutoSize the grid takes the new size and reports it, which fits the window.
     riddle.SetGridSize(size);
-    // The clue legend stays beside the riddle window and as high as it. The solution word and
-    // number legend windows repeat their layout here once they exist.
-    PlaceLegendWindow();
+    // The letter grids take the new cell size; the clue legend stays as high as the riddle window,
+    // and every tool window keeps clear of the grown or shrunk riddle window.
+    LayoutLetterGrids();
+    PlaceToolWindows();
+    emit LayoutChanged();
 }
 
 void TRiddleForm::SetShownPaintOption(TPaintOption Option, bool On) {
     TRiddleData& riddle = ShownGrid->Riddle();
     riddle.SetPaintOptions(riddle.PaintOptions().Toggled(Option, On));
-}
-
-void TRiddleForm::RepaintLetterGrids() {
-    // The number legend's letter grid and the solution word grid show wrong letters too; they
-    // are repainted here once those windows exist.
 }
 
 void TRiddleForm::MItemPlayShowFailClick() {

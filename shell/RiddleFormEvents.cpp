@@ -6,6 +6,7 @@
 #include "UndoKeeper.h"
 #include "Variables.h"
 #include "WordRiddle.h"
+#include "ZahlenDialog.h"
 
 #include <QKeyEvent>
 #include <QMenu>
@@ -77,7 +78,8 @@ void TRiddleForm::WordGridBeforeChange(TObject*, TRiddleChangeTypes AChange, con
 void TRiddleForm::WordGridChange(TObject* Sender) {
     TGridRiddle* grid = GridOf(Sender);
     UpdateRiddleToolbar(grid->Col(), grid->Row());
-    // With the number legend window, its automatic filling takes the current cell's letter here.
+    if (grid == WordGrid && NumLegendWindow)
+        NumLegendWindow->GridChanged();
 }
 
 void TRiddleForm::WordGridSelectCell(TObject*, int ACol, int ARow, bool& CanSelect) {
@@ -137,7 +139,10 @@ void TRiddleForm::QueueStateMessage() {
 }
 
 void TRiddleForm::WordGridLegendStateChange(TObject* Sender) {
-    // The number legend's letter grid is repainted here too once that window exists.
+    if (NumLegendWindow) {
+        NumLegendWindow->RepaintLetters();
+        NumLegendWindow->UpdateButtons();
+    }
     if (LegendWindow && Sender)
         LegendWindow->ClueStateChanged(Sender);
 }

@@ -27,13 +27,14 @@ void TRiddleForm::UpdateLegendWindow(bool Place) {
     if (ShownGrid != WordGrid)
         return;
     if (WordGrid->Riddle().RiddleType() == rtNumbers) {
-        // A number riddle has its number legend instead, which is refreshed or created here once
-        // it is part of the player.
+        // A number riddle has its number legend instead.
         if (LegendWindow)
             LegendWindow->close();
         LegendWindow = nullptr;
+        UpdateNumLegendWindow(Place);
         return;
     }
+    CloseNumLegendWindow();
     if (!LegendWindow) {
         LegendWindow = new TLegendForm(this, WordGrid);
         connect(LegendWindow, &TLegendForm::GridFocusWanted, this, &TRiddleForm::FocusGrid);
@@ -56,6 +57,7 @@ void TRiddleForm::PlaceLegendWindow() {
 
 TLegendMenuFacts TRiddleForm::LegendMenuFacts() const {
     TLegendMenuFacts f;
+    AddNumLegendFacts(f);
     if (!LegendWindow)
         return f;
     const TLegendToolbar t = LegendWindow->ToolbarState();

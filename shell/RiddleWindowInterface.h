@@ -47,6 +47,9 @@ public:
     virtual void MItemLegendeAusblendenClick() = 0;
     virtual void MItemLegendeMarkierenClick() = 0;
     virtual void MItemLegendeEineLegendeClick() = 0;
+    virtual void MItemLegendeAutomatischEintragenClick() = 0;
+    virtual void MItemLegendeUebernehmenClick() = 0;
+    virtual void MItemLegendeEintragenClick() = 0;
     // A clue legend shows all clues in one list: Shift then turns a dragged word downwards.
     virtual bool LegendShowsOneList() const = 0;
     // The drag flags changed; the legend's drag cursor shows them.

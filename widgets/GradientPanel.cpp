@@ -15,9 +15,14 @@ void TGradientPanel::SetEndColor(const QColor& C) {
     update();
 }
 
+void TGradientPanel::SetDiagonal(bool On) {
+    diagonal_ = On;
+    update();
+}
+
 void TGradientPanel::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    QLinearGradient g(0, 0, 0, height());
+    QLinearGradient g(0, 0, diagonal_ ? width() : 0, height());
     g.setColorAt(0, start_);
     g.setColorAt(1, end_);
     p.fillRect(rect(), g);

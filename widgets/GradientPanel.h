@@ -3,7 +3,8 @@
 #include <QColor>
 #include <QWidget>
 
-// A panel filled with a vertical gradient, the background of every tool bar.
+// A panel filled with a gradient, vertical (the background of every tool bar) or from the top
+// left to the bottom right corner.
 class TGradientPanel : public QWidget {
     Q_OBJECT
 public:
@@ -13,6 +14,7 @@ public:
     void SetStartColor(const QColor& C);
     QColor EndColor() const { return end_; }
     void SetEndColor(const QColor& C);
+    void SetDiagonal(bool On);
 
 protected:
     void paintEvent(QPaintEvent* Event) override;
@@ -20,4 +22,5 @@ protected:
 private:
     QColor start_ = Qt::white;
     QColor end_ = Qt::lightGray;
+    bool diagonal_ = false;
 };

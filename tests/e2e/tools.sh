@@ -1,0 +1,23 @@
+#!/bin/bash
+# The tool windows and dialogs of a packed riddle, driven with keys and the mouse and read over the
+# accessibility bus (see tools.py): keyword (the default riddle with its solution word and
+# stopwatch), numbers (the number riddle through its legend) or dialogs (properties and info).
+# SHOTS names a folder for screenshots.
+. "$(dirname "$0")/lib.sh"
+if [ -z "${QUIVANE_IN_DBUS:-}" ]; then
+    export QUIVANE_IN_DBUS=1
+    exec dbus-run-session -- "$0" "$@"
+fi
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+mode=${1:?usage: tools.sh keyword|numbers|dialogs}
+sample=schwedenraetsel
+[ "$mode" = numbers ] && sample=zahlenraetsel
+/usr/bin/python3 -c 'import pyatspi; pyatspi.Registry.getDesktop(0)' 2>/dev/null
+
+"$RIDDLEPACK" dump --embedded "$SAMPLES/$sample" >"$WORK/dump.json" || fail "dump failed"
+"$SAMPLES/$sample" 2>>"$WORK/stderr" &
+pid=$!
+win=$(wait_window '^Norvik Quivane$') || fail "no main window"
+/usr/bin/python3 "$(dirname "$0")/tools.py" "$mode" "$win" "$WORK/dump.json" "${SHOTS:-}" || { kill $pid; fail "$mode"; }
+kill -0 $pid || fail "player ended"
+kill $pid

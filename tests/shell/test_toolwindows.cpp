@@ -1,0 +1,202 @@
+// The number legend, the solution word window and the stopwatch in the running player: where the
+// riddle window puts them, how the main window follows them, and the stopwatch's rules.
+
+#include "BevelLabel.h"
+#include "LedDisplay.h"
+#include "LegendTestSupport.h"
+#include "LegendeDialog.h"
+#include "LoesungDialog.h"
+#include "PackedPlayer.h"
+#include "RiddleMessages.h"
+#include "StopuhrDialog.h"
+#include "StopwatchRules.h"
+#include "ZahlenDialog.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMdiArea>
+
+namespace {
+using namespace legendtest;
+
+packed::Player SourcePlayer(const QJsonObject& Source) {
+    return packed::Player([Source](QFile& Out) {
+        TBuiltRiddle built =
+            BuildRiddle(QJsonDocument(Source).toJson(), QStringLiteral("t.json"), QDir::temp());
+        TStreamWriter w(Out);
+        WriteRiddleHeader(w, built.Riddle->ClassName(), QStringLiteral("8.04"));
+        built.Riddle->SaveToStream(Out, 90, false);
+    });
+}
+
+// The small Swedish riddle with a solution word of eight letters, timed, with a best time.
+QJsonObject TimedKeywordSource(int BestTime) {
+    QJsonObject source = HausSource("swedish");
+    source["keyword"] = QJsonObject{
+        {"word", "AUSRUHEN"},
+        {"clue", "Pause machen"},
+        {"cells", QJsonArray{QJsonArray{2, 1}, QJsonArray{3, 1}, QJsonArray{4, 1}, QJsonArray{4, 3},
+                             QJsonArray{1, 3}, QJsonArray{1, 1}, QJsonArray{4, 2}, QJsonArray{3, 2}}}};
+    source["options"] = QJsonArray{"countTime", "allowEdit"};
+    source["bestTime"] = BestTime;
+    source["bestTimeHolder"] = "Lena";
+    return source;
+}
+
+bool Overlap(const QRect& A, const QRect& B) {
+    return A.intersects(B);
+}
+
+TEST(ToolWindows, StandApartInsideTheMainWindow) {
+    packed::Player p = SourcePlayer(TimedKeywordSource(420));
+    TRiddleForm* f = p.form();
+    ASSERT_TRUE(f->LegendWindow && f->SolutionWindow && f->StopwatchWindow);
+    EXPECT_EQ(p.main()->FindToolWindow(twSolution), f->SolutionWindow.data());
+    EXPECT_EQ(p.main()->FindToolWindow(twStopwatch), f->StopwatchWindow.data());
+    const QRect riddle = f->geometry();
+    EXPECT_EQ(f->SolutionWindow->geometry().topLeft(), riddle.bottomLeft() + QPoint(0, 1));
+    EXPECT_EQ(f->StopwatchWindow->x(), riddle.right() + 1);
+    const QRect area = p.main()->MdiArea()->viewport()->rect();
+    auto check = [&](const char* When) {
+        const std::vector<QRect> windows = {f->geometry(), f->LegendWindow->geometry(),
+                                            f->SolutionWindow->geometry(), f->StopwatchWindow->geometry()};
+        for (size_t i = 0; i < windows.size(); ++i) {
+            EXPECT_TRUE(area.contains(windows[i])) << When << ": window " << i << " outside the client area";
+            for (size_t j = i + 1; j < windows.size(); ++j)
+                EXPECT_FALSE(Overlap(windows[i], windows[j])) << When << ": windows " << i << " and " << j;
+        }
+    };
+    check("after loading");
+    EXPECT_EQ(f->StopwatchWindow->LblBestTime->text(), QStringLiteral("Lena: 07:00 min."));
+    // A grown riddle window pushes the windows beside and below it away.
+    for (int i = 0; i < 3; ++i)
+        f->MItemPlayZoomInClick(f->SBZoomIn);
+    p.main()->resize(1200, 900);
+    check("after zooming in");
+    EXPECT_EQ(f->SolutionWindow->widget()->width(), 8 * (33 + 1) - 1 + 10);
+
+    // The message 2085 puts the stopwatch back in its place.
+    const QPoint home = f->StopwatchWindow->pos();
+    f->StopwatchWindow->move(5, 5);
+    QCoreApplication::postEvent(qApp, new QEvent(RiddleEventType(kMsgStopwatch)));
+    QCoreApplication::sendPostedEvents(qApp);
+    EXPECT_EQ(f->StopwatchWindow->pos(), home);
+}
+
+TEST(ToolWindows, StopwatchFollowsTheClockUntilSolved) {
+    packed::Player p = SourcePlayer(TimedKeywordSource(0));
+    TStopuhrForm* watch = p.form()->StopwatchWindow;
+    ASSERT_NE(watch, nullptr);
+    EXPECT_TRUE(watch->SBCountUp->isChecked());
+    EXPECT_FALSE(watch->SBCountDown->isEnabled()) << "no best time to count down from";
+    EXPECT_TRUE(watch->LblBestTime->text().isEmpty());
+    EXPECT_TRUE(watch->LblMinus->isHidden());
+    TWordRiddleData& riddle = p.word()->Riddle();
+    EXPECT_TRUE(riddle.ClockRunning());
+    riddle.SetTime(75);
+    EXPECT_EQ(watch->LEDTime->Text(), QStringLiteral("1:15"));
+    EXPECT_EQ(watch->LEDTime->SegmentColor(), ToQColor(clBlue));
+
+    // The grid and then the solution word: the clock stops with the last letter.
+    packed::ModalAnswerer answerer(QString(), [](QWidget* W) { W->close(); });
+    const char* rows[] = {"HAUS", "A#NE", "USER"};
+    for (int r = 1; r <= 3; ++r)
+        for (int c = 1; c <= 4; ++c)
+            if (rows[r - 1][c - 1] != '#')
+                p.Type(c, r, rows[r - 1][c - 1]);
+    EXPECT_TRUE(riddle.ClockRunning());
+    TLoesungForm* solution = p.form()->SolutionWindow;
+    solution->GridKeyword->setFocus();
+    QTest::keyClicks(solution->GridKeyword, "ausruhen");
+    EXPECT_EQ(riddle.State(), stSolved);
+    EXPECT_FALSE(riddle.ClockRunning());
+}
+
+TEST(ToolWindows, NumberRiddleIsSolvedThroughItsLegend) {
+    packed::Player p = SourcePlayer(HausSource("numbers"));
+    TRiddleForm* f = p.form();
+    ASSERT_NE(f->NumLegendWindow, nullptr);
+    EXPECT_EQ(f->LegendWindow, nullptr) << "a number riddle has no clue legend";
+    EXPECT_EQ(f->NumLegendWindow->pos(), f->geometry().topRight() + QPoint(1, 0));
+    TRMMainForm* m = p.main();
+    m->MItemAnsLegendeClick();
+    EXPECT_FALSE(m->MIemAnsAusblenden->isVisible());
+    EXPECT_TRUE(m->MItemAnsLegAutomatisch->isVisible());
+    EXPECT_FALSE(m->MItemAnsLegAutomatisch->isChecked());
+    EXPECT_TRUE(m->MItemAnsLegUebernehmen->isVisible());
+    EXPECT_FALSE(m->MItemAnsLegEintragen->isEnabled()) << "no letter in the legend yet";
+
+    // With automatic entry a letter typed into the grid reaches the legend.
+    m->MItemAnsLegAutomatischClick();
+    m->MItemAnsLegendeClick();
+    EXPECT_TRUE(m->MItemAnsLegAutomatisch->isChecked());
+    TWordRiddleData& riddle = p.word()->Riddle();
+    p.Type(1, 1, 'h');
+    TCharLegendData* h = riddle.FindLetter('H');
+    ASSERT_NE(h, nullptr);
+    EXPECT_EQ(h->Entry(), uint8_t('H'));
+    m->MItemAnsLegendeClick();
+    EXPECT_TRUE(m->MItemAnsLegEintragen->isEnabled());
+
+    // The legend's letters go into the riddle; the last one typed into the legend solves it.
+    packed::ModalAnswerer answerer(QString(), [](QWidget* W) { W->close(); });
+    TNumLegend legend(*p.word());
+    for (int e = 0; e < TNumLegend::kEntries; ++e)
+        if (!legend.Vacant(e))
+            riddle.LetterLegend(e).SetEntry(riddle.LetterLegend(e).Solution());
+    EXPECT_NE(riddle.State(), stSolved);
+    m->MItemAnsLegEintragenClick();
+    EXPECT_EQ(riddle.State(), stSolved);
+}
+
+TEST(Stopwatch, CountsUpOrDownFromTheBestTime) {
+    struct Case {
+        const char* name;
+        uint16_t time, best;
+        bool up;
+        TStopwatchView view;
+        const char* display;
+    };
+    const QString plus = QStringLiteral("+"), minus = QStringLiteral("-");
+    const TColor green = 0x008000, lime = 0x00FF00, red = 0x0000FF;
+    const Case cases[] = {
+        {"up without a best time", 75, 0, true, {75, false, plus, green, 24, clBlue}, "1:15"},
+        {"up with a best time", 75, 600, true, {75, false, plus, green, 24, lime}, "1:15"},
+        {"down within the best time", 30, 600, false, {570, true, plus, green, 24, lime}, "9:30"},
+        {"down at the best time", 600, 600, false, {0, true, plus, green, 24, lime}, "0:00"},
+        {"down past the best time", 630, 600, false, {-30, true, minus, clMaroon, 26, red}, "0:30"},
+        {"down past by minutes", 700, 600, false, {-100, true, minus, clMaroon, 26, red}, "1:40"},
+        {"minutes are not hours", 65535, 0, true, {65535, false, plus, green, 24, clBlue}, "1092:15"},
+    };
+    TLEDDisplay display;
+    display.SetDigits(5, 2);
+    for (const Case& c : cases) {
+        const TStopwatchView v = StopwatchView(c.time, c.best, c.up);
+        EXPECT_EQ(v, c.view) << c.name;
+        display.SetValue(StopwatchValue(v.Seconds));
+        EXPECT_EQ(display.Text(), QLatin1String(c.display)) << c.name;
+    }
+    EXPECT_EQ(BestTimeText(QStringLiteral("Lena"), 754), QStringLiteral("Lena: 12:34 min."));
+    EXPECT_EQ(BestTimeText(QString(), 754), QStringLiteral("12:34 min."));
+    EXPECT_EQ(BestTimeText(QStringLiteral("Lena"), 0), QString());
+}
+
+TEST(Stopwatch, StandsBelowTheWindowsBesideAndBelowTheRiddle) {
+    const QRect riddle(0, 0, 300, 200);
+    struct Case {
+        const char* name;
+        QRect legend, solution;
+        QPoint home;
+    };
+    const Case cases[] = {
+        {"alone: beside the riddle window", QRect(), QRect(), QPoint(300, 0)},
+        {"below the legend", QRect(300, 0, 300, 200), QRect(0, 200, 100, 50), QPoint(300, 200)},
+        {"below a taller number legend", QRect(300, 0, 140, 450), QRect(), QPoint(300, 450)},
+        {"below a solution word wider than the riddle", QRect(300, 0, 300, 200), QRect(0, 200, 400, 50),
+         QPoint(300, 250)},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(StopwatchHome(riddle, c.legend, c.solution), c.home) << c.name;
+}
+
+} // namespace
