@@ -2,6 +2,7 @@
 
 // The data of a sudoku of 6, 9 or 12 symbols: cells, box shape, candidates and the solve check.
 
+#include "CellTable.h"
 #include "RiddleData.h"
 #include "WordCell.h"
 
@@ -80,8 +81,8 @@ public:
 
     TSudokuGridCell* CellAt(int ACol, int ARow);
     const TSudokuGridCell* CellAt(int ACol, int ARow) const;
-    TSudokuGridCell& Cell(int ACol, int ARow) { return cells_[Index(ACol, ARow)]; }
-    const TSudokuGridCell& Cell(int ACol, int ARow) const { return cells_[Index(ACol, ARow)]; }
+    TSudokuGridCell& Cell(int ACol, int ARow) { return cells_.At(ACol, ARow); }
+    const TSudokuGridCell& Cell(int ACol, int ARow) const { return cells_.At(ACol, ARow); }
 
     // Whether symbol value k may still go into (col, row): no other cell of its row, column
     // or box shows it.
@@ -111,12 +112,11 @@ protected:
 
 private:
     friend class TSudokuGridCell;
-    static int Index(int ACol, int ARow) { return ACol * kTableSize + ARow; }
     void ApplySize();
     void SymbolChanged(TSudokuGridCell& Cell, bool RecomputeStatus);
     void ReadCells(TStreamReader& In, int32_t Length);
 
-    std::vector<TSudokuGridCell> cells_;
+    TCellTable<TSudokuGridCell, kTableSize> cells_;
     TSudokuSize size_ = ss9Symbols;
     TSudokuSkill skill_ = skEasy;
     uint8_t markedSymbol_ = 0;
