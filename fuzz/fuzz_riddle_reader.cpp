@@ -1,5 +1,7 @@
-// Feeds arbitrary bytes to the riddle file reader, as the player reads an embedded riddle:
-// the header first, then the sections into the control that matches the class name.
+// Feeds arbitrary bytes to the riddle file reader, as the player reads an embedded riddle: the
+// header first, then the sections into the riddle that matches the class name. The header's
+// length field, which the reader skips, chooses reading only the solving state (odd) or the
+// whole riddle (even, as the player does).
 
 #include "RiddleData.h"
 #include "SudokuRiddleData.h"
@@ -8,6 +10,10 @@
 #include <QBuffer>
 #include <QCoreApplication>
 
+namespace {
+constexpr size_t kLengthFieldAt = 6;
+}
+
 // The solve clock of a loaded riddle is a timer, which wants an application object.
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     static QCoreApplication app(*argc, *argv);
@@ -15,7 +21,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
+    QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size));
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     TRiddleHeader header;
@@ -26,14 +32,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     } catch (const TReadError&) {
         return 0;
     }
-    // A word riddle also gets the sudoku reader, so both walk every input.
-    const qint64 start = buffer.pos();
-    TWordRiddleData word;
-    word.LoadFromStream(buffer, header.ClassName.size() % 2 == 0);
-    buffer.seek(start);
-    TSudokuRiddleData sudoku;
-    sudoku.LoadFromStream(buffer, false);
-    buffer.seek(start);
-    word.LoadFromStream(buffer, false);
+    const bool stateOnly = (data[kLengthFieldAt] & 1) != 0;
+    if (header.ClassName == "WordRiddle") {
+        TWordRiddleData word;
+        word.LoadFromStream(buffer, stateOnly);
+    } else if (header.ClassName == "SudokuRiddle") {
+        TSudokuRiddleData sudoku;
+        sudoku.LoadFromStream(buffer, stateOnly);
+    }
     return 0;
 }

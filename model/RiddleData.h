@@ -27,6 +27,10 @@ enum TRiddleFileResult : uint8_t {
 };
 
 constexpr int kMaxRiddleDim = 99;
+// A cell size read from a riddle file is kept within these pixels (zooming keeps narrower ones):
+// a damaged size would make the grid and its picture as large as the number says.
+constexpr int32_t kMinStoredGridSize = 10;
+constexpr int32_t kMaxStoredGridSize = 100;
 
 class TRiddleData : public QObject, public TObject {
     Q_OBJECT

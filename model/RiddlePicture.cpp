@@ -31,10 +31,21 @@ void JpegEmitMessage(j_common_ptr Cinfo, int Level) {
 
 void JpegSilent(j_common_ptr) {}
 
+// A progressive picture needs a dozen scans or so; thousands of scans that each walk the whole
+// picture only make decoding take seconds.
+constexpr int kMaxJpegScans = 100;
+
+void JpegProgress(j_common_ptr Cinfo) {
+    if (Cinfo->is_decompressor &&
+        reinterpret_cast<j_decompress_ptr>(Cinfo)->input_scan_number > kMaxJpegScans)
+        longjmp(reinterpret_cast<JpegError*>(Cinfo->err)->jump, 1);
+}
+
 // Everything that longjmp may skip lives outside the function that calls setjmp.
 struct JpegDecoder {
     jpeg_decompress_struct cinfo{};
     JpegError err{};
+    jpeg_progress_mgr progress{};
     QImage image;
 
     bool Run(const QByteArray& Data) {
@@ -45,6 +56,8 @@ struct JpegDecoder {
         if (setjmp(err.jump))
             return false;
         jpeg_create_decompress(&cinfo);
+        progress.progress_monitor = JpegProgress;
+        cinfo.progress = &progress;
         jpeg_mem_src(&cinfo, reinterpret_cast<const unsigned char*>(Data.constData()),
                      static_cast<unsigned long>(Data.size()));
         jpeg_read_header(&cinfo, TRUE);
@@ -101,6 +114,12 @@ struct JpegEncoder {
     }
 };
 
+// BMP compression kinds (plain and bit-field pixels are not compressed at all), and where the
+// colour table's length stands.
+constexpr uint32_t kBmpPlain = 0;
+constexpr uint32_t kBmpBitFields = 3;
+constexpr int kBmpColorsUsedAt = 46;
+
 uint32_t Le32(const QByteArray& D, int At) {
     return qFromLittleEndian<uint32_t>(D.constData() + At);
 }
@@ -109,15 +128,18 @@ uint16_t Le16(const QByteArray& D, int At) {
 }
 
 // Checks the BMP headers before the toolkit's decoder sees them: a plausible header, a size
-// within the limits, and (for uncompressed pictures) pixel data that is really there.
-bool BmpHeaderSound(const QByteArray& Data) {
+// within the limits, and (for uncompressed pictures) pixel data that is really there. Returns the
+// stream the decoder may read, or nothing. A colour table that claims more entries than the
+// pixels' bit depth can index is cut to what they can: the toolkit would warn of every entry
+// beyond.
+QByteArray SoundBmp(const QByteArray& Data) {
     if (Data.size() < 26 || Data[0] != 'B' || Data[1] != 'M')
-        return false;
+        return {};
     const qint64 pixelOffset = Le32(Data, 10);
     const uint32_t infoSize = Le32(Data, 14);
     if (infoSize < 12 || 14 + qint64(infoSize) > Data.size() || pixelOffset > Data.size() ||
         pixelOffset < 14 + qint64(infoSize))
-        return false;
+        return {};
     qint64 width, height;
     int bitCount;
     uint32_t compression = 0;
@@ -127,7 +149,7 @@ bool BmpHeaderSound(const QByteArray& Data) {
         bitCount = Le16(Data, 24);
     } else {
         if (infoSize < 40)
-            return false;
+            return {};
         width = qint32(Le32(Data, 18));
         height = qint32(Le32(Data, 22));
         bitCount = Le16(Data, 28);
@@ -135,17 +157,24 @@ bool BmpHeaderSound(const QByteArray& Data) {
     }
     height = qAbs(height);
     if (!PictureSizeAllowed(width, height))
-        return false;
+        return {};
     if (bitCount != 1 && bitCount != 4 && bitCount != 8 && bitCount != 16 && bitCount != 24 && bitCount != 32)
-        return false;
-    if (compression > 3)
-        return false;
-    if (compression == 0) {
+        return {};
+    if (compression > kBmpBitFields)
+        return {};
+    // Run-length coded pixels may end early; plain and bit-field pixels fill every row.
+    if (compression == kBmpPlain || compression == kBmpBitFields) {
         const qint64 stride = ((width * bitCount + 31) / 32) * 4;
         if (pixelOffset + stride * height > Data.size())
-            return false;
+            return {};
     }
-    return true;
+    QByteArray sound = Data;
+    if (infoSize >= 40 && bitCount <= 8) {
+        const uint32_t indexable = 1u << bitCount;
+        if (Le32(Data, kBmpColorsUsedAt) > indexable)
+            qToLittleEndian(indexable, sound.data() + kBmpColorsUsedAt);
+    }
+    return sound;
 }
 
 } // namespace
@@ -168,10 +197,11 @@ QByteArray EncodeJpeg(const QImage& Image, int Quality) {
 }
 
 QImage DecodeBmp(const QByteArray& Data) {
-    if (!BmpHeaderSound(Data))
+    const QByteArray sound = SoundBmp(Data);
+    if (sound.isEmpty())
         return QImage();
     QImage image;
-    if (!image.loadFromData(Data, "BMP"))
+    if (!image.loadFromData(sound, "BMP"))
         return QImage();
     return image.convertToFormat(QImage::Format_RGB32);
 }

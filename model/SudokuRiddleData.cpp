@@ -113,14 +113,12 @@ void TSudokuGridCell::Assign(const TSudokuGridCell& Other) {
         owner_->SetModified(true);
 }
 
-TSudokuRiddleData::TSudokuRiddleData() : TRiddleData(rtSudoku), cells_(kTableSize * kTableSize) {
-    for (int c = 0; c < kTableSize; ++c)
-        for (int r = 0; r < kTableSize; ++r) {
-            TSudokuGridCell& cell = Cell(c, r);
-            cell.owner_ = this;
-            cell.r_.Col = c;
-            cell.r_.Row = r;
-        }
+TSudokuRiddleData::TSudokuRiddleData()
+    : TRiddleData(rtSudoku), cells_([this](TSudokuGridCell& Cell, int ACol, int ARow) {
+          Cell.owner_ = this;
+          Cell.r_.Col = ACol;
+          Cell.r_.Row = ARow;
+      }) {
     ApplySize();
 }
 
@@ -326,19 +324,26 @@ void TSudokuRiddleData::SymbolChanged(TSudokuGridCell& Cell, bool RecomputeStatu
 
 TSudokuRiddleData::TSnapshot TSudokuRiddleData::TakeSnapshot() const {
     TSnapshot table(size_t(kTableSize * kTableSize), 0);
-    for (size_t i = 0; i < table.size(); ++i)
-        table[i] = cells_[i].Entry();
+    for (int c = 0; c < kTableSize; ++c)
+        for (int r = 0; r < kTableSize; ++r)
+            if (const TSudokuGridCell* cell = cells_.Made(c, r))
+                table[size_t(c * kTableSize + r)] = cell->Entry();
     return table;
 }
 
 void TSudokuRiddleData::RestoreSnapshot(const TSnapshot& Table) {
-    if (Table.size() != cells_.size())
+    if (Table.size() != size_t(kTableSize * kTableSize))
         return;
     // One step for undo: the entries themselves are set while events are held back.
     Announce(kChangeProgress, ChangeText::EditRiddle);
     BeginUpdate();
-    for (size_t i = 0; i < Table.size(); ++i)
-        cells_[i].SetEntry(Table[i]);
+    // A cell that was never reached holds no entry, and setting an unchanged entry does nothing.
+    for (int c = 0; c < kTableSize; ++c)
+        for (int r = 0; r < kTableSize; ++r) {
+            const uint8_t entry = Table[size_t(c * kTableSize + r)];
+            if (entry != 0 || cells_.Made(c, r))
+                Cell(c, r).SetEntry(entry);
+        }
     RecomputePossible();
     MarkChanged();
     EndUpdate();

@@ -2,6 +2,7 @@
 
 // The data of a sudoku of 6, 9 or 12 symbols: cells, box shape, candidates and the solve check.
 
+#include "CellTable.h"
 #include "RiddleData.h"
 #include "WordCell.h"
 
@@ -85,8 +86,8 @@ public:
 
     TSudokuGridCell* CellAt(int ACol, int ARow);
     const TSudokuGridCell* CellAt(int ACol, int ARow) const;
-    TSudokuGridCell& Cell(int ACol, int ARow) { return cells_[Index(ACol, ARow)]; }
-    const TSudokuGridCell& Cell(int ACol, int ARow) const { return cells_[Index(ACol, ARow)]; }
+    TSudokuGridCell& Cell(int ACol, int ARow) { return cells_.At(ACol, ARow); }
+    const TSudokuGridCell& Cell(int ACol, int ARow) const { return cells_.At(ACol, ARow); }
 
     // Columns and rows of the box that holds the cell (empty before the size is known).
     QRect BoxOf(int ACol, int ARow) const;
@@ -128,13 +129,12 @@ protected:
 
 private:
     friend class TSudokuGridCell;
-    static int Index(int ACol, int ARow) { return ACol * kTableSize + ARow; }
     bool MarksCell(const TSudokuGridCell& Cell) const;
     void ApplySize();
     void SymbolChanged(TSudokuGridCell& Cell, bool RecomputeStatus);
     void ReadCells(TStreamReader& In, int32_t Length);
 
-    std::vector<TSudokuGridCell> cells_;
+    TCellTable<TSudokuGridCell, kTableSize> cells_;
     TSudokuSize size_ = ss9Symbols;
     TSudokuSkill skill_ = skEasy;
     uint8_t markedSymbol_ = 0;

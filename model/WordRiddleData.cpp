@@ -1,14 +1,12 @@
 #include "WordRiddleData.h"
 
 TWordRiddleData::TWordRiddleData()
-    : TRiddleData(rtSwedish), cells_(kTableSize * kTableSize), letters_(kLetterLegendSize) {
-    for (int c = 0; c < kTableSize; ++c)
-        for (int r = 0; r < kTableSize; ++r) {
-            TWordGridCell& cell = Cell(c, r);
-            cell.owner_ = this;
-            cell.r_.Col = c;
-            cell.r_.Row = r;
-        }
+    : TRiddleData(rtSwedish), cells_([this](TWordGridCell& Cell, int ACol, int ARow) {
+          Cell.owner_ = this;
+          Cell.r_.Col = ACol;
+          Cell.r_.Row = ARow;
+      }),
+      letters_(kLetterLegendSize) {
     for (TCharLegendData& entry : letters_)
         entry.owner_ = this;
 }
@@ -255,10 +253,11 @@ void TWordRiddleData::Reset(bool All, bool AlsoGiven) {
     BeginUpdate();
     SetTime(0);
     if (All) {
-        for (TWordGridCell& cell : cells_) {
-            cell.Clear();
-            cell.status_ = ComputeStatus(cell);
-        }
+        // Cells never reached are fresh already.
+        cells_.ForEachMade([this](TWordGridCell& Cell) {
+            Cell.Clear();
+            Cell.status_ = ComputeStatus(Cell);
+        });
         clues_.clear();
         for (TCharLegendData& entry : letters_)
             entry.Clear();

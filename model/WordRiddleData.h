@@ -3,6 +3,7 @@
 // The data of a word riddle (every type but rtSudoku): the cell table, the clue list, the letter
 // legend, the solution word and the picture, with the data-level effect of every setter.
 
+#include "CellTable.h"
 #include "RiddleData.h"
 #include "RiddleWords.h"
 #include "WordCell.h"
@@ -28,8 +29,8 @@ public:
     TWordGridCell* CellAt(int ACol, int ARow);
     const TWordGridCell* CellAt(int ACol, int ARow) const;
     // Unchecked access for positions known to be in the table.
-    TWordGridCell& Cell(int ACol, int ARow) { return cells_[Index(ACol, ARow)]; }
-    const TWordGridCell& Cell(int ACol, int ARow) const { return cells_[Index(ACol, ARow)]; }
+    TWordGridCell& Cell(int ACol, int ARow) { return cells_.At(ACol, ARow); }
+    const TWordGridCell& Cell(int ACol, int ARow) const { return cells_.At(ACol, ARow); }
 
     int ClueCount() const { return int(clues_.size()); }
     TWordLegendData& Clue(int Index) { return *clues_[size_t(Index)]; }
@@ -106,7 +107,6 @@ private:
     friend class TWordLegendData;
     friend class TCharLegendData;
 
-    static int Index(int ACol, int ARow) { return ACol * kTableSize + ARow; }
     // The closing step of the checked cell setters.
     void FinishCellChange();
     void CellEntryChanged(TWordGridCell& Cell);
@@ -118,7 +118,7 @@ private:
     void WriteGlobal(TStreamWriter& Out) const;
     void WriteCells(TStreamWriter& Out) const;
 
-    std::vector<TWordGridCell> cells_;
+    TCellTable<TWordGridCell, kTableSize> cells_;
     std::vector<std::unique_ptr<TWordLegendData>> clues_;
     std::vector<TCharLegendData> letters_;
     TKeywordData keyword_{this};

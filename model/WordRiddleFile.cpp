@@ -59,7 +59,7 @@ void TWordRiddleData::ReadGlobal(TStreamReader& In, int32_t Length) {
     const QString comment = In.FixedText(255);
     dictionaryFile_ = In.FixedText(255);
     SetPaintOptionsField(TPaintOptions::FromBits(In.U8()));
-    loadedGridSize_ = In.I32();
+    loadedGridSize_ = qBound(kMinStoredGridSize, In.I32(), kMaxStoredGridSize);
     SetHelpFlagsField(THelpFlags::FromBits(In.U8()));
     imageOptions_ = TImageOptions::FromBits(In.U8());
     language_ = In.U8();

@@ -55,10 +55,12 @@ fuzz)
     CXX=clang++ configure_build build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUIVANE_FUZZ=ON \
         -DQUIVANE_SANITIZE=ON -DQUIVANE_TESTS=OFF -DQUIVANE_BENCH=OFF
     seconds=${FUZZ_SECONDS:-60}
+    # An input that takes two seconds, or one allocation of 256 MB, is a finding: a damaged riddle
+    # has to stay cheap.
     for target in fuzz_riddle_reader fuzz_picture; do
         mkdir -p "build-fuzz/corpus-$target"
-        build-fuzz/fuzz/$target -max_total_time="$seconds" -artifact_prefix=build-fuzz/ \
-            "build-fuzz/corpus-$target" "fuzz/corpus/$target"
+        build-fuzz/fuzz/$target -max_total_time="$seconds" -timeout=2 -malloc_limit_mb=256 \
+            -print_final_stats=1 -artifact_prefix=build-fuzz/ "build-fuzz/corpus-$target" "fuzz/corpus/$target"
     done
     ;;
 bench)

@@ -12,6 +12,10 @@ QRect CellSpan(const QPoint& A, const QPoint& B) {
     return QRect(QPoint(qMin(A.x(), B.x()), qMin(A.y(), B.y())),
                  QPoint(qMax(A.x(), B.x()), qMax(A.y(), B.y())));
 }
+
+int LineSize(int Size) {
+    return qBound(0, Size, TDrawGrid::kMaxLineSize);
+}
 } // namespace
 
 TDrawGrid::TDrawGrid(QWidget* Parent) : QAbstractScrollArea(Parent) {
@@ -37,14 +41,14 @@ void TDrawGrid::SetRowCount(int Count) {
 }
 
 void TDrawGrid::SetDefaultColWidth(int Width) {
-    defaultColWidth_ = qMax(0, Width);
+    defaultColWidth_ = LineSize(Width);
     colWidths_.assign(colWidths_.size(), defaultColWidth_);
     UpdateScrollBars();
     InvalidateGrid();
 }
 
 void TDrawGrid::SetDefaultRowHeight(int Height) {
-    defaultRowHeight_ = qMax(0, Height);
+    defaultRowHeight_ = LineSize(Height);
     rowHeights_.assign(rowHeights_.size(), defaultRowHeight_);
     UpdateScrollBars();
     InvalidateGrid();
@@ -61,7 +65,7 @@ int TDrawGrid::RowHeight(int ARow) const {
 void TDrawGrid::SetColWidth(int ACol, int Width) {
     if (ACol < 0 || ACol >= ColCount())
         return;
-    colWidths_[size_t(ACol)] = qMax(0, Width);
+    colWidths_[size_t(ACol)] = LineSize(Width);
     UpdateScrollBars();
     InvalidateGrid();
 }
@@ -69,13 +73,13 @@ void TDrawGrid::SetColWidth(int ACol, int Width) {
 void TDrawGrid::SetRowHeight(int ARow, int Height) {
     if (ARow < 0 || ARow >= RowCount())
         return;
-    rowHeights_[size_t(ARow)] = qMax(0, Height);
+    rowHeights_[size_t(ARow)] = LineSize(Height);
     UpdateScrollBars();
     InvalidateGrid();
 }
 
 void TDrawGrid::SetGridLineWidth(int Width) {
-    gridLineWidth_ = qMax(0, Width);
+    gridLineWidth_ = LineSize(Width);
     UpdateScrollBars();
     InvalidateGrid();
 }
@@ -132,10 +136,10 @@ void TDrawGrid::SetRangeSelect(bool On) {
 }
 
 int TDrawGrid::LineStart(const std::vector<int>& Sizes, int Index) const {
-    int start = 0;
-    for (int i = 0; i < Index && i < int(Sizes.size()); ++i)
+    qint64 start = 0;
+    for (int i = 0; i < Index && i < int(Sizes.size()) && start < kMaxExtent; ++i)
         start += Sizes[size_t(i)] + gridLineWidth_;
-    return start;
+    return int(qMin<qint64>(start, kMaxExtent));
 }
 
 QRect TDrawGrid::CellRect(int ACol, int ARow) const {
@@ -153,8 +157,9 @@ bool TDrawGrid::MouseToCell(const QPoint& Pos, int& Col, int& Row) const {
 }
 
 int TDrawGrid::LineAt(const std::vector<int>& Sizes, int Offset) const {
-    for (int i = 0, start = 0; i < int(Sizes.size()); ++i) {
-        const int end = start + Sizes[size_t(i)] + gridLineWidth_;
+    qint64 start = 0;
+    for (int i = 0; i < int(Sizes.size()) && start <= Offset; ++i) {
+        const qint64 end = start + Sizes[size_t(i)] + gridLineWidth_;
         if (Offset >= start && Offset < end)
             return i;
         start = end;

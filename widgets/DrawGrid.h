@@ -15,6 +15,11 @@ enum TGridDrawStateFlag { gdSelected = 1, gdFocused = 2, gdFixed = 4 };
 class TDrawGrid : public QAbstractScrollArea {
     Q_OBJECT
 public:
+    // Cell sizes and the grid line width are kept within 0 … kMaxLineSize, and the grid's extent
+    // stops growing at kMaxExtent, so that no sum of sizes can overflow whatever is asked for.
+    static constexpr int kMaxLineSize = 0xFFFF;
+    static constexpr int kMaxExtent = QWIDGETSIZE_MAX;
+
     explicit TDrawGrid(QWidget* Parent = nullptr);
 
     int ColCount() const { return int(colWidths_.size()); }
@@ -53,7 +58,7 @@ public:
     QRect CellRect(int ACol, int ARow) const;
     // The cell under a viewport position; false outside every cell.
     bool MouseToCell(const QPoint& Pos, int& Col, int& Row) const;
-    // Width and height of all cells with their grid lines.
+    // Width and height of all cells with their grid lines, each at most kMaxExtent.
     QSize GridExtent() const;
     // The first visible column and row.
     int LeftCol() const;

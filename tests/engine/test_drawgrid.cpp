@@ -4,6 +4,7 @@
 #include "DrawGrid.h"
 
 #include <QPainter>
+#include <QScrollBar>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <set>
@@ -89,6 +90,36 @@ TEST(DrawGrid, RangeSelectionByDraggingOnlyWhenSwitchedOn) {
         QTest::mouseRelease(grid.viewport(), Qt::LeftButton, {}, grid.CellRect(3, 2).center());
         const QRect expected = range ? QRect(QPoint(1, 1), QPoint(3, 2)) : QRect(QPoint(1, 1), QPoint(1, 1));
         EXPECT_EQ(grid.Selection(), expected) << range;
+    }
+}
+
+TEST(DrawGrid, HugeSizesAreBoundedAndTheirSumsCannotOverflow) {
+    constexpr int kLine = TDrawGrid::kMaxLineSize;
+    const struct {
+        const char* name;
+        int cols, lineWidth;
+        QSize extent;
+        int lastVisibleCol; // at the right edge, scrolled to the end
+    } cases[] = {
+        {"three columns, widest lines", 3, INT_MAX, QSize(3 * 2 * kLine, 2 * 2 * kLine), 2},
+        {"a thousand columns", 1000, 1, QSize(TDrawGrid::kMaxExtent, 2 * (kLine + 1)),
+         (TDrawGrid::kMaxExtent - 1) / (kLine + 1)},
+    };
+    for (const auto& c : cases) {
+        TProbeGrid grid;
+        grid.SetColCount(c.cols);
+        grid.SetRowCount(2);
+        grid.SetGridLineWidth(c.lineWidth);
+        grid.SetDefaultColWidth(INT_MAX);
+        grid.SetDefaultRowHeight(INT_MAX);
+        grid.resize(300, 300);
+        EXPECT_EQ(grid.ColWidth(1), kLine) << c.name;
+        EXPECT_EQ(grid.GridExtent(), c.extent) << c.name;
+        grid.horizontalScrollBar()->setValue(grid.horizontalScrollBar()->maximum());
+        int col = -1, row = -1;
+        EXPECT_TRUE(grid.MouseToCell(QPoint(grid.viewport()->width() - 1, 0), col, row)) << c.name;
+        EXPECT_EQ(col, c.lastVisibleCol) << c.name;
+        EXPECT_FALSE(grid.viewport()->grab().isNull()) << c.name;
     }
 }
 

@@ -4,6 +4,7 @@
 #include "SudokuRiddle.h"
 #include "WordRiddle.h"
 
+#include <QBuffer>
 #include <QPainter>
 #include <gtest/gtest.h>
 
@@ -64,6 +65,33 @@ TEST(WordGridLayout, AutoSizeCoversCellsAndLines) {
         grid.Riddle().SetGridSize(c.gridSize);
         EXPECT_EQ(grid.size(), c.expected) << RiddleTypeName(c.type).toStdString();
         EXPECT_EQ(grid.GridLineWidth(), c.type == rtPuzzle ? 0 : 1);
+    }
+}
+
+TEST(WordGridLayout, DamagedCellSizeOfTheFileKeepsGridAndPictureSmall) {
+    for (const int32_t stored : {20000, INT32_MAX}) {
+        // 4 × 3 cells, one of them showing the picture stretched over it.
+        TWordRiddleData source;
+        source.SetRiddleCols(4);
+        source.SetRiddleRows(3);
+        source.Cell(2, 2).SetFlags(cfBlack | cfPicture);
+        QImage picture(40, 30, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        source.SetImage(picture);
+        source.SetImageOptions(TImageOptions{ioFitHorizontal, ioFitVertical});
+        source.SetRiddleOptions(TRiddleOptions{roHasImage});
+        source.SetPaintOptions(TPaintOptions{poAutoSize});
+        source.SetGridSize(stored);
+        QBuffer file;
+        file.open(QIODevice::WriteOnly);
+        source.SaveToStream(file, 90, false);
+        file.close();
+        file.open(QIODevice::ReadOnly);
+        TWordRiddle grid;
+        ASSERT_EQ(grid.Riddle().LoadFromStream(file, false), rfOk) << stored;
+        EXPECT_EQ(grid.DefaultColWidth(), 100) << stored;
+        EXPECT_EQ(grid.Picture().Bitmap.size(), QSize(101, 101)) << stored;
+        EXPECT_EQ(grid.size(), QSize(4 * 101 + 1, 3 * 101 + 1)) << stored;
     }
 }
 

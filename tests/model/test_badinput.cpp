@@ -111,6 +111,18 @@ TEST(BadInput, DamagedFilesGiveTheSectionError) {
     }
 }
 
+TEST(BadInput, StoredCellSizeIsKeptWithinTenToHundredPixels) {
+    const struct {
+        int32_t stored, expected;
+    } cases[] = {{INT32_MIN, 10}, {-1, 10},   {0, 10},    {9, 10},      {10, 10},
+                 {57, 57},        {100, 100}, {101, 100}, {20000, 100}, {INT32_MAX, 100}};
+    for (const auto& c : cases) {
+        TWordRiddleData target;
+        ASSERT_EQ(rt::Load(target, PatchI32("GLOBAL", 566, c.stored)(WordSections())), rfOk) << c.stored;
+        EXPECT_EQ(target.GridSize(), c.expected) << c.stored;
+    }
+}
+
 TEST(BadInput, OversizedTextLengthIsClampedAndTheStreamStaysInStep) {
     struct Case {
         const char* name;

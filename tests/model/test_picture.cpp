@@ -5,6 +5,7 @@
 #include "RiddleTestSupport.h"
 
 #include <gtest/gtest.h>
+#include <utility>
 
 namespace {
 
@@ -29,6 +30,92 @@ QByteArray JpegClaiming(int Width, int Height) {
     return jpeg;
 }
 
+// A greyscale progressive JPEG of a flat picture, written by hand: the DC scan, then scans of one
+// AC coefficient each (first at bit 13, then refined bit by bit) until there are Scans scans
+// (at most 883). The AC scans hold nothing but end-of-band runs: a few bytes each, yet every one
+// makes the decoder walk all blocks of the picture.
+QByteArray ProgressiveJpeg(int Width, int Height, int Scans) {
+    auto segment = [](const char* Marker, const QByteArray& Body) {
+        const int length = int(Body.size()) + 2;
+        return QByteArray::fromHex(Marker) + char(length >> 8) + char(length & 0xFF) + Body;
+    };
+    struct {
+        QByteArray bytes;
+        int bits = 0, count = 0;
+        void Put(int Value, int Count) {
+            for (int i = Count - 1; i >= 0; --i) {
+                bits = (bits << 1) | ((Value >> i) & 1);
+                if (++count == 8) {
+                    bytes += char(bits);
+                    if (bits == 0xFF)
+                        bytes += '\0';
+                    bits = count = 0;
+                }
+            }
+        }
+        QByteArray Take() {
+            if (count > 0)
+                Put((1 << (8 - count)) - 1, 8 - count);
+            return std::exchange(bytes, QByteArray());
+        }
+    } out;
+    const int blocks = ((Width + 7) / 8) * ((Height + 7) / 8);
+    auto be16 = [](int Value) { return QByteArray(1, char(Value >> 8)) + char(Value & 0xFF); };
+    // DC: symbol 0 is the code 0. AC: the end-of-band run symbols r·16 (r = 0 … 14) are the
+    // 4-bit codes r.
+    QByteArray acTable = QByteArray::fromHex("100000000f") + QByteArray(12, '\0');
+    for (int r = 0; r <= 14; ++r)
+        acTable += char(r << 4);
+    QByteArray jpeg =
+        QByteArray::fromHex("ffd8") + segment("ffdb", QByteArray(1, '\0') + QByteArray(64, 1)) +
+        segment("ffc2", QByteArray(1, 8) + be16(Height) + be16(Width) + QByteArray::fromHex("01011100")) +
+        segment("ffc4", QByteArray::fromHex("0001") + QByteArray(15, '\0') + '\0') + segment("ffc4", acTable);
+    for (int i = 0; i < blocks; ++i)
+        out.Put(0, 1);
+    jpeg += segment("ffda", QByteArray::fromHex("010100000000")) + out.Take();
+    for (int scan = 1; scan < Scans; ++scan) {
+        const int band = (scan - 1) / 14 + 1, step = (scan - 1) % 14;
+        const int high = step == 0 ? 0 : 14 - step, low = 13 - step;
+        for (int left = blocks; left > 0;) {
+            const int run = qMin(left, 32767);
+            const int r = 31 - qCountLeadingZeroBits(quint32(run));
+            out.Put(r, 4);
+            out.Put(run - (1 << r), r);
+            left -= run;
+        }
+        QByteArray header = QByteArray::fromHex("010100");
+        header += char(band) + QByteArray(1, char(band)) + char(high << 4 | low);
+        jpeg += segment("ffda", header) + out.Take();
+    }
+    return jpeg + QByteArray::fromHex("ffd9");
+}
+
+// A BMP with a 40-byte info header, the colour table (or bit-field masks) and the pixel bytes.
+QByteArray Bmp(int Width, int Height, int BitCount, int Compression, const QByteArray& Table,
+               const QByteArray& Pixels, int ColorsUsed = 0) {
+    QByteArray bmp(54, '\0');
+    bmp[0] = 'B';
+    bmp[1] = 'M';
+    rt::PutI32(bmp, 2, int32_t(54 + Table.size() + Pixels.size()));
+    rt::PutI32(bmp, 10, int32_t(54 + Table.size()));
+    rt::PutI32(bmp, 14, 40);
+    rt::PutI32(bmp, 18, Width);
+    rt::PutI32(bmp, 22, Height);
+    rt::PutU16(bmp, 26, 1);
+    rt::PutU16(bmp, 28, uint16_t(BitCount));
+    rt::PutI32(bmp, 30, Compression);
+    rt::PutI32(bmp, 46, ColorsUsed);
+    return bmp + Table + Pixels;
+}
+
+// Collects the toolkit's warnings while it lives.
+struct TWarnings {
+    static inline QStringList List;
+    QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext&, const QString& Text) { List << Text; });
+    ~TWarnings() { qInstallMessageHandler(previous); }
+};
+
 QByteArray BmpPatched(int Offset, int32_t Value, int Size = 4) {
     QByteArray bmp = EncodeBmp(Noise(20, 10));
     if (Size == 4)
@@ -41,6 +128,8 @@ QByteArray BmpPatched(int Offset, int32_t Value, int Size = 4) {
 TEST(Picture, DamagedOrOversizedPicturesAreRefused) {
     const QByteArray jpeg = EncodeJpeg(Noise(64, 64), 90);
     const QByteArray bmp = EncodeBmp(Noise(20, 10));
+    const QByteArray masks = QByteArray::fromHex("0000ff0000ff0000ff000000");
+    const QByteArray twoColours = QByteArray::fromHex("0000ff00ff000000");
     const struct {
         const char* name;
         bool isJpeg;
@@ -73,11 +162,23 @@ TEST(Picture, DamagedOrOversizedPicturesAreRefused) {
         {"BMP with 7 bits per pixel", false, BmpPatched(28, 7, 2), false},
         {"BMP with compression 9", false, BmpPatched(30, 9), false},
         {"BMP header only", false, bmp.left(20), false},
+        {"progressive JPEG of 100 scans", true, ProgressiveJpeg(64, 48, 100), true},
+        {"progressive JPEG of 101 scans", true, ProgressiveJpeg(64, 48, 101), false},
+        {"4096 x 4096 progressive JPEG of 883 empty scans", true, ProgressiveJpeg(4096, 4096, 883), false},
+        {"BMP with bit fields", false, Bmp(2, 2, 32, 3, masks, QByteArray(16, '\x40')), true},
+        {"4096 x 4096 BMP with bit fields, no pixels", false, Bmp(4096, 4096, 32, 3, masks, {}), false},
+        {"1-bit BMP with a colour table of 256", false,
+         Bmp(8, 2, 1, 0, twoColours + QByteArray(254 * 4, '\x7f'), QByteArray::fromHex("a5000000a5000000"),
+             256),
+         true},
+        {"8-bit BMP with indices past its table", false,
+         Bmp(4, 1, 8, 0, twoColours, QByteArray::fromHex("000102ff"), 2), true},
     };
     TWordRiddleData source;
     rt::FillLine(source, QStringLiteral("AB"));
     source.SetRiddleOptions(TRiddleOptions{roHasImage});
     const rt::Sections sections = rt::Split(rt::Save(source));
+    const TWarnings warnings;
     for (const auto& c : cases) {
         const QImage image = c.isJpeg ? DecodeJpeg(c.data) : DecodeBmp(c.data);
         EXPECT_EQ(image.isNull(), !c.sound) << c.name;
@@ -86,6 +187,8 @@ TEST(Picture, DamagedOrOversizedPicturesAreRefused) {
         TWordRiddleData target;
         EXPECT_EQ(rt::Load(target, rt::Join(s)), c.sound ? rfOk : rfSectionError) << c.name;
         EXPECT_EQ(target.Image().size(), image.size()) << c.name;
+        EXPECT_TRUE(TWarnings::List.isEmpty()) << c.name << ": " << TWarnings::List.value(0).toStdString();
+        TWarnings::List.clear();
     }
 }
 

@@ -6,6 +6,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <tuple>
+#include <utility>
 
 namespace {
 
@@ -233,6 +234,27 @@ TEST(WordRiddle, RowAndColumnStatesInsideTheGridOnly) {
             c.column ? std::make_tuple(c.index, 0, wdVertical) : std::make_tuple(0, c.index, wdHorizontal);
         EXPECT_EQ(events[0], expected);
     }
+}
+
+TEST(WordRiddle, EveryTablePositionIsACellOfItsOwn) {
+    TWordRiddleData r;
+    r.SetRiddleCols(3);
+    r.SetRiddleRows(2);
+    const int last = TWordRiddleData::kTableSize - 1;
+    // Read from the far corner first, as a painter may, then written everywhere.
+    EXPECT_EQ(std::as_const(r).Cell(last, last).Flags(), cfBlack);
+    for (int c = 0; c <= last; ++c)
+        for (int row = 0; row <= last; ++row)
+            r.Cell(c, row).SetNumber(c * 1000 + row);
+    int wrong = 0;
+    for (int c = 0; c <= last; ++c)
+        for (int row = 0; row <= last; ++row) {
+            const TWordGridCell* cell = r.CellAt(c, row);
+            wrong += !cell || cell->Col() != c || cell->Row() != row || cell->Number() != c * 1000 + row;
+        }
+    EXPECT_EQ(wrong, 0);
+    EXPECT_EQ(r.CellAt(last + 1, 0), nullptr);
+    EXPECT_EQ(r.CellAt(0, -1), nullptr);
 }
 
 TEST(WordRiddle, ViewsAreToldWhatChanged) {
