@@ -168,7 +168,18 @@ QSize FitRiddle(double Ratio, int A, int B, bool WidthFirst) {
 
 TPageLayout LayoutPages(const TPageFrame& Page, const TPrintOptions& Options, const TRiddleShape& Shape,
                         int TitleHeight, const TLegendMeasure& Measure) {
-    return TLayouter(Page, Options, Shape, TitleHeight, Measure).Run();
+    const TPageLayout layout = TLayouter(Page, Options, Shape, TitleHeight, Measure).Run();
+    const QRect legend = layout.LegendRect;
+    const bool legendFits = legend.isEmpty() || (legend.left() + legend.width() <= Page.W &&
+                                                 legend.top() + legend.height() <= Page.H);
+    if (!Options.OnePage || (legendFits && !layout.Grid.isEmpty()))
+        return layout;
+    // A legend too large to share the page would be cut off at its edge, or squeeze the riddle to
+    // nothing:
+    // it goes on pages of its own instead.
+    TPrintOptions separate = Options;
+    separate.OnePage = false;
+    return TLayouter(Page, separate, Shape, TitleHeight, Measure).Run();
 }
 
 QString DocumentTitle(const QString& Title) {

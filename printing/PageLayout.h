@@ -57,6 +57,7 @@ struct TPageLayout {
 // (WidthFirst) or as high as B allows, whichever fits. Rounded to the nearest unit, ties to even.
 QSize FitRiddle(double Ratio, int A, int B, bool WidthFirst);
 
+// A legend that does not fit beside or below the riddle goes on pages of its own.
 TPageLayout LayoutPages(const TPageFrame& Page, const TPrintOptions& Options, const TRiddleShape& Shape,
                         int TitleHeight, const TLegendMeasure& Measure);
 
