@@ -10,12 +10,6 @@ namespace {
 bool Failed(const QPrinter& Printer) {
     return Printer.printerState() == QPrinter::Aborted || Printer.printerState() == QPrinter::Error;
 }
-
-void KeepWindowsAlive() {
-    // The jobs run on the user interface's thread: the progress window animates between pages,
-    // while the solver's input waits until printing is done.
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-}
 } // namespace
 
 int PrintCopies(QPrinter& Printer, const TPageComposer& Composer, int Copies,
@@ -67,12 +61,19 @@ void ExecutePrint(QWidget* Parent, const TPrintSource& Source, QPointer<TPrintMs
     Progress->SetMessage(PrintMessage(*Source.Riddle));
     Progress->SetPrinting(true);
     Progress->show();
-    KeepWindowsAlive();
+    // Once, so that the window appears before the jobs hold the user interface's thread; the
+    // solver's input waits until printing is done.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     QPrinter& printer = dialog.Printer();
     printer.setFullPage(false);
     printer.setPageOrientation(options.Landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
     const TPageComposer composer(Source, options);
-    const int sent = PrintCopies(printer, composer, options.Copies, KeepWindowsAlive);
+    // Between pages the printer turns on without the event loop, which could otherwise close the
+    // windows whose riddle is being printed.
+    const int sent = PrintCopies(printer, composer, options.Copies, [&Progress] {
+        if (Progress)
+            Progress->Step();
+    });
     if (Progress)
         Progress->SetPrinting(false);
     if (sent < options.Copies)

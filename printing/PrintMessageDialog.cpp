@@ -112,3 +112,8 @@ void TPrintMsgDlg::TimerTimer() {
         hide();
     }
 }
+
+void TPrintMsgDlg::Step() {
+    TimerTimer();
+    ImgPrinter->repaint();
+}

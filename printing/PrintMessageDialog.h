@@ -22,6 +22,8 @@ public:
 
     void FormShow();
     void TimerTimer();
+    // One tick at once, shown at once: for the time the jobs hold the user interface's thread.
+    void Step();
 
     TGradientPanel* Verlauf = nullptr;
     QWidget* PanelMessage = nullptr;

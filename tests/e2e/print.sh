@@ -32,7 +32,7 @@ if ! scheduler_runs; then
     mkdir -p /run/cups
     /usr/sbin/cupsd -f 2>>"$WORK/cupsd.log" &
     cupsd_pid=$!
-    for _ in $(seq 100); do scheduler_runs && break; sleep 0.1; done
+    for _ in $(seq 300); do scheduler_runs && break; sleep 0.1; done
     scheduler_runs || fail "cupsd did not start"
 fi
 # pdftocairo turns the job into PostScript with its fonts' Unicode intact, so that the PDF that
