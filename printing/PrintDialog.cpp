@@ -261,6 +261,7 @@ void TPrintDlg::Arrange(bool Sudoku) {
     if (Sudoku) {
         // A sudoku prints its grid alone: no layout to choose and no legend font.
         GBLayout->hide();
+        body->setColumnMinimumWidth(0, GBLayout->sizeHint().width());
         for (QWidget* w : std::initializer_list<QWidget*>{LblLegFontSize, SELegFontSize, LblLegFontSizeMM})
             w->hide();
         body->addWidget(GBSize, 0, 0);
