@@ -146,6 +146,7 @@ void TRMMainForm::StartMessage() {
     riddle->show();
     QCoreApplication::processEvents();
     SizeToRiddle();
+    AskForPrinters();
     SetDisplayMode(dmSolving);
     // The grid holds the keyboard focus; the frame must be the active window for it to count.
     activateWindow();

@@ -74,7 +74,11 @@ void TRMMainForm::CreateRiddleMenu() {
     QAction* quit = AddMenuItem(this, m, "MItemRaeBeenden", QStringLiteral("Beenden"), QString(), "quit");
     quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
-    connect(m, &QMenu::aboutToShow, this, &TRMMainForm::MItemRaetselClick);
+    connect(m, &QMenu::aboutToShow, this, [this] {
+        // A printer may have been installed since the riddle was loaded.
+        AskForPrinters();
+        MItemRaetselClick();
+    });
     connect(MItemRaeDrucken, &QAction::triggered, this, &TRMMainForm::MItemRaeDruckenClick);
     connect(MItemRaeEigenschaften, &QAction::triggered, this, &TRMMainForm::MItemRaeEigenschaftenClick);
     connect(info, &QAction::triggered, this, &TRMMainForm::MItemRaeInfoClick);

@@ -57,6 +57,7 @@ TEST(MainCommands, ToolbarButtonsBeforeAndAfterLoading) {
     for (bool printer : {false, true}) {
         Player p(TWordLayout{});
         p.printer = printer;
+        p.main()->AskForPrinters();
         p.main()->UpdateCommands();
         p.main()->MItemRaetselClick();
         EXPECT_EQ(p.main()->TBRaeDrucken->isEnabled(), printer);
