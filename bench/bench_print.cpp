@@ -6,7 +6,6 @@
 #include "PageComposer.h"
 #include "WordRiddle.h"
 
-#include <QApplication>
 #include <QBuffer>
 #include <QPdfWriter>
 #include <benchmark/benchmark.h>
@@ -78,13 +77,3 @@ void BM_ComposePages(benchmark::State& State) {
 BENCHMARK(BM_ComposePages)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -6,7 +6,6 @@
 
 #include <QBuffer>
 #include <QFile>
-#include <QGuiApplication>
 #include <QPainter>
 #include <benchmark/benchmark.h>
 
@@ -86,13 +85,3 @@ void BM_LoadDefaultRiddle(benchmark::State& State) {
 BENCHMARK(BM_LoadDefaultRiddle)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

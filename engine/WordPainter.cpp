@@ -2,9 +2,11 @@
 
 #include "DrawGrid.h"
 #include "RiddleDrawTools.h"
+#include "RiddlePicture.h"
 
 #include <QGuiApplication>
 #include <QPalette>
+#include <cmath>
 
 namespace {
 constexpr TColor kPictureGray = 0x808080;
@@ -70,8 +72,14 @@ void RenderImage(const TWordRiddleData& Riddle, QImage& Bitmap, bool FitToArea, 
 
 TPictureBitmap RenderPictureBitmap(const TWordRiddleData& Riddle, int Pitch) {
     TPictureBitmap picture;
-    picture.Pitch = qMax(1, Pitch);
     picture.Area = ImageBounds(Riddle);
+    // A picture over many large cells would need a huge bitmap (99 × 99 cells of 100 pixels:
+    // 400 MB). Beyond the size the decoder accepts for a picture it is rendered at a smaller
+    // pitch, and its tiles are stretched to the cells when painted.
+    const qint64 cols = qMax(1, picture.Area.LastCol - picture.Area.FirstCol + 1);
+    const qint64 rows = qMax(1, picture.Area.LastRow - picture.Area.FirstRow + 1);
+    const qint64 fitting = qint64(std::sqrt(double(kMaxPicturePixels) / double(cols * rows)));
+    picture.Pitch = int(qBound(qint64(1), qint64(Pitch), qMax(qint64(1), fitting)));
     RenderImage(Riddle, picture.Bitmap, true, picture.Pitch);
     return picture;
 }

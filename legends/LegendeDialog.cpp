@@ -1,8 +1,8 @@
 #include "LegendeDialog.h"
 
-#include "ColorUtils.h"
 #include "DragState.h"
 #include "GradientPanel.h"
+#include "SpeedButton.h"
 #include "WordRiddle.h"
 
 #include <QAction>
@@ -67,7 +67,6 @@ TLegendForm::TLegendForm(QObject* Owner, TWordRiddle* Grid) : TRiddleSupportForm
     Toolbar = new TGradientPanel;
     Toolbar->setObjectName(QStringLiteral("Toolbar"));
     Toolbar->setFixedHeight(kToolbarHeight);
-    Toolbar->SetEndColor(DarkenColor(palette().color(QPalette::Button), 0.7));
     layout->addWidget(Toolbar);
     CreateToolbar();
     CreateLists();
@@ -94,17 +93,7 @@ TWordRiddle* TLegendForm::WordGrid() const {
 }
 
 QToolButton* TLegendForm::AddButton(const char* Name, int Left, const QString& Hint, const char* Icon) {
-    auto* b = new QToolButton(Toolbar);
-    b->setObjectName(QLatin1String(Name));
-    b->setAutoRaise(true);
-    b->setFocusPolicy(Qt::NoFocus);
-    b->setGeometry(QRect(QPoint(Left, kButtonTop), kButtonSize));
-    b->setIcon(QIcon(QStringLiteral(":/icons/%1.png").arg(QLatin1String(Icon))));
-    b->setIconSize(QSize(16, 16));
-    b->setToolTip(Hint);
-    b->setStatusTip(Hint);
-    b->setAccessibleName(Hint);
-    return b;
+    return MakeSpeedButton(Toolbar, Name, QRect(QPoint(Left, kButtonTop), kButtonSize), Hint, Icon);
 }
 
 void TLegendForm::CreateToolbar() {

@@ -1,6 +1,5 @@
 #include "WordEditDialog.h"
 
-#include "ColorUtils.h"
 #include "GradientPanel.h"
 
 #include <QApplication>
@@ -63,15 +62,13 @@ TWordEditDlg::TWordEditDlg(const TRiddleColors& BackgroundColors, const TRiddleC
 }
 
 void TWordEditDlg::CreateIconStrip() {
-    const QColor dark = DarkenColor(palette().color(QPalette::Button), 0.7);
     strip_ = new TGradientPanel(this);
     strip_->setObjectName(QStringLiteral("PanelIcon"));
-    strip_->SetEndColor(dark);
     strip_->setGeometry(0, 0, kStripWidth, 0);
     // The square runs the other way, so that it stands out from the strip.
     auto* square = new TGradientPanel(strip_);
-    square->SetStartColor(dark);
-    square->SetEndColor(Qt::white);
+    square->SetStartColor(strip_->EndColor());
+    square->SetEndColor(strip_->StartColor());
     const int inset = (kStripWidth - kIconSquare) / 2;
     square->setGeometry(inset, inset, kIconSquare, kIconSquare);
     auto* icon = new QLabel(square);

@@ -1,9 +1,9 @@
 #include "ZahlenDialog.h"
 
-#include "ColorUtils.h"
 #include "DrawGrid.h"
 #include "GradientPanel.h"
 #include "NumLegendPainter.h"
+#include "SpeedButton.h"
 #include "WordRiddle.h"
 
 #include <QAction>
@@ -80,7 +80,6 @@ TNumLegendForm::TNumLegendForm(QObject* Owner, TWordRiddle* Grid) : TRiddleSuppo
     content_ = new QWidget;
     Toolbar = new TGradientPanel(content_);
     Toolbar->setObjectName(QStringLiteral("Toolbar"));
-    Toolbar->SetEndColor(DarkenColor(palette().color(QPalette::Button), 0.7));
     CreateToolbar();
     GridLegend = new TNumLegendGrid(this, content_);
     GridLegend->setObjectName(QStringLiteral("GridLegend"));
@@ -123,17 +122,7 @@ std::optional<TNumLegend> TNumLegendForm::Legend() const {
 }
 
 QToolButton* TNumLegendForm::AddButton(const char* Name, int Left, const QString& Hint, const char* Icon) {
-    auto* b = new QToolButton(Toolbar);
-    b->setObjectName(QLatin1String(Name));
-    b->setAutoRaise(true);
-    b->setFocusPolicy(Qt::NoFocus);
-    b->setGeometry(QRect(QPoint(Left, kButtonTop), kButtonSize));
-    b->setIcon(QIcon(QStringLiteral(":/icons/%1.png").arg(QLatin1String(Icon))));
-    b->setIconSize(QSize(16, 16));
-    b->setToolTip(Hint);
-    b->setStatusTip(Hint);
-    b->setAccessibleName(Hint);
-    return b;
+    return MakeSpeedButton(Toolbar, Name, QRect(QPoint(Left, kButtonTop), kButtonSize), Hint, Icon);
 }
 
 void TNumLegendForm::CreateToolbar() {

@@ -1,6 +1,5 @@
 #include "Hauptformular.h"
 
-#include "ColorUtils.h"
 #include "GradientPanel.h"
 #include "HinweisDialog.h"
 #include "MessageBoxes.h"
@@ -79,7 +78,6 @@ TRMMainForm::TRMMainForm(const QString& ExecutablePath)
     RiddleTextColors = textColors_.get();
     qApp->installEventFilter(this);
     LoadRiddleCursors();
-    toolBar_->SetEndColor(DarkenColor(palette().color(QPalette::Button), 0.7));
     setWindowIcon(QApplication::windowIcon());
     UpdateCommands();
     QCoreApplication::postEvent(this, new QEvent(RiddleEventType(kMsgStart)));
@@ -148,6 +146,7 @@ void TRMMainForm::StartMessage() {
     riddle->show();
     QCoreApplication::processEvents();
     SizeToRiddle();
+    AskForPrinters();
     SetDisplayMode(dmSolving);
     // The grid holds the keyboard focus; the frame must be the active window for it to count.
     activateWindow();

@@ -55,6 +55,10 @@ public:
     void FocusGrid();
     // Whether the system knows a printer; replaceable for tests.
     std::function<bool()> HasPrinter;
+    // Asks HasPrinter, once a riddle has been loaded and whenever the "Rätsel" menu opens. The
+    // commands use the last answer: asking the printer system while keys are handled (every
+    // shortcut refreshes the commands) lost keystrokes once a print server was running.
+    void AskForPrinters();
 
     // The riddle window, seen through what the main window may ask of it.
     TRiddleWindowInterface* RiddleWindow = nullptr;
@@ -170,6 +174,7 @@ private:
     QLabel* lblHints_ = nullptr;
     QMdiArea* mdiArea_ = nullptr;
     bool loadFailed_ = false;
+    bool printerAvailable_ = false;
     // Made at the first print, then shown again for every print.
     QPointer<TPrintMsgDlg> printMsgDlg_;
 };

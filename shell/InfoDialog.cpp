@@ -1,7 +1,6 @@
 #include "InfoDialog.h"
 
 #include "BevelLabel.h"
-#include "ColorUtils.h"
 #include "GradientPanel.h"
 #include "LinkLabel.h"
 #include "RiddleColors.h"
@@ -36,7 +35,6 @@ TInfoDlg::TInfoDlg(QWidget* Parent, const QString& Version, const QDateTime& Bui
     setObjectName(QStringLiteral("InfoDlg"));
     setWindowTitle(QStringLiteral("Info"));
     setFixedSize(kClientSize);
-    const QColor shade = DarkenColor(palette().color(QPalette::Button), 0.7);
 
     ImgBackground = new QLabel(this);
     ImgBackground->setObjectName(QStringLiteral("ImgBackground"));
@@ -46,7 +44,6 @@ TInfoDlg::TInfoDlg(QWidget* Parent, const QString& Version, const QDateTime& Bui
     Verlauf1 = new TGradientPanel(this);
     Verlauf1->setObjectName(QStringLiteral("Verlauf1"));
     Verlauf1->setGeometry(0, 0, kStripWidth, height());
-    Verlauf1->SetEndColor(shade);
     Bevel1 = new QFrame(this);
     Bevel1->setObjectName(QStringLiteral("Bevel1"));
     Bevel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -97,7 +94,6 @@ void TInfoDlg::CreatePanelURL() {
     Verlauf2->setObjectName(QStringLiteral("Verlauf2"));
     Verlauf2->setGeometry(PanelURL->contentsRect());
     Verlauf2->SetDiagonal(true);
-    Verlauf2->SetEndColor(DarkenColor(palette().color(QPalette::Button), 0.7));
     ImgNorvikLogo = new TLinkLabel(PanelURL);
     ImgNorvikLogo->setObjectName(QStringLiteral("ImgNorvikLogo"));
     ImgNorvikLogo->setGeometry(4, 7, 32, 26);

@@ -26,17 +26,8 @@ const QString kResetHint = QStringLiteral("Alle Begriffe aus dem Rätsel lösche
 void TRMMainForm::CreateToolbar() {
     auto add = [this](const char* Name, int Left, const QString& Hint, const char* Icon, bool Enabled,
                       void (TRMMainForm::*Handler)()) {
-        auto* b = new QToolButton(toolBar_);
-        b->setObjectName(QLatin1String(Name));
-        b->setAutoRaise(true);
-        b->setFocusPolicy(Qt::NoFocus);
-        b->setGeometry(Left, kButtonTop, kButtonSize, kButtonSize);
-        b->setIcon(IconNamed(Icon));
-        b->setIconSize(QSize(16, 16));
-        b->setToolTip(Hint);
-        b->setStatusTip(Hint);
-        // The buttons show icons only; a screen reader names them by their hints.
-        b->setAccessibleName(Hint);
+        QToolButton* b =
+            MakeSpeedButton(toolBar_, Name, QRect(Left, kButtonTop, kButtonSize, kButtonSize), Hint, Icon);
         b->setEnabled(Enabled);
         connect(b, &QToolButton::clicked, this, Handler);
         return b;
@@ -83,7 +74,11 @@ void TRMMainForm::CreateRiddleMenu() {
     QAction* quit = AddMenuItem(this, m, "MItemRaeBeenden", QStringLiteral("Beenden"), QString(), "quit");
     quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
-    connect(m, &QMenu::aboutToShow, this, &TRMMainForm::MItemRaetselClick);
+    connect(m, &QMenu::aboutToShow, this, [this] {
+        // A printer may have been installed since the riddle was loaded.
+        AskForPrinters();
+        MItemRaetselClick();
+    });
     connect(MItemRaeDrucken, &QAction::triggered, this, &TRMMainForm::MItemRaeDruckenClick);
     connect(MItemRaeEigenschaften, &QAction::triggered, this, &TRMMainForm::MItemRaeEigenschaftenClick);
     connect(info, &QAction::triggered, this, &TRMMainForm::MItemRaeInfoClick);

@@ -41,9 +41,12 @@ void Apply(QMenu* Menu, const TCommandView& S) {
 
 TCommandStates TRMMainForm::Commands() const {
     const TRiddleFacts riddle = RiddleWindow ? RiddleWindow->Facts() : TRiddleFacts{};
-    // Asking the printer system takes a moment; without a riddle there is nothing to print.
-    const bool printer = riddle.Loaded && HasPrinter && HasPrinter();
-    return CommandStates(riddle, TSessionFacts{UndoAvailable, UndoText, printer});
+    // Without a riddle there is nothing to print.
+    return CommandStates(riddle, TSessionFacts{UndoAvailable, UndoText, riddle.Loaded && printerAvailable_});
+}
+
+void TRMMainForm::AskForPrinters() {
+    printerAvailable_ = HasPrinter && HasPrinter();
 }
 
 void TRMMainForm::UpdateCommands() {

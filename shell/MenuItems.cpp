@@ -5,10 +5,6 @@
 #include <QAction>
 #include <QMenu>
 
-QIcon IconNamed(const char* Name) {
-    return Name ? QIcon(QStringLiteral(":/icons/%1.png").arg(QLatin1String(Name))) : QIcon();
-}
-
 void SetTag(QObject* Object, int Tag) {
     Object->setProperty("Tag", Tag);
 }

@@ -2,8 +2,9 @@
 
 // Building blocks of the menus and tool bars that the main window and the riddle window share.
 
+#include "SpeedButton.h"
+
 #include <QByteArray>
-#include <QIcon>
 #include <QString>
 #include <functional>
 #include <vector>
@@ -12,8 +13,6 @@ class QAction;
 class QMenu;
 class QObject;
 
-// One of our own icons from the resources; no name gives no icon.
-QIcon IconNamed(const char* Name);
 // The number that tells the items and buttons of one handler apart (0 when unset).
 void SetTag(QObject* Object, int Tag);
 int TagOf(const QObject* Object);

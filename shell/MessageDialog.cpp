@@ -1,6 +1,5 @@
 #include "MessageDialog.h"
 
-#include "ColorUtils.h"
 #include "GradientPanel.h"
 
 #include <QApplication>
@@ -26,7 +25,6 @@ TWinMsgDlg::TWinMsgDlg(QWidget* Parent) : QDialog(Parent) {
     Verlauf = new TGradientPanel(this);
     Verlauf->setObjectName(QStringLiteral("Verlauf"));
     Verlauf->setGeometry(0, 0, 50, height());
-    Verlauf->SetEndColor(DarkenColor(palette().color(QPalette::Button), 0.7));
     auto* bevel = new QFrame(this);
     bevel->setObjectName(QStringLiteral("Bevel1"));
     bevel->setFrameStyle(QFrame::Panel | QFrame::Sunken);

@@ -1,6 +1,5 @@
 #include "RaetselFormular.h"
 
-#include "ColorUtils.h"
 #include "EmbeddedRiddle.h"
 #include "GradientPanel.h"
 #include "LegendeDialog.h"
@@ -36,7 +35,6 @@ TRiddleForm::TRiddleForm(const QString& ExecutablePath) {
     Toolbar = new TGradientPanel;
     Toolbar->setObjectName(QStringLiteral("Toolbar"));
     Toolbar->setFixedHeight(kToolbarHeight);
-    Toolbar->SetEndColor(DarkenColor(palette().color(QPalette::Button), 0.7));
     CreateToolbar();
     layout->addWidget(Toolbar);
     scrollBox_ = new QScrollArea;

@@ -1,7 +1,6 @@
 #include "RaetselInfoDialog.h"
 
 #include "BevelLabel.h"
-#include "ColorUtils.h"
 #include "GradientPanel.h"
 #include "LanguageFlags.h"
 #include "RiddleProperties.h"
@@ -31,7 +30,6 @@ TRaetselInfoDlg::TRaetselInfoDlg(QWidget* Parent) : QDialog(Parent) {
     Verlauf = new TGradientPanel(this);
     Verlauf->setObjectName(QStringLiteral("Verlauf"));
     Verlauf->setGeometry(0, 0, kStripWidth, height());
-    Verlauf->SetEndColor(DarkenColor(palette().color(QPalette::Button), 0.7));
     auto* bevel = new QFrame(this);
     bevel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     bevel->setGeometry(7, 7, 34, 34);

@@ -1,6 +1,5 @@
 // The riddle window's tool bar, its symbol marking panel and the grid's pop-up menu.
 
-#include "ColorUtils.h"
 #include "GradientPanel.h"
 #include "MenuItems.h"
 #include "RaetselFormular.h"
@@ -27,19 +26,9 @@ const QString kShowFailHint = QStringLiteral("Fehlerhafte Buchstaben im Rätsel 
 
 QToolButton* TRiddleForm::AddSpeedButton(QWidget* Parent, const char* Name, int Left, bool Toggle,
                                          const QString& Hint, const char* Icon) {
-    auto* b = new QToolButton(Parent);
-    b->setObjectName(QLatin1String(Name));
-    b->setAutoRaise(true);
+    QToolButton* b = MakeSpeedButton(
+        Parent, Name, QRect(Left, Parent == Toolbar ? kButtonTop : 0, kButtonSize, kButtonSize), Hint, Icon);
     b->setCheckable(Toggle);
-    b->setFocusPolicy(Qt::NoFocus);
-    b->setGeometry(Left, Parent == Toolbar ? kButtonTop : 0, kButtonSize, kButtonSize);
-    b->setIcon(IconNamed(Icon));
-    b->setIconSize(QSize(16, 16));
-    b->setToolTip(Hint);
-    b->setStatusTip(Hint);
-    // A screen reader names a button by its text; one that shows only an icon goes by its hint.
-    if (Icon)
-        b->setAccessibleName(Hint);
     return b;
 }
 
@@ -83,7 +72,6 @@ void TRiddleForm::CreateToolbar() {
 void TRiddleForm::CreatePanelMark() {
     PanelMark = new TGradientPanel(Toolbar);
     PanelMark->setObjectName(QStringLiteral("PanelMark"));
-    PanelMark->SetEndColor(DarkenColor(palette().color(QPalette::Button), 0.7));
     PanelMark->setGeometry(kPanelMarkLeft, kButtonTop, kButtonSize * (kMaxMarkSymbols + 2), kButtonSize);
     MarkGroup = new QButtonGroup(this);
     MarkGroup->setExclusive(true);

@@ -1,7 +1,7 @@
 #include "StopuhrDialog.h"
+#include "SpeedButton.h"
 
 #include "BevelLabel.h"
-#include "ColorUtils.h"
 #include "GradientPanel.h"
 #include "LedDisplay.h"
 #include "StopwatchRules.h"
@@ -15,15 +15,9 @@ constexpr QSize kClientSize(266, 93);
 
 QToolButton* CountButton(QWidget* Parent, const char* Name, const QString& Caption, const QString& Hint,
                          const QRect& Geometry) {
-    auto* b = new QToolButton(Parent);
-    b->setObjectName(QLatin1String(Name));
+    QToolButton* b = MakeSpeedButton(Parent, Name, Geometry, Hint, nullptr);
     b->setText(Caption);
-    b->setToolTip(Hint);
-    b->setStatusTip(Hint);
     b->setCheckable(true);
-    b->setAutoRaise(true);
-    b->setFocusPolicy(Qt::NoFocus);
-    b->setGeometry(Geometry);
     return b;
 }
 } // namespace
@@ -42,7 +36,6 @@ TStopuhrForm::TStopuhrForm(QObject* Owner, TGridRiddle* Grid) : TRiddleSupportFo
     Verlauf = new TGradientPanel(content);
     Verlauf->setObjectName(QStringLiteral("Verlauf"));
     Verlauf->setGeometry(QRect(QPoint(0, 0), kClientSize));
-    Verlauf->SetEndColor(DarkenColor(palette().color(QPalette::Button), 0.7));
 
     LEDTime = new TLEDDisplay(content);
     LEDTime->setObjectName(QStringLiteral("LEDTime"));

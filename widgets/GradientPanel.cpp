@@ -1,9 +1,12 @@
 #include "GradientPanel.h"
 
+#include "ColorUtils.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 
-TGradientPanel::TGradientPanel(QWidget* Parent) : QWidget(Parent) {}
+TGradientPanel::TGradientPanel(QWidget* Parent)
+    : QWidget(Parent), end_(DarkenColor(palette().color(QPalette::Button), 0.7)) {}
 
 void TGradientPanel::SetStartColor(const QColor& C) {
     start_ = C;

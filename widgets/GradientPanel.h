@@ -4,7 +4,7 @@
 #include <QWidget>
 
 // A panel filled with a gradient, vertical (the background of every tool bar) or from the top
-// left to the bottom right corner.
+// left to the bottom right corner; from white to the tool bars' shade unless told otherwise.
 class TGradientPanel : public QWidget {
     Q_OBJECT
 public:
@@ -21,6 +21,7 @@ protected:
 
 private:
     QColor start_ = Qt::white;
-    QColor end_ = Qt::lightGray;
+    // Every tool bar and dialog gradient ends in the button face darkened by 0.7.
+    QColor end_;
     bool diagonal_ = false;
 };

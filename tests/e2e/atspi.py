@@ -1,10 +1,31 @@
 #!/usr/bin/python3
 """Helpers of the end-to-end tests that find the player's windows, lists and buttons over the
 accessibility bus and act on them with xdotool, the way a person would with the mouse."""
+import os
 import subprocess
 import time
 
 import pyatspi
+
+
+def fail(text):
+    raise SystemExit("FAIL: " + text)
+
+
+def wait_for(check, what, tries=50):
+    """The first true result of check, tried every 0.1 s; a failure naming what after that."""
+    for _ in range(tries):
+        result = check()
+        if result:
+            return result
+        time.sleep(0.1)
+    fail(what)
+
+
+def screenshot(folder, name):
+    """A picture of the whole screen into folder, if the test was given one."""
+    if folder:
+        subprocess.run(["/usr/bin/import", "-window", "root", os.path.join(folder, name)], check=True)
 
 
 def app(name="Quivane", tries=100):

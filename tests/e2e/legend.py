@@ -1,33 +1,18 @@
 #!/usr/bin/python3
 """The clue legend and the hints window in the packed player, driven with the mouse and keys.
 Usage: legend.py swedish|puzzle WINDOW_ID [SHOTS_DIR]"""
-import os
-import subprocess
 import sys
 import time
 
-from atspi import app, centre, click, extents, find, find_all, named, row_with, rows, showing, xdo
+from atspi import (app, centre, click, extents, fail, find, find_all, named, row_with, rows, screenshot, showing,
+                   wait_for, xdo)
 
 kind, window = sys.argv[1], sys.argv[2]
 shots = sys.argv[3] if len(sys.argv) > 3 else ""
 
 
-def fail(text):
-    raise SystemExit("FAIL: " + text)
-
-
 def shot(name):
-    if shots:
-        subprocess.run(["/usr/bin/import", "-window", "root", os.path.join(shots, name)], check=True)
-
-
-def wait_for(check, what, tries=30):
-    for _ in range(tries):
-        result = check()
-        if result:
-            return result
-        time.sleep(0.1)
-    fail(what)
+    screenshot(shots, name)
 
 
 player = app()

@@ -12,7 +12,7 @@ import subprocess
 import sys
 import time
 
-from atspi import app, click, extents, find, find_all, named, showing, xdo
+from atspi import app, click, extents, fail, find, find_all, named, screenshot, showing, wait_for, xdo
 
 mode, window, dump_path = sys.argv[1], sys.argv[2], sys.argv[3]
 shots = sys.argv[4] if len(sys.argv) > 4 else ""
@@ -21,22 +21,8 @@ glob = dump["global"]
 pitch = glob["GridSize"] + 1
 
 
-def fail(text):
-    raise SystemExit("FAIL: " + text)
-
-
 def shot(name):
-    if shots:
-        subprocess.run(["/usr/bin/import", "-window", "root", os.path.join(shots, name)], check=True)
-
-
-def wait_for(check, what, tries=50):
-    for _ in range(tries):
-        result = check()
-        if result:
-            return result
-        time.sleep(0.1)
-    fail(what)
+    screenshot(shots, name)
 
 
 def frames():

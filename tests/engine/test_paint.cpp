@@ -131,6 +131,26 @@ TEST(WordGridPaint, PictureFittedToTheAreaWidth) {
     EXPECT_EQ(PixelAt(grid, 3, 4, QPoint(10, 10)), ToQColor(0x808080));
 }
 
+TEST(WordGridPaint, APictureOverManyLargeCellsStaysWithinTheDecoderLimit) {
+    TWordRiddle grid;
+    grid.Riddle().SetRiddleCols(99);
+    grid.Riddle().SetRiddleRows(99);
+    grid.Riddle().SetGridSize(100);
+    for (int c = 1; c <= 99; ++c)
+        for (int r = 1; r <= 99; ++r)
+            grid.Riddle().Cell(c, r).SetFlags(cfBlack | cfPicture);
+    grid.Riddle().SetImageOptions(TImageOptions{ioFitHorizontal, ioFitVertical});
+    QImage picture(2, 2, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    grid.Riddle().SetImage(picture);
+    grid.Riddle().SetRiddleOptions(TRiddleOptions{roHasImage});
+    // 99 cells of 101 pixels would make a 400 MB bitmap; 41 pixels a cell keep it under 16 MP.
+    EXPECT_EQ(grid.Picture().Pitch, 41);
+    EXPECT_EQ(grid.Picture().Bitmap.size(), QSize(99 * 41, 99 * 41));
+    grid.resize(400, 400);
+    EXPECT_EQ(PixelAt(grid, 2, 2, QPoint(50, 50)), QColor(Qt::red)) << "the tile is stretched to its cell";
+}
+
 TEST(WordGridPaint, CellColoursByKindAndMode) {
     struct Case {
         const char* name;

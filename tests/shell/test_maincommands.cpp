@@ -57,6 +57,7 @@ TEST(MainCommands, ToolbarButtonsBeforeAndAfterLoading) {
     for (bool printer : {false, true}) {
         Player p(TWordLayout{});
         p.printer = printer;
+        p.main()->AskForPrinters();
         p.main()->UpdateCommands();
         p.main()->MItemRaetselClick();
         EXPECT_EQ(p.main()->TBRaeDrucken->isEnabled(), printer);
@@ -193,6 +194,7 @@ TEST(MainCommands, PrintWithoutAnyPrinterSaysSoInsteadOfAnEmptyDialog) {
     qputenv("CUPS_SERVER", "/nonexistent/cups.sock");
     Player p(TWordLayout{});
     p.printer = true;
+    p.main()->AskForPrinters();
     p.main()->UpdateCommands();
     ASSERT_TRUE(p.main()->TBRaeDrucken->isEnabled());
     QStringList dialogs;
