@@ -16,8 +16,10 @@ QFont HeadingFont(const QFont& Base) {
 }
 
 // A box with a tick, drawn rather than taken from the widget style: it has to look the same on
-// paper at any size.
-void DrawCheckBox(QPainter& Painter, const QRect& Box, bool Ticked) {
+// paper at any size. It keeps a small inset so that the boxes of adjacent rows stay apart.
+void DrawCheckBox(QPainter& Painter, const QRect& Row, bool Ticked) {
+    const int inset = Row.width() / 8;
+    const QRect Box = Row.adjusted(inset, inset, -inset, -inset);
     const qreal side = Box.width();
     Painter.setBrush(Qt::white);
     Painter.setPen(QPen(Qt::black, qMax<qreal>(1.0, side / 12.0)));
