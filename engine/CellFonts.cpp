@@ -25,11 +25,12 @@ TCellFonts::TCellFonts() {
 }
 
 const QFont& TCellFonts::LetterFont(int CellHeight) const {
-    if (CellHeight != letterFontHeight_ || letterFontName_ != FontName) {
+    if (CellHeight != letterFontHeight_ || LetterMargin != letterFontMargin_ || letterFontName_ != FontName) {
         QFont bold(FontName);
         bold.setBold(true);
-        letterFont_ = FontOfLineHeight(bold, CellHeight - 4);
+        letterFont_ = FontOfLineHeight(bold, CellHeight - LetterMargin);
         letterFontHeight_ = CellHeight;
+        letterFontMargin_ = LetterMargin;
         letterFontName_ = FontName;
     }
     return letterFont_;

@@ -26,9 +26,11 @@ public:
     QFont NumberFont;
     // The face of the letters.
     QString FontName = QStringLiteral("Arial");
+    // What the letters leave of a cell's height: 4 pixels on screen, as much in proportion on paper.
+    int LetterMargin = 4;
 
-    // The bold letter font for cells of this height (line height = cell height - 4); built once
-    // per height and face.
+    // The bold letter font for cells of this height (line height = cell height - LetterMargin);
+    // built once per height, margin and face.
     const QFont& LetterFont(int CellHeight) const;
     // The number font's metrics, measured once per font.
     const QFontMetrics& NumberMetrics() const;
@@ -36,6 +38,7 @@ public:
 private:
     mutable QFont letterFont_;
     mutable int letterFontHeight_ = -1;
+    mutable int letterFontMargin_ = -1;
     mutable QString letterFontName_;
     mutable QFont measuredNumberFont_;
     mutable QFontMetrics numberMetrics_{QFont()};

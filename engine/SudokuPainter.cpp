@@ -40,8 +40,8 @@ void TSudokuPainter::GetCellColors(int ACol, int ARow, TPaintTarget Target, TCol
         Text = tx.Get(TRiddleColors::Fail);
 }
 
-void TSudokuPainter::PaintCell(QPainter& Painter, int ACol, int ARow, TPaintTarget Target,
-                               const QRect& Rect) const {
+void TSudokuPainter::PaintCell(QPainter& Painter, int ACol, int ARow, TPaintTarget Target, const QRect& Rect,
+                               int LineWeight) const {
     if (ACol == 0 || ARow == 0)
         return;
     TColor text = 0, background = 0;
@@ -49,7 +49,7 @@ void TSudokuPainter::PaintCell(QPainter& Painter, int ACol, int ARow, TPaintTarg
     Painter.fillRect(Rect, ToQColor(background));
     const int left = Rect.left(), top = Rect.top(), right = Rect.left() + Rect.width(),
               bottom = Rect.top() + Rect.height();
-    const int width = Target == ptPrinter ? 3 + 3 : 3;
+    const int width = Target == ptPrinter ? 3 * LineWeight + 3 : 3;
     const int boxWidth = riddle_.BoxWidth(), boxHeight = riddle_.BoxHeight();
     auto line = [&](bool OnBox, int X1, int Y1, int X2, int Y2) {
         Painter.setPen(QPen(OnBox ? QColor(Qt::black) : ToQColor(clGray), width));
@@ -78,7 +78,8 @@ void TSudokuPainter::PaintCell(QPainter& Painter, int ACol, int ARow, TPaintTarg
             Painter.drawText(hints_->Position(k, Rect), QString(QChar(SymbolOf(k))));
 }
 
-void TSudokuPainter::PaintTo(QPainter& Painter, QRect& Rect, TPaintTarget Target, int& CellSize) const {
+void TSudokuPainter::PaintTo(QPainter& Painter, QRect& Rect, int LineWeight, TPaintTarget Target,
+                             int& CellSize) const {
     const int n = riddle_.Symbols();
     if (CellSize == 0)
         CellSize = qMin(Rect.width() / n, Rect.height() / n);
@@ -87,5 +88,6 @@ void TSudokuPainter::PaintTo(QPainter& Painter, QRect& Rect, TPaintTarget Target
         for (int r = 1; r <= n; ++r)
             PaintCell(Painter, c, r, Target,
                       QRect(Rect.left() + (c - 1) * CellSize + 2, Rect.top() + (r - 1) * CellSize + 2,
-                            CellSize, CellSize));
+                            CellSize, CellSize),
+                      LineWeight);
 }

@@ -21,9 +21,11 @@ public:
     TSudokuPainter& operator=(const TSudokuPainter&) = delete;
 
     void GetCellColors(int ACol, int ARow, TPaintTarget Target, TColor& Text, TColor& Background) const;
-    void PaintCell(QPainter& Painter, int ACol, int ARow, TPaintTarget Target, const QRect& Rect) const;
+    // LineWeight (0 … 2) thickens the lines of a printout; the screen and images keep thin ones.
+    void PaintCell(QPainter& Painter, int ACol, int ARow, TPaintTarget Target, const QRect& Rect,
+                   int LineWeight = 0) const;
     // The whole sudoku. CellSize 0 picks the largest cells that fit; Rect becomes the area painted.
-    void PaintTo(QPainter& Painter, QRect& Rect, TPaintTarget Target, int& CellSize) const;
+    void PaintTo(QPainter& Painter, QRect& Rect, int LineWeight, TPaintTarget Target, int& CellSize) const;
 
 private:
     bool IsCurrent(int ACol, int ARow, TPaintTarget Target) const;

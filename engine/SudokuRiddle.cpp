@@ -29,7 +29,8 @@ QColor TSudokuRiddle::GridLineColor() const {
     return Qt::black;
 }
 
-void TSudokuRiddle::PaintTo(QPainter& Painter, QRect& Rect, int, TPaintTarget Target, int& CellSize) {
+void TSudokuRiddle::PaintTo(QPainter& Painter, QRect& Rect, int LineWeight, TPaintTarget Target,
+                            int& CellSize) {
     const TScreenState screen = ScreenState();
-    TSudokuPainter(data_, Fonts(), &screen).PaintTo(Painter, Rect, Target, CellSize);
+    TSudokuPainter(data_, Fonts(), &screen).PaintTo(Painter, Rect, LineWeight, Target, CellSize);
 }

@@ -7,6 +7,7 @@
 // LegendRules. The window keeps only the solver's choices and which list was used last.
 
 #include "LegendList.h"
+#include "LegendRenderer.h"
 #include "LegendRules.h"
 #include "RiddleSupportForm.h"
 
@@ -42,6 +43,14 @@ public:
     void RefreshLegend();
     void UpdateToolbar();
     void UpdateDragCursor();
+
+    // The lists as they stand, for paper or any canvas: measured, drawn into a rectangle, or printed
+    // over pages W × H with the margins L and T (NewPage starts the next page). They paint in the
+    // canvas's font.
+    TLegendRenderer Renderer() const;
+    void MeasureLegend(const QPainter& Canvas, bool Stacked, int& Height, int& Width) const;
+    void DrawLegend(QPainter& Canvas, const QRect& Rect, bool Stacked) const;
+    int PrintLegend(QPainter& Canvas, int W, int H, int L, int T, const std::function<void()>& NewPage) const;
 
     TLegendRowRef FindClueRow(int ClueIndex) const;
     TLegendRowRef FindLineRow(int LineNumber, TWordDirection Direction) const;

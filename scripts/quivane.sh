@@ -10,7 +10,7 @@ cd "$(dirname "$0")/.."
 
 PACKAGES=(g++ cmake ninja-build ccache pkg-config python3 qt6-base-dev qt6-translations-l10n libjpeg-dev
           libgtest-dev libbenchmark-dev fonts-liberation2 fonts-dejavu-core xvfb xauth x11-apps
-          imagemagick xdotool dbus at-spi2-core python3-pyatspi)
+          imagemagick xdotool dbus at-spi2-core python3-pyatspi cups printer-driver-cups-pdf poppler-utils)
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 
 install_missing() {

@@ -9,6 +9,7 @@
 #include "RiddleToolbarRules.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <array>
 #include <functional>
 #include <memory>
@@ -21,6 +22,7 @@ class QMdiSubWindow;
 class QMenu;
 class QToolButton;
 class TGradientPanel;
+class TPrintMsgDlg;
 class TRiddleData;
 class TRiddleWindowInterface;
 class TSudokuRiddleData;
@@ -173,4 +175,6 @@ private:
     QMdiArea* mdiArea_ = nullptr;
     bool loadFailed_ = false;
     bool printerAvailable_ = false;
+    // Made at the first print, then shown again for every print.
+    QPointer<TPrintMsgDlg> printMsgDlg_;
 };

@@ -8,6 +8,7 @@
 #include "MenuItems.h"
 #include "MessageBoxes.h"
 #include "MessageDialog.h"
+#include "PrintJob.h"
 #include "RaetselInfoDialog.h"
 #include "RiddleProperties.h"
 #include "RiddleWindowInterface.h"
@@ -147,7 +148,10 @@ void TRMMainForm::MItemAnsLegendeClick() {
 }
 
 void TRMMainForm::MItemRaeDruckenClick() {
-    // Opens the print dialog once the printing layer is part of the player.
+    if (!RiddleWindow)
+        return;
+    ExecutePrint(this, RiddleWindow->PrintSource(), printMsgDlg_);
+    FocusGrid();
 }
 
 void TRMMainForm::MItemRaeEigenschaftenClick() {

@@ -136,6 +136,18 @@ TRiddleData* TRiddleForm::ShownRiddle() const {
     return ShownGrid ? &ShownGrid->Riddle() : nullptr;
 }
 
+TPrintSource TRiddleForm::PrintSource() const {
+    TPrintSource source;
+    source.Riddle = ShownRiddle();
+    source.Fonts = ShownGrid ? &ShownGrid->Fonts() : nullptr;
+    if (ShownGrid && ShownGrid == WordGrid) {
+        if (LegendWindow)
+            source.ClueLegend = LegendWindow->Renderer();
+        source.NumberLegend = !NumLegendWindow.isNull();
+    }
+    return source;
+}
+
 TRiddleFacts TRiddleForm::Facts() const {
     return ShownGrid ? FactsAt(ShownGrid->Col(), ShownGrid->Row()) : TRiddleFacts{};
 }

@@ -40,6 +40,7 @@ public:
     TRiddleFacts Facts() const override;
     TSnapshotTimes SnapshotTimes() const override;
     void FocusGrid() override;
+    TPrintSource PrintSource() const override;
     void DisplayModeChanged() override;
     void RiddleRestored() override;
 

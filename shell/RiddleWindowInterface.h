@@ -5,6 +5,7 @@
 
 #include "CommandState.h"
 #include "MainCommandRules.h"
+#include "PrintSource.h"
 #include "RiddleToolbarRules.h"
 
 class QObject;
@@ -22,6 +23,8 @@ public:
     virtual TSnapshotTimes SnapshotTimes() const = 0;
     // The grid takes the keyboard again.
     virtual void FocusGrid() = 0;
+    // What a print takes: the shown riddle, its grid's fonts and the legend windows that are open.
+    virtual TPrintSource PrintSource() const = 0;
 
     // Commands; Sender is the button or item that ran the command (its "Tag" says which way to
     // zoom, which symbol to mark, which snapshot to restore).

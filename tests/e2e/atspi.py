@@ -12,13 +12,13 @@ def fail(text):
     raise SystemExit("FAIL: " + text)
 
 
-def wait_for(check, what, tries=50):
-    """The first true result of check, tried every 0.1 s; a failure naming what after that."""
+def wait_for(check, what, tries=50, pause=0.1):
+    """The first true result of check, tried every pause seconds; a failure naming what after that."""
     for _ in range(tries):
         result = check()
         if result:
             return result
-        time.sleep(0.1)
+        time.sleep(pause)
     fail(what)
 
 

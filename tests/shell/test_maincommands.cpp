@@ -187,3 +187,24 @@ TEST(MainCommands, SolutionViewTogglesAndDisablesReset) {
 }
 
 } // namespace
+
+TEST(MainCommands, PrintWithoutAnyPrinterSaysSoInsteadOfAnEmptyDialog) {
+    // The printer list is read from a print server that does not exist: no printer at all, while
+    // the command is still enabled from before (a printer was removed meanwhile).
+    qputenv("CUPS_SERVER", "/nonexistent/cups.sock");
+    Player p(TWordLayout{});
+    p.printer = true;
+    p.main()->AskForPrinters();
+    p.main()->UpdateCommands();
+    ASSERT_TRUE(p.main()->TBRaeDrucken->isEnabled());
+    QStringList dialogs;
+    ModalAnswerer answerer(QStringLiteral("OK"), [&dialogs](QWidget* Dialog) {
+        dialogs << Dialog->objectName();
+        Dialog->close();
+    });
+    p.main()->TBRaeDrucken->click();
+    ASSERT_EQ(answerer.Seen().size(), 1u);
+    EXPECT_EQ(answerer.Seen()[0].Text,
+              QStringLiteral("Es ist kein Drucker verfügbar. Bitte richten Sie zuerst einen Drucker ein."));
+    EXPECT_TRUE(dialogs.isEmpty()) << dialogs.join(QLatin1Char(' ')).toStdString();
+}
