@@ -2,6 +2,7 @@
 // from the key event until grid and legend have painted, and the cursor moved to another word
 // with the legend's row following it.
 
+#include "BenchRiddle.h"
 #include "LegendeDialog.h"
 #include "WordRiddle.h"
 
@@ -11,37 +12,11 @@
 
 namespace {
 
-constexpr int kSize = 99;
-constexpr int kWordLength = 4;
-
-// Every odd row holds words of four letters between black cells, every even row is black:
-// 50 rows of 20 words give 1000 across clues.
 struct TBench {
     TBench() {
         TWordRiddleData& r = grid.Riddle();
         r.SetPaintOptions(TPaintOptions{poShowFail, poMarkCurrWord});
-        r.SetRiddleCols(kSize);
-        r.SetRiddleRows(kSize);
-        r.SetGridSize(30);
-        int number = 0;
-        for (int row = 1; row <= kSize && number < 1000; row += 2)
-            for (int col = 1; col + kWordLength - 1 <= kSize && number < 1000; col += kWordLength + 1) {
-                ++number;
-                QString word;
-                for (int i = 0; i < kWordLength; ++i) {
-                    TWordGridCell& cell = r.Cell(col + i, row);
-                    cell.SetFlags(uint16_t(cfLetter | (i == 0 ? cfStartAcross : 0)));
-                    cell.SetSolution(uint8_t('A' + (number + i) % 26));
-                    cell.SetClueFlags(kClueAcross);
-                    cell.SetClueNumber(i == 0 ? number : 0);
-                    word += QChar(cell.Solution());
-                }
-                TWordLegendData& clue = r.AddClue();
-                clue.SetClueNumber(number);
-                clue.SetDirection(wdHorizontal);
-                clue.SetWord(word);
-                clue.SetClueText(QStringLiteral("Umschreibung Nummer %1").arg(number));
-            }
+        FillBenchRiddle(r);
         r.SetAutoMarkLegend(true);
         r.SetState(stReady);
         r.StopClock();
@@ -68,8 +43,8 @@ void BM_TypedLetterWithLegend(benchmark::State& State) {
         QApplication::sendEvent(&b.grid, &press);
         QApplication::processEvents();
         // After each word the next one down the rows, so that the legend's selection moves too.
-        if (++typed % kWordLength == 0)
-            b.grid.MoveCurrent(1, 1 + 2 * (typed / kWordLength % 40), false);
+        if (++typed % kBenchWordLength == 0)
+            b.grid.MoveCurrent(1, 1 + 2 * (typed / kBenchWordLength % 40), false);
     }
 }
 BENCHMARK(BM_TypedLetterWithLegend)

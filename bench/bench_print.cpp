@@ -2,6 +2,7 @@
 // in memory, without a printer driver: the riddle on its page, the legend flowing over pages of
 // its own. The solution shows, so every cell has its letter.
 
+#include "BenchRiddle.h"
 #include "LegendRows.h"
 #include "PageComposer.h"
 #include "WordRiddle.h"
@@ -12,39 +13,10 @@
 
 namespace {
 
-constexpr int kSize = 99;
-constexpr int kWordLength = 4;
-
-// Every odd row holds words of four letters between black cells, every even row is black:
-// 50 rows of 20 words give 1000 across clues.
 struct TBench {
     TBench() {
         TWordRiddleData& r = grid.Riddle();
-        r.SetRiddleCols(kSize);
-        r.SetRiddleRows(kSize);
-        r.SetGridSize(30);
-        for (int row = 1; row <= kSize; ++row)
-            for (int col = 1; col <= kSize; ++col)
-                r.Cell(col, row).SetFlags(cfBlack);
-        int number = 0;
-        for (int row = 1; row <= kSize && number < 1000; row += 2)
-            for (int col = 1; col + kWordLength - 1 <= kSize && number < 1000; col += kWordLength + 1) {
-                ++number;
-                QString word;
-                for (int i = 0; i < kWordLength; ++i) {
-                    TWordGridCell& cell = r.Cell(col + i, row);
-                    cell.SetFlags(uint16_t(cfLetter | (i == 0 ? cfStartAcross : 0)));
-                    cell.SetSolution(uint8_t('A' + (number + i) % 26));
-                    cell.SetClueFlags(kClueAcross);
-                    cell.SetClueNumber(i == 0 ? number : 0);
-                    word += QChar(cell.Solution());
-                }
-                TWordLegendData& clue = r.AddClue();
-                clue.SetClueNumber(number);
-                clue.SetDirection(wdHorizontal);
-                clue.SetWord(word);
-                clue.SetClueText(QStringLiteral("Umschreibung Nummer %1").arg(number));
-            }
+        FillBenchRiddle(r);
         r.SetDisplayMode(dmSolution);
         source.Riddle = &r;
         source.Fonts = &grid.Fonts();
