@@ -2,11 +2,10 @@
 
 #include "BevelLabel.h"
 #include "InfoDialog.h"
-#include "LegendTestSupport.h"
 #include "LinkLabel.h"
-#include "PackedPlayer.h"
 #include "RaetselInfoDialog.h"
 #include "RiddleProperties.h"
+#include "SourcePlayer.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -103,13 +102,7 @@ TEST(RiddleProperties, MainWindowShowsTheRiddle) {
     source["title"] = "Zahlenhaus";
     source["author"] = "Quivane-Team";
     source["comment"] = "Gleiche Zahlen, gleiche Buchstaben";
-    packed::Player p([source](QFile& Out) {
-        TBuiltRiddle built =
-            BuildRiddle(QJsonDocument(source).toJson(), QStringLiteral("t.json"), QDir::temp());
-        TStreamWriter w(Out);
-        WriteRiddleHeader(w, built.Riddle->ClassName(), QStringLiteral("8.04"));
-        built.Riddle->SaveToStream(Out, 90, false);
-    });
+    packed::Player p = packed::SourcePlayer(source);
     QStringList shown;
     packed::ModalAnswerer answerer(QString(), [&shown](QWidget* W) {
         auto* dialog = qobject_cast<TRaetselInfoDlg*>(W);

@@ -3,9 +3,8 @@
 
 #include "HelpTexts.h"
 #include "HinweisDialog.h"
-#include "LegendTestSupport.h"
 #include "LegendeDialog.h"
-#include "PackedPlayer.h"
+#include "SourcePlayer.h"
 #include "Variables.h"
 
 #include <QAction>
@@ -16,15 +15,7 @@
 namespace {
 using namespace legendtest;
 
-packed::Player SourcePlayer(const QJsonObject& Source) {
-    return packed::Player([Source](QFile& Out) {
-        TBuiltRiddle built =
-            BuildRiddle(QJsonDocument(Source).toJson(), QStringLiteral("t.json"), QDir::temp());
-        TStreamWriter w(Out);
-        WriteRiddleHeader(w, built.Riddle->ClassName(), QStringLiteral("8.04"));
-        built.Riddle->SaveToStream(Out, 90, false);
-    });
-}
+using packed::SourcePlayer;
 
 QPoint CellCentre(TWordRiddle* Grid, int ACol, int ARow) {
     return Grid->CellRect(ACol, ARow).center();

@@ -3,11 +3,10 @@
 
 #include "BevelLabel.h"
 #include "LedDisplay.h"
-#include "LegendTestSupport.h"
 #include "LegendeDialog.h"
 #include "LoesungDialog.h"
-#include "PackedPlayer.h"
 #include "RiddleMessages.h"
+#include "SourcePlayer.h"
 #include "StopuhrDialog.h"
 #include "StopwatchRules.h"
 #include "ZahlenDialog.h"
@@ -19,15 +18,7 @@
 namespace {
 using namespace legendtest;
 
-packed::Player SourcePlayer(const QJsonObject& Source) {
-    return packed::Player([Source](QFile& Out) {
-        TBuiltRiddle built =
-            BuildRiddle(QJsonDocument(Source).toJson(), QStringLiteral("t.json"), QDir::temp());
-        TStreamWriter w(Out);
-        WriteRiddleHeader(w, built.Riddle->ClassName(), QStringLiteral("8.04"));
-        built.Riddle->SaveToStream(Out, 90, false);
-    });
-}
+using packed::SourcePlayer;
 
 // The small Swedish riddle with a solution word of eight letters, timed, with a best time.
 QJsonObject TimedKeywordSource(int BestTime) {
