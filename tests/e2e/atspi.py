@@ -96,10 +96,19 @@ def click(acc, button=1):
     time.sleep(0.2)
 
 
-def rows(tree):
+def rows(tree, tries=20):
     """The visible rows of a legend list: lists of the cell texts of the shown columns, and the
-    solved mark ("gelöst"/"ungelöst") of each row."""
-    table = tree.queryTable()
+    solved mark ("gelöst"/"ungelöst") of each row. A list that is being rebuilt hands out vanished
+    cells for a moment; it is read again until one pass sees it whole."""
+    for _ in range(tries):
+        try:
+            return _read_rows(tree.queryTable())
+        except (AttributeError, RuntimeError, LookupError):
+            time.sleep(0.1)
+    fail("the legend list never held still long enough to be read")
+
+
+def _read_rows(table):
     out = []
     for r in range(table.nRows):
         cells = [table.getAccessibleAt(r, c) for c in range(table.nColumns)]
