@@ -391,6 +391,8 @@ void TSudokuRiddleData::Reset(bool All, bool AlsoGiven) {
     RecomputePossible();
     MarkChanged();
     EndUpdate();
+    // The cells were emptied while events were held back: none of them asked to be repainted.
+    emit Invalidated();
 }
 
 void TSudokuRiddleData::Assign(const TRiddleData& Source, bool ContentOnly) {

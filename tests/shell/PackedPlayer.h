@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QMessageBox>
 #include <QPointer>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -115,6 +116,16 @@ private:
     QTemporaryDir dir_;
     std::unique_ptr<TRMMainForm> main_;
 };
+
+// What the window system shows of the widget now: the pixels last painted into its window,
+// after the repaints that are due. A missing repaint leaves old pixels here, which a fresh
+// QWidget::grab() would paint over.
+inline QImage OnScreen(QWidget* W) {
+    QCoreApplication::processEvents();
+    QWidget* top = W->window();
+    const QPoint at = W->mapTo(top, QPoint(0, 0));
+    return top->screen()->grabWindow(top->winId(), at.x(), at.y(), W->width(), W->height()).toImage();
+}
 
 // What a message box showed before it was answered.
 struct TSeenModal {

@@ -1,7 +1,7 @@
 // Resetting the riddle: the question (with or without given cells), what each answer clears,
 // and the solve clock starting over.
 
-#include "PackedPlayer.h"
+#include "SourcePlayer.h"
 
 using namespace packed;
 
@@ -70,6 +70,41 @@ TEST(Reset, SudokuAsksAboutGivenSymbols) {
         EXPECT_EQ(answerer.Seen().front().Text,
                   given ? QStringLiteral("Sollen auch vorgegebene Symbole aus dem Rätsel gelöscht werden?")
                         : QStringLiteral("Möchten Sie wirklich das komplette Rätsel zurücksetzen?"));
+    }
+}
+
+TEST(Reset, SudokuShowsTheResetGridAtOnce) {
+    const QJsonObject source{
+        {"type", "sudoku"},
+        {"size", 6},
+        {"paintOptions", QJsonArray{"autoSize", "showHintGrids"}},
+        {"solution", QJsonArray{"536241", "412635", "324156", "651324", "265413", "143562"}},
+        {"givens", QJsonArray{"..624.", "...6..", "..415.", "....24", "2.54.3", "1....."}}};
+    struct Case {
+        const char* answer;
+        bool givenKept;
+    } cases[] = {{"Nein", true}, {"Ja", false}};
+    for (const Case& c : cases) {
+        packed::Player fresh = packed::SourcePlayer(source);
+        const QImage start = packed::OnScreen(fresh.grid()->viewport());
+        packed::Player p = packed::SourcePlayer(source);
+        TSudokuRiddle* grid = p.form()->Sudoku;
+        const struct {
+            int col, row;
+            char key;
+        } typed[] = {{1, 1, '5'}, {2, 1, '3'}, {6, 6, '2'}};
+        for (const auto& t : typed) {
+            grid->SelectOnly(t.col, t.row);
+            QTest::keyClick(grid, t.key);
+        }
+        grid->SelectOnly(1, 1);
+        ASSERT_NE(packed::OnScreen(grid->viewport()), start) << c.answer;
+
+        packed::ModalAnswerer answerer(QString::fromLatin1(c.answer));
+        p.main()->MItemBeaZuruecksetzenClick();
+        const QImage shown = packed::OnScreen(grid->viewport());
+        EXPECT_EQ(shown, grid->viewport()->grab().toImage()) << c.answer;
+        EXPECT_EQ(shown == start, c.givenKept) << c.answer;
     }
 }
 
