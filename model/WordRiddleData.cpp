@@ -188,10 +188,17 @@ void TWordRiddleData::EvaluateState() {
                     correct = false;
             }
         }
+    // A legend entry still empty leaves the riddle incomplete, as an empty box of the solution word
+    // does; only a letter that differs makes it wrong.
     if (type == rtNumbers && correct)
-        for (int i = 0; i < kNumberLetters; ++i)
-            if (letters_[size_t(i)].ShownLetter() != letters_[size_t(i)].Solution())
+        for (int i = 0; i < kNumberLetters; ++i) {
+            const TCharLegendData& letter = letters_[size_t(i)];
+            const uint8_t shown = letter.ShownLetter();
+            if (letter.Solution() != 0 && (shown == 0 || shown == ' '))
+                complete = false;
+            else if (shown != letter.Solution())
                 correct = false;
+        }
     if (RiddleOptions().Contains(roHasKeyword) && correct) {
         const QString& word = keyword_.Word();
         const QString& guess = keyword_.Guess();
@@ -206,6 +213,22 @@ void TWordRiddleData::EvaluateState() {
     TRiddleState next = complete ? (correct ? stSolved : stWrongChars) : (empty ? stReady : stPartial);
     if (next > State())
         SetState(next);
+}
+
+bool TWordRiddleData::AwaitsKeyword() const {
+    if (!RiddleOptions().Contains(roHasKeyword) || RiddleType() == rtFindWords)
+        return false;
+    for (int c = 1; c <= RiddleCols(); ++c)
+        for (int r = 1; r <= RiddleRows(); ++r) {
+            const TWordGridCell& cell = Cell(c, r);
+            if (cell.Has(cfLetter) && cell.Status() == 0)
+                return false;
+        }
+    const QString& guess = keyword_.Guess();
+    for (qsizetype i = 0; i < keyword_.Word().size(); ++i)
+        if (i >= guess.size() || guess[i] == QLatin1Char(' '))
+            return true;
+    return false;
 }
 
 void TWordRiddleData::FinishCellChange() {

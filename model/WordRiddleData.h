@@ -77,6 +77,9 @@ public:
     uint8_t ComputeStatus(const TWordGridCell& Cell) const;
     // Raises State by the solving progress; never lowers it.
     void EvaluateState();
+    // Every letter cell holds a letter, right or wrong, but a box of the solution word is still
+    // empty: the solution word is all that is missing.
+    bool AwaitsKeyword() const;
     // Empties the solver's entries; given cells keep their revealed letters unless AlsoGiven.
     void ResetEntries(bool AlsoGiven);
 

@@ -104,6 +104,8 @@ public:
     void WordGridSelectedWordChange(TObject* Sender);
     // The mouse over the word grid, at (X, Y) of its viewport.
     void WordGridMouseMove(TObject* Sender, Qt::KeyboardModifiers Shift, int X, int Y);
+    // The mouse has left the word grid: its tooltip is done, unless the mouse rests on it.
+    void WordGridMouseLeave();
     // A legend word dragged over the word grid: true when it may be dropped there.
     bool WordGridDragOver(TObject* Sender, QObject* Source, int X, int Y, Qt::KeyboardModifiers Shift);
     void WordGridDragDrop(TObject* Sender, QObject* Source, int X, int Y, Qt::KeyboardModifiers Shift);
@@ -220,8 +222,12 @@ private:
     TLegendSource SourceOf(const QObject* Source) const;
     // Drag events of the word grid's viewport.
     void WordGridDragEvent(QEvent* Event);
+    // Once the grid is full, the status line says that the solution word is still to come.
+    void TellWhetherKeywordMissing();
 
     QWidget* content_ = nullptr;
     QScrollArea* scrollBox_ = nullptr;
     bool stateMessageQueued_ = false;
+    // The status line has said that only the solution word is missing, since the grid was filled.
+    bool toldKeywordMissing_ = false;
 };

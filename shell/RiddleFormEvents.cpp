@@ -8,9 +8,11 @@
 #include "WordRiddle.h"
 #include "ZahlenDialog.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QStatusTipEvent>
 #include <QToolButton>
 
 void TRiddleForm::ConnectGridEvents() {
@@ -55,7 +57,7 @@ bool TRiddleForm::eventFilter(QObject* Watched, QEvent* Event) {
                 const QPoint at = move->position().toPoint();
                 WordGridMouseMove(sender, move->modifiers(), at.x(), at.y());
             } else if (grid == WordGrid && Event->type() == QEvent::Leave)
-                LastHintCell = QPoint(-1, -1);
+                WordGridMouseLeave();
             else if (grid == WordGrid &&
                      (Event->type() == QEvent::DragEnter || Event->type() == QEvent::DragMove ||
                       Event->type() == QEvent::Drop)) {
@@ -80,6 +82,19 @@ void TRiddleForm::WordGridChange(TObject* Sender) {
     UpdateRiddleToolbar(grid->Col(), grid->Row());
     if (grid == WordGrid && NumLegendWindow)
         NumLegendWindow->GridChanged();
+    if (grid == WordGrid)
+        TellWhetherKeywordMissing();
+}
+
+void TRiddleForm::TellWhetherKeywordMissing() {
+    const bool missing = WordGrid->Riddle().AwaitsKeyword();
+    if (missing && !toldKeywordMissing_) {
+        // Said once when the grid fills up; the next status text replaces it.
+        QStatusTipEvent tip(
+            QStringLiteral("Das Rätselgitter ist ausgefüllt – es fehlt noch das Lösungswort."));
+        QCoreApplication::sendEvent(this, &tip);
+    }
+    toldKeywordMissing_ = missing;
 }
 
 void TRiddleForm::WordGridSelectCell(TObject*, int ACol, int ARow, bool& CanSelect) {

@@ -10,7 +10,8 @@ namespace {
 using rt::FillLine;
 // A scenario is a list of steps "action:state" on the riddle ABC in one row. Actions: "2B" enters
 // B in column 2, "2_" clears it, "3!" reveals column 3, "=C_" guesses the solution word "C ",
-// "L20" enters the letter legend A … Z with entry 20 wrong ("L*": none wrong). States: R(eady),
+// "L20" enters the letter legend A … Z with entry 20 wrong ("L*": none wrong, "L-5": entry 5 left
+// empty). States: R(eady),
 // P(artial), W(rong chars), S(olved).
 struct Scenario {
     const char* name;
@@ -34,8 +35,11 @@ void RunScenario(const Scenario& S) {
         if (act[0] == u'=') {
             r.Keyword().SetGuess(act.mid(1).replace(u'_', u' '));
         } else if (act[0] == u'L') {
-            for (int i = 0; i < TWordRiddleData::kNumberLetters; ++i)
-                r.LetterLegend(i).SetEntry(uint8_t(act.mid(1) == QString::number(i) ? 'Y' : 'A' + i));
+            for (int i = 0; i < TWordRiddleData::kNumberLetters; ++i) {
+                const bool wrong = act.mid(1) == QString::number(i);
+                const bool empty = act[1] == u'-' && act.mid(2) == QString::number(i);
+                r.LetterLegend(i).SetEntry(uint8_t(empty ? 0 : wrong ? 'Y' : 'A' + i));
+            }
         } else if (act[1] == u'!') {
             r.Cell(act[0].digitValue(), 1).SetRevealed(true);
         } else {
@@ -52,10 +56,42 @@ TEST(WordState, EvaluationFollowsTheEntriesAndNeverLowersTheState) {
         {"revealed letter counts as right", rtFillup, nullptr, "1A:P 2B:P 3!:S"},
         {"numbers riddle, wrong letter legend entry", rtNumbers, nullptr, "L20:R 1A:P 2B:P 3C:W"},
         {"numbers riddle, right letter legend", rtNumbers, nullptr, "L*:R 1A:P 2B:P 3C:S"},
+        {"numbers riddle, legend entry still empty", rtNumbers, nullptr, "1A:P 2B:P 3C:P L-5:P L*:S"},
+        {"numbers riddle, wrong grid, legend open", rtNumbers, nullptr, "L-5:R 1A:P 2B:P 3X:W"},
         {"solution word still open", rtSwedish, "CA", "1A:P 2B:P 3C:P =C_:P =CA:S"},
         {"solution word wrong", rtSwedish, "CA", "1A:P 2B:P 3C:P =CB:W"}};
     for (const Scenario& s : scenarios)
         RunScenario(s);
+}
+
+TEST(WordState, TellsWhenOnlyTheSolutionWordIsMissing) {
+    struct Case {
+        const char* name;
+        const char* keyword;
+        const char* entries;
+        const char* guess;
+        bool awaits;
+    } cases[] = {
+        {"grid still open", "CA", "AB ", "", false},
+        {"grid full and right", "CA", "ABC", "", true},
+        {"grid full with a wrong letter", "CA", "ABX", "", true},
+        {"solution word half typed", "CA", "ABC", "C ", true},
+        {"solution word complete", "CA", "ABC", "CA", false},
+        {"no solution word", nullptr, "ABC", "", false},
+    };
+    for (const Case& c : cases) {
+        TWordRiddleData r;
+        FillLine(r, QStringLiteral("ABC"));
+        if (c.keyword) {
+            r.SetRiddleOptions(TRiddleOptions{roHasKeyword});
+            r.Keyword().SetWord(QString::fromLatin1(c.keyword));
+        }
+        r.SetState(stReady);
+        for (int col = 1; col <= 3; ++col)
+            r.Cell(col, 1).SetEntry(uint8_t(c.entries[col - 1]));
+        r.Keyword().SetGuess(QString::fromLatin1(c.guess));
+        EXPECT_EQ(r.AwaitsKeyword(), c.awaits) << c.name;
+    }
 }
 
 // A three-letter riddle with its middle cell given, entries in the other two, a solved clue
