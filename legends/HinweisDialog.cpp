@@ -3,8 +3,11 @@
 #include "HelpTexts.h"
 
 #include <QCloseEvent>
+#include <QCursor>
+#include <QEnterEvent>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QScreen>
 #include <QToolTip>
@@ -56,8 +59,11 @@ THintForm::THintForm(QObject* Owner, TGridRiddle* Grid) : TRiddleSupportForm(Own
     Hinweis->setFrameStyle(QFrame::Box | QFrame::Plain);
     layout->addWidget(Hinweis);
     setWidget(panel);
-    for (QWidget* w : {static_cast<QWidget*>(panel), static_cast<QWidget*>(Hinweis)})
+    for (QWidget* w : {static_cast<QWidget*>(panel), static_cast<QWidget*>(Hinweis)}) {
         w->installEventFilter(this);
+        // The grid underneath hears no move while the mouse is over the tooltip.
+        w->setMouseTracking(true);
+    }
     resize(200, 90);
     // A hint about the riddle as it was is out of date once the riddle changes.
     if (Grid)
@@ -114,13 +120,32 @@ bool THintForm::eventFilter(QObject* Watched, QEvent* Event) {
         close();
         return true;
     }
-    // A tooltip may stand over the next cell; the mouse moving onto it has moved on from the
-    // cell it explained. The help stays, since it opens under the mouse to be read.
-    if (Event->type() == QEvent::Enter && TopicKey.isEmpty()) {
+    // A tooltip may stand over the next cell, or over the very cell it explains; the mouse that
+    // goes on over it has moved on only once it leaves that cell.
+    QPoint mouse;
+    switch (Event->type()) {
+    case QEvent::Enter:
+        mouse = static_cast<QEnterEvent*>(Event)->globalPosition().toPoint();
+        break;
+    case QEvent::MouseMove:
+        mouse = static_cast<QMouseEvent*>(Event)->globalPosition().toPoint();
+        break;
+    case QEvent::Leave:
+        mouse = QCursor::pos();
+        break;
+    default:
+        return TRiddleSupportForm::eventFilter(Watched, Event);
+    }
+    if (MovedOn(mouse)) {
         close();
         return true;
     }
     return TRiddleSupportForm::eventFilter(Watched, Event);
+}
+
+bool THintForm::MovedOn(const QPoint& Mouse) const {
+    // The help opens under the mouse to be read, and stays.
+    return TopicKey.isEmpty() && !explained_.contains(Mouse);
 }
 
 void THintForm::closeEvent(QCloseEvent* Event) {

@@ -3,7 +3,8 @@
 // The hints window: a small borderless pop-up in tooltip colours beside the mouse, with a short
 // text about the cell under the mouse, or in topic mode the help text of a topic key. It never
 // takes the focus and closes at a click on itself, at the next mouse move over the main window,
-// when the mouse moves onto a tooltip, or when the grid's riddle changes. At most one exists at a time.
+// when the mouse over a tooltip leaves the area the tooltip explains, or when the grid's riddle
+// changes. At most one exists at a time.
 
 #include "RiddleSupportForm.h"
 
@@ -35,6 +36,11 @@ public:
     QLabel* Hinweis = nullptr;
     // The help topic in topic mode.
     QString TopicKey;
+    // The screen area a tooltip explains (a cell): the mouse may rest on the tooltip while it
+    // stays in there, as it does when the tooltip stands over that very cell.
+    void SetExplainedArea(const QRect& Area) { explained_ = Area; }
+    // Whether the mouse at that screen point has left what the window explains.
+    bool MovedOn(const QPoint& Mouse) const;
 
 protected:
     bool eventFilter(QObject* Watched, QEvent* Event) override;
@@ -42,4 +48,5 @@ protected:
 
 private:
     std::function<void()> onClosed_;
+    QRect explained_;
 };

@@ -193,7 +193,10 @@ void TLegendForm::CreateMenu() {
     MenuLegende = new QMenu(this);
     MenuLegende->setObjectName(QStringLiteral("MenuLegende"));
     auto add = [this](const char* Name, const QString& Caption, const QString& Hint) {
-        QAction* a = MenuLegende->addAction(Caption);
+        // Owned by the window, not the menu: a highlighted item's hint then travels up to the main
+        // window's status line, which a pop-up menu of its own would keep to itself.
+        auto* a = new QAction(Caption, this);
+        MenuLegende->addAction(a);
         a->setObjectName(QLatin1String(Name));
         a->setStatusTip(Hint);
         return a;

@@ -150,7 +150,9 @@ void TNumLegendForm::CreateMenu() {
     MenuLegende = new QMenu(this);
     MenuLegende->setObjectName(QStringLiteral("MenuLegende"));
     auto add = [this](const char* Name, const QString& Caption, const QToolButton* Twin) {
-        QAction* a = MenuLegende->addAction(Caption);
+        // Owned by the window, so that a highlighted item's hint reaches the status line.
+        auto* a = new QAction(Caption, this);
+        MenuLegende->addAction(a);
         a->setObjectName(QLatin1String(Name));
         a->setStatusTip(Twin->statusTip());
         return a;

@@ -6,6 +6,7 @@
 #include "LegendeDialog.h"
 #include "RaetselFormular.h"
 #include "RiddleText.h"
+#include "ToolWindowHomes.h"
 #include "Variables.h"
 #include "WordRiddle.h"
 
@@ -16,7 +17,6 @@
 #include <QStatusTipEvent>
 
 namespace {
-constexpr int kLegendWidth = 300;
 
 TCommandView ViewOf(const TLegendButton& B) {
     return {B.Visible, B.Enabled, B.Down};
@@ -43,16 +43,18 @@ void TRiddleForm::UpdateLegendWindow(bool Place) {
         LegendWindow->show();
     }
     LegendWindow->FormShow();
-    if (Place)
+    if (Place) {
         PlaceLegendWindow();
+        // A solution word wider than the riddle window goes below the legend, placed only now.
+        PlaceSolutionWindow();
+    }
     LegendWindow->FollowCurrentWord();
 }
 
 void TRiddleForm::PlaceLegendWindow() {
     if (!LegendWindow)
         return;
-    const QRect home = geometry();
-    LegendWindow->setGeometry(home.x() + home.width(), home.y(), kLegendWidth, home.height());
+    LegendWindow->setGeometry(LegendHome(geometry()));
 }
 
 TLegendMenuFacts TRiddleForm::LegendMenuFacts() const {
@@ -125,6 +127,8 @@ void TRiddleForm::WordGridMouseMove(TObject*, Qt::KeyboardModifiers, int X, int 
             HintSpot(hint.Placement, view->mapToGlobal(QPoint(X, Y)),
                      QRect(view->mapToGlobal(cell.topLeft()), cell.size()), riddle.GridSize());
         ShowHintWindow(spot.At.x(), spot.At.y(), nullptr, spot.FontSize, false, hint.Tooltip);
+        if (THintForm* shown = THintForm::Current())
+            shown->SetExplainedArea(QRect(view->mapToGlobal(cell.topLeft()), cell.size()));
     }
     if (hint.Status != WordGrid->statusTip()) {
         // The status line shows the grid's hint; it has to hear of a new one at once.
@@ -133,6 +137,16 @@ void TRiddleForm::WordGridMouseMove(TObject*, Qt::KeyboardModifiers, int X, int 
         QCoreApplication::sendEvent(WordGrid, &tip);
     }
     LastHintCell = QPoint(col, row);
+}
+
+void TRiddleForm::WordGridMouseLeave() {
+    // A mouse that rests on the tooltip standing over its own cell has not left that cell.
+    THintForm* shown = THintForm::Current();
+    if (shown && shown->geometry().contains(QCursor::pos()))
+        return;
+    if (shown && shown->TopicKey.isEmpty())
+        shown->close();
+    LastHintCell = QPoint(-1, -1);
 }
 
 TLegendSource TRiddleForm::SourceOf(const QObject* Source) const {

@@ -6,11 +6,15 @@
 #include "LegendeDialog.h"
 #include "SourcePlayer.h"
 #include "Variables.h"
+#include "ZahlenDialog.h"
 
 #include <QAction>
+#include <QCursor>
+#include <QEnterEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMenu>
 
 namespace {
 using namespace legendtest;
@@ -21,20 +25,79 @@ QPoint CellCentre(TWordRiddle* Grid, int ACol, int ARow) {
     return Grid->CellRect(ACol, ARow).center();
 }
 
+// Words across Cols cells in every other of 2 × Words − 1 rows, black rows between them.
+QJsonObject RowsSource(int Cols, int Words) {
+    QJsonArray grid, clues;
+    for (int w = 0; w < Words; ++w) {
+        if (w > 0)
+            grid.append(QString(Cols, QLatin1Char('#')));
+        grid.append(QString(Cols, QLatin1Char('A' + w)));
+        clues.append(Clue(w + 1, "across", QStringLiteral("Zeile %1").arg(w + 1)));
+    }
+    return {{"type", "fillup"}, {"grid", grid}, {"clues", clues}};
+}
+
 TEST(LegendWindow, StandsBesideTheRiddleInsideTheMainWindow) {
-    packed::Player p = SourcePlayer(HausSource("swedish"));
-    TLegendForm* legend = p.form()->LegendWindow;
-    ASSERT_NE(legend, nullptr);
-    const QRect riddle = p.form()->geometry();
-    EXPECT_EQ(legend->geometry(), QRect(riddle.right() + 1, riddle.top(), 300, riddle.height()));
-    EXPECT_TRUE(p.main()->MdiArea()->viewport()->rect().contains(legend->geometry()));
-    EXPECT_EQ(legend->windowTitle(), QStringLiteral("Legende"));
-    // The keys stay with the grid.
-    EXPECT_TRUE(p.word()->hasFocus());
-    // After a zoom the legend is as high as the riddle window again.
-    p.form()->MItemPlayZoomInClick(p.form()->SBZoomIn);
-    EXPECT_EQ(legend->geometry().height(), p.form()->geometry().height());
-    EXPECT_EQ(legend->geometry().left(), p.form()->geometry().right() + 1);
+    struct Case {
+        const char* name;
+        QJsonObject source;
+        // The riddle window's client width; 0: as wide as the grid.
+        int clientWidth;
+        bool asHighAsTheRiddle;
+    } cases[] = {
+        // The tool bar's last button (the word entry, at 156) ends 4 pixels before the edge, and the
+        // legend keeps its own height so that both lists show several rows.
+        {"small riddle", HausSource("swedish"), 182, false},
+        {"large riddle", RowsSource(12, 7), 0, true},
+    };
+    for (const Case& c : cases) {
+        packed::Player p = SourcePlayer(c.source);
+        TLegendForm* legend = p.form()->LegendWindow;
+        ASSERT_NE(legend, nullptr) << c.name;
+        const QRect riddle = p.form()->geometry();
+        EXPECT_EQ(p.form()->widget()->width(), c.clientWidth ? c.clientWidth : p.word()->width()) << c.name;
+        EXPECT_EQ(legend->geometry(),
+                  QRect(riddle.right() + 1, riddle.top(), 300, c.asHighAsTheRiddle ? riddle.height() : 419))
+            << c.name;
+        // The main window grows to hold it (the tall riddle passes the test screen's height).
+        if (!c.asHighAsTheRiddle) {
+            EXPECT_TRUE(p.main()->MdiArea()->viewport()->rect().contains(legend->geometry())) << c.name;
+        }
+        EXPECT_EQ(legend->windowTitle(), QStringLiteral("Legende")) << c.name;
+        // The keys stay with the grid.
+        EXPECT_TRUE(p.word()->hasFocus()) << c.name;
+        // After a zoom the legend stands beside the riddle window again.
+        p.form()->MItemPlayZoomInClick(p.form()->SBZoomIn);
+        const QRect zoomed = p.form()->geometry();
+        EXPECT_EQ(legend->geometry().height(), c.asHighAsTheRiddle ? zoomed.height() : 419) << c.name;
+        EXPECT_EQ(legend->geometry().left(), zoomed.right() + 1) << c.name;
+    }
+}
+
+TEST(LegendWindow, ContextMenuItemsShowTheirHintInTheStatusLine) {
+    // The items the menu offers when it opens over a fresh riddle.
+    const std::pair<const char*, int> cases[] = {{"swedish", 3}, {"numbers", 2}};
+    for (const auto& [type, offered] : cases) {
+        packed::Player p = SourcePlayer(HausSource(type));
+        QWidget* legend = QLatin1String(type) == QLatin1String("numbers")
+                              ? static_cast<QWidget*>(p.form()->NumLegendWindow)
+                              : static_cast<QWidget*>(p.form()->LegendWindow);
+        ASSERT_NE(legend, nullptr) << type;
+        auto* menu = legend->findChild<QMenu*>(QStringLiteral("MenuLegende"));
+        ASSERT_NE(menu, nullptr) << type;
+        menu->popup(legend->mapToGlobal(QPoint(20, 40)));
+        const QLabel* hints = p.main()->findChild<QLabel*>(QStringLiteral("LblHints"));
+        int shown = 0;
+        for (QAction* item : menu->actions()) {
+            if (item->isSeparator() || !item->isVisible() || !item->isEnabled())
+                continue;
+            menu->setActiveAction(item);
+            EXPECT_EQ(hints->text(), item->statusTip()) << type << " " << item->objectName().toStdString();
+            ++shown;
+        }
+        EXPECT_EQ(shown, offered) << type;
+        menu->close();
+    }
 }
 
 TEST(LegendWindow, ViewMenuFollowsAndSteersTheLegend) {
@@ -86,6 +149,54 @@ TEST(LegendWindow, MouseOverTheGridShowsTooltipAndDescription) {
     EXPECT_EQ(THintForm::Current(), nullptr);
     EXPECT_EQ(p.main()->findChild<QLabel*>(QStringLiteral("LblHints"))->text(),
               QStringLiteral("Dieses Feld ist ein Leerfeld"));
+}
+
+TEST(LegendWindow, HeaderTooltipStaysWhileTheMouseRestsInItsCell) {
+    packed::Player p = SourcePlayer(HausSource("american"));
+    TRiddleForm* f = p.form();
+    f->MItemPlayShowHintsClick();
+    QWidget* view = p.word()->viewport();
+    // Column 2 holds one black cell; its count is shown below the header cell, over the cell itself.
+    const QRect header(view->mapToGlobal(p.word()->CellRect(2, 0).topLeft()),
+                       p.word()->CellRect(2, 0).size());
+    const QPoint inHeader = p.word()->CellRect(2, 0).center();
+    f->WordGridMouseMove(&p.word()->Riddle(), {}, inHeader.x(), inHeader.y());
+    THintForm* hint = THintForm::Current();
+    ASSERT_NE(hint, nullptr);
+    EXPECT_EQ(hint->Hinweis->text(), QStringLiteral("1"));
+    QWidget* label = hint->Hinweis;
+    auto enter = [&](const QPoint& Global) {
+        QCursor::setPos(Global);
+        QEnterEvent e(label->mapFromGlobal(Global), label->mapFromGlobal(Global), Global);
+        QApplication::sendEvent(label, &e);
+    };
+    auto move = [&](const QPoint& Global) {
+        QCursor::setPos(Global);
+        QMouseEvent e(QEvent::MouseMove, label->mapFromGlobal(Global), Global, Qt::NoButton, Qt::NoButton,
+                      Qt::NoModifier);
+        QApplication::sendEvent(label, &e);
+    };
+    const QRect over = hint->geometry() & header;
+    ASSERT_FALSE(over.isEmpty());
+    // Wherever in the header cell the mouse rests on the tooltip, the tooltip stays.
+    for (const QPoint& at : {over.topLeft(), over.center(), over.bottomRight()}) {
+        enter(at);
+        move(at);
+        ASSERT_EQ(THintForm::Current(), hint) << at.x() << "," << at.y();
+    }
+    // The grid underneath loses the mouse to the tooltip, which does not count as leaving it.
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(view, &leave);
+    ASSERT_EQ(THintForm::Current(), hint);
+    // Moved on over the tooltip beyond the cell, the tooltip closes.
+    move(QPoint(header.right() + 1, over.center().y()));
+    EXPECT_EQ(THintForm::Current(), nullptr);
+    // Leaving the grid elsewhere closes a tooltip too.
+    f->WordGridMouseMove(&p.word()->Riddle(), {}, p.word()->CellRect(3, 0).center().x(), inHeader.y());
+    ASSERT_NE(THintForm::Current(), nullptr);
+    QCursor::setPos(view->mapToGlobal(QPoint(-50, -50)));
+    QApplication::sendEvent(view, &leave);
+    EXPECT_EQ(THintForm::Current(), nullptr);
 }
 
 TEST(LegendWindow, ShiftTurnsDraggedWordsDownOnlyWithOneList) {
