@@ -106,8 +106,12 @@ uint8_t TRiddleForm::LoadEmbeddedRiddle(const QString& ExecutablePath) {
 void TRiddleForm::FitToGrid() {
     if (!ShownGrid)
         return;
+    // A small riddle must not cut off its own tool bar: every button shown counts.
     const int width =
-        FittedClientWidth(ShownGrid->width(), {EdgeOf(PanelMark), EdgeOf(SBSuchen), EdgeOf(SBLeerfeld)});
+        FittedClientWidth(ShownGrid->width(),
+                          {EdgeOf(SBZoomIn), EdgeOf(SBZoomOut), EdgeOf(SBShowFail), EdgeOf(SBShowLength),
+                           EdgeOf(SBShowHintGrids), EdgeOf(SBShowHints), EdgeOf(SBBuchstEintragen),
+                           EdgeOf(SBBegrEintragen), EdgeOf(PanelMark), EdgeOf(SBSuchen), EdgeOf(SBLeerfeld)});
     scrollBox_->widget()->resize(ShownGrid->size());
     content_->setFixedSize(width, ShownGrid->height() + Toolbar->height());
     // The window's size hint follows the scroll box rather than the fixed content, so it would

@@ -7,6 +7,7 @@
 #include "RaetselFormular.h"
 #include "StopuhrDialog.h"
 #include "StopwatchRules.h"
+#include "ToolWindowHomes.h"
 #include "WordRiddle.h"
 #include "ZahlenDialog.h"
 
@@ -68,7 +69,7 @@ void TRiddleForm::UpdateSolutionWindow(bool Place) {
 
 void TRiddleForm::PlaceSolutionWindow() {
     if (SolutionWindow)
-        SolutionWindow->move(geometry().left(), geometry().top() + geometry().height());
+        SolutionWindow->move(SolutionHome(geometry(), FrameOf(LegendWindow), SolutionWindow->width()));
 }
 
 void TRiddleForm::UpdateStopwatch(bool Place) {
@@ -95,8 +96,8 @@ void TRiddleForm::PlaceStopwatchWindow() {
 }
 
 void TRiddleForm::PlaceToolWindows() {
-    PlaceSolutionWindow();
     PlaceLegendWindow();
+    PlaceSolutionWindow();
     PlaceNumLegendWindow();
     PlaceStopwatchWindow();
 }

@@ -37,13 +37,3 @@ QString BestTimeText(const QString& Holder, uint16_t BestTime) {
     const QString time = FormatSolveTime(BestTime, true);
     return Holder.isEmpty() ? time : Holder + QStringLiteral(": ") + time;
 }
-
-QPoint StopwatchHome(const QRect& Riddle, const QRect& Legend, const QRect& Solution) {
-    const int left = Riddle.left() + Riddle.width();
-    int top = Riddle.top();
-    if (!Legend.isEmpty())
-        top = qMax(top, Legend.top() + Legend.height());
-    if (!Solution.isEmpty() && Solution.left() + Solution.width() > left)
-        top = qMax(top, Solution.top() + Solution.height());
-    return QPoint(left, top);
-}

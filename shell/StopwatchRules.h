@@ -28,8 +28,3 @@ double StopwatchValue(int Seconds);
 
 // "Holder: 12:34 min", or only the time without a holder; empty without a best time.
 QString BestTimeText(const QString& Holder, uint16_t BestTime);
-
-// Where the stopwatch stands: right of the riddle window, below the legend window there, and
-// below a solution word window that reaches into that column, so that it covers none of them.
-// An empty rectangle stands for a window that does not exist.
-QPoint StopwatchHome(const QRect& Riddle, const QRect& Legend, const QRect& Solution);

@@ -9,6 +9,7 @@
 #include "SourcePlayer.h"
 #include "StopuhrDialog.h"
 #include "StopwatchRules.h"
+#include "ToolWindowHomes.h"
 #include "ZahlenDialog.h"
 
 #include <QAction>
@@ -45,10 +46,12 @@ TEST(ToolWindows, StandApartInsideTheMainWindow) {
     EXPECT_EQ(p.main()->FindToolWindow(twSolution), f->SolutionWindow.data());
     EXPECT_EQ(p.main()->FindToolWindow(twStopwatch), f->StopwatchWindow.data());
     const QRect riddle = f->geometry();
-    EXPECT_EQ(f->SolutionWindow->geometry().topLeft(), riddle.bottomLeft() + QPoint(0, 1));
+    // The solution word is wider than the small riddle window: it stands below the legend too.
+    EXPECT_EQ(f->SolutionWindow->geometry().topLeft(),
+              QPoint(riddle.left(), f->LegendWindow->geometry().bottom() + 1));
     EXPECT_EQ(f->StopwatchWindow->x(), riddle.right() + 1);
-    const QRect area = p.main()->MdiArea()->viewport()->rect();
     auto check = [&](const char* When) {
+        const QRect area = p.main()->MdiArea()->viewport()->rect();
         const std::vector<QRect> windows = {f->geometry(), f->LegendWindow->geometry(),
                                             f->SolutionWindow->geometry(), f->StopwatchWindow->geometry()};
         for (size_t i = 0; i < windows.size(); ++i) {
@@ -72,6 +75,23 @@ TEST(ToolWindows, StandApartInsideTheMainWindow) {
     QCoreApplication::postEvent(qApp, new QEvent(RiddleEventType(kMsgStopwatch)));
     QCoreApplication::sendPostedEvents(qApp);
     EXPECT_EQ(f->StopwatchWindow->pos(), home);
+}
+
+TEST(ToolWindows, StatusLineSaysWhenOnlyTheSolutionWordIsMissing) {
+    packed::Player p = SourcePlayer(TimedKeywordSource(0));
+    const QLabel* hints = p.main()->findChild<QLabel*>(QStringLiteral("LblHints"));
+    const QString missing =
+        QStringLiteral("Das Rätselgitter ist ausgefüllt – es fehlt noch das Lösungswort.");
+    const QStringList rows{"HAUS", "A#NE", "USER"};
+    for (int r = 1; r <= 3; ++r)
+        for (int c = 1; c <= 4; ++c)
+            if (rows[r - 1][c - 1] != QLatin1Char('#')) {
+                // Told once the last cell is filled.
+                EXPECT_NE(hints->text(), missing) << c << "," << r;
+                p.Type(c, r, rows[r - 1][c - 1].toLatin1());
+            }
+    EXPECT_EQ(hints->text(), missing);
+    EXPECT_EQ(p.word()->Riddle().State(), stPartial);
 }
 
 TEST(ToolWindows, StopwatchFollowsTheClockUntilSolved) {
@@ -188,6 +208,24 @@ TEST(Stopwatch, StandsBelowTheWindowsBesideAndBelowTheRiddle) {
     };
     for (const Case& c : cases)
         EXPECT_EQ(StopwatchHome(riddle, c.legend, c.solution), c.home) << c.name;
+}
+
+TEST(ToolWindows, SolutionWordStandsBelowTheRiddleAndAnyLegendItReaches) {
+    struct Case {
+        const char* name;
+        QRect riddle;
+        int width;
+        QPoint home;
+    } cases[] = {
+        {"large riddle: legend as high", QRect(0, 0, 450, 500), 257, QPoint(0, 500)},
+        {"small riddle, short word: beside the taller legend", QRect(0, 0, 190, 150), 150, QPoint(0, 150)},
+        {"small riddle, long word: below the taller legend", QRect(0, 0, 190, 150), 257, QPoint(0, 419)},
+    };
+    for (const Case& c : cases) {
+        const QRect legend = LegendHome(c.riddle);
+        EXPECT_EQ(legend, QRect(c.riddle.right() + 1, 0, 300, std::max(c.riddle.height(), 419))) << c.name;
+        EXPECT_EQ(SolutionHome(c.riddle, legend, c.width), c.home) << c.name;
+    }
 }
 
 } // namespace
