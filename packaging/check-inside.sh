@@ -35,7 +35,7 @@ shown=$(xdotool search --onlyvisible --name '^Norvik Quivane$' 2>/dev/null || tr
 kill -0 $pid && kill $pid
 [ -n "$shown" ]
 EOF
-xvfb-run -a -s '-screen 0 1024x768x24' bash /tmp/start.sh || fail "the executable riddle showed no main window"
+xvfb-run -a -s '-screen 0 1280x1024x24' bash /tmp/start.sh || fail "the executable riddle showed no main window"
 
 man -P cat riddlepack 2>/dev/null | grep -q 'riddlepack pack \[player\] file.rid -o out' ||
     fail "man riddlepack does not render"
