@@ -26,36 +26,46 @@ bool IsElf64(QIODevice& File) {
 }
 } // namespace
 
-bool HasElfSection(QIODevice& File, const QByteArray& Name) {
+QList<QByteArray> ElfSectionNames(QIODevice& File) {
     uint64_t shoff = 0;
     uint16_t shentsize = 0, shnum = 0, shstrndx = 0;
     if (!IsElf64(File) || !ReadAt(File, 40, shoff) || !ReadAt(File, 58, shentsize) ||
         !ReadAt(File, 60, shnum) || !ReadAt(File, 62, shstrndx))
-        return false;
+        return {};
     shoff = Le(shoff), shentsize = Le(shentsize), shnum = Le(shnum), shstrndx = Le(shstrndx);
     const uint64_t size = uint64_t(File.size());
     if (shentsize < 64 || shstrndx >= shnum || shoff > size || uint64_t(shentsize) * shnum > size - shoff)
-        return false;
+        return {};
     uint64_t namesOffset = 0, namesSize = 0;
     const qint64 names = qint64(shoff + uint64_t(shstrndx) * shentsize);
     if (!ReadAt(File, names + 24, namesOffset) || !ReadAt(File, names + 32, namesSize))
-        return false;
+        return {};
     namesOffset = Le(namesOffset), namesSize = Le(namesSize);
-    if (namesOffset > size || namesSize > size - namesOffset)
-        return false;
-    // Each section names itself by an offset into the table of names; the name ends with a 0.
-    const QByteArray wanted = Name + '\0';
+    if (namesOffset > size || namesSize > size - namesOffset || !File.seek(qint64(namesOffset)))
+        return {};
+    // The table of names is no larger than the file, which the checks above made sure of.
+    const QByteArray table = File.read(qint64(namesSize));
+    // Each section names itself by an offset into the table of names; the name ends with a 0. A
+    // bound on its length keeps a damaged table from costing more than a few megabytes in all.
+    constexpr qsizetype kLongestName = 255;
+    QList<QByteArray> found;
     for (uint16_t i = 0; i < shnum; ++i) {
         uint32_t name = 0;
         if (!ReadAt(File, qint64(shoff + uint64_t(i) * shentsize), name))
-            return false;
+            return {};
         name = Le(name);
-        if (uint64_t(name) + uint64_t(wanted.size()) > namesSize || !File.seek(qint64(namesOffset + name)))
+        if (name >= uint64_t(table.size()))
             continue;
-        if (File.read(wanted.size()) == wanted)
-            return true;
+        const QByteArray rest = QByteArray::fromRawData(table.constData() + name, table.size() - name);
+        const qsizetype length = rest.left(kLongestName + 1).indexOf('\0');
+        if (length >= 0)
+            found << rest.left(length);
     }
-    return false;
+    return found;
+}
+
+bool HasElfSection(QIODevice& File, const QByteArray& Name) {
+    return ElfSectionNames(File).contains(Name);
 }
 
 qint64 ElfImageEnd(QIODevice& File) {

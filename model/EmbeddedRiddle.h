@@ -12,6 +12,10 @@
 // only. A macro, because a section attribute takes nothing but a literal.
 #define QUIVANE_PLAYER_SECTION "quivane_player"
 
+// The names of the sections of a 64-bit little-endian ELF image, in their order; none for any
+// other file. A name that runs off the table of names, or is longer than any of ours, is left out.
+QList<QByteArray> ElfSectionNames(QIODevice& File);
+
 // True when the file is a 64-bit little-endian ELF image with a section of that name.
 bool HasElfSection(QIODevice& File, const QByteArray& Name);
 

@@ -5,6 +5,9 @@
 #   sanitize  runs every test in an ASan + UBSan build
 #   fuzz      builds the libFuzzer targets with clang and runs each for FUZZ_SECONDS (default 60)
 #   bench     builds and runs the benchmarks
+#   package        builds the Debian package build-package/quivane_VERSION_amd64.deb (Release)
+#   package-check  builds it and installs it into a fresh minimal Debian 12 root, where it packs,
+#                  starts and reads (needs Debian's archive; a few minutes)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -12,6 +15,8 @@ PACKAGES=(g++ cmake ninja-build ccache pkg-config python3 qt6-base-dev qt6-trans
           libgtest-dev libbenchmark-dev fonts-liberation2 fonts-dejavu-core xvfb xauth x11-apps
           imagemagick xdotool dbus at-spi2-core python3-pyatspi cups printer-driver-cups-pdf poppler-utils)
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
+# cpack's dependency list needs dpkg-shlibdeps and file; the tests run lintian on the package.
+PACKAGE_TOOLS=(dpkg-dev file lintian)
 
 install_missing() {
     local missing=()
@@ -32,6 +37,13 @@ configure_build() {
     cmake --build "$dir"
 }
 
+# Prints the path of the package it built; the build's own output goes to stderr.
+build_package() {
+    configure_build build-package -DCMAKE_BUILD_TYPE=Release -DQUIVANE_TESTS=OFF -DQUIVANE_BENCH=OFF >&2
+    (cd build-package && cpack >&2)
+    ls build-package/quivane_*_amd64.deb
+}
+
 case "${1:-}" in
 play)
     install_missing "${PACKAGES[@]}"
@@ -39,7 +51,7 @@ play)
     exec build/samples/schwedenraetsel
     ;;
 test)
-    install_missing "${PACKAGES[@]}"
+    install_missing "${PACKAGES[@]}" "${PACKAGE_TOOLS[@]}"
     configure_build build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUIVANE_WERROR=ON
     cd build && ctest --output-on-failure
     ;;
@@ -68,8 +80,18 @@ bench)
     configure_build build-bench -DCMAKE_BUILD_TYPE=Release -DQUIVANE_TESTS=OFF
     for b in build-bench/bench/bench_*; do "$b"; done
     ;;
+package)
+    install_missing "${PACKAGES[@]}" "${PACKAGE_TOOLS[@]}"
+    build_package
+    ;;
+package-check)
+    install_missing "${PACKAGES[@]}" "${PACKAGE_TOOLS[@]}" mmdebstrap
+    deb=$(build_package)
+    [ "$(id -u)" -eq 0 ] && exec packaging/check.sh "$deb" build-package/package-check.png
+    exec sudo packaging/check.sh "$deb" build-package/package-check.png
+    ;;
 *)
-    echo "usage: $0 play|test|sanitize|fuzz|bench" >&2
+    echo "usage: $0 play|test|sanitize|fuzz|bench|package|package-check" >&2
     exit 1
     ;;
 esac

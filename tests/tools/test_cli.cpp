@@ -11,9 +11,9 @@ struct ProgramRun {
     QByteArray out, err;
 };
 
-ProgramRun Riddlepack(const QStringList& Args) {
+ProgramRun Riddlepack(const QStringList& Args, const QString& Program = QStringLiteral(RIDDLEPACK_EXE)) {
     QProcess p;
-    p.start(QStringLiteral(RIDDLEPACK_EXE), Args);
+    p.start(Program, Args);
     ProgramRun run;
     if (!p.waitForFinished(30000))
         return run;
@@ -35,7 +35,8 @@ TEST(RiddlepackProgram, SeparatesHelpFromUsageErrors) {
         {{"dump", "--help"}, 0, true},
         {{"build", "a.json"}, 1, false},
         {{"build", "a.json", "-o"}, 1, false},
-        {{"pack", "player", "-o", "out"}, 1, false},
+        {{"pack", "-o", "out"}, 1, false},
+        {{"pack", "player", "a.rid", "b.rid", "-o", "out"}, 1, false},
         {{"dump", "--bogus", "x.rid"}, 1, false},
         {{"unpack", "x"}, 1, false},
     };
@@ -112,6 +113,33 @@ TEST(RiddlepackProgram, BuildsPacksAndDumps) {
         EXPECT_EQ(QString::fromLocal8Bit(run.err),
                   QStringLiteral("riddlepack: %1 (result %2)\n").arg(f.reason).arg(f.result));
     }
+}
+
+// Installed, riddlepack takes the player from lib/quivane beside its own bin folder.
+TEST(RiddlepackProgram, PacksOntoTheInstalledPlayerWhenNoneIsNamed) {
+    QTemporaryDir prefix;
+    ASSERT_TRUE(QDir(prefix.path()).mkpath("bin") && QDir(prefix.path()).mkpath("lib/quivane"));
+    const QString tool = prefix.filePath("bin/riddlepack"), player = prefix.filePath("lib/quivane/quivane");
+    ASSERT_TRUE(QFile::copy(RIDDLEPACK_EXE, tool));
+    QFile source(prefix.filePath("gut.json"));
+    ASSERT_TRUE(source.open(QIODevice::WriteOnly));
+    source.write(ToJson(TinySource()));
+    source.close();
+    const QString rid = prefix.filePath("gut.rid"), packed = prefix.filePath("packed");
+    ASSERT_EQ(Riddlepack({"build", source.fileName(), "-o", rid}, tool).exitCode, 0);
+
+    ProgramRun run = Riddlepack({"pack", rid, "-o", packed}, tool);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(QString::fromLocal8Bit(run.err),
+              "riddlepack: " + player + ": cannot read the player (No such file or directory)\n");
+    EXPECT_FALSE(QFile::exists(packed));
+
+    ASSERT_TRUE(QFile::copy(QUIVANE_PLAYER_EXE, player));
+    run = Riddlepack({"pack", rid, "-o", packed}, tool);
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    run = Riddlepack({"dump", "--embedded", packed}, tool);
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(QJsonDocument::fromJson(run.out).object()["class"], "WordRiddle");
 }
 
 TEST(RiddlepackProgram, TellsItsVersion) {

@@ -1,5 +1,7 @@
-// Every sample riddle builds, and the riddle file it gives loads back into the same riddle.
+// Every sample riddle builds, and the riddle file it gives loads back into the same riddle; the
+// executable riddles packed from them are what a puzzle fan is sent.
 
+#include "EmbeddedRiddle.h"
 #include "RiddlepackTestSupport.h"
 
 #include <QBuffer>
@@ -63,6 +65,37 @@ TEST(Samples, DefaultRiddleHasEverythingItShows) {
     EXPECT_FALSE(riddle.Image().isNull());
     EXPECT_GT(riddle.CountFlagAll(2, false), 0) << "no cell under the picture";
     EXPECT_EQ(riddle.CountFlagAll(6, false), riddle.Keyword().Word().size());
+}
+
+// A packed riddle carries the player without its debug information and symbol table, which stay
+// in the debug file beside the player; the player's mark and the riddle behind it stay found.
+TEST(Samples, PackedRiddlesLeaveTheDebugInformationBehind) {
+    const QDir samples(QStringLiteral(QUIVANE_SAMPLES_DIR)),
+        packed(QStringLiteral(QUIVANE_PACKED_SAMPLES_DIR));
+    struct Case {
+        QString file;
+        bool debugInformation;
+    };
+    QList<Case> cases{{QStringLiteral(QUIVANE_PLAYER_EXE ".debug"), true}};
+    for (const QFileInfo& source : samples.entryInfoList({QStringLiteral("*.json")}, QDir::Files))
+        cases.append({packed.filePath(source.completeBaseName()), false});
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file.toStdString());
+        QFile file(c.file);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QList<QByteArray> names = ElfSectionNames(file);
+        const bool debugSections = std::any_of(names.begin(), names.end(),
+                                               [](const QByteArray& n) { return n.startsWith(".debug"); });
+        EXPECT_EQ(debugSections, c.debugInformation);
+        EXPECT_EQ(names.contains(".symtab"), c.debugInformation);
+        if (c.debugInformation)
+            continue;
+        EXPECT_LT(file.size(), 1 << 20);
+        EXPECT_TRUE(names.contains(QUIVANE_PLAYER_SECTION));
+        EXPECT_TRUE(names.contains(".gnu_debuglink"));
+        TRiddleHeader header;
+        EXPECT_EQ(LocateEmbeddedRiddle(file, header), rfOk);
+    }
 }
 
 } // namespace

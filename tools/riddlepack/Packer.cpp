@@ -2,6 +2,8 @@
 
 #include "EmbeddedRiddle.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -67,4 +69,8 @@ QString PackRiddle(const QString& Player, const QString& RiddleFile, const QStri
     if (!QFile::setPermissions(Out, perms))
         return QStringLiteral("%1: cannot make it executable").arg(Out);
     return QString();
+}
+
+QString InstalledPlayer() {
+    return QDir::cleanPath(QDir(QCoreApplication::applicationDirPath()).filePath(QUIVANE_TEMPLATE_FROM_TOOL));
 }

@@ -8,3 +8,7 @@
 // Writes player + riddle file to out and makes out executable. Returns an empty text or the
 // reason of failure.
 QString PackRiddle(const QString& Player, const QString& RiddleFile, const QString& Out);
+
+// The player that an installed riddlepack packs onto when none is named: the one installed with
+// it, found from the tool's own place.
+QString InstalledPlayer();

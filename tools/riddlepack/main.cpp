@@ -12,7 +12,7 @@
 
 namespace {
 const char* const kUsage = "usage: riddlepack build SOURCE.json -o FILE.rid\n"
-                           "       riddlepack pack PLAYER FILE.rid -o OUT\n"
+                           "       riddlepack pack [PLAYER] FILE.rid -o OUT\n"
                            "       riddlepack dump FILE\n"
                            "       riddlepack dump --embedded EXECUTABLE\n"
                            "       riddlepack --version\n"
@@ -25,9 +25,10 @@ const char* const kBuildHelp =
     "source is refused with a message that names the place.\n";
 
 const char* const kPackHelp =
-    "usage: riddlepack pack PLAYER FILE.rid -o OUT\n"
+    "usage: riddlepack pack [PLAYER] FILE.rid -o OUT\n"
     "Writes OUT: the player executable with the riddle file appended, ready to run.\n"
-    "PLAYER must be the quivane program of this project, without a riddle of its own.\n";
+    "PLAYER must be the quivane program of this project, without a riddle of its own;\n"
+    "without it the player installed with riddlepack is taken.\n";
 
 const char* const kDumpHelp =
     "usage: riddlepack dump FILE\n"
@@ -104,9 +105,10 @@ int Pack(const QStringList& Args) {
         return Help(kPackHelp);
     if (!a.Error.isEmpty())
         return UsageError(a.Error, kPackHelp);
-    if (a.Plain.size() != 2 || !a.HasOutput)
-        return UsageError(QStringLiteral("pack needs a player, a riddle file and -o OUT"), kPackHelp);
-    const QString error = PackRiddle(a.Plain[0], a.Plain[1], a.Output);
+    if (a.Plain.isEmpty() || a.Plain.size() > 2 || !a.HasOutput)
+        return UsageError(QStringLiteral("pack needs a riddle file and -o OUT"), kPackHelp);
+    const QString player = a.Plain.size() == 2 ? a.Plain[0] : InstalledPlayer();
+    const QString error = PackRiddle(player, a.Plain.last(), a.Output);
     return error.isEmpty() ? 0 : Failure(error);
 }
 
