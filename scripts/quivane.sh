@@ -76,7 +76,8 @@ fuzz)
     done
     ;;
 bench)
-    install_missing "${PACKAGES[@]}"
+    # qqwing only to compare the sudoku generator with.
+    install_missing "${PACKAGES[@]}" qqwing
     configure_build build-bench -DCMAKE_BUILD_TYPE=Release -DQUIVANE_TESTS=OFF
     for b in build-bench/bench/bench_*; do "$b"; done
     ;;

@@ -52,14 +52,20 @@ void TDigger::Dig(TSudokuGrid& Puzzle, bool Bounded) {
     }
 }
 
-// Digs freely first, which mostly ends above the skill asked for; then gives back solution cells
-// at random until the skill falls to it, and digs again within that skill. An attempt that falls
-// short of the skill fails.
+// Digs within the skill first, which mostly lands on it. A small sudoku rarely needs pairs or
+// triples, so when that stays below the skill it digs on freely, which mostly goes past it, then
+// gives back solution cells at random until the skill falls to the one asked for, and digs again
+// within it. For the larger sizes a fresh attempt is quicker. An attempt that misses fails.
 std::optional<TGeneratedSudoku> TDigger::Attempt() {
     solution_ = solver_.RandomFill(rng_);
     TSudokuGrid puzzle = solution_;
-    Dig(puzzle, false);
+    // The hardest skill has no bound: any unique sudoku beyond the techniques is one.
+    Dig(puzzle, request_.Skill < skExpert);
     TSudokuGrade grade = GradeSudoku(topology_, puzzle);
+    if (grade.Skill < request_.Skill && shape_.N == 6) {
+        Dig(puzzle, false);
+        grade = GradeSudoku(topology_, puzzle);
+    }
     if (grade.Skill > request_.Skill) {
         for (int cell : ShuffledGroups()) {
             if (puzzle[size_t(cell)] != 0)

@@ -57,11 +57,12 @@ private:
     std::vector<uint16_t> cand_; // candidates of an empty cell; 0 once filled
     TSudokuGrid value_;
     bool broken_ = false; // a cell or a symbol has no place left
+    int open_ = 0;        // cells without a value
 };
 
 TLogicSolver::TLogicSolver(const TSudokuTopology& Topology, const TSudokuGrid& Givens)
     : top_(Topology), shape_(Topology.Shape), cand_(size_t(shape_.Cells()), shape_.AllSymbols()),
-      value_(size_t(shape_.Cells()), 0) {
+      value_(size_t(shape_.Cells()), 0), open_(shape_.Cells()) {
     for (int cell = 0; cell < shape_.Cells() && !broken_; ++cell)
         if (Givens[size_t(cell)] != 0)
             broken_ = !Place(cell, Givens[size_t(cell)]);
@@ -73,6 +74,7 @@ bool TLogicSolver::Place(int Cell, int Value) {
         return false;
     value_[size_t(Cell)] = uint8_t(Value);
     cand_[size_t(Cell)] = 0;
+    --open_;
     for (int peer : top_.Peers[size_t(Cell)])
         if (value_[size_t(peer)] == 0 && !Eliminate(peer, bit))
             return false;
@@ -96,6 +98,7 @@ bool TLogicSolver::NakedSingle() {
 }
 
 bool TLogicSolver::HiddenSingle() {
+    bool progress = false;
     for (const auto& unit : top_.Units) {
         uint16_t placed = 0, once = 0, twice = 0;
         for (int cell : unit) {
@@ -107,17 +110,22 @@ bool TLogicSolver::HiddenSingle() {
             broken_ = true;
             return false;
         }
-        const uint16_t single = uint16_t(once & ~twice);
-        if (single == 0)
-            continue;
-        const uint16_t bit = uint16_t(single & -single);
-        for (int cell : unit)
-            if (cand_[size_t(cell)] & bit) {
-                broken_ = !Place(cell, std::countr_zero(bit) + 1);
-                return true;
-            }
+        // Every symbol with one place in this unit goes there; a placement elsewhere in the
+        // unit cannot take another's place, as each has its own cell.
+        for (uint16_t single = uint16_t(once & ~twice); single != 0 && !broken_;
+             single &= uint16_t(single - 1)) {
+            const uint16_t bit = uint16_t(single & -single);
+            for (int cell : unit)
+                if (cand_[size_t(cell)] & bit) {
+                    broken_ = !Place(cell, std::countr_zero(bit) + 1);
+                    progress = true;
+                    break;
+                }
+        }
+        if (broken_)
+            return progress;
     }
-    return false;
+    return progress;
 }
 
 uint16_t TLogicSolver::Union(const std::vector<int>& Cells) const {
@@ -240,7 +248,7 @@ bool TLogicSolver::Apply(TSudokuTechnique Technique) {
 
 TSudokuGrade TLogicSolver::Run() {
     TSudokuTechnique hardest = tqNone;
-    while (!broken_ && std::find(value_.begin(), value_.end(), 0) != value_.end()) {
+    while (!broken_ && open_ > 0) {
         TSudokuTechnique used = tqBeyond;
         for (int t = tqNakedSingle; t < tqBeyond && used == tqBeyond; ++t)
             if (Apply(TSudokuTechnique(t)))

@@ -45,7 +45,7 @@ class TExactSolver {
 public:
     // A search that would take longer than this many steps gives up (a hand-made source could
     // ask for an endless one).
-    static constexpr long kStepBudget = 20'000'000;
+    static constexpr long kStepBudget = 1'000'000;
     static constexpr int kGaveUp = -1;
 
     explicit TExactSolver(const TSudokuShape& Shape);
