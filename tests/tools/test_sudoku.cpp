@@ -1,7 +1,13 @@
 // The exact solver's solution counts, the grader's skills, and generated sudokus checked by both.
 
+#include "SourceBuilder.h"
 #include "SudokuGenerator.h"
 
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <string>
 
@@ -119,5 +125,61 @@ TEST(SudokuGenerator, GivesOneSolutionAndTheSkillAskedFor) {
                 ASSERT_TRUE(again.has_value());
                 EXPECT_EQ(again->Givens, sudoku->Givens);
             }
+}
+} // namespace
+
+namespace {
+struct TRun {
+    int exitCode = -1;
+    QByteArray out, err;
+};
+
+TRun Riddlepack(const QStringList& Args) {
+    QProcess p;
+    p.start(QStringLiteral(RIDDLEPACK_EXE), Args);
+    TRun run;
+    if (p.waitForFinished(60000)) {
+        run.exitCode = p.exitCode();
+        run.out = p.readAllStandardOutput();
+        run.err = p.readAllStandardError();
+    }
+    return run;
+}
+
+TEST(SudokuCommands, GenerateSolveAndBuildThroughTheProgram) {
+    QTemporaryDir dir;
+    const QString json = dir.filePath("a.json"), rid = dir.filePath("a.rid");
+    const QStringList generate{"generate", "sudoku",       "--size", "12",
+                               "--skill",  "mittelschwer", "--seed", "5"};
+    ASSERT_EQ(Riddlepack(generate + QStringList{"--json", json}).exitCode, 0);
+    ASSERT_EQ(Riddlepack(generate + QStringList{"-o", rid}).exitCode, 0);
+    QFile source(json);
+    ASSERT_TRUE(source.open(QIODevice::ReadOnly));
+    const QJsonObject generated = QJsonDocument::fromJson(source.readAll()).object();
+    TRun run = Riddlepack({"solve", rid, "--json"});
+    ASSERT_EQ(run.exitCode, 0);
+    const QJsonObject solved = QJsonDocument::fromJson(run.out).object();
+    EXPECT_EQ(solved["solutions"], 1);
+    EXPECT_EQ(solved["skillText"], "mittelschwer");
+    EXPECT_EQ(solved["solution"], generated["solution"]);
+
+    // Four swappable cells left open: two solutions; the build warns and still writes the file.
+    std::string full;
+    for (const QJsonValue& row : generated["solution"].toArray())
+        full += row.toString().toStdString();
+    QJsonObject twice = generated;
+    twice["givens"] = SymbolRows(WithoutSwappableRectangle(TSudokuShape::OfSize(12), Parse(full)), 12);
+    twice.remove("skill");
+    QFile out(json);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write(QJsonDocument(twice).toJson());
+    out.close();
+    run = Riddlepack({"solve", json});
+    EXPECT_EQ(run.out.toStdString(), "Lösungen: mehr als eine\n");
+    run = Riddlepack({"build", json, "-o", rid});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(
+        run.err.toStdString(),
+        "riddlepack: a.json: givens: the givens have more than one solution; the player accepts each\n");
 }
 } // namespace
