@@ -31,6 +31,16 @@ install_missing() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
 }
 
+# The independent crossword parsers the import is checked against, into the build folder.
+install_crosscheck() {
+    local dir=$1/npm-crosscheck
+    command -v npm >/dev/null || install_missing nodejs npm
+    mkdir -p "$dir"
+    cmp -s tests/tools/crosscheck/package-lock.json "$dir/package-lock.json" && [ -d "$dir/node_modules" ] && return 0
+    cp tests/tools/crosscheck/package.json tests/tools/crosscheck/package-lock.json "$dir/"
+    (cd "$dir" && npm ci --no-audit --no-fund --silent)
+}
+
 configure_build() {
     local dir=$1; shift
     cmake -S . -B "$dir" -G Ninja "$@" >/dev/null
@@ -53,11 +63,13 @@ play)
 test)
     install_missing "${PACKAGES[@]}" "${PACKAGE_TOOLS[@]}"
     configure_build build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUIVANE_WERROR=ON
+    install_crosscheck build
     cd build && ctest --output-on-failure
     ;;
 sanitize)
     install_missing "${PACKAGES[@]}"
     configure_build build-asan -DCMAKE_BUILD_TYPE=Debug -DQUIVANE_SANITIZE=ON -DQUIVANE_BENCH=OFF
+    install_crosscheck build-asan
     export ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp
     export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
     cd build-asan && ctest --output-on-failure
@@ -69,14 +81,15 @@ fuzz)
     seconds=${FUZZ_SECONDS:-60}
     # An input that takes two seconds, or one allocation of 256 MB, is a finding: a damaged riddle
     # has to stay cheap.
-    for target in fuzz_riddle_reader fuzz_picture; do
+    for target in fuzz_riddle_reader fuzz_picture fuzz_import; do
         mkdir -p "build-fuzz/corpus-$target"
         build-fuzz/fuzz/$target -max_total_time="$seconds" -timeout=2 -malloc_limit_mb=256 \
             -print_final_stats=1 -artifact_prefix=build-fuzz/ "build-fuzz/corpus-$target" "fuzz/corpus/$target"
     done
     ;;
 bench)
-    install_missing "${PACKAGES[@]}"
+    # qqwing only to compare the sudoku generator with.
+    install_missing "${PACKAGES[@]}" qqwing
     configure_build build-bench -DCMAKE_BUILD_TYPE=Release -DQUIVANE_TESTS=OFF
     for b in build-bench/bench/bench_*; do "$b"; done
     ;;

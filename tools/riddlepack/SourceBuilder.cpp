@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
+#include <cstdio>
 
 using namespace SourceBuilderDetail;
 
@@ -88,7 +89,7 @@ TBuiltRiddle BuildRiddle(const QByteArray& Json, const QString& SourceName, cons
         const TRiddleType type = ReadType(root);
         TBuiltRiddle built;
         if (type == rtSudoku)
-            built.Riddle = BuildSudoku(root);
+            built.Riddle = BuildSudoku(root, built.Warnings);
         else
             built.Riddle = BuildWordRiddle(root, type, BaseDir, built.JpegQuality);
         root.RefuseUnknownKeys(QStringLiteral("unknown key for a riddle of type \"%1\"")
@@ -98,6 +99,8 @@ TBuiltRiddle BuildRiddle(const QByteArray& Json, const QString& SourceName, cons
         built.Riddle->SetTime(0);
         built.Riddle->SetState(stReady);
         built.Riddle->StopClock();
+        for (QString& warning : built.Warnings)
+            warning = SourceName + QStringLiteral(": ") + warning;
         return built;
     } catch (const TSourceError& e) {
         throw TSourceError(SourceName + QStringLiteral(": ") + e.Message());
@@ -119,12 +122,17 @@ QString BuildAndSave(const QString& SourcePath, const QString& OutPath) {
     } catch (const TSourceError& e) {
         return e.Message();
     }
-    const uint8_t result = built.Riddle->SaveToFile(OutPath, built.JpegQuality, false);
+    PrintNotes(built.Warnings);
+    return SaveBuilt(built, OutPath);
+}
+
+QString SaveBuilt(const TBuiltRiddle& Built, const QString& OutPath) {
+    const uint8_t result = Built.Riddle->SaveToFile(OutPath, Built.JpegQuality, false);
     if (result != rfOk)
         return QStringLiteral("%1: cannot write the riddle file (result %2)").arg(OutPath).arg(result);
     // The writer swallows a failing device and leaves a short file; reading it back catches that.
     std::unique_ptr<TRiddleData> check;
-    if (built.Riddle->RiddleType() == rtSudoku)
+    if (Built.Riddle->RiddleType() == rtSudoku)
         check = std::make_unique<TSudokuRiddleData>();
     else
         check = std::make_unique<TWordRiddleData>();
@@ -134,4 +142,9 @@ QString BuildAndSave(const QString& SourcePath, const QString& OutPath) {
             .arg(OutPath)
             .arg(readBack);
     return QString();
+}
+
+void PrintNotes(const QStringList& Notes) {
+    for (const QString& note : Notes)
+        std::fprintf(stderr, "riddlepack: %s\n", note.toLocal8Bit().constData());
 }

@@ -1,6 +1,7 @@
 // The sudoku half of the source builder.
 
 #include "SourceBuilder.h"
+#include "SudokuGrader.h"
 #include "SudokuRiddleData.h"
 
 #include <vector>
@@ -65,35 +66,81 @@ void CheckSudokuRule(const TSymbolTable& Table, int N, int BoxWidth, int BoxHeig
 }
 } // namespace
 
-std::unique_ptr<TRiddleData> SourceBuilderDetail::BuildSudoku(TSourceObject& Root) {
-    auto sudoku = std::make_unique<TSudokuRiddleData>();
-    ApplySharedKeys(Root, *sudoku);
-    sudoku->SetSkill(TSudokuSkill(Root.Int(QStringLiteral("skill"), skEasy, 0, kSudokuSkillCount - 1)));
-
+TSudokuPuzzle SourceBuilderDetail::ReadSudoku(TSourceObject& Root) {
     const int n = Root.RequiredInt(QStringLiteral("size"), 6, 12);
     if (n != 6 && n != 9 && n != 12)
         Refuse(QStringLiteral("size"), QStringLiteral("expected 6, 9 or 12, found %1").arg(n));
-    sudoku->SetSize(TSudokuSize((n - 6) / 3));
-
-    const TSymbolTable solution = ReadSymbolRows(Root, QStringLiteral("solution"), n, false);
-    CheckSudokuRule(solution, n, sudoku->BoxWidth(), sudoku->BoxHeight());
+    TSudokuPuzzle puzzle{TSudokuShape::OfSize(n), {}, std::nullopt};
+    std::optional<TSymbolTable> solution;
+    if (Root.Has(QStringLiteral("solution"))) {
+        solution = ReadSymbolRows(Root, QStringLiteral("solution"), n, false);
+        CheckSudokuRule(*solution, n, puzzle.Shape.BoxWidth, puzzle.Shape.BoxHeight);
+        puzzle.Solution = TSudokuGrid();
+    }
     const TSymbolTable givens = ReadSymbolRows(Root, QStringLiteral("givens"), n, true);
-
     for (int r = 1; r <= n; ++r)
         for (int c = 1; c <= n; ++c) {
-            const int value = solution[size_t(r - 1)][size_t(c - 1)];
             const int given = givens[size_t(r - 1)][size_t(c - 1)];
+            puzzle.Givens.push_back(uint8_t(given));
+            if (!solution)
+                continue;
+            const int value = (*solution)[size_t(r - 1)][size_t(c - 1)];
             if (given != 0 && given != value)
                 Refuse(CellPlace(QStringLiteral("givens"), c, r),
                        QStringLiteral("the given %1 differs from the solution %2")
                            .arg(QChar(SymbolOf(given)))
                            .arg(QChar(SymbolOf(value))));
+            puzzle.Solution->push_back(uint8_t(value));
+        }
+    return puzzle;
+}
+
+std::unique_ptr<TRiddleData> SourceBuilderDetail::BuildSudoku(TSourceObject& Root, QStringList& Warnings) {
+    auto sudoku = std::make_unique<TSudokuRiddleData>();
+    ApplySharedKeys(Root, *sudoku);
+    const bool skillGiven = Root.Has(QStringLiteral("skill"));
+    sudoku->SetSkill(TSudokuSkill(Root.Int(QStringLiteral("skill"), skEasy, 0, kSudokuSkillCount - 1)));
+
+    TSudokuPuzzle puzzle = ReadSudoku(Root);
+    const int n = puzzle.Shape.N;
+    sudoku->SetSize(TSudokuSize((n - 6) / 3));
+    TSudokuGrid found;
+    const int solutions = TExactSolver(puzzle.Shape).Count(puzzle.Givens, 2, &found);
+    if (solutions == TExactSolver::kGaveUp)
+        Refuse(QStringLiteral("givens"),
+               QStringLiteral("the search for a solution gave up; give more symbols"));
+    if (solutions == 0)
+        Refuse(QStringLiteral("givens"), QStringLiteral("the givens have no solution"));
+    if (solutions > 1)
+        Warnings << QStringLiteral("givens: the givens have more than one solution; the player accepts each");
+    // Without a solution of its own the source takes the one the givens lead to.
+    if (!puzzle.Solution)
+        puzzle.Solution = found;
+    if (!skillGiven && solutions == 1)
+        sudoku->SetSkill(GradeSudoku(puzzle.Shape, puzzle.Givens).Skill);
+
+    for (int r = 1; r <= n; ++r)
+        for (int c = 1; c <= n; ++c) {
+            const size_t at = size_t((r - 1) * n + c - 1);
             TSudokuGridCell& cell = sudoku->Cell(c, r);
-            cell.SetSolution(SymbolOf(value));
-            if (given != 0) {
+            cell.SetSolution(SymbolOf((*puzzle.Solution)[at]));
+            if (puzzle.Givens[at] != 0) {
                 cell.SetFlags(cfGiven);
                 cell.SetRevealed(true);
             }
         }
     return sudoku;
+}
+
+QJsonArray SymbolRows(const TSudokuGrid& Grid, int N) {
+    QJsonArray rows;
+    for (int r = 0; r < N; ++r) {
+        QString row;
+        for (int c = 0; c < N; ++c) {
+            const int v = Grid[size_t(r * N + c)];
+            row += v == 0 ? QLatin1Char('.') : QChar(SymbolOf(v));
+        }
+        rows.append(row);
+    }
+    return rows;
 }

@@ -1,6 +1,7 @@
 // riddlepack: builds riddle files from JSON sources, appends them to the player and shows what
 // the player reads from them.
 
+#include "AuthoringCommands.h"
 #include "Dumper.h"
 #include "Packer.h"
 #include "SourceBuilder.h"
@@ -15,6 +16,9 @@ const char* const kUsage = "usage: riddlepack build SOURCE.json -o FILE.rid\n"
                            "       riddlepack pack [PLAYER] FILE.rid -o OUT\n"
                            "       riddlepack dump FILE\n"
                            "       riddlepack dump --embedded EXECUTABLE\n"
+                           "       riddlepack solve FILE [--json]\n"
+                           "       riddlepack generate sudoku --size N --skill SKILL [options] -o FILE.rid\n"
+                           "       riddlepack import FILE (-o FILE.rid | --json FILE.json)\n"
                            "       riddlepack --version\n"
                            "Each command explains itself with --help.\n";
 
@@ -35,6 +39,31 @@ const char* const kDumpHelp =
     "       riddlepack dump --embedded EXECUTABLE\n"
     "Reads a riddle file (or the riddle appended to a player) with the player's reader and\n"
     "prints what it read as JSON. The exit status is the reader's result code (0 = read).\n";
+
+const char* const kSolveHelp =
+    "usage: riddlepack solve FILE [--json]\n"
+    "Counts the solutions of a sudoku (a source or a riddle file): 0, 1 or \"mehr als eine\".\n"
+    "With exactly one it prints the solution and the skill a person needs, found by solving it\n"
+    "with the techniques of that skill. --json prints the same as JSON.\n";
+
+const char* const kGenerateHelp =
+    "usage: riddlepack generate sudoku --size 6|9|12 --skill SKILL [--seed N] [--title TEXT]\n"
+    "                                  [--symmetric] (-o FILE.rid | --json FILE.json)\n"
+    "Generates a sudoku with exactly one solution that needs the skill asked for:\n"
+    "  leicht         naked and hidden singles\n"
+    "  mittelschwer   also locked candidates\n"
+    "  schwer         also naked and hidden pairs and triples\n"
+    "  \"sehr schwer\"  more than that\n"
+    "The same seed gives the same sudoku; without --seed a random one is taken and printed.\n"
+    "--symmetric keeps the givens symmetric under a half turn. -o writes a riddle file,\n"
+    "--json the riddle source.\n";
+
+const char* const kImportHelp =
+    "usage: riddlepack import FILE (-o FILE.rid | --json FILE.json)\n"
+    "Reads a crossword, sudoku or word search in the ipuz format, or an Across Lite crossword\n"
+    "(.puz), and writes a riddle file, or the riddle source that builds it. What the player\n"
+    "cannot show (rebus cells, grids above 99 cells a side, answers of other characters than\n"
+    "letters) is refused; circles and shading are dropped with a note.\n";
 
 int UsageError(const QString& Problem, const char* Usage) {
     std::fprintf(stderr, "riddlepack: %s\n%s", Problem.toLocal8Bit().constData(), Usage);
@@ -150,5 +179,11 @@ int main(int argc, char** argv) {
         return Pack(args);
     if (command == QLatin1String("dump"))
         return Dump(args);
+    if (command == QLatin1String("solve"))
+        return SolveCommand(args, kSolveHelp);
+    if (command == QLatin1String("generate"))
+        return GenerateCommand(args, kGenerateHelp);
+    if (command == QLatin1String("import"))
+        return ImportCommand(args, kImportHelp);
     return UsageError(QStringLiteral("unknown command %1").arg(command), kUsage);
 }
