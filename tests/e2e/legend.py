@@ -22,11 +22,12 @@ riddle = [f for f in find_all(main, lambda a: a.getRoleName() == "frame") if f.n
 # The grid is named by the riddle window's caption.
 grid = find(riddle, lambda a: a.name == riddle.name and a.getRoleName() != "frame", "riddle grid")
 
-# The legend stands to the right of the riddle window, at its top, inside the main window.
+# The legend stands to the right of the riddle window, at its top, as high as it but no lower
+# than its own 419 pixels, inside the main window.
 rx, ry, rw, rh = extents(riddle)
 lx, ly, lw, lh = extents(legend)
 mx, my, mw, mh = extents(main)
-if (lx, ly, lh) != (rx + rw, ry, rh) or lx + lw > mx + mw or ly + lh > my + mh:
+if (lx, ly, lh) != (rx + rw, ry, max(rh, 419)) or lx + lw > mx + mw or ly + lh > my + mh:
     fail(f"legend at {lx},{ly} {lw}x{lh}, riddle at {rx},{ry} {rw}x{rh}, main {mx},{my} {mw}x{mh}")
 
 
