@@ -429,9 +429,8 @@ int TSudokuRiddleData::CountFlagAll(int Bit, bool Exact) const {
     return count;
 }
 
-void TSudokuRiddleData::ReadGlobal(TStreamReader& In, int32_t Length) {
-    if (Length != kSudokuGlobalLength)
-        throw TReadError("GLOBAL has the wrong length");
+void TSudokuRiddleData::ReadGlobal(TStreamReader& In, const TSectionSpan& Span) {
+    Span.RequireRecords(kSudokuGlobalLength);
     const QString author = In.FixedText(50);
     SetBestTime(In.U16());
     const QString comment = In.FixedText(255);
@@ -452,17 +451,18 @@ void TSudokuRiddleData::ReadGlobal(TStreamReader& In, int32_t Length) {
     ApplySize();
 }
 
-bool TSudokuRiddleData::ReadSection(const QByteArray& Tag, TStreamReader& In, int32_t Length, bool) {
+bool TSudokuRiddleData::ReadSection(const QByteArray& Tag, TStreamReader& In, const TSectionSpan& Span,
+                                    bool) {
     if (Tag != "CLLLST")
         return false;
-    ReadCells(In, Length);
+    ReadCells(In, Span);
     return true;
 }
 
-void TSudokuRiddleData::ReadCells(TStreamReader& In, int32_t Length) {
-    if (Length != kSudokuCellLength * symbols_ * symbols_)
-        throw TReadError("cell table has the wrong length");
-    QByteArray bytes = In.Bytes(Length);
+void TSudokuRiddleData::ReadCells(TStreamReader& In, const TSectionSpan& Span) {
+    const int32_t length = kSudokuCellLength * symbols_ * symbols_;
+    Span.RequireRecords(length);
+    QByteArray bytes = In.Bytes(length);
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     TStreamReader p(buffer);
