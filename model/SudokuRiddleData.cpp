@@ -398,6 +398,8 @@ void TSudokuRiddleData::Assign(const TRiddleData& Source, bool ContentOnly) {
     if (!src || src == this)
         return;
     Announce(ContentOnly ? kChangeProgress : kChangeBoth, ChangeText::EditRiddle);
+    // One copy is one change: the cells it writes report nothing of their own.
+    BeginUpdate();
     AssignCommon(*src, ContentOnly);
     // Taking over the size without its geometry would copy too few cells of a larger sudoku.
     size_ = src->size_;
@@ -409,9 +411,10 @@ void TSudokuRiddleData::Assign(const TRiddleData& Source, bool ContentOnly) {
     for (int c = 0; c <= last; ++c)
         for (int r = 0; r <= last; ++r)
             Cell(c, r).Assign(src->Cell(c, r));
-    // The marks follow this sudoku's own MarkedSymbol, which a content copy leaves alone.
-    RecomputePossible();
     SetModified(true);
+    // Ending the update recomputes the candidates, and so the marks, which follow this sudoku's
+    // own MarkedSymbol: a content copy leaves it alone.
+    EndUpdate();
     emit Invalidated();
 }
 
