@@ -67,6 +67,8 @@ bench)
     install_missing "${PACKAGES[@]}"
     configure_build build-bench -DCMAKE_BUILD_TYPE=Release -DQUIVANE_TESTS=OFF
     for b in build-bench/bench/bench_*; do "$b"; done
+    bench/picture_memory.sh build-bench/shell/quivane build-bench/tools/riddlepack/riddlepack \
+        build-bench/samples/schwedenraetsel.rid
     ;;
 *)
     echo "usage: $0 play|test|sanitize|fuzz|bench" >&2
