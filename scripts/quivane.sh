@@ -3,7 +3,8 @@
 #   play      starts the default executable riddle (a Swedish riddle)
 #   test      runs every test
 #   sanitize  runs every test in an ASan + UBSan build
-#   fuzz      builds the libFuzzer targets with clang and runs each for FUZZ_SECONDS (default 60)
+#   fuzz      builds the libFuzzer targets with clang and runs each for FUZZ_SECONDS (default 60):
+#             the reader, the picture decoders, and the whole way of a loaded riddle
 #   bench     builds and runs the benchmarks
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -57,7 +58,7 @@ fuzz)
     seconds=${FUZZ_SECONDS:-60}
     # An input that takes two seconds, or one allocation of 256 MB, is a finding: a damaged riddle
     # has to stay cheap.
-    for target in fuzz_riddle_reader fuzz_picture; do
+    for target in fuzz_riddle_reader fuzz_picture fuzz_pipeline; do
         mkdir -p "build-fuzz/corpus-$target"
         build-fuzz/fuzz/$target -max_total_time="$seconds" -timeout=2 -malloc_limit_mb=256 \
             -print_final_stats=1 -artifact_prefix=build-fuzz/ "build-fuzz/corpus-$target" "fuzz/corpus/$target"
