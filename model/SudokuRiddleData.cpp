@@ -411,9 +411,10 @@ void TSudokuRiddleData::Assign(const TRiddleData& Source, bool ContentOnly) {
     for (int c = 0; c <= last; ++c)
         for (int r = 0; r <= last; ++r)
             Cell(c, r).Assign(src->Cell(c, r));
+    // The marks follow this sudoku's own MarkedSymbol, which a content copy leaves alone; they are
+    // in place before the change is reported.
+    RecomputePossible();
     SetModified(true);
-    // Ending the update recomputes the candidates, and so the marks, which follow this sudoku's
-    // own MarkedSymbol: a content copy leaves it alone.
     EndUpdate();
     emit Invalidated();
 }

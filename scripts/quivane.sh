@@ -56,6 +56,8 @@ fuzz)
     CXX=clang++ configure_build build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUIVANE_FUZZ=ON \
         -DQUIVANE_SANITIZE=ON -DQUIVANE_TESTS=OFF -DQUIVANE_BENCH=OFF
     seconds=${FUZZ_SECONDS:-60}
+    # What the toolkit keeps until the end (fonts, the session bus) is no leak of ours.
+    export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp
     # An input that takes two seconds, or one allocation of 256 MB, is a finding: a damaged riddle
     # has to stay cheap.
     for target in fuzz_riddle_reader fuzz_picture fuzz_pipeline; do
