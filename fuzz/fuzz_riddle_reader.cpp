@@ -3,15 +3,14 @@
 // length field, which the reader skips, chooses reading only the solving state (odd) or the
 // whole riddle (even, as the player does).
 
-#include "RiddleData.h"
+#include "FuzzInput.h"
 #include "SudokuRiddleData.h"
 #include "WordRiddleData.h"
 
-#include <QBuffer>
 #include <QCoreApplication>
 
 namespace {
-constexpr size_t kLengthFieldAt = 6;
+constexpr qsizetype kLengthFieldAt = 7;
 }
 
 // The solve clock of a loaded riddle is a timer, which wants an application object.
@@ -21,24 +20,16 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size));
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::ReadOnly);
-    TRiddleHeader header;
-    try {
-        TStreamReader in(buffer);
-        if (ReadRiddleHeader(in, header) != rfOk)
-            return 0;
-    } catch (const TReadError&) {
+    TFuzzInput input(data, size);
+    if (!input.Valid())
         return 0;
-    }
-    const bool stateOnly = (data[kLengthFieldAt] & 1) != 0;
-    if (header.ClassName == "WordRiddle") {
+    const bool stateOnly = (input.At(kLengthFieldAt) & 1) != 0;
+    if (input.ClassName() == "WordRiddle") {
         TWordRiddleData word;
-        word.LoadFromStream(buffer, stateOnly);
-    } else if (header.ClassName == "SudokuRiddle") {
+        word.LoadFromStream(input.Sections(), stateOnly);
+    } else if (input.ClassName() == "SudokuRiddle") {
         TSudokuRiddleData sudoku;
-        sudoku.LoadFromStream(buffer, stateOnly);
+        sudoku.LoadFromStream(input.Sections(), stateOnly);
     }
     return 0;
 }

@@ -228,7 +228,10 @@ void TLegendForm::CreateMenu() {
 }
 
 void TLegendForm::FormShow() {
-    RefreshLegend();
+    // Showing the window again (as after an undo, whose copy rebuilt the lists already) need not
+    // build thousands of rows a second time.
+    if (!built_)
+        RefreshLegend();
     UpdateToolbar();
     gridSync_ = true;
 }
@@ -257,6 +260,7 @@ void TLegendForm::RefreshLegend() {
     }
     if (!twoLists_ && activeList_ == VTWaagerecht)
         activeList_ = VTSenkrecht;
+    built_ = true;
 }
 
 void TLegendForm::UpdateToolbar() {

@@ -38,7 +38,8 @@ public:
     // The upper list (and its caption and splitter) shows.
     bool TwoListsShown() const { return twoLists_; }
 
-    // Refreshes the lists and the tool bar; afterwards the lists follow the grid.
+    // Builds the lists the first time and refreshes the tool bar; afterwards the lists follow the
+    // grid.
     void FormShow();
     void RefreshLegend();
     void UpdateToolbar();
@@ -123,6 +124,8 @@ private:
 
     TLegendOptions options_;
     bool twoLists_ = false;
+    // The lists have been built; from then on every legend change of the riddle rebuilds them.
+    bool built_ = false;
     // The lists follow the grid only once the window shows, and not while it moves the focus itself.
     bool gridSync_ = false;
     // The list the solver used last (or the one SelectClue chose); commands act on its focused row.

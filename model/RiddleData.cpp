@@ -13,7 +13,22 @@ bool IsKnownTag(const QByteArray& Tag) {
             return true;
     return false;
 }
+
+// A section's length field, bounded by the bytes that are there.
+TSectionSpan ReadSpan(TStreamReader& In) {
+    const int32_t length = In.I32();
+    if (length < 0)
+        throw TReadError("section length negative");
+    if (length < In.Remaining())
+        return {length, false};
+    return {int32_t(In.Remaining()), true};
+}
 } // namespace
+
+void TSectionSpan::RequireRecords(qint64 Needed) const {
+    if (Length < Needed || (Length > Needed && !Last))
+        throw TReadError("section length does not match its records");
+}
 
 TRiddleData::TRiddleData(TRiddleType Type) : riddleType_(Type) {
     backgroundColors_.OnChange = [this] { emit Invalidated(); };
@@ -264,33 +279,32 @@ uint8_t TRiddleData::LoadFromStream(QIODevice& Stream, bool StateOnly) {
         if (in.FixedBytes(6) != "GLOBAL") {
             result = rfWrongFormat;
         } else {
-            const int32_t globalLength = in.I32();
-            if (globalLength < 1 || globalLength > in.Remaining())
+            const TSectionSpan global = ReadSpan(in);
+            if (global.Length < 1)
                 throw TReadError("GLOBAL length");
             if (StateOnly) {
-                in.Skip(globalLength - 1);
+                in.Skip(global.Length - 1);
                 const uint8_t state = in.U8();
                 if (state >= kRiddleStateCount)
                     throw TReadError("state out of range");
                 state_ = TRiddleState(state);
             } else {
-                ReadGlobal(in, globalLength);
+                ReadGlobal(in, global);
             }
-            for (;;) {
+            for (bool last = global.Last; !last;) {
                 if (in.Pos() + 7 >= in.Size())
                     break;
                 const QByteArray tag = in.FixedBytes(6);
-                const int32_t length = in.I32();
-                if (length < 0 || length > in.Remaining())
-                    throw TReadError("section length");
-                const qint64 start = in.Pos();
-                const bool last = start + length >= in.Size();
-                if (length == 0 || !ReadSection(tag, in, length, StateOnly))
-                    in.Seek(start + length);
-                else if (in.Pos() != start + length)
-                    throw TReadError("section length does not match its records");
-                if (last || !IsKnownTag(tag))
+                // Whatever follows a tag we do not know (a trailer, or damage) is not ours to read.
+                if (!IsKnownTag(tag))
                     break;
+                const TSectionSpan span = ReadSpan(in);
+                const qint64 start = in.Pos();
+                if (span.Length == 0 || !ReadSection(tag, in, span, StateOnly))
+                    in.Seek(start + span.Length);
+                else if (!span.Last && in.Pos() != start + span.Length)
+                    throw TReadError("section length does not match its records");
+                last = span.Last;
             }
             MarkChanged();
             ApplyLoaded(StateOnly);

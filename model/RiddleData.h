@@ -27,6 +27,16 @@ enum TRiddleFileResult : uint8_t {
 };
 
 constexpr int kMaxRiddleDim = 99;
+
+// The bytes of one section that are really there. A section whose length runs to or past the end
+// of the stream is the last one: its data are the bytes that remain, and reading ends after it.
+struct TSectionSpan {
+    int32_t Length = 0;
+    bool Last = false;
+    // Records read one after the other fill their section exactly, so that the next tag follows
+    // them; only the last section may hold more, which nobody reads. Throws TReadError otherwise.
+    void RequireRecords(qint64 Needed) const;
+};
 // A cell size read from a riddle file is kept within these pixels (zooming keeps narrower ones):
 // a damaged size would make the grid and its picture as large as the number says.
 constexpr int32_t kMinStoredGridSize = 10;
@@ -157,9 +167,10 @@ signals:
 
 protected:
     // Section reading, called by LoadFromStream.
-    virtual void ReadGlobal(TStreamReader& In, int32_t Length) = 0;
+    virtual void ReadGlobal(TStreamReader& In, const TSectionSpan& Span) = 0;
     // Reads one section's content; false when the section is not read (it is then skipped).
-    virtual bool ReadSection(const QByteArray& Tag, TStreamReader& In, int32_t Length, bool StateOnly) = 0;
+    virtual bool ReadSection(const QByteArray& Tag, TStreamReader& In, const TSectionSpan& Span,
+                             bool StateOnly) = 0;
     // After a completed section loop, still inside the update (word riddles apply type and size).
     virtual void ApplyLoaded(bool StateOnly) = 0;
     // After the update has ended.

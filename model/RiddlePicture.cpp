@@ -1,7 +1,9 @@
 #include "RiddlePicture.h"
 
 #include <QBuffer>
+#include <QImageReader>
 #include <QtEndian>
+#include <array>
 #include <csetjmp>
 #include <cstdio>
 #include <jpeglib.h>
@@ -41,6 +43,15 @@ void JpegProgress(j_common_ptr Cinfo) {
         longjmp(reinterpret_cast<JpegError*>(Cinfo->err)->jump, 1);
 }
 
+// Decoding never holds more than the finished picture and this much besides: a progressive
+// picture would have libjpeg keep every coefficient of the whole picture (up to 96 MB for the
+// largest one) before the first row comes out. A picture that needs more is refused.
+constexpr qint64 kJpegWorkingMemory = 8LL * 1024 * 1024;
+
+// The decoder writes straight into the pixels of a QImage::Format_RGB32, which are 0xffRRGGBB
+// words in the machine's byte order.
+constexpr J_COLOR_SPACE kRgb32Order = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? JCS_EXT_BGRA : JCS_EXT_ARGB;
+
 // Everything that longjmp may skip lives outside the function that calls setjmp.
 struct JpegDecoder {
     jpeg_decompress_struct cinfo{};
@@ -65,11 +76,12 @@ struct JpegDecoder {
             return false;
         if (cinfo.jpeg_color_space == JCS_CMYK || cinfo.jpeg_color_space == JCS_YCCK)
             return false;
-        cinfo.out_color_space = JCS_RGB;
-        jpeg_start_decompress(&cinfo);
-        image = QImage(int(cinfo.output_width), int(cinfo.output_height), QImage::Format_RGB888);
+        cinfo.out_color_space = kRgb32Order;
+        image = QImage(int(cinfo.image_width), int(cinfo.image_height), QImage::Format_RGB32);
         if (image.isNull())
             return false;
+        cinfo.mem->max_memory_to_use = long(kJpegWorkingMemory + kMaxPicturePixels * 4 - image.sizeInBytes());
+        jpeg_start_decompress(&cinfo);
         while (cinfo.output_scanline < cinfo.output_height) {
             JSAMPROW row = image.scanLine(int(cinfo.output_scanline));
             jpeg_read_scanlines(&cinfo, &row, 1);
@@ -127,12 +139,17 @@ uint16_t Le16(const QByteArray& D, int At) {
     return qFromLittleEndian<uint16_t>(D.constData() + At);
 }
 
+// A BMP stream the toolkit's decoder may read, with what its headers say.
+struct TSoundBmp {
+    QByteArray Stream;
+    int Width = 0, Height = 0, BitCount = 0;
+};
+
 // Checks the BMP headers before the toolkit's decoder sees them: a plausible header, a size
-// within the limits, and (for uncompressed pictures) pixel data that is really there. Returns the
-// stream the decoder may read, or nothing. A colour table that claims more entries than the
-// pixels' bit depth can index is cut to what they can: the toolkit would warn of every entry
-// beyond.
-QByteArray SoundBmp(const QByteArray& Data) {
+// within the limits, and (for uncompressed pictures) pixel data that is really there. Returns no
+// stream otherwise. A colour table that claims more entries than the pixels' bit depth can index
+// is cut to what they can: the toolkit would warn of every entry beyond.
+TSoundBmp SoundBmp(const QByteArray& Data) {
     if (Data.size() < 26 || Data[0] != 'B' || Data[1] != 'M')
         return {};
     const qint64 pixelOffset = Le32(Data, 10);
@@ -168,13 +185,44 @@ QByteArray SoundBmp(const QByteArray& Data) {
         if (pixelOffset + stride * height > Data.size())
             return {};
     }
-    QByteArray sound = Data;
+    TSoundBmp sound{Data, int(width), int(height), bitCount};
     if (infoSize >= 40 && bitCount <= 8) {
         const uint32_t indexable = 1u << bitCount;
         if (Le32(Data, kBmpColorsUsedAt) > indexable)
-            qToLittleEndian(indexable, sound.data() + kBmpColorsUsedAt);
+            qToLittleEndian(indexable, sound.Stream.data() + kBmpColorsUsedAt);
     }
     return sound;
+}
+
+// The toolkit reads a picture of 4 or 8 bits a byte per pixel, and converting that would hold it
+// beside the final pixels. So it reads into the last quarter of the final picture's own pixels,
+// which are then filled from the front: every index is read before its pixel's four bytes reach
+// it.
+QImage ReadPaletteBmp(QImageReader& Reader, int Width, int Height) {
+    QImage rgb(Width, Height, QImage::Format_RGB32);
+    if (rgb.isNull())
+        return QImage();
+    const qsizetype stride = (qsizetype(Width) + 3) & ~qsizetype(3);
+    uchar* indices = rgb.bits() + rgb.sizeInBytes() - stride * Height;
+    QImage indexed(indices, Width, Height, stride, QImage::Format_Indexed8);
+    if (!Reader.read(&indexed))
+        return QImage();
+    // A reader that chose pixels of its own leaves the picture to the ordinary conversion.
+    if (indexed.constBits() != indices)
+        return std::move(indexed).convertToFormat(QImage::Format_RGB32);
+    // Indices past the colour table are black, as the toolkit's own conversion has them.
+    std::array<QRgb, 256> colours;
+    colours.fill(qRgb(0, 0, 0));
+    const QList<QRgb> table = indexed.colorTable();
+    for (qsizetype i = 0; i < table.size() && i < 256; ++i)
+        colours[size_t(i)] = table[i] | 0xFF000000u;
+    for (int y = 0; y < Height; ++y) {
+        const uchar* from = indices + y * stride;
+        auto* to = reinterpret_cast<QRgb*>(rgb.scanLine(y));
+        for (int x = 0; x < Width; ++x)
+            to[x] = colours[from[x]];
+    }
+    return rgb;
 }
 
 } // namespace
@@ -183,7 +231,7 @@ QImage DecodeJpeg(const QByteArray& Data) {
     JpegDecoder decoder;
     if (!decoder.Run(Data))
         return QImage();
-    return decoder.image.convertToFormat(QImage::Format_RGB32);
+    return std::move(decoder.image);
 }
 
 QByteArray EncodeJpeg(const QImage& Image, int Quality) {
@@ -197,13 +245,18 @@ QByteArray EncodeJpeg(const QImage& Image, int Quality) {
 }
 
 QImage DecodeBmp(const QByteArray& Data) {
-    const QByteArray sound = SoundBmp(Data);
-    if (sound.isEmpty())
+    TSoundBmp sound = SoundBmp(Data);
+    if (sound.Stream.isEmpty())
         return QImage();
+    QBuffer buffer(&sound.Stream);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "BMP");
+    if (sound.BitCount == 4 || sound.BitCount == 8)
+        return ReadPaletteBmp(reader, sound.Width, sound.Height);
     QImage image;
-    if (!image.loadFromData(sound, "BMP"))
+    if (!reader.read(&image))
         return QImage();
-    return image.convertToFormat(QImage::Format_RGB32);
+    return std::move(image).convertToFormat(QImage::Format_RGB32);
 }
 
 QByteArray EncodeBmp(const QImage& Image) {

@@ -400,6 +400,8 @@ void TSudokuRiddleData::Assign(const TRiddleData& Source, bool ContentOnly) {
     if (!src || src == this)
         return;
     Announce(ContentOnly ? kChangeProgress : kChangeBoth, ChangeText::EditRiddle);
+    // One copy is one change: the cells it writes report nothing of their own.
+    BeginUpdate();
     AssignCommon(*src, ContentOnly);
     // Taking over the size without its geometry would copy too few cells of a larger sudoku.
     size_ = src->size_;
@@ -411,9 +413,11 @@ void TSudokuRiddleData::Assign(const TRiddleData& Source, bool ContentOnly) {
     for (int c = 0; c <= last; ++c)
         for (int r = 0; r <= last; ++r)
             Cell(c, r).Assign(src->Cell(c, r));
-    // The marks follow this sudoku's own MarkedSymbol, which a content copy leaves alone.
+    // The marks follow this sudoku's own MarkedSymbol, which a content copy leaves alone; they are
+    // in place before the change is reported.
     RecomputePossible();
     SetModified(true);
+    EndUpdate();
     emit Invalidated();
 }
 
@@ -431,9 +435,8 @@ int TSudokuRiddleData::CountFlagAll(int Bit, bool Exact) const {
     return count;
 }
 
-void TSudokuRiddleData::ReadGlobal(TStreamReader& In, int32_t Length) {
-    if (Length != kSudokuGlobalLength)
-        throw TReadError("GLOBAL has the wrong length");
+void TSudokuRiddleData::ReadGlobal(TStreamReader& In, const TSectionSpan& Span) {
+    Span.RequireRecords(kSudokuGlobalLength);
     const QString author = In.FixedText(50);
     SetBestTime(In.U16());
     const QString comment = In.FixedText(255);
@@ -454,17 +457,18 @@ void TSudokuRiddleData::ReadGlobal(TStreamReader& In, int32_t Length) {
     ApplySize();
 }
 
-bool TSudokuRiddleData::ReadSection(const QByteArray& Tag, TStreamReader& In, int32_t Length, bool) {
+bool TSudokuRiddleData::ReadSection(const QByteArray& Tag, TStreamReader& In, const TSectionSpan& Span,
+                                    bool) {
     if (Tag != "CLLLST")
         return false;
-    ReadCells(In, Length);
+    ReadCells(In, Span);
     return true;
 }
 
-void TSudokuRiddleData::ReadCells(TStreamReader& In, int32_t Length) {
-    if (Length != kSudokuCellLength * symbols_ * symbols_)
-        throw TReadError("cell table has the wrong length");
-    QByteArray bytes = In.Bytes(Length);
+void TSudokuRiddleData::ReadCells(TStreamReader& In, const TSectionSpan& Span) {
+    const int32_t length = kSudokuCellLength * symbols_ * symbols_;
+    Span.RequireRecords(length);
+    QByteArray bytes = In.Bytes(length);
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     TStreamReader p(buffer);

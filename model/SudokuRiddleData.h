@@ -122,8 +122,9 @@ public:
     void SaveToStream(QIODevice& Stream, int JpegQuality, bool StateOnly) override;
 
 protected:
-    void ReadGlobal(TStreamReader& In, int32_t Length) override;
-    bool ReadSection(const QByteArray& Tag, TStreamReader& In, int32_t Length, bool StateOnly) override;
+    void ReadGlobal(TStreamReader& In, const TSectionSpan& Span) override;
+    bool ReadSection(const QByteArray& Tag, TStreamReader& In, const TSectionSpan& Span,
+                     bool StateOnly) override;
     void ApplyLoaded(bool StateOnly) override;
     void AfterLoad(bool StateOnly, bool Completed) override;
 
@@ -132,7 +133,7 @@ private:
     bool MarksCell(const TSudokuGridCell& Cell) const;
     void ApplySize();
     void SymbolChanged(TSudokuGridCell& Cell, bool RecomputeStatus);
-    void ReadCells(TStreamReader& In, int32_t Length);
+    void ReadCells(TStreamReader& In, const TSectionSpan& Span);
 
     TCellTable<TSudokuGridCell, kTableSize> cells_;
     TSudokuSize size_ = ss9Symbols;

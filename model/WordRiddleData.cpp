@@ -325,6 +325,8 @@ void TWordRiddleData::Assign(const TRiddleData& Source, bool ContentOnly) {
     if (!src || src == this)
         return;
     Announce(ContentOnly ? kChangeProgress : kChangeBoth, ChangeText::EditRiddle);
+    // One copy is one change: the cells, entries and clues it writes report nothing of their own.
+    BeginUpdate();
     AssignCommon(*src, ContentOnly);
     dictionaryFile_ = src->dictionaryFile_;
     language_ = src->language_;
@@ -354,6 +356,7 @@ void TWordRiddleData::Assign(const TRiddleData& Source, bool ContentOnly) {
         AddClue().Assign(*clue);
     emit GeometryChanged();
     SetModified(true);
+    EndUpdate();
     emit Invalidated();
 }
 

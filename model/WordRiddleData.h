@@ -69,6 +69,10 @@ public:
 
     const QImage& Image() const { return image_; }
     void SetImage(const QImage& Image);
+    // How the picture was stored in the riddle file it was read from: its bytes (empty once the
+    // picture was set anew) and whether they are a JPEG stream.
+    const QByteArray& StoredPicture() const { return imageStream_; }
+    bool StoredPictureIsJpeg() const { return imageStreamIsJpeg_; }
 
     // A cell outside the riddle, or one that takes no letter as the solver sees the grid (an
     // American riddle hides its black cells: while solving only the solver's own count).
@@ -99,8 +103,9 @@ signals:
     void PictureChanged();
 
 protected:
-    void ReadGlobal(TStreamReader& In, int32_t Length) override;
-    bool ReadSection(const QByteArray& Tag, TStreamReader& In, int32_t Length, bool StateOnly) override;
+    void ReadGlobal(TStreamReader& In, const TSectionSpan& Span) override;
+    bool ReadSection(const QByteArray& Tag, TStreamReader& In, const TSectionSpan& Span,
+                     bool StateOnly) override;
     void ApplyLoaded(bool StateOnly) override;
     void AfterLoad(bool StateOnly, bool Completed) override;
 
@@ -113,9 +118,9 @@ private:
     // The closing step of the checked cell setters.
     void FinishCellChange();
     void CellEntryChanged(TWordGridCell& Cell);
-    void ReadCells(TStreamReader& In, int32_t Length);
-    void ReadClues(TStreamReader& In, int32_t Length);
-    void ReadLetterLegend(TStreamReader& In, int32_t Length);
+    void ReadCells(TStreamReader& In, const TSectionSpan& Span);
+    void ReadClues(TStreamReader& In, const TSectionSpan& Span);
+    void ReadLetterLegend(TStreamReader& In, const TSectionSpan& Span);
     void ReadPicture(TStreamReader& In, int32_t Length);
     QByteArray PicturePayload(int JpegQuality) const;
     void WriteGlobal(TStreamWriter& Out) const;

@@ -51,9 +51,8 @@ void WriteColorSet(TStreamWriter& Out, const char* Tag, const TRiddleColors& Col
 }
 } // namespace
 
-void TWordRiddleData::ReadGlobal(TStreamReader& In, int32_t Length) {
-    if (Length != kWordGlobalLength)
-        throw TReadError("GLOBAL has the wrong length");
+void TWordRiddleData::ReadGlobal(TStreamReader& In, const TSectionSpan& Span) {
+    Span.RequireRecords(kWordGlobalLength);
     const QString author = In.FixedText(50);
     SetBestTime(In.U16());
     const QString comment = In.FixedText(255);
@@ -84,17 +83,18 @@ void TWordRiddleData::ReadGlobal(TStreamReader& In, int32_t Length) {
     SetStateField(TRiddleState(state));
 }
 
-bool TWordRiddleData::ReadSection(const QByteArray& Tag, TStreamReader& In, int32_t Length, bool StateOnly) {
+bool TWordRiddleData::ReadSection(const QByteArray& Tag, TStreamReader& In, const TSectionSpan& Span,
+                                  bool StateOnly) {
     if (Tag == "CLLLST") {
-        ReadCells(In, Length);
+        ReadCells(In, Span);
     } else if (Tag == "LEGLST") {
-        ReadClues(In, Length);
+        ReadClues(In, Span);
     } else if (Tag == "CHRLST") {
-        ReadLetterLegend(In, Length);
+        ReadLetterLegend(In, Span);
     } else if (Tag == "KEYWRD") {
-        if (Length < kKeywordLength)
+        if (Span.Length < kKeywordLength)
             throw TReadError("solution word too short");
-        TPayload payload(In.Bytes(Length));
+        TPayload payload(In.Bytes(Span.Length));
         TStreamReader p = payload.Reader();
         keyword_.SetExtraByte(p.U8());
         keyword_.SetClueText(p.FixedText(100));
@@ -104,11 +104,11 @@ bool TWordRiddleData::ReadSection(const QByteArray& Tag, TStreamReader& In, int3
     } else if (Tag == "IMAGE_") {
         if (!RiddleOptions().Contains(roHasImage) || StateOnly)
             return false;
-        ReadPicture(In, Length);
+        ReadPicture(In, Span.Length);
     } else if (Tag == "BGCLR_" || Tag == "TXTCLR") {
         if (StateOnly)
             return false;
-        const TRiddleColors::Values values = ReadColorSet(In, Length);
+        const TRiddleColors::Values values = ReadColorSet(In, Span.Length);
         (Tag == "BGCLR_" ? BackgroundColors() : TextColors()).SetValues(values);
     } else {
         return false;
@@ -116,11 +116,11 @@ bool TWordRiddleData::ReadSection(const QByteArray& Tag, TStreamReader& In, int3
     return true;
 }
 
-void TWordRiddleData::ReadCells(TStreamReader& In, int32_t Length) {
+void TWordRiddleData::ReadCells(TStreamReader& In, const TSectionSpan& Span) {
     const int32_t cols = RiddleCols(), rows = RiddleRows();
-    if (Length != cols + rows + kCellRecordLength * cols * rows)
-        throw TReadError("cell table has the wrong length");
-    TPayload payload(In.Bytes(Length));
+    const int32_t length = cols + rows + kCellRecordLength * cols * rows;
+    Span.RequireRecords(length);
+    TPayload payload(In.Bytes(length));
     TStreamReader p = payload.Reader();
     for (int c = 1; c <= cols; ++c)
         ColumnStates()[size_t(c)] = p.U8();
@@ -147,13 +147,14 @@ void TWordRiddleData::ReadCells(TStreamReader& In, int32_t Length) {
         }
 }
 
-void TWordRiddleData::ReadClues(TStreamReader& In, int32_t Length) {
-    if (Length < 4)
+void TWordRiddleData::ReadClues(TStreamReader& In, const TSectionSpan& Span) {
+    if (Span.Length < 4)
         throw TReadError("clue list too short");
     const int32_t count = In.I32();
-    if (count < 0 || qint64(count) * kClueRecordLength != qint64(Length) - 4)
-        throw TReadError("clue count does not match the section");
-    TPayload payload(In.Bytes(Length - 4));
+    if (count < 0)
+        throw TReadError("clue count negative");
+    Span.RequireRecords(4 + qint64(count) * kClueRecordLength);
+    TPayload payload(In.Bytes(qint64(count) * kClueRecordLength));
     TStreamReader p = payload.Reader();
     clues_.clear();
     for (int32_t i = 0; i < count; ++i) {
@@ -174,10 +175,10 @@ void TWordRiddleData::ReadClues(TStreamReader& In, int32_t Length) {
     }
 }
 
-void TWordRiddleData::ReadLetterLegend(TStreamReader& In, int32_t Length) {
-    if (Length != kLetterRecordLength * kLetterLegendSize)
-        throw TReadError("letter legend has the wrong length");
-    TPayload payload(In.Bytes(Length));
+void TWordRiddleData::ReadLetterLegend(TStreamReader& In, const TSectionSpan& Span) {
+    constexpr int32_t length = kLetterRecordLength * kLetterLegendSize;
+    Span.RequireRecords(length);
+    TPayload payload(In.Bytes(length));
     TStreamReader p = payload.Reader();
     for (TCharLegendData& entry : letters_) {
         entry.solution_ = p.U8();

@@ -1,5 +1,6 @@
-// Damaged riddle files: every damage gives the section error and nothing crashes; fixed texts
-// with an oversized length byte stay in step; sections the reader does not need are skipped.
+// Damaged riddle files: damage gives the section error and nothing crashes, a section that runs
+// past the end is read as far as it goes; fixed texts with an oversized length byte stay in step;
+// sections the reader does not need are skipped.
 
 #include "RiddleTestSupport.h"
 
@@ -89,16 +90,12 @@ TEST(BadInput, DamagedFilesGiveTheSectionError) {
         {"letter legend 606 bytes", false, Resize("CHRLST", 6)},
         {"solution word too short", false, Resize("KEYWRD", -1)},
         {"colour set too short", false, Resize("TXTCLR", -4)},
-        {"last section longer than the stream", false, Length(6, 45)},
-        {"middle section longer than the stream", false, Length(3, 1 << 30)},
         {"section length negative", false, Length(1, -1)},
         {"section length most negative", false, Length(2, INT32_MIN)},
         {"sudoku size 3", true, PatchU8("GLOBAL", 309, 3)},
         {"sudoku state 7", true, PatchU8("GLOBAL", 631, 7)},
         {"sudoku GLOBAL short", true, Resize("GLOBAL", -1)},
         {"sudoku cell list short", true, Resize("CLLLST", -13)},
-        {"sudoku cell list long", true, Resize("CLLLST", 1)},
-        {"sudoku section longer than the stream", true, Length(1, 1054)},
     };
     const rt::Sections word = WordSections(), sudoku = SudokuSections();
     ASSERT_EQ(word.size(), 7u);
@@ -108,6 +105,49 @@ TEST(BadInput, DamagedFilesGiveTheSectionError) {
         EXPECT_EQ(rt::Load(*target, bytes, c.stateOnly), rfSectionError) << c.name;
         EXPECT_EQ(rt::Load(*target, c.sudoku ? rt::Join(sudoku) : rt::Join(word)), rfOk)
             << "after " << c.name;
+    }
+}
+
+// A section whose length runs to or past the end of the stream is the last one: what is there of
+// it is read, as far as its reader can make sense of it, and nothing after it.
+TEST(BadInput, SectionsRunningPastTheEndAreReadAsFarAsTheyGo) {
+    // Cuts the joined sections up to and including section `count`, less `chop` bytes.
+    auto cut = [](int Count, int Chop) {
+        return [=](rt::Sections S) {
+            return rt::Join(rt::Sections(S.begin(), S.begin() + Count)).chopped(Chop);
+        };
+    };
+    auto appended = [](QByteArray Trailer) { return [=](rt::Sections S) { return rt::Join(S) + Trailer; }; };
+    struct Case {
+        const char* name;
+        Damage damage;
+        uint8_t result;
+        bool cells, keyword, colours; // read into the riddle
+    } cases[] = {
+        {"64 bytes of 0xFF appended", appended(QByteArray(64, '\xFF')), rfOk, true, true, true},
+        {"9 bytes of another tag appended", appended(QByteArray("\x06XTRA01ab")), rfOk, true, true, true},
+        {"last section claims one byte more", Length(6, 45), rfOk, true, true, true},
+        {"last section claims 2 GB", Length(6, INT32_MAX), rfOk, true, true, true},
+        {"letter legend claims 1 GB", Length(3, 1 << 30), rfOk, true, false, false},
+        {"GLOBAL claims 1 GB", Length(0, 1 << 30), rfOk, false, false, false},
+        {"cell table cut short", cut(2, 1), rfSectionError, false, false, false},
+        {"clue list cut in its last record", cut(3, 1), rfSectionError, true, false, false},
+        {"solution word cut short", cut(5, 1), rfSectionError, true, false, false},
+        {"colour set cut short", cut(7, 4), rfSectionError, true, true, false},
+    };
+    for (const Case& c : cases) {
+        TWordRiddleData target;
+        EXPECT_EQ(rt::Load(target, c.damage(WordSections())), c.result) << c.name;
+        EXPECT_EQ(target.Cell(1, 1).Solution(), c.cells ? 'A' : 0) << c.name;
+        EXPECT_EQ(target.Keyword().Word(), c.keyword ? QStringLiteral("CAB") : QString()) << c.name;
+        EXPECT_EQ(target.TextColors().Base(TRiddleColors::Char), c.colours ? 0x00BB00 : 0x800000) << c.name;
+    }
+    for (const auto& [damage, result] :
+         {std::pair{Length(1, 1054), rfOk}, std::pair{Resize("CLLLST", 1), rfOk},
+          std::pair{Damage(cut(2, 13)), rfSectionError}}) {
+        TSudokuRiddleData target;
+        EXPECT_EQ(rt::Load(target, damage(SudokuSections())), result);
+        EXPECT_EQ(target.Cell(1, 1).Solution(), result == rfOk ? SymbolOf(1) : 0);
     }
 }
 

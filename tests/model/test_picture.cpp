@@ -4,7 +4,10 @@
 #include "RiddlePicture.h"
 #include "RiddleTestSupport.h"
 
+#include <QFile>
+#include <cstring>
 #include <gtest/gtest.h>
+#include <tuple>
 #include <utility>
 
 namespace {
@@ -90,6 +93,10 @@ QByteArray ProgressiveJpeg(int Width, int Height, int Scans) {
     return jpeg + QByteArray::fromHex("ffd9");
 }
 
+// A colour table of red and blue, as a BMP stores it (blue, green, red, reserved).
+const QByteArray kTwoColours = QByteArray::fromHex("0000ff00ff000000");
+constexpr QRgb kRed = 0xFFFF0000, kBlue = 0xFF0000FF;
+
 // A BMP with a 40-byte info header, the colour table (or bit-field masks) and the pixel bytes.
 QByteArray Bmp(int Width, int Height, int BitCount, int Compression, const QByteArray& Table,
                const QByteArray& Pixels, int ColorsUsed = 0) {
@@ -129,7 +136,6 @@ TEST(Picture, DamagedOrOversizedPicturesAreRefused) {
     const QByteArray jpeg = EncodeJpeg(Noise(64, 64), 90);
     const QByteArray bmp = EncodeBmp(Noise(20, 10));
     const QByteArray masks = QByteArray::fromHex("0000ff0000ff0000ff000000");
-    const QByteArray twoColours = QByteArray::fromHex("0000ff00ff000000");
     const struct {
         const char* name;
         bool isJpeg;
@@ -165,14 +171,16 @@ TEST(Picture, DamagedOrOversizedPicturesAreRefused) {
         {"progressive JPEG of 100 scans", true, ProgressiveJpeg(64, 48, 100), true},
         {"progressive JPEG of 101 scans", true, ProgressiveJpeg(64, 48, 101), false},
         {"4096 x 4096 progressive JPEG of 883 empty scans", true, ProgressiveJpeg(4096, 4096, 883), false},
+        {"4096 x 4096 progressive JPEG of 2 scans", true, ProgressiveJpeg(4096, 4096, 2), false},
+        {"1024 x 1024 progressive JPEG of 2 scans", true, ProgressiveJpeg(1024, 1024, 2), true},
         {"BMP with bit fields", false, Bmp(2, 2, 32, 3, masks, QByteArray(16, '\x40')), true},
         {"4096 x 4096 BMP with bit fields, no pixels", false, Bmp(4096, 4096, 32, 3, masks, {}), false},
         {"1-bit BMP with a colour table of 256", false,
-         Bmp(8, 2, 1, 0, twoColours + QByteArray(254 * 4, '\x7f'), QByteArray::fromHex("a5000000a5000000"),
+         Bmp(8, 2, 1, 0, kTwoColours + QByteArray(254 * 4, '\x7f'), QByteArray::fromHex("a5000000a5000000"),
              256),
          true},
         {"8-bit BMP with indices past its table", false,
-         Bmp(4, 1, 8, 0, twoColours, QByteArray::fromHex("000102ff"), 2), true},
+         Bmp(4, 1, 8, 0, kTwoColours, QByteArray::fromHex("000102ff"), 2), true},
     };
     TWordRiddleData source;
     rt::FillLine(source, QStringLiteral("AB"));
@@ -189,6 +197,76 @@ TEST(Picture, DamagedOrOversizedPicturesAreRefused) {
         EXPECT_EQ(target.Image().size(), image.size()) << c.name;
         EXPECT_TRUE(TWarnings::List.isEmpty()) << c.name << ": " << TWarnings::List.value(0).toStdString();
         TWarnings::List.clear();
+    }
+}
+
+// The process's resident memory from /proc/self/status ("VmRSS" or its peak "VmHWM"), in bytes.
+qint64 Resident(const char* Field) {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith(Field))
+            return line.mid(qsizetype(strlen(Field)) + 1).trimmed().split(' ').value(0).toLongLong() * 1024;
+    return -1;
+}
+
+// Pictures of 4 and 8 bits come out in their colour table's colours, row by row from the top.
+TEST(Picture, PalettePicturesKeepTheirColours) {
+    const QRgb R = kRed, B = kBlue, K = qRgb(0, 0, 0);
+    const struct {
+        const char* name;
+        QByteArray bmp;
+        QList<QRgb> pixels;
+    } cases[] = {
+        {"indices past the table are black",
+         Bmp(4, 1, 8, 0, kTwoColours, QByteArray::fromHex("000102ff"), 2),
+         {R, B, K, K}},
+        {"rows of three bytes padded to four, bottom row first",
+         Bmp(3, 2, 8, 0, kTwoColours, QByteArray::fromHex("0001000001000100"), 2),
+         {B, R, B, R, B, R}},
+        {"4 bits", Bmp(3, 1, 4, 0, kTwoColours, QByteArray::fromHex("10100000"), 2), {B, R, B}},
+        {"run-length coded", Bmp(3, 1, 8, 1, kTwoColours, QByteArray::fromHex("020101000001"), 2), {B, B, R}},
+    };
+    for (const auto& c : cases) {
+        const QImage image = DecodeBmp(c.bmp);
+        ASSERT_EQ(image.format(), QImage::Format_RGB32) << c.name;
+        QList<QRgb> pixels;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                pixels << image.pixel(x, y);
+        EXPECT_EQ(pixels, c.pixels) << c.name;
+    }
+}
+
+// Decoding the largest picture holds the picture and little besides: never the picture a second
+// time in another pixel format.
+TEST(Picture, LargestPicturesDecodeWithoutASecondCopy) {
+#ifdef __SANITIZE_ADDRESS__
+    GTEST_SKIP() << "the sanitizer's allocator keeps freed blocks and copies on every realloc";
+#endif
+    QImage flat(kMaxPictureSide, kMaxPictureSide, QImage::Format_RGB32);
+    flat.fill(Qt::black);
+    const QByteArray jpeg = EncodeJpeg(flat, 50);
+    flat = QImage();
+    // Run-length coded: every row 16 runs of 255 pixels and one of 16, all of colour 1.
+    const QByteArray row = QByteArray::fromHex("ff01").repeated(16) + QByteArray::fromHex("10010000");
+    const QByteArray rle = Bmp(kMaxPictureSide, kMaxPictureSide, 8, 1, kTwoColours,
+                               row.repeated(kMaxPictureSide) + QByteArray::fromHex("0001"), 2);
+    constexpr qint64 kPicture = kMaxPicturePixels * 4;
+    constexpr qint64 kBesides = 12LL * 1024 * 1024;
+    for (const auto& [name, isJpeg, data, colour] : {std::tuple{"JPEG", true, jpeg, qRgb(0, 0, 0)},
+                                                     std::tuple{"run-length coded BMP", false, rle, kBlue}}) {
+        QFile clear(QStringLiteral("/proc/self/clear_refs"));
+        ASSERT_TRUE(clear.open(QIODevice::WriteOnly) && clear.write("5") == 1) << "cannot reset the peak";
+        clear.close();
+        const qint64 before = Resident("VmRSS:");
+        const QImage image = isJpeg ? DecodeJpeg(data) : DecodeBmp(data);
+        const qint64 peak = Resident("VmHWM:") - before;
+        ASSERT_EQ(image.size(), QSize(kMaxPictureSide, kMaxPictureSide)) << name;
+        EXPECT_EQ(image.pixel(kMaxPictureSide - 1, kMaxPictureSide - 1), colour) << name;
+        EXPECT_GE(peak, kPicture) << name << ": the picture was not decoded whole";
+        EXPECT_LT(peak, kPicture + kBesides) << name << ": " << peak / 1024 / 1024 << " MB";
     }
 }
 

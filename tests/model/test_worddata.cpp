@@ -204,6 +204,53 @@ TEST(WordRiddle, UpdateOfAModifiedRiddleRaisesEventsOnce) {
     CheckUpdateNesting({0, 4, 5, 7, 11}, true);
 }
 
+// A copy, a restart or a restored snapshot changes many cells, clues and letters, yet tells its
+// listeners once: the step it is (if any) before, one change and one legend change after.
+TEST(RiddleData, BulkChangesAreOneChange) {
+    TWordRiddleData word;
+    rt::BuildExample(word);
+    word.SetAutoMarkLegend(true);
+    word.SetState(stReady);
+    word.Cell(1, 1).SetEntry('I');
+    TSudokuRiddleData sudoku;
+    rt::BuildSudoku(sudoku, ss9Symbols);
+    const TSudokuRiddleData::TSnapshot empty = TSudokuRiddleData().TakeSnapshot();
+    const QStringList edit{QStringLiteral("before Rätsel bearbeiten")};
+    const QStringList once{QStringLiteral("change"), QStringLiteral("legend")};
+    const struct {
+        const char* name;
+        bool sudoku;
+        std::function<void(TRiddleData&)> act;
+        QStringList events;
+    } cases[] = {
+        {"word copy", false, [&](TRiddleData& R) { R.Assign(word, true); }, edit + once},
+        {"whole word copy", false, [&](TRiddleData& R) { R.Assign(word, false); }, edit + once},
+        {"word restart", false, [](TRiddleData& R) { R.Reset(false, true); }, once},
+        {"sudoku copy", true, [&](TRiddleData& R) { R.Assign(sudoku, true); }, edit + once},
+        {"sudoku restart", true, [](TRiddleData& R) { R.Reset(false, true); }, once},
+        {"snapshot", true, [&](TRiddleData& R) { static_cast<TSudokuRiddleData&>(R).RestoreSnapshot(empty); },
+         edit + once},
+    };
+    for (const auto& c : cases) {
+        std::unique_ptr<TRiddleData> target = rt::NewRiddle(c.sudoku);
+        target->Assign(c.sudoku ? static_cast<TRiddleData&>(sudoku) : word, false);
+        target->SetModified(false);
+        QStringList events;
+        QObject::connect(
+            target.get(), &TRiddleData::OnBeforeChange,
+            [&](TObject*, TRiddleChangeTypes, const QString& Text) { events << "before " + Text; });
+        QObject::connect(target.get(), &TRiddleData::OnChange, [&] { events << QStringLiteral("change"); });
+        QObject::connect(target.get(), &TRiddleData::OnLegendChange,
+                         [&] { events << QStringLiteral("legend"); });
+        QObject::connect(target.get(), &TRiddleData::OnLegendStateChange,
+                         [&] { events << QStringLiteral("legend state"); });
+        QObject::connect(target.get(), &TRiddleData::OnRowOrColStateChange,
+                         [&] { events << QStringLiteral("line state"); });
+        c.act(*target);
+        EXPECT_EQ(events, c.events) << c.name;
+    }
+}
+
 TEST(WordRiddle, RowAndColumnStatesInsideTheGridOnly) {
     struct Case {
         bool column;

@@ -1,7 +1,8 @@
 // The one-step undo: which changes are backed up, what undo brings back, and the solve clock
 // after an undo.
 
-#include "PackedPlayer.h"
+#include "LegendeDialog.h"
+#include "SourcePlayer.h"
 #include "UndoKeeper.h"
 
 #include <QAction>
@@ -129,6 +130,19 @@ TEST(Undo, EveryWordSearchDragIsOneStep) {
     // Ctrl+Z is undo as well.
     QTest::keyClick(grid, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(marked(), 4);
+}
+
+// The copy back is one change, so the clue legend rebuilds its rows once, however many clues and
+// letters the copy writes.
+TEST(Undo, RebuildsTheLegendOnce) {
+    Player p = SourcePlayer(legendtest::HausSource("swedish"));
+    p.Type(2, 3, 's');
+    int rebuilds = 0;
+    const TLegendList* list = p.form()->LegendWindow->findChild<TLegendList*>(QStringLiteral("VTSenkrecht"));
+    QObject::connect(list->Model(), &QAbstractItemModel::modelReset, [&rebuilds] { ++rebuilds; });
+    p.main()->MItemBeaRueckgaengigClick();
+    EXPECT_EQ(p.FilledCells(), 0);
+    EXPECT_EQ(rebuilds, 1);
 }
 
 TEST(Undo, CtrlQEndsTheProgram) {

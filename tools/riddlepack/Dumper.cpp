@@ -91,20 +91,12 @@ TDump ReadAndDump(QFile& File, const TRiddleHeader& Header) {
                            .arg(QString::fromLatin1(Header.ClassName));
         return dump;
     }
-    const qint64 start = File.pos();
     dump.Result = riddle->LoadFromStream(File, false);
     if (dump.Result == rfWrongFormat)
         dump.Problem = QStringLiteral("the riddle does not begin with its section GLOBAL");
     else if (dump.Result != rfOk)
         dump.Problem = QStringLiteral("a section of the riddle is damaged or cut short");
     QJsonObject body = DumpRiddle(*riddle);
-    if (body.contains(QStringLiteral("picture")) && !body.value(QStringLiteral("picture")).isNull()) {
-        const std::optional<bool> jpeg = StoredPictureIsJpeg(File, start);
-        QJsonObject picture = body.value(QStringLiteral("picture")).toObject();
-        if (jpeg)
-            picture.insert(QStringLiteral("format"), *jpeg ? QStringLiteral("jpeg") : QStringLiteral("bmp"));
-        body.insert(QStringLiteral("picture"), picture);
-    }
     for (auto it = body.begin(); it != body.end(); ++it)
         dump.Json.insert(it.key(), it.value());
     return dump;
@@ -155,9 +147,13 @@ QJsonObject DumpWordRiddle(const TWordRiddleData& R) {
                               {"Word", k.Word()}};
     }
     QJsonValue picture;
-    if (R.RiddleOptions().Contains(roHasImage))
-        picture = QJsonObject{
-            {"format", QJsonValue()}, {"width", R.Image().width()}, {"height", R.Image().height()}};
+    if (R.RiddleOptions().Contains(roHasImage)) {
+        QJsonValue format;
+        if (!R.StoredPicture().isEmpty())
+            format = R.StoredPictureIsJpeg() ? QStringLiteral("jpeg") : QStringLiteral("bmp");
+        picture =
+            QJsonObject{{"format", format}, {"width", R.Image().width()}, {"height", R.Image().height()}};
+    }
     return {{"global", WordGlobal(R)},
             {"columnStates", columnStates},
             {"rowStates", rowStates},
@@ -195,24 +191,6 @@ QJsonObject DumpSudoku(const TSudokuRiddleData& R) {
                                      {"Revealed", rec.Revealed}});
         }
     return {{"global", global}, {"cells", cells}};
-}
-
-std::optional<bool> StoredPictureIsJpeg(QIODevice& File, qint64 Start) {
-    try {
-        TStreamReader in(File);
-        in.Seek(Start);
-        while (in.Remaining() >= 11) {
-            const QByteArray tag = in.FixedBytes(6);
-            const int32_t length = in.I32();
-            if (length < 0 || length > in.Remaining())
-                return std::nullopt;
-            if (tag == "IMAGE_")
-                return length >= 1 ? std::optional<bool>(in.U8() != 0) : std::nullopt;
-            in.Skip(length);
-        }
-    } catch (const TReadError&) {
-    }
-    return std::nullopt;
 }
 
 TDump DumpRiddleFile(const QString& Path) {

@@ -6,9 +6,7 @@
 
 #include <QJsonObject>
 #include <QString>
-#include <optional>
 
-class QIODevice;
 class TSudokuRiddleData;
 class TWordRiddleData;
 
@@ -25,7 +23,3 @@ TDump DumpEmbeddedRiddle(const QString& Executable);
 
 QJsonObject DumpWordRiddle(const TWordRiddleData& Riddle);
 QJsonObject DumpSudoku(const TSudokuRiddleData& Riddle);
-
-// The reader keeps only the decoded picture, not how it was stored; this walks the sections
-// from `start` (just after the header) to the picture's format byte. Empty without a picture.
-std::optional<bool> StoredPictureIsJpeg(QIODevice& File, qint64 Start);
