@@ -1,6 +1,7 @@
 #include "WordEditDialog.h"
 
 #include "GradientPanel.h"
+#include "WindowPlacement.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -106,6 +107,9 @@ void TWordEditDlg::FormShow() {
     const int height = buttonTop + kButtonHeight + kMargin;
     setFixedSize(width, height);
     strip_->resize(kStripWidth, height);
+    // Centred on the main window, frame on frame; the dialog will wear the same frame as its owner.
+    if (const QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr)
+        setGeometry(QRect(CentredOn(owner->frameGeometry(), size(), FrameMargins(owner)), size()));
     GridBegriff->setFocus(Qt::OtherFocusReason);
     UpdateOK();
 }

@@ -2,11 +2,13 @@
 
 #include "GradientPanel.h"
 #include "HinweisDialog.h"
+#include "MainWindowFit.h"
 #include "MessageBoxes.h"
 #include "RaetselFormular.h"
 #include "RiddleMessages.h"
 #include "SudokuRiddleData.h"
 #include "Variables.h"
+#include "WindowPlacement.h"
 #include "WordRiddleData.h"
 
 #include <QApplication>
@@ -17,7 +19,9 @@
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QPrinterInfo>
+#include <QResizeEvent>
 #include <QScreen>
+#include <QScrollBar>
 #include <QStatusTipEvent>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -32,9 +36,10 @@ TRMMainForm::TRMMainForm(const QString& ExecutablePath)
     : executablePath_(ExecutablePath.isEmpty() ? QCoreApplication::applicationFilePath() : ExecutablePath) {
     setObjectName(QStringLiteral("RMMainForm"));
     setWindowTitle(QStringLiteral("Kreuzworträtsel"));
-    resize(670, 484);
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    // Centred, and no larger than a small or highly scaled screen.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    setGeometry(StartGeometry(QSize(670, 484), screen ? screen->availableGeometry() : QRect(0, 0, 1280, 1024),
+                              QMargins()));
 
     menuBar()->setObjectName(QStringLiteral("MenuMain"));
     auto* central = new QWidget;
@@ -145,7 +150,8 @@ void TRMMainForm::StartMessage() {
     mdiArea_->addSubWindow(riddle);
     riddle->show();
     QCoreApplication::processEvents();
-    SizeToRiddle();
+    // A riddle larger than the room to the right and below may move the window to make room.
+    FitToRiddle(true);
     AskForPrinters();
     SetDisplayMode(dmSolving);
     // The grid holds the keyboard focus; the frame must be the active window for it to count.
@@ -153,16 +159,15 @@ void TRMMainForm::StartMessage() {
 }
 
 void TRMMainForm::SizeToRiddle() {
+    FitToRiddle(false);
+}
+
+void TRMMainForm::FitToRiddle(bool MayMove) {
     const QMdiSubWindow* riddle = FindToolWindow(twRiddle);
     if (!riddle)
         return;
-    const QRect screen = this->screen() ? this->screen()->availableGeometry() : QRect(0, 0, 1280, 1024);
-    // The frame grows to the right and downwards as far as the screen goes, its title bar and
-    // borders included: what it holds stays within reach, and it never moves away under the
-    // mouse of someone clicking the zoom button.
-    const QRect frame = frameGeometry();
-    const QSize room =
-        QSize(screen.right() - frame.left() + 1, screen.bottom() - frame.top() + 1) - (frame.size() - size());
+    // Measured from the client area's own corner, not from wherever it was scrolled to.
+    ShowRiddleCorner();
     // The tool windows stand where the riddle window placed them: the legends and the stopwatch
     // beside it, the solution word below it. The client area has to reach their far edges.
     QRect used = riddle->geometry();
@@ -171,19 +176,42 @@ void TRMMainForm::SizeToRiddle() {
             used |= w->geometry();
     // Menu, tool bar, status bar and the client area's frame (its scroll bars come and go).
     const QSize around = size() - mdiArea_->contentsRect().size();
-    int needWidth = used.left() + used.width() + around.width();
-    int needHeight = used.top() + used.height() + around.height();
-    // Where the screen ends first, the client area scrolls, and its scroll bar takes room from
-    // the other direction.
-    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    if (needHeight > room.height())
-        needWidth += scrollBar;
-    else if (needWidth > room.width())
-        needHeight += scrollBar;
-    needWidth = qMin(needWidth, room.width());
-    needHeight = qMin(needHeight, room.height());
-    // The frame only grows here, never shrinks.
-    resize(qMax(width(), needWidth), qMax(height(), needHeight));
+    TMainWindowFit fit;
+    fit.Screen = this->screen() ? this->screen()->availableGeometry() : QRect(0, 0, 1280, 1024);
+    const QRect inner = geometry();
+    fit.Frame = FrameMargins(this);
+    fit.Geometry = inner;
+    fit.Need = QSize(used.left() + used.width(), used.top() + used.height()) + around;
+    fit.ScrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    fit.MayMove = MayMove;
+    const QRect fitted = FittedGeometry(fit);
+    if (fitted != inner) {
+        // The window system may resize the frame later; the corner is shown again then.
+        cornerDue_ = true;
+        setGeometry(fitted);
+    }
+    ShowRiddleCorner();
+}
+
+void TRMMainForm::ShowRiddleCorner() {
+    QMdiSubWindow* riddle = FindToolWindow(twRiddle);
+    if (!riddle)
+        return;
+    // The client area counts its scroll range from where it is scrolled to; back at 0, with the
+    // windows moved so that the riddle window stands in the corner, the range is the windows' own.
+    for (QScrollBar* bar : {mdiArea_->horizontalScrollBar(), mdiArea_->verticalScrollBar()})
+        bar->setValue(0);
+    const QPoint shift = -riddle->pos();
+    if (shift.isNull())
+        return;
+    for (QMdiSubWindow* w : mdiArea_->subWindowList())
+        w->move(w->pos() + shift);
+}
+
+void TRMMainForm::resizeEvent(QResizeEvent* E) {
+    QMainWindow::resizeEvent(E);
+    if (std::exchange(cornerDue_, false))
+        ShowRiddleCorner();
 }
 
 void TRMMainForm::SetDisplayMode(int Mode) {

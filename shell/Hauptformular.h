@@ -146,6 +146,7 @@ protected:
     bool event(QEvent* E) override;
     bool eventFilter(QObject* Watched, QEvent* E) override;
     void closeEvent(QCloseEvent* E) override;
+    void resizeEvent(QResizeEvent* E) override;
 
 private:
     // The colour sets behind RiddleBackgroundColors and RiddleTextColors.
@@ -153,6 +154,9 @@ private:
     std::unique_ptr<TRiddleColors> textColors_;
     void StartMessage();
     void SizeToRiddle();
+    void FitToRiddle(bool MayMove);
+    // The client area scrolled to its top-left corner, where the riddle window stands.
+    void ShowRiddleCorner();
     void AppHint(const QString& Hint);
     void CreateToolbar();
     void CreateMenus();
@@ -177,4 +181,6 @@ private:
     bool printerAvailable_ = false;
     // Made at the first print, then shown again for every print.
     QPointer<TPrintMsgDlg> printMsgDlg_;
+    // A fitted size is still to arrive from the window system; then the riddle's corner is shown.
+    bool cornerDue_ = false;
 };

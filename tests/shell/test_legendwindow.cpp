@@ -14,7 +14,10 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
+#include <QScreen>
+#include <QScrollBar>
 
 namespace {
 using namespace legendtest;
@@ -72,6 +75,28 @@ TEST(LegendWindow, StandsBesideTheRiddleInsideTheMainWindow) {
         EXPECT_EQ(legend->geometry().height(), c.asHighAsTheRiddle ? zoomed.height() : 419) << c.name;
         EXPECT_EQ(legend->geometry().left(), zoomed.right() + 1) << c.name;
     }
+}
+
+TEST(LegendWindow, WideRiddleIsShownWholeFromItsCorner) {
+    // 30 columns and the legend beside them pass the room right of the centred main window: it
+    // moves left to make room rather than scroll.
+    packed::Player p = SourcePlayer(RowsSource(30, 3));
+    QMdiArea* area = p.main()->MdiArea();
+    QCoreApplication::processEvents();
+    QRect used;
+    for (QMdiSubWindow* w : area->subWindowList())
+        used |= w->geometry();
+    EXPECT_EQ(used.topLeft(), QPoint(0, 0));
+    EXPECT_EQ(area->viewport()->size(), used.size());
+    EXPECT_TRUE(p.main()->screen()->availableGeometry().contains(p.main()->frameGeometry()));
+    // Zoomed beyond the screen the client area scrolls, and still shows the riddle's corner.
+    for (int zoom = 1; zoom <= 12; ++zoom) {
+        p.form()->MItemPlayZoomInClick(p.form()->SBZoomIn);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(p.form()->pos(), QPoint(0, 0)) << zoom;
+    }
+    EXPECT_TRUE(area->horizontalScrollBar()->isVisible());
+    EXPECT_EQ(area->horizontalScrollBar()->value(), 0);
 }
 
 TEST(LegendWindow, ContextMenuItemsShowTheirHintInTheStatusLine) {

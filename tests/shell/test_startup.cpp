@@ -3,6 +3,7 @@
 
 #include "Hauptformular.h"
 #include "LegendeDialog.h"
+#include "MainWindowFit.h"
 #include "RaetselFormular.h"
 #include "SudokuRiddle.h"
 #include "Variables.h"
@@ -176,23 +177,61 @@ TEST(StartUp, MissingExecutableFails) {
     EXPECT_FALSE(text.isEmpty());
 }
 
-TEST(StartUp, MainWindowGrowsToHoldTheRiddleWindow) {
-    QTemporaryDir dir;
-    const QString exe = PackRiddle(dir, QStringLiteral("big"), [](QFile& Out) {
-        TWordRiddleData riddle;
-        riddle.SetRiddleCols(30);
-        riddle.SetRiddleRows(20);
-        TStreamWriter w(Out);
-        WriteRiddleHeader(w, riddle.ClassName(), QString());
-        riddle.SaveToStream(Out, 90, false);
-    });
-    auto form = Start(exe);
-    ASSERT_FALSE(form->LoadFailed());
-    const QRect riddle = form->FindToolWindow(twRiddle)->frameGeometry();
-    EXPECT_GE(form->width(), qMin(riddle.width(), 1280));
-    EXPECT_GE(form->MdiArea()->height(), qMin(riddle.height(), 900));
-    EXPECT_GE(form->width(), 670);
-    EXPECT_GE(form->height(), 484);
+TEST(StartUp, MainWindowFitsItsRiddleAndStaysOnTheScreen) {
+    const QRect desktop(0, 0, 1280, 1024), scaled(0, 0, 640, 512);
+    const QMargins frame(1, 20, 1, 5);
+    struct Case {
+        const char* name;
+        QRect screen, geometry;
+        QSize need;
+        bool mayMove;
+        QRect fitted;
+    } cases[] = {
+        {"grows rightwards and downwards in place",
+         desktop,
+         {305, 290, 670, 484},
+         {784, 286},
+         false,
+         {305, 290, 784, 484}},
+        {"never shrinks", desktop, {305, 290, 670, 484}, {300, 200}, false, {305, 290, 670, 484}},
+        {"a zoom stops at the screen's edge, with room for the scroll bar below",
+         desktop,
+         {305, 290, 670, 484},
+         {1100, 480},
+         false,
+         {305, 290, 974, 496}},
+        {"a zoom taller than the screen leaves room for the scroll bar beside",
+         desktop,
+         {305, 290, 670, 484},
+         {700, 900},
+         false,
+         {305, 290, 716, 729}},
+        {"at the start a wide riddle moves the window left",
+         desktop,
+         {305, 290, 784, 484},
+         {1084, 491},
+         true,
+         {195, 290, 1084, 491}},
+        {"a scaled screen smaller than the window",
+         {0, 0, 640, 512},
+         {0, 12, 640, 484},
+         {712, 655},
+         true,
+         {1, 20, 638, 487}},
+        {"moved back onto a scaled screen", scaled, {-14, 34, 670, 484}, {412, 534}, true, {1, 20, 638, 487}},
+    };
+    for (const Case& c : cases) {
+        TMainWindowFit fit;
+        fit.Screen = c.screen;
+        fit.Frame = frame;
+        fit.Geometry = c.geometry;
+        fit.Need = c.need;
+        fit.ScrollBar = 16;
+        fit.MayMove = c.mayMove;
+        EXPECT_EQ(FittedGeometry(fit), c.fitted) << c.name;
+    }
+    EXPECT_EQ(StartGeometry({670, 484}, desktop, {}), QRect(305, 270, 670, 484));
+    EXPECT_EQ(StartGeometry({670, 484}, scaled, {}), QRect(0, 14, 640, 484));
 }
 
 TEST(StartUp, CtrlTogglesReversedDraggingOnlyForReversibleRiddles) {
