@@ -36,10 +36,13 @@ TRMMainForm::TRMMainForm(const QString& ExecutablePath)
     : executablePath_(ExecutablePath.isEmpty() ? QCoreApplication::applicationFilePath() : ExecutablePath) {
     setObjectName(QStringLiteral("RMMainForm"));
     setWindowTitle(QStringLiteral("Kreuzworträtsel"));
-    // Centred, and no larger than a small or highly scaled screen.
+    // Centred, and no larger than a small or highly scaled screen. The frame is not known yet; a
+    // window's position is that of its frame.
     const QScreen* screen = QGuiApplication::primaryScreen();
-    setGeometry(StartGeometry(QSize(670, 484), screen ? screen->availableGeometry() : QRect(0, 0, 1280, 1024),
-                              QMargins()));
+    const QRect start = StartGeometry(
+        QSize(670, 484), screen ? screen->availableGeometry() : QRect(0, 0, 1280, 1024), QMargins());
+    resize(start.size());
+    move(start.topLeft());
 
     menuBar()->setObjectName(QStringLiteral("MenuMain"));
     auto* central = new QWidget;
