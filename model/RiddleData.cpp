@@ -145,6 +145,38 @@ void TRiddleData::BeginUpdate() {
     ++updateCount_;
 }
 
+void TRiddlePart::Apply(const TPartChange& How, const std::function<void()>& Store) {
+    if (owner_)
+        owner_->ChangePart(*this, How, Store);
+    else
+        Store();
+}
+
+void TRiddleData::ChangePart(TRiddlePart& Part, const TPartChange& How, const std::function<void()>& Store) {
+    const uint16_t f = How.Follow;
+    Announce(How.Kind, How.Step);
+    Store();
+    FollowPart(Part, f);
+    if ((f & fsModified) || ((f & fsModifiedWhileEvents) && EventsEnabled()))
+        SetModified(true);
+    if (f & fsLegendByPart)
+        RaiseLegendChange(&Part);
+    if (f & fsLegendByRiddle)
+        RaiseLegendChange(this);
+    if (f & fsLegendStateByPart)
+        RaiseLegendStateChange(&Part);
+    if (f & fsLegendStateByRiddle)
+        RaiseLegendStateChange(this);
+    if ((f & fsChangeBeyondNew) && State() > stNew)
+        RaiseChange();
+    const bool solving = EventsEnabled() && State() >= stReady;
+    if ((f & fsCheck) && solving)
+        RaiseChange();
+    if (((f & fsCheck) && solving) || ((f & fsEvaluateWhileEvents) && EventsEnabled()) ||
+        ((f & fsEvaluateWhileSolving) && solving))
+        EvaluateContent();
+}
+
 void TRiddleData::EndUpdate() {
     if (updateCount_ > 0)
         --updateCount_;

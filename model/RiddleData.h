@@ -42,6 +42,58 @@ struct TSectionSpan {
 constexpr int32_t kMinStoredGridSize = 10;
 constexpr int32_t kMaxStoredGridSize = 100;
 
+class TRiddleData;
+
+// What follows when a part of a riddle (a cell, a clue, a letter-legend entry, the solution word)
+// has stored a new value, in the order of the protocol: the cell's check status, its repaint
+// request, the current word through it, Modified, the legend events, and the finish (OnChange
+// and the solve check).
+enum TFollowStep : uint16_t {
+    fsStatus = 1 << 0,
+    fsRepaint = 1 << 1,
+    // The current word through the cell is looked at again.
+    fsWordCell = 1 << 2,
+    // Once the riddle is being solved: the current word, and with AutoMarkLegend the solved marks.
+    fsWordCellSolving = 1 << 3,
+    // The sudoku's candidates are recomputed and the cell repainted, while events are enabled.
+    fsSymbol = 1 << 4,
+    fsModified = 1 << 5,
+    fsModifiedWhileEvents = 1 << 6,
+    // OnLegendChange or OnLegendStateChange, sent by the part itself or by the riddle.
+    fsLegendByPart = 1 << 7,
+    fsLegendByRiddle = 1 << 8,
+    fsLegendStateByPart = 1 << 9,
+    fsLegendStateByRiddle = 1 << 10,
+    // OnChange once the riddle is past stNew.
+    fsChangeBeyondNew = 1 << 11,
+    // OnChange and the solve check while events are enabled and the riddle is being solved.
+    fsCheck = 1 << 12,
+    // The solve check alone: while events are enabled, or only while the riddle is being solved.
+    fsEvaluateWhileEvents = 1 << 13,
+    fsEvaluateWhileSolving = 1 << 14,
+};
+
+// One kind of change of a part: how it is announced and what follows it.
+struct TPartChange {
+    TRiddleChangeTypes Kind;
+    const char* Step;
+    uint16_t Follow;
+};
+
+// A part of a riddle. Its setters change it only through its riddle's change protocol (unless it
+// belongs to no riddle, as a free copy does).
+class TRiddlePart : public TObject {
+public:
+    void Attach(TRiddleData* Owner) { owner_ = Owner; }
+
+protected:
+    // Nothing when the value is unchanged; otherwise stores it within the protocol.
+    template <class T> void Change(T& Field, const T& Value, const TPartChange& How);
+    // Stores whatever Store changes within the protocol (the setter decides whether it changes).
+    void Apply(const TPartChange& How, const std::function<void()>& Store);
+    TRiddleData* owner_ = nullptr;
+};
+
 class TRiddleData : public QObject, public TObject {
     Q_OBJECT
 public:
@@ -131,6 +183,9 @@ public:
     void RaiseChange();
     void RaiseLegendChange(TObject* Sender);
     void RaiseLegendStateChange(TObject* Sender);
+    // The one change protocol of every part of the riddle: announce, store, status, repaint
+    // request, Modified, the legend events, finish.
+    void ChangePart(TRiddlePart& Part, const TPartChange& How, const std::function<void()>& Store);
 
     virtual QString ClassName() const = 0;
     virtual void Assign(const TRiddleData& Source, bool ContentOnly) = 0;
@@ -166,6 +221,11 @@ signals:
     void ClockRunningChanged(bool Running);
 
 protected:
+    // What the riddle kind does for a part after its value was stored: status, repaint request
+    // and the follow-ups of cells (the steps fsStatus … fsSymbol).
+    virtual void FollowPart(TRiddlePart& Part, uint16_t Follow) = 0;
+    // The kind's solve check: raises the state by the solving progress.
+    virtual void EvaluateContent() = 0;
     // Section reading, called by LoadFromStream.
     virtual void ReadGlobal(TStreamReader& In, const TSectionSpan& Span) = 0;
     // Reads one section's content; false when the section is not read (it is then skipped).
@@ -187,7 +247,6 @@ protected:
     void SetHelpFlagsField(THelpFlags F) { helpFlags_ = F; }
     void SetPaintOptionsField(TPaintOptions P) { paintOptions_ = P; }
     void SetRiddleOptionsField(TRiddleOptions O) { riddleOptions_ = O; }
-    void SetGridSizeField(int32_t G) { gridSize_ = G; }
     void SetTextsField(const QString& Author, const QString& Comment, const QString& Title) {
         author_ = Capped(Author, 50);
         comment_ = Capped(Comment, 255);
@@ -225,6 +284,16 @@ private:
     bool clockRunning_ = false;
     QDateTime clockStart_;
 };
+
+template <class T> void TRiddlePart::Change(T& Field, const T& Value, const TPartChange& How) {
+    if (Field == Value)
+        return;
+    if (!owner_) {
+        Field = Value;
+        return;
+    }
+    owner_->ChangePart(*this, How, [&Field, &Value] { Field = Value; });
+}
 
 // Undo recording is off while it lives: changes made meanwhile are announced to nobody.
 class TRecordingPause {

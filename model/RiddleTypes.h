@@ -47,6 +47,13 @@ enum TRiddleCreateOption : uint8_t {
     coAutoSize
 };
 enum TWordDirection : uint8_t { wdNone, wdHorizontal, wdVertical };
+// One step along a word in its direction.
+constexpr int StepCol(TWordDirection D) {
+    return D == wdHorizontal ? 1 : 0;
+}
+constexpr int StepRow(TWordDirection D) {
+    return D == wdVertical ? 1 : 0;
+}
 enum TRiddleSkill : uint8_t { rsNone, rsEasiest, rsEasier, rsEasy, rsMedium, rsHard, rsHarder, rsHardest };
 constexpr int kRiddleSkillCount = 8;
 enum TSudokuSize : uint8_t { ss6Symbols, ss9Symbols, ss12Symbols };
@@ -126,6 +133,24 @@ QString SudokuSizeText(int Size);
 QString SudokuSkillText(int Skill);
 QString LanguageText(int Language);
 constexpr int kLanguageCount = 6;
+
+// Flags of a cell (word riddles use them all, a sudoku only cfGiven).
+enum TCellFlag : uint16_t {
+    cfBlack = 0x0001,
+    cfPicture = 0x0004,
+    cfUserBlack = 0x0008,
+    cfGiven = 0x0010,
+    cfLetter = 0x0020,
+    cfKeyword = 0x0040,
+    cfStartAcross = 0x0080,
+    cfStartDown = 0x0100,
+    cfEndAcross = 0x0200,
+    cfEndDown = 0x0400
+};
+
+// A cell's ClueFlags is a set of TWordDirection: bit 1 across, bit 2 down.
+constexpr uint8_t kClueAcross = 1 << 1;
+constexpr uint8_t kClueDown = 1 << 2;
 
 // Every object that can be the sender of a riddle event.
 class TObject {

@@ -1,13 +1,27 @@
 #include "RiddleWords.h"
 
-#include "WordRiddleData.h"
+namespace {
+constexpr TPartChange kKeywordWord{kChangeProgress, ChangeText::ChangeKeyword, fsModifiedWhileEvents};
+constexpr TPartChange kKeywordGuess{kChangeProgress, ChangeText::ChangeKeyword,
+                                    fsModifiedWhileEvents | fsEvaluateWhileEvents};
+constexpr TPartChange kClueWord{kChangeBoth, ChangeText::ChangeLegend, fsLegendByPart | fsModified};
+constexpr TPartChange kClueSolved{kChangeProgress, ChangeText::MarkLegendEntry,
+                                  fsLegendStateByPart | fsModified};
+constexpr TPartChange kClueCopied{kChangeBoth, ChangeText::ChangeLegend, fsLegendByRiddle | fsModified};
+// A number riddle is solved only with its legend: the last letter may be typed there.
+constexpr TPartChange kLegendLetter{kChangeProgress, ChangeText::ChangeLegend,
+                                    fsLegendStateByRiddle | fsModified | fsEvaluateWhileSolving};
+constexpr TPartChange kLegendCopied{kChangeBoth, ChangeText::ChangeLegend, fsLegendByRiddle};
+} // namespace
 
 void TRiddleWordData::SetWord(const QString& Value) {
-    const QString w = Value.left(50);
-    if (w == word_)
-        return;
-    word_ = w;
-    wordLength_ = uint8_t(w.size());
+    if (Value.left(50) != word_)
+        StoreWord(Value);
+}
+
+void TRiddleWordData::StoreWord(const QString& Value) {
+    word_ = Value.left(50);
+    wordLength_ = uint8_t(word_.size());
     ClearGuess();
 }
 
@@ -25,104 +39,58 @@ void TRiddleWordData::AssignWordFields(const TRiddleWordData& Other) {
 }
 
 void TKeywordData::SetWord(const QString& Value) {
-    if (Value.left(50) == Word())
-        return;
-    if (owner_)
-        owner_->Announce(kChangeProgress, ChangeText::ChangeKeyword);
-    TRiddleWordData::SetWord(Value);
-    if (owner_ && owner_->EventsEnabled())
-        owner_->SetModified(true);
+    if (Value.left(50) != Word())
+        Apply(kKeywordWord, [this, &Value] { StoreWord(Value); });
 }
 
 void TKeywordData::SetGuess(const QString& Value) {
     const QString g = Value.left(50);
-    if (g == Guess())
-        return;
-    if (owner_)
-        owner_->Announce(kChangeProgress, ChangeText::ChangeKeyword);
-    SetGuessField(g);
-    if (owner_ && owner_->EventsEnabled()) {
-        owner_->SetModified(true);
-        owner_->EvaluateState();
-    }
+    if (g != Guess())
+        Apply(kKeywordGuess, [this, &g] { LoadGuess(g); });
 }
 
 void TKeywordData::Assign(const TKeywordData& Other) {
-    if (owner_)
-        owner_->Announce(kChangeProgress, ChangeText::ChangeKeyword);
-    AssignWordFields(Other);
-    SetGuessField(Other.Guess());
-    if (owner_ && owner_->EventsEnabled())
-        owner_->SetModified(true);
+    Apply(kKeywordWord, [this, &Other] {
+        AssignWordFields(Other);
+        LoadGuess(Other.Guess());
+    });
 }
 
 void TKeywordData::Reset() {
-    TKeywordData fresh;
+    const TKeywordData fresh;
     AssignWordFields(fresh);
-    SetGuessField(QString());
+    LoadGuess(QString());
 }
 
 void TWordLegendData::SetWord(const QString& Value) {
-    if (Value.left(50) == Word())
-        return;
-    if (owner_)
-        owner_->Announce(kChangeBoth, ChangeText::ChangeLegend);
-    TRiddleWordData::SetWord(Value);
-    if (owner_) {
-        owner_->RaiseLegendChange(this);
-        owner_->SetModified(true);
-    }
+    if (Value.left(50) != Word())
+        Apply(kClueWord, [this, &Value] { StoreWord(Value); });
 }
 
 void TWordLegendData::SetSolved(bool Value) {
-    if (Value == solved_)
-        return;
-    if (owner_)
-        owner_->Announce(kChangeProgress, ChangeText::MarkLegendEntry);
-    solved_ = Value;
-    if (owner_) {
-        owner_->RaiseLegendStateChange(this);
-        owner_->SetModified(true);
-    }
+    Change(solved_, Value, kClueSolved);
 }
 
 void TWordLegendData::Assign(const TWordLegendData& Other) {
-    if (owner_)
-        owner_->Announce(kChangeBoth, ChangeText::ChangeLegend);
-    AssignWordFields(Other);
-    solved_ = Other.solved_;
-    reversed_ = Other.reversed_;
-    direction_ = Other.direction_;
-    clueNumber_ = Other.clueNumber_;
-    if (owner_) {
-        owner_->RaiseLegendChange(owner_);
-        owner_->SetModified(true);
-    }
+    Apply(kClueCopied, [this, &Other] {
+        AssignWordFields(Other);
+        solved_ = Other.solved_;
+        reversed_ = Other.reversed_;
+        direction_ = Other.direction_;
+        clueNumber_ = Other.clueNumber_;
+    });
 }
 
 void TCharLegendData::SetEntry(uint8_t Value) {
-    if (Value == entry_)
-        return;
-    if (owner_)
-        owner_->Announce(kChangeProgress, ChangeText::ChangeLegend);
-    entry_ = Value;
-    if (owner_) {
-        owner_->RaiseLegendStateChange(owner_);
-        owner_->SetModified(true);
-        // A number riddle is solved only with its legend: the last letter may be typed there.
-        if (owner_->EventsEnabled() && owner_->State() >= stReady)
-            owner_->EvaluateState();
-    }
+    Change(entry_, Value, kLegendLetter);
 }
 
 void TCharLegendData::Assign(const TCharLegendData& Other) {
-    if (owner_)
-        owner_->Announce(kChangeBoth, ChangeText::ChangeLegend);
-    solution_ = Other.solution_;
-    number_ = Other.number_;
-    entry_ = Other.entry_;
-    if (owner_)
-        owner_->RaiseLegendChange(owner_);
+    Apply(kLegendCopied, [this, &Other] {
+        solution_ = Other.solution_;
+        number_ = Other.number_;
+        entry_ = Other.entry_;
+    });
 }
 
 void TCharLegendData::Clear() {

@@ -3,14 +3,12 @@
 // Words with their clues: the base record, the riddle's solution word, the clue entries of the
 // clue legend, and the letter legend of number riddles.
 
-#include "RiddleTypes.h"
+#include "RiddleData.h"
 
 #include <QString>
 #include <cstdint>
 
-class TWordRiddleData;
-
-class TRiddleWordData : public TObject {
+class TRiddleWordData : public TRiddlePart {
 public:
     TRiddleWordData() = default;
     TRiddleWordData(const TRiddleWordData&) = default;
@@ -30,17 +28,19 @@ public:
     // Guess := WordLength blanks.
     void ClearGuess();
 
-protected:
-    // The stored fields as they are read, without any setter.
-    void SetStoredWord(const QString& Word, uint8_t Length) {
+    // The stored fields as a riddle file holds them, nothing announced.
+    void LoadWord(const QString& Word, uint8_t Length) {
         word_ = Word.left(50);
         wordLength_ = Length;
     }
-    void SetGuessField(const QString& G) { guess_ = G.left(50); }
+    void LoadGuess(const QString& G) { guess_ = G.left(50); }
+
+protected:
     void AssignWordFields(const TRiddleWordData& Other);
+    // The word and its blank guess, as SetWord stores them.
+    void StoreWord(const QString& Value);
 
 private:
-    friend class TWordRiddleData;
     uint8_t wordLength_ = 0;
     uint8_t extraByte_ = 0;
     QString clueText_;
@@ -52,25 +52,20 @@ private:
 // The riddle's solution word.
 class TKeywordData : public TRiddleWordData {
 public:
-    explicit TKeywordData(TWordRiddleData* Owner = nullptr) : owner_(Owner) {}
     void SetWord(const QString& Value) override;
     void SetGuess(const QString& Value);
     void Assign(const TKeywordData& Other);
     // Back to a new, empty word.
     void Reset();
-
-private:
-    friend class TWordRiddleData;
-    TWordRiddleData* owner_;
 };
 
 // One clue entry of the clue legend.
 class TWordLegendData : public TRiddleWordData {
 public:
-    explicit TWordLegendData(TWordRiddleData* Owner = nullptr) : owner_(Owner) {}
-
     bool Solved() const { return solved_; }
     void SetSolved(bool Value);
+    // As a riddle file stored it, nothing announced.
+    void LoadSolved(bool Value) { solved_ = Value; }
     bool Reversed() const { return reversed_; }
     void SetReversed(bool Value) { reversed_ = Value; }
     TWordDirection Direction() const { return direction_; }
@@ -82,8 +77,6 @@ public:
     void Assign(const TWordLegendData& Other);
 
 private:
-    friend class TWordRiddleData;
-    TWordRiddleData* owner_;
     bool solved_ = false;
     bool reversed_ = false;
     TWordDirection direction_ = wdHorizontal;
@@ -91,7 +84,7 @@ private:
 };
 
 // One entry of the letter legend: the letter a code number stands for.
-class TCharLegendData : public TObject {
+class TCharLegendData : public TRiddlePart {
 public:
     uint8_t Solution() const { return solution_; }
     void SetSolution(uint8_t Value) { solution_ = Value; }
@@ -99,6 +92,8 @@ public:
     void SetNumber(int32_t Value) { number_ = Value; }
     uint8_t Entry() const { return entry_; }
     void SetEntry(uint8_t Value);
+    // As a riddle file stored it, nothing announced.
+    void LoadEntry(uint8_t Value) { entry_ = Value; }
     bool Revealed() const { return revealed_; }
     void SetRevealed(bool Value) { revealed_ = Value; }
     uint8_t ShownLetter() const { return revealed_ ? solution_ : entry_; }
@@ -106,8 +101,6 @@ public:
     void Clear();
 
 private:
-    friend class TWordRiddleData;
-    TWordRiddleData* owner_ = nullptr;
     uint8_t solution_ = 0;
     int32_t number_ = 0;
     uint8_t entry_ = 0;

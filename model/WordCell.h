@@ -2,26 +2,9 @@
 
 // One position of a word riddle's cell table.
 
+#include "RiddleData.h"
+
 #include <cstdint>
-
-class TWordRiddleData;
-
-enum TCellFlag : uint16_t {
-    cfBlack = 0x0001,
-    cfPicture = 0x0004,
-    cfUserBlack = 0x0008,
-    cfGiven = 0x0010,
-    cfLetter = 0x0020,
-    cfKeyword = 0x0040,
-    cfStartAcross = 0x0080,
-    cfStartDown = 0x0100,
-    cfEndAcross = 0x0200,
-    cfEndDown = 0x0400
-};
-
-// ClueFlags is a set of TWordDirection: bit 1 across, bit 2 down.
-constexpr uint8_t kClueAcross = 1 << 1;
-constexpr uint8_t kClueDown = 1 << 2;
 
 // The eleven stored fields, in stored order.
 struct TWordCellRecord {
@@ -39,7 +22,7 @@ struct TWordCellRecord {
     bool operator==(const TWordCellRecord&) const = default;
 };
 
-class TWordGridCell {
+class TWordGridCell : public TRiddlePart {
 public:
     TWordGridCell() = default;
 
@@ -55,12 +38,13 @@ public:
     bool Revealed() const { return r_.Revealed; }
     uint8_t ClueFlags() const { return r_.ClueFlags; }
     int32_t ClueNumber() const { return r_.ClueNumber; }
-    // 0 empty, 1 right, 2 wrong; recomputed when Marked, Entry or Revealed change.
+    // 0 empty, 1 right, 2 wrong; recomputed by the riddle when Marked, Entry or Revealed change.
     uint8_t Status() const { return status_; }
+    void SetStatus(uint8_t Value) { status_ = Value; }
     // The letter the solver sees.
     uint8_t ShownLetter() const { return r_.Revealed ? r_.Solution : r_.Entry; }
 
-    // Setters with announcement, repaint and solve check (see TWordRiddleData).
+    // Setters with announcement, repaint and solve check (the riddle's change protocol).
     void SetFlags(uint16_t Value);
     void SetSolution(uint8_t Value);
     void SetMarked(uint8_t Value);
@@ -73,6 +57,15 @@ public:
     void SetKeywordIndex(int32_t Value) { r_.KeywordIndex = Value; }
     void SetClueFlags(uint8_t Value) { r_.ClueFlags = Value; }
     void SetClueNumber(int32_t Value) { r_.ClueNumber = Value; }
+    // The cell's position in the table.
+    void Place(int32_t ACol, int32_t ARow) {
+        r_.Col = ACol;
+        r_.Row = ARow;
+    }
+    // The fields as a riddle file stored them, nothing announced; the position stays the cell's.
+    void Load(const TWordCellRecord& Record);
+    // Removes the solver's blank mark without announcing it (a restart does that).
+    void ClearUserBlack() { r_.Flags &= uint16_t(~cfUserBlack); }
 
     // Back to a fresh cell: black, everything 0, Number kept.
     void Clear();
@@ -80,8 +73,6 @@ public:
     const TWordCellRecord& Record() const { return r_; }
 
 private:
-    friend class TWordRiddleData;
-    TWordRiddleData* owner_ = nullptr;
     TWordCellRecord r_;
     uint8_t status_ = 0;
 };

@@ -2,13 +2,13 @@
 
 TWordRiddleData::TWordRiddleData()
     : TRiddleData(rtSwedish), cells_([this](TWordGridCell& Cell, int ACol, int ARow) {
-          Cell.owner_ = this;
-          Cell.r_.Col = ACol;
-          Cell.r_.Row = ARow;
+          Cell.Attach(this);
+          Cell.Place(ACol, ARow);
       }),
       letters_(kLetterLegendSize) {
     for (TCharLegendData& entry : letters_)
-        entry.owner_ = this;
+        entry.Attach(this);
+    keyword_.Attach(this);
 }
 
 TWordRiddleData::~TWordRiddleData() = default;
@@ -38,14 +38,11 @@ TWordLegendData* TWordRiddleData::FindClue(int32_t ClueNumber, TWordDirection Di
 
 TWordLegendData& TWordRiddleData::AddClue() {
     Announce(kChangeBoth, ChangeText::ChangeLegend);
-    clues_.push_back(std::make_unique<TWordLegendData>(this));
+    clues_.push_back(std::make_unique<TWordLegendData>());
+    clues_.back()->Attach(this);
     RaiseChange();
     MarkChanged();
     return *clues_.back();
-}
-
-void TWordRiddleData::ClearClues() {
-    clues_.clear();
 }
 
 TCharLegendData* TWordRiddleData::FindLetter(uint8_t Solution) {
@@ -231,23 +228,23 @@ bool TWordRiddleData::AwaitsKeyword() const {
     return false;
 }
 
-void TWordRiddleData::FinishCellChange() {
-    if (EventsEnabled() && State() >= stReady) {
-        RaiseChange();
-        EvaluateState();
-    }
+void TWordRiddleData::FollowPart(TRiddlePart& Part, uint16_t Follow) {
+    if (!(Follow & (fsStatus | fsRepaint | fsWordCell | fsWordCellSolving)))
+        return;
+    // Only cells ask for these steps.
+    auto& cell = static_cast<TWordGridCell&>(Part);
+    if (Follow & fsStatus)
+        cell.SetStatus(ComputeStatus(cell));
+    if (Follow & fsRepaint)
+        emit CellInvalidated(cell.Col(), cell.Row());
+    if ((Follow & fsWordCell) || ((Follow & fsWordCellSolving) && State() > stNew))
+        emit WordCellChanged(cell.Col(), cell.Row());
+    if ((Follow & fsWordCellSolving) && State() > stNew && autoMarkLegend_)
+        emit SolvedMarksDue(cell.Col(), cell.Row());
 }
 
-void TWordRiddleData::CellEntryChanged(TWordGridCell& Cell) {
-    Cell.status_ = ComputeStatus(Cell);
-    emit CellInvalidated(Cell.Col(), Cell.Row());
-    if (State() > stNew) {
-        emit WordCellChanged(Cell.Col(), Cell.Row());
-        if (autoMarkLegend_)
-            emit SolvedMarksDue(Cell.Col(), Cell.Row());
-    }
-    SetModified(true);
-    FinishCellChange();
+void TWordRiddleData::EvaluateContent() {
+    EvaluateState();
 }
 
 void TWordRiddleData::ResetEntries(bool AlsoGiven) {
@@ -265,8 +262,8 @@ void TWordRiddleData::ResetEntries(bool AlsoGiven) {
             } else if (cell.Marked() && !keepGiven) {
                 cell.SetMarked(0);
             }
-            cell.r_.Flags &= uint16_t(~cfUserBlack);
-            cell.status_ = ComputeStatus(cell);
+            cell.ClearUserBlack();
+            cell.SetStatus(ComputeStatus(cell));
         }
     for (TCharLegendData& entry : letters_)
         entry.SetEntry(0);
@@ -279,7 +276,7 @@ void TWordRiddleData::Reset(bool All, bool AlsoGiven) {
         // Cells never reached are fresh already.
         cells_.ForEachMade([this](TWordGridCell& Cell) {
             Cell.Clear();
-            Cell.status_ = ComputeStatus(Cell);
+            Cell.SetStatus(ComputeStatus(Cell));
         });
         clues_.clear();
         for (TCharLegendData& entry : letters_)

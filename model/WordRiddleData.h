@@ -38,7 +38,6 @@ public:
     TWordLegendData* FindClue(int32_t ClueNumber, TWordDirection Direction);
     int FindClueIndex(int32_t ClueNumber, TWordDirection Direction) const;
     TWordLegendData& AddClue();
-    void ClearClues();
 
     TCharLegendData& LetterLegend(int Index) { return letters_[size_t(Index)]; }
     const TCharLegendData& LetterLegend(int Index) const { return letters_[size_t(Index)]; }
@@ -108,16 +107,10 @@ protected:
                      bool StateOnly) override;
     void ApplyLoaded(bool StateOnly) override;
     void AfterLoad(bool StateOnly, bool Completed) override;
+    void FollowPart(TRiddlePart& Part, uint16_t Follow) override;
+    void EvaluateContent() override;
 
 private:
-    friend class TWordGridCell;
-    friend class TKeywordData;
-    friend class TWordLegendData;
-    friend class TCharLegendData;
-
-    // The closing step of the checked cell setters.
-    void FinishCellChange();
-    void CellEntryChanged(TWordGridCell& Cell);
     void ReadCells(TStreamReader& In, const TSectionSpan& Span);
     void ReadClues(TStreamReader& In, const TSectionSpan& Span);
     void ReadLetterLegend(TStreamReader& In, const TSectionSpan& Span);
@@ -129,7 +122,7 @@ private:
     TCellTable<TWordGridCell, kTableSize> cells_;
     std::vector<std::unique_ptr<TWordLegendData>> clues_;
     std::vector<TCharLegendData> letters_;
-    TKeywordData keyword_{this};
+    TKeywordData keyword_;
     QString dictionaryFile_;
     bool autoMarkLegend_ = false;
     TRiddleCreateOptions createOptions_ = kDefaultCreateOptions;
