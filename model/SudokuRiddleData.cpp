@@ -1,13 +1,9 @@
 #include "SudokuRiddleData.h"
 
-#include <QBuffer>
 #include <array>
 #include <bit>
 
 namespace {
-constexpr int32_t kSudokuGlobalLength = 632;
-constexpr int32_t kSudokuCellLength = 13;
-
 // The value of a shown symbol, or 0 for an empty cell and for a character that is no symbol of
 // this sudoku (a lower-case letter from a file included: symbols are compared as stored).
 int ValueOf(uint8_t Shown, int Symbols) {
@@ -40,84 +36,10 @@ TSymbolCounts CountSymbols(const TSudokuRiddleData& S) {
 }
 } // namespace
 
-uint8_t SymbolOf(int Value) {
-    if (Value < 1 || Value > 15)
-        return 0;
-    return uint8_t(Value < 10 ? '0' + Value : 'A' + Value - 10);
-}
-
-int SymbolValue(uint8_t Symbol) {
-    if (Symbol >= '1' && Symbol <= '9')
-        return Symbol - '0';
-    if (Symbol >= 'A' && Symbol <= 'F')
-        return Symbol - 'A' + 10;
-    if (Symbol >= 'a' && Symbol <= 'f')
-        return Symbol - 'a' + 10;
-    return 0;
-}
-
-void TSudokuGridCell::Clear() {
-    r_.Flags = 0;
-    r_.Solution = 0;
-    r_.Entry = 0;
-    r_.Revealed = false;
-    status_ = 0;
-}
-
-void TSudokuGridCell::SetSolution(uint8_t Value) {
-    if (Value == r_.Solution)
-        return;
-    if (owner_)
-        owner_->Announce(kChangeBoth, ChangeText::ChangeCell);
-    r_.Solution = Value;
-    if (!owner_)
-        return;
-    emit owner_->CellInvalidated(r_.Col, r_.Row);
-    owner_->SetModified(true);
-    if (owner_->State() > stNew)
-        owner_->RaiseChange();
-}
-
-void TSudokuGridCell::SetEntry(uint8_t Value) {
-    if (Value == ' ')
-        Value = 0;
-    if (Value == r_.Entry)
-        return;
-    if (owner_)
-        owner_->Announce(kChangeProgress, ChangeText::EnterSymbol);
-    r_.Entry = Value;
-    if (owner_)
-        owner_->SymbolChanged(*this, true);
-    else
-        status_ = Value == 0 ? 0 : (Value == r_.Solution ? 1 : 2);
-}
-
-void TSudokuGridCell::SetRevealed(bool Value) {
-    if (Value == r_.Revealed)
-        return;
-    if (owner_)
-        owner_->Announce(kChangeProgress, ChangeText::ChangeCell);
-    r_.Revealed = Value;
-    if (owner_)
-        owner_->SymbolChanged(*this, false);
-}
-
-void TSudokuGridCell::Assign(const TSudokuGridCell& Other) {
-    if (owner_)
-        owner_->Announce(kChangeBoth, ChangeText::ChangeCell);
-    r_ = Other.r_;
-    status_ = Other.status_;
-    highlighted_ = Other.highlighted_;
-    candidates_ = Other.candidates_;
-    if (owner_)
-        owner_->SetModified(true);
-}
-
 TSudokuRiddleData::TSudokuRiddleData()
     : TRiddleData(rtSudoku), cells_([this](TSudokuGridCell& Cell, int ACol, int ARow) {
-          Cell.owner_ = this;
-          Cell.r_.Col = ACol;
-          Cell.r_.Row = ARow;
+          Cell.Attach(this);
+          Cell.Place(ACol, ARow);
       }) {
     ApplySize();
 }
@@ -219,9 +141,9 @@ void TSudokuRiddleData::RecomputePossible() {
                 if (elsewhere == 0)
                     candidates |= uint16_t(1u << k);
             }
-            if (candidates == cell.candidates_)
+            if (candidates == cell.Candidates())
                 continue;
-            cell.candidates_ = candidates;
+            cell.SetCandidates(candidates);
             // Only the cells whose hint digits change are repainted: typing stays fast in a large grid.
             if (hints)
                 emit CellInvalidated(c, r);
@@ -246,9 +168,9 @@ void TSudokuRiddleData::UpdateMarkedCells() {
         for (int r = 1; r <= symbols_; ++r) {
             TSudokuGridCell& cell = Cell(c, r);
             const bool mark = MarksCell(cell);
-            if (mark == cell.highlighted_)
+            if (mark == cell.Highlighted())
                 continue;
-            cell.highlighted_ = mark;
+            cell.SetHighlighted(mark);
             emit CellInvalidated(c, r);
         }
 }
@@ -308,18 +230,18 @@ void TSudokuRiddleData::SetSymbol(int ACol, int ARow, uint8_t Ch) {
     cell.SetEntry(Ch);
 }
 
-void TSudokuRiddleData::SymbolChanged(TSudokuGridCell& Cell, bool RecomputeStatus) {
-    if (RecomputeStatus)
-        Cell.status_ = Cell.r_.Entry == 0 ? 0 : (Cell.r_.Entry == Cell.r_.Solution ? 1 : 2);
-    if (EventsEnabled()) {
-        RecomputePossible();
-        emit CellInvalidated(Cell.Col(), Cell.Row());
+void TSudokuRiddleData::FollowPart(TRiddlePart& Part, uint16_t Follow) {
+    // Only cells ask for these steps.
+    auto& cell = static_cast<TSudokuGridCell&>(Part);
+    if ((Follow & fsRepaint) || ((Follow & fsSymbol) && EventsEnabled())) {
+        if (Follow & fsSymbol)
+            RecomputePossible();
+        emit CellInvalidated(cell.Col(), cell.Row());
     }
-    SetModified(true);
-    if (EventsEnabled() && State() >= stReady) {
-        RaiseChange();
-        EvaluateSudoku();
-    }
+}
+
+void TSudokuRiddleData::EvaluateContent() {
+    EvaluateSudoku();
 }
 
 TSudokuRiddleData::TSnapshot TSudokuRiddleData::TakeSnapshot() const {
@@ -433,102 +355,4 @@ int TSudokuRiddleData::CountFlagAll(int Bit, bool Exact) const {
                 ++count;
         }
     return count;
-}
-
-void TSudokuRiddleData::ReadGlobal(TStreamReader& In, const TSectionSpan& Span) {
-    Span.RequireRecords(kSudokuGlobalLength);
-    const QString author = In.FixedText(50);
-    SetBestTime(In.U16());
-    const QString comment = In.FixedText(255);
-    const uint8_t size = In.U8();
-    skill_ = TSudokuSkill(In.U8());
-    SetTimeField(In.U16());
-    const QString title = In.FixedText(255);
-    SetHelpFlagsField(THelpFlags::FromBits(In.U8()));
-    SetExtraCode(In.FixedText(8));
-    SetBestTimeHolder(In.FixedText(50));
-    SetRiddleOptionsField(TRiddleOptions::FromBits(In.U8()));
-    const uint8_t state = In.U8();
-    if (size >= kSudokuSizeCount || state >= kRiddleStateCount)
-        throw TReadError("sudoku size or state out of range");
-    SetTextsField(author, comment, title);
-    SetStateField(TRiddleState(state));
-    size_ = TSudokuSize(size);
-    ApplySize();
-}
-
-bool TSudokuRiddleData::ReadSection(const QByteArray& Tag, TStreamReader& In, const TSectionSpan& Span,
-                                    bool) {
-    if (Tag != "CLLLST")
-        return false;
-    ReadCells(In, Span);
-    return true;
-}
-
-void TSudokuRiddleData::ReadCells(TStreamReader& In, const TSectionSpan& Span) {
-    const int32_t length = kSudokuCellLength * symbols_ * symbols_;
-    Span.RequireRecords(length);
-    QByteArray bytes = In.Bytes(length);
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::ReadOnly);
-    TStreamReader p(buffer);
-    for (int c = 1; c <= symbols_; ++c)
-        for (int r = 1; r <= symbols_; ++r) {
-            TSudokuCellRecord rec;
-            rec.Flags = p.U16();
-            rec.Solution = p.U8();
-            p.I32();
-            p.I32();
-            rec.Entry = p.U8();
-            rec.Revealed = p.Bool();
-            // The position in the file is the truth; the stored coordinates are not trusted.
-            rec.Col = c;
-            rec.Row = r;
-            TSudokuGridCell& cell = Cell(c, r);
-            cell.r_ = rec;
-            cell.status_ = rec.Entry == 0 ? 0 : (rec.Entry == rec.Solution ? 1 : 2);
-        }
-}
-
-void TSudokuRiddleData::ApplyLoaded(bool) {
-    RecomputePossible();
-}
-
-void TSudokuRiddleData::AfterLoad(bool, bool Completed) {
-    if (Completed)
-        ResumeClockIfSolving();
-}
-
-void TSudokuRiddleData::SaveToStream(QIODevice& Stream, int, bool) {
-    try {
-        TStreamWriter out(Stream);
-        qint64 at = out.BeginSection("GLOBAL");
-        out.FixedText(50, Author());
-        out.U16(BestTime());
-        out.FixedText(255, Comment());
-        out.U8(size_);
-        out.U8(skill_);
-        out.U16(Time());
-        out.FixedText(255, Title());
-        out.U8(HelpFlags().Raw());
-        out.FixedText(8, ExtraCode());
-        out.FixedText(50, BestTimeHolder());
-        out.U8(RiddleOptions().Raw());
-        out.U8(State());
-        out.EndSection(at);
-        at = out.BeginSection("CLLLST");
-        for (int c = 1; c <= symbols_; ++c)
-            for (int r = 1; r <= symbols_; ++r) {
-                const TSudokuCellRecord& rec = Cell(c, r).Record();
-                out.U16(rec.Flags);
-                out.U8(rec.Solution);
-                out.I32(rec.Col);
-                out.I32(rec.Row);
-                out.U8(rec.Entry);
-                out.Bool(rec.Revealed);
-            }
-        out.EndSection(at);
-    } catch (const TWriteError&) {
-        // The stream ends after the last complete write.
-    }
 }

@@ -4,60 +4,10 @@
 
 #include "CellTable.h"
 #include "RiddleData.h"
-#include "WordCell.h"
+#include "SudokuCell.h"
 
 #include <QRect>
 #include <vector>
-
-// Symbols are the hexadecimal digits of their values: "1" … "9", "A", "B", "C".
-uint8_t SymbolOf(int Value);
-// The value of a symbol character (either case), or 0.
-int SymbolValue(uint8_t Symbol);
-
-struct TSudokuCellRecord {
-    uint16_t Flags = 0;
-    uint8_t Solution = 0;
-    int32_t Col = 0;
-    int32_t Row = 0;
-    uint8_t Entry = 0;
-    bool Revealed = false;
-    bool operator==(const TSudokuCellRecord&) const = default;
-};
-
-class TSudokuRiddleData;
-
-class TSudokuGridCell {
-public:
-    uint16_t Flags() const { return r_.Flags; }
-    bool Given() const { return (r_.Flags & cfGiven) != 0; }
-    void SetFlags(uint16_t Value) { r_.Flags = Value; }
-    uint8_t Solution() const { return r_.Solution; }
-    int32_t Col() const { return r_.Col; }
-    int32_t Row() const { return r_.Row; }
-    uint8_t Entry() const { return r_.Entry; }
-    bool Revealed() const { return r_.Revealed; }
-    uint8_t Status() const { return status_; }
-    bool Highlighted() const { return highlighted_; }
-    uint8_t ShownSymbol() const { return r_.Revealed ? r_.Solution : r_.Entry; }
-    // The symbols still possible here as found by the last RecomputePossible: bit k for value k.
-    uint16_t Candidates() const { return candidates_; }
-    bool IsCandidate(int K) const { return K >= 1 && K <= 15 && (candidates_ & (1u << K)) != 0; }
-
-    void SetSolution(uint8_t Value);
-    void SetEntry(uint8_t Value);
-    void SetRevealed(bool Value);
-    void Assign(const TSudokuGridCell& Other);
-    void Clear();
-    const TSudokuCellRecord& Record() const { return r_; }
-
-private:
-    friend class TSudokuRiddleData;
-    TSudokuRiddleData* owner_ = nullptr;
-    TSudokuCellRecord r_;
-    uint8_t status_ = 0;
-    bool highlighted_ = false;
-    uint16_t candidates_ = 0;
-};
 
 class TSudokuRiddleData : public TRiddleData {
     Q_OBJECT
@@ -127,12 +77,12 @@ protected:
                      bool StateOnly) override;
     void ApplyLoaded(bool StateOnly) override;
     void AfterLoad(bool StateOnly, bool Completed) override;
+    void FollowPart(TRiddlePart& Part, uint16_t Follow) override;
+    void EvaluateContent() override;
 
 private:
-    friend class TSudokuGridCell;
     bool MarksCell(const TSudokuGridCell& Cell) const;
     void ApplySize();
-    void SymbolChanged(TSudokuGridCell& Cell, bool RecomputeStatus);
     void ReadCells(TStreamReader& In, const TSectionSpan& Span);
 
     TCellTable<TSudokuGridCell, kTableSize> cells_;

@@ -1,5 +1,6 @@
 // Reading and writing the sections of a word riddle.
 
+#include "CellRecord.h"
 #include "RiddlePicture.h"
 #include "WordRiddleData.h"
 
@@ -7,21 +8,16 @@
 
 namespace {
 constexpr int32_t kWordGlobalLength = 904;
-constexpr int32_t kCellRecordLength = 27;
+using R = TWordCellRecord;
+constexpr std::array<TRecordField<R>, 11> kCellFields{
+    &R::Flags, &R::Solution, &R::Number,   &R::Col,       &R::KeywordIndex, &R::Marked,
+    &R::Row,   &R::Entry,    &R::Revealed, &R::ClueFlags, &R::ClueNumber};
+constexpr int32_t kCellRecordLength = RecordLength(kCellFields);
+static_assert(kCellRecordLength == 27);
 constexpr int32_t kClueRecordLength = 161;
 constexpr int32_t kLetterRecordLength = 6;
 constexpr int32_t kKeywordLength = 155;
 constexpr int32_t kColorSetLength = 44;
-
-// Parses a section's payload from memory; the caller learns whether every byte was used.
-struct TPayload {
-    explicit TPayload(QByteArray Bytes) : data(std::move(Bytes)), buffer(&data) {
-        buffer.open(QIODevice::ReadOnly);
-    }
-    QByteArray data;
-    QBuffer buffer;
-    TStreamReader Reader() { return TStreamReader(buffer); }
-};
 
 QByteArray BuildPayload(const std::function<void(TStreamWriter&)>& Write) {
     QByteArray bytes;
@@ -100,7 +96,7 @@ bool TWordRiddleData::ReadSection(const QByteArray& Tag, TStreamReader& In, cons
         keyword_.SetClueText(p.FixedText(100));
         const uint8_t wordLength = p.U8();
         keyword_.SetCategory(p.U8());
-        keyword_.SetStoredWord(p.FixedText(50), wordLength);
+        keyword_.LoadWord(p.FixedText(50), wordLength);
     } else if (Tag == "IMAGE_") {
         if (!RiddleOptions().Contains(roHasImage) || StateOnly)
             return false;
@@ -127,24 +123,8 @@ void TWordRiddleData::ReadCells(TStreamReader& In, const TSectionSpan& Span) {
     for (int r = 1; r <= rows; ++r)
         RowStates()[size_t(r)] = p.U8();
     for (int c = 1; c <= cols; ++c)
-        for (int r = 1; r <= rows; ++r) {
-            TWordCellRecord rec;
-            rec.Flags = p.U16();
-            rec.Solution = p.U8();
-            rec.Number = p.I32();
-            p.I32();
-            rec.KeywordIndex = p.I32();
-            rec.Marked = p.U8();
-            p.I32();
-            rec.Entry = p.U8();
-            rec.Revealed = p.Bool();
-            rec.ClueFlags = p.U8();
-            rec.ClueNumber = p.I32();
-            // The position in the file is the truth; the stored coordinates are not trusted.
-            rec.Col = c;
-            rec.Row = r;
-            Cell(c, r).r_ = rec;
-        }
+        for (int r = 1; r <= rows; ++r)
+            Cell(c, r).Load(ReadRecord(p, kCellFields));
 }
 
 void TWordRiddleData::ReadClues(TStreamReader& In, const TSectionSpan& Span) {
@@ -161,17 +141,17 @@ void TWordRiddleData::ReadClues(TStreamReader& In, const TSectionSpan& Span) {
         TWordLegendData& clue = AddClue();
         clue.SetExtraByte(p.U8());
         clue.SetClueText(p.FixedText(100));
-        clue.solved_ = p.Bool();
-        clue.reversed_ = p.Bool();
+        clue.LoadSolved(p.Bool());
+        clue.SetReversed(p.Bool());
         clue.SetCategory(p.U8());
         const QString word = p.FixedText(50);
-        clue.SetStoredWord(word, uint8_t(word.size()));
-        clue.SetGuessField(QString(word.size(), QLatin1Char(' ')));
+        clue.LoadWord(word, uint8_t(word.size()));
+        clue.LoadGuess(QString(word.size(), QLatin1Char(' ')));
         const uint8_t direction = p.U8();
         if (direction != wdHorizontal && direction != wdVertical)
             throw TReadError("clue direction out of range");
-        clue.direction_ = TWordDirection(direction);
-        clue.clueNumber_ = p.I32();
+        clue.SetDirection(TWordDirection(direction));
+        clue.SetClueNumber(p.I32());
     }
 }
 
@@ -181,9 +161,9 @@ void TWordRiddleData::ReadLetterLegend(TStreamReader& In, const TSectionSpan& Sp
     TPayload payload(In.Bytes(length));
     TStreamReader p = payload.Reader();
     for (TCharLegendData& entry : letters_) {
-        entry.solution_ = p.U8();
-        entry.number_ = p.I32();
-        entry.entry_ = p.U8();
+        entry.SetSolution(p.U8());
+        entry.SetNumber(p.I32());
+        entry.LoadEntry(p.U8());
     }
 }
 
@@ -209,7 +189,7 @@ void TWordRiddleData::ApplyLoaded(bool StateOnly) {
     }
     for (int c = 1; c <= RiddleCols(); ++c)
         for (int r = 1; r <= RiddleRows(); ++r)
-            Cell(c, r).status_ = ComputeStatus(Cell(c, r));
+            Cell(c, r).SetStatus(ComputeStatus(Cell(c, r)));
 }
 
 void TWordRiddleData::AfterLoad(bool StateOnly, bool /*Completed*/) {
@@ -248,20 +228,8 @@ void TWordRiddleData::WriteCells(TStreamWriter& Out) const {
     for (int r = 1; r <= RiddleRows(); ++r)
         Out.U8(RowStates()[size_t(r)]);
     for (int c = 1; c <= RiddleCols(); ++c)
-        for (int r = 1; r <= RiddleRows(); ++r) {
-            const TWordCellRecord& rec = Cell(c, r).Record();
-            Out.U16(rec.Flags);
-            Out.U8(rec.Solution);
-            Out.I32(rec.Number);
-            Out.I32(rec.Col);
-            Out.I32(rec.KeywordIndex);
-            Out.U8(rec.Marked);
-            Out.I32(rec.Row);
-            Out.U8(rec.Entry);
-            Out.Bool(rec.Revealed);
-            Out.U8(rec.ClueFlags);
-            Out.I32(rec.ClueNumber);
-        }
+        for (int r = 1; r <= RiddleRows(); ++r)
+            WriteRecord(Out, Cell(c, r).Record(), kCellFields);
 }
 
 QByteArray TWordRiddleData::PicturePayload(int JpegQuality) const {
