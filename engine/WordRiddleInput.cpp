@@ -8,15 +8,6 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
-namespace {
-int StepCol(TWordDirection D) {
-    return D == wdHorizontal ? 1 : 0;
-}
-int StepRow(TWordDirection D) {
-    return D == wdVertical ? 1 : 0;
-}
-} // namespace
-
 bool TWordRiddle::FindWordStart(int ACol, int ARow, TWordDirection Direction, int& StartCol,
                                 int& StartRow) const {
     StartCol = ACol;

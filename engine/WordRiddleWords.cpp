@@ -6,15 +6,7 @@
 #include <QMouseEvent>
 #include <algorithm>
 
-namespace {
-int StepCol(TWordDirection D) {
-    return D == wdHorizontal ? 1 : 0;
-}
-int StepRow(TWordDirection D) {
-    return D == wdVertical ? 1 : 0;
-}
-
-} // namespace
+namespace {} // namespace
 
 bool TWordRiddle::EnterWord(const QString& Text, int ACol, int ARow, TWordDirection Direction) {
     if (data_.State() >= stReady)

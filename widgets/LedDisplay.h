@@ -21,7 +21,6 @@ public:
     // digits than fit gets more digits rather than losing its leading ones.
     void SetDigits(int Count, int FractionDigits);
     void SetSeparator(QChar Separator);
-    QColor BackgroundColor() const { return background_; }
     void SetBackgroundColor(const QColor& Color);
     QColor SegmentColor() const { return segment_; }
     void SetSegmentColor(const QColor& Color);

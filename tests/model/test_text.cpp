@@ -47,18 +47,6 @@ TEST(TextHelpers, CompareVersionsOrdersTwoDigitMajors) {
 TEST(TextHelpers, SmallHelpers) {
     EXPECT_EQ(ReverseText(QStringLiteral("Rätsel")), QStringLiteral("lestäR"));
     EXPECT_EQ(ReverseText(QString()), QString());
-    EXPECT_EQ(CountChar(QStringLiteral("Banane"), u'a', false), 2);
-    EXPECT_EQ(CountChar(QStringLiteral("Banane"), u'b', false), 0);
-    EXPECT_EQ(CountChar(QStringLiteral("Banane"), u'b', true), 1);
-    EXPECT_EQ(TrimChar(QStringLiteral("--a-b--"), u'-'), QStringLiteral("a-b"));
-    EXPECT_EQ(TrimChar(QStringLiteral("----"), u'-'), QString());
-    EXPECT_EQ(IntToStrZero(-5, 3), QStringLiteral("-005"));
-    EXPECT_EQ(IntToStrZero(12345, 3), QStringLiteral("12345"));
-    EXPECT_EQ(CompareReal(1.5, 1.5), 0);
-    EXPECT_EQ(CompareReal(1.5, 2.0), 1);
-    EXPECT_EQ(CompareReal(2.0, -1.0), 255);
-    EXPECT_EQ(YearOf(QDate(2024, 2, 30)), 0);
-    EXPECT_EQ(YearOf(QDate(2024, 2, 29)), 2024);
 }
 
 using TextFunction = QString (*)(int);

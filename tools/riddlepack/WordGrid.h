@@ -43,13 +43,6 @@ struct TGridWord {
     bool operator==(const TGridWord&) const = default;
 };
 
-inline int StepCol(TWordDirection Dir) {
-    return Dir == wdHorizontal ? 1 : 0;
-}
-inline int StepRow(TWordDirection Dir) {
-    return Dir == wdVertical ? 1 : 0;
-}
-
 // Every run of two or more letter cells across and down, numbered.
 std::vector<TGridWord> FindCrosswordWords(const TLetterGrid& Grid);
 
