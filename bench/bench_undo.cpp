@@ -53,7 +53,7 @@ void BM_UndoWithManyClues(benchmark::State& State) {
     WriteRiddle(out, int(State.range(0)));
     out.close();
     TRMMainForm main(path);
-    main.HasPrinter = [] { return false; };
+    main.SetPrinterQuery([] { return false; });
     main.show();
     QCoreApplication::sendPostedEvents(&main);
     QApplication::processEvents();

@@ -54,6 +54,47 @@ TCommandStates CommandStates(const TRiddleFacts& Riddle, const TSessionFacts& Se
     s.RiddleSubmenu = {loaded, true, false};
     s.LegendSubmenu = {loaded, true, false};
     SetRiddleCommands(Riddle, s);
+    s.MenuBlankField = {s.BlankField.Visible, true, s.BlankField.Checked};
+    s.MenuShowFail = {s.ShowFail.Visible, true, s.ShowFail.Visible && s.ShowFail.Checked};
+    s.MenuShowHints = {s.ShowHints.Visible, true, s.ShowHints.Visible && s.ShowHints.Checked};
+    s.Legend = LegendMenuState(Riddle.Legend);
+    s.Symbols = Riddle.Symbols;
+    s.MarkedSymbol = Riddle.MarkedSymbol;
+    s.Snapshots = Riddle.Snapshots;
+    return s;
+}
+
+TCommandView TCommandStates::Mark(int Tag) const {
+    return {MarkTagVisible(Tag, Symbols), true, Tag == MarkedSymbol};
+}
+
+TCommandView TCommandStates::Snapshot(int Slot) const {
+    return {!Snapshots[size_t(Slot - 1)].isNull(), true, false};
+}
+
+QString TCommandStates::SnapshotCaption(int Slot) const {
+    return SnapshotItemCaption(Slot, Snapshots[size_t(Slot - 1)]);
+}
+
+QString TCommandStates::SnapshotHint(int Slot) const {
+    return SnapshotItemHint(Snapshots[size_t(Slot - 1)]);
+}
+
+TLegendMenuState LegendMenuState(const TLegendMenuFacts& F) {
+    auto follow = [](bool WindowShown, const TCommandView& B, bool WithEnabled) {
+        const bool visible = WindowShown && B.Visible;
+        return TCommandView{visible, !WithEnabled || B.Enabled, visible && B.Checked};
+    };
+    TLegendMenuState s;
+    s.Ausblenden = follow(F.ClueLegendShown, F.Ausblenden, false);
+    s.Markieren = follow(F.ClueLegendShown, F.Markieren, true);
+    s.EineLegende = follow(F.ClueLegendShown, F.EineLegende, false);
+    s.LegAutomatisch = follow(F.NumLegendShown, F.AutoEintragen, false);
+    // The two transfer commands are plain commands without a check mark.
+    s.LegUebernehmen = follow(F.NumLegendShown, F.LegendeEintragen, false);
+    s.LegUebernehmen.Checked = false;
+    s.LegEintragen = follow(F.NumLegendShown, F.RaetselEintragen, true);
+    s.LegEintragen.Checked = false;
     return s;
 }
 

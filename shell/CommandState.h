@@ -6,9 +6,30 @@
 // are only views of the result. Plain values in, plain values out, so the rules can be checked
 // without a window.
 
+#include "RiddleToolbarRules.h"
 #include "RiddleTypes.h"
 
 #include <QString>
+
+struct TCommandView {
+    bool Visible = true;
+    bool Enabled = true;
+    bool Checked = false;
+    bool operator==(const TCommandView&) const = default;
+};
+
+// The view menu's legend items follow the buttons of the legend windows, each window's items only
+// while that window exists and is visible.
+struct TLegendMenuFacts {
+    bool ClueLegendShown = false;
+    TCommandView Ausblenden, Markieren, EineLegende;
+    bool NumLegendShown = false;
+    TCommandView AutoEintragen, LegendeEintragen, RaetselEintragen;
+};
+struct TLegendMenuState {
+    TCommandView Ausblenden, Markieren, EineLegende, LegAutomatisch, LegUebernehmen, LegEintragen;
+};
+TLegendMenuState LegendMenuState(const TLegendMenuFacts& F);
 
 // What the commands depend on, read from the riddle data and the windows' own state, never from
 // widgets.
@@ -30,6 +51,11 @@ struct TRiddleFacts {
     bool WordHasClue = false;
     // The riddle window's tooltip switch.
     bool TooltipsOn = false;
+    // The sudoku's symbol count and marked symbol, its snapshot slots, and the legend windows.
+    int Symbols = 9;
+    int MarkedSymbol = 0;
+    TSnapshotTimes Snapshots;
+    TLegendMenuFacts Legend;
 };
 
 // What the main window adds.
@@ -38,13 +64,6 @@ struct TSessionFacts {
     bool UndoAvailable = false;
     QString UndoText;
     bool HasPrinter = false;
-};
-
-struct TCommandView {
-    bool Visible = true;
-    bool Enabled = true;
-    bool Checked = false;
-    bool operator==(const TCommandView&) const = default;
 };
 
 struct TCommandStates {
@@ -65,6 +84,18 @@ struct TCommandStates {
     QString LengthCaption, LengthHint, LengthIcon;
     // "Buchstaben &eintragen", or "Symbol &eintragen" for a sudoku.
     QString FillLetterCaption;
+    // The main menu's items of a toggle: enabled, checked only while shown.
+    TCommandView MenuBlankField, MenuShowFail, MenuShowHints;
+    TLegendMenuState Legend;
+
+    // A marking item or button (by its tag) and a snapshot item (slots 1 … 4).
+    TCommandView Mark(int Tag) const;
+    TCommandView Snapshot(int Slot) const;
+    QString SnapshotCaption(int Slot) const;
+    QString SnapshotHint(int Slot) const;
+    int Symbols = 9;
+    int MarkedSymbol = 0;
+    TSnapshotTimes Snapshots;
 };
 
 TCommandStates CommandStates(const TRiddleFacts& Riddle, const TSessionFacts& Session);

@@ -24,16 +24,19 @@
 #include <QScrollBar>
 #include <QStatusTipEvent>
 #include <QStyle>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
 constexpr int kToolBarHeight = 33;
 constexpr int kStatusBarHeight = 21;
 const char* const kLoadFailedText = "Die Rätseldaten konnten nicht geladen werden!";
+constexpr int kPrinterQueryDelayMs = 100;
 } // namespace
 
 TRMMainForm::TRMMainForm(const QString& ExecutablePath)
-    : executablePath_(ExecutablePath.isEmpty() ? QCoreApplication::applicationFilePath() : ExecutablePath) {
+    : executablePath_(ExecutablePath.isEmpty() ? QCoreApplication::applicationFilePath() : ExecutablePath),
+      commands_(this, [this] { return Commands(); }) {
     setObjectName(QStringLiteral("RMMainForm"));
     setWindowTitle(QStringLiteral("Kreuzworträtsel"));
     // Centred, and no larger than a small or highly scaled screen. The frame is not known yet; a
@@ -44,7 +47,6 @@ TRMMainForm::TRMMainForm(const QString& ExecutablePath)
     resize(start.size());
     move(start.topLeft());
 
-    menuBar()->setObjectName(QStringLiteral("MenuMain"));
     auto* central = new QWidget;
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -73,13 +75,12 @@ TRMMainForm::TRMMainForm(const QString& ExecutablePath)
     statusLayout->addWidget(lblHints_);
     layout->addWidget(statusBar_);
     setCentralWidget(central);
-    CreateToolbar();
-    CreateMenus();
-    HasPrinter = [] { return !QPrinterInfo::availablePrinterNames().isEmpty(); };
+    CreateCommands();
+    hasPrinter_ = [] { return !QPrinterInfo::availablePrinterNames().isEmpty(); };
 
     // FormCreate
-    UndoWordRiddle = std::make_unique<TWordRiddleData>();
-    UndoSudoku = std::make_unique<TSudokuRiddleData>();
+    undoWordRiddle_ = std::make_unique<TWordRiddleData>();
+    undoSudoku_ = std::make_unique<TSudokuRiddleData>();
     backgroundColors_ = std::make_unique<TRiddleColors>(TRiddleColors::BackgroundDefaults());
     textColors_ = std::make_unique<TRiddleColors>(TRiddleColors::TextDefaults());
     RiddleBackgroundColors = backgroundColors_.get();
@@ -120,25 +121,23 @@ void TRMMainForm::AppHint(const QString& Hint) {
 void TRMMainForm::StartMessage() {
     setWindowTitle(QStringLiteral("Norvik ") + QCoreApplication::applicationName());
     auto* riddle = new TRiddleForm(executablePath_);
-    RiddleWindow = riddle;
+    riddleWindow_ = riddle;
     connect(riddle, &TRiddleForm::UndoBackupDue, this, &TRMMainForm::SaveUndoState);
     connect(riddle, &TRiddleForm::CommandsChanged, this, &TRMMainForm::UpdateCommands);
     connect(riddle, &TRiddleForm::StateMessageDue, this, [this] {
-        if (RiddleWindow && RiddleWindow->ShownRiddle())
-            ShowStateMessage(*RiddleWindow->ShownRiddle());
+        if (TRiddleData* shown = Riddle().ShownRiddle())
+            ShowStateMessage(*shown);
     });
-    // A zoomed riddle window takes the frame along, as far as the screen has room.
-    connect(riddle, &TRiddleForm::LayoutChanged, this, &TRMMainForm::SizeToRiddle);
     connect(riddle, &TRiddleForm::Closed, this, [this] {
-        RiddleWindow = nullptr;
+        riddleWindow_ = nullptr;
         // The commands that need the riddle go away with it.
         if (isVisible())
             UpdateCommands();
         close();
     });
-    if (riddle->LoadFailed) {
+    if (riddle->LoadFailed()) {
         loadFailed_ = true;
-        RiddleWindow = nullptr;
+        riddleWindow_ = nullptr;
         delete riddle;
         hide();
         QMessageBox box(QMessageBox::Critical, QCoreApplication::applicationName(),
@@ -153,9 +152,14 @@ void TRMMainForm::StartMessage() {
     mdiArea_->addSubWindow(riddle);
     riddle->show();
     QCoreApplication::processEvents();
-    // A riddle larger than the room to the right and below may move the window to make room.
+    // The riddle window and its tool windows have their places now. A riddle larger than the room
+    // to the right and below may move the window to make room; the frame is fitted once, to all
+    // of them together.
     FitToRiddle(true);
-    AskForPrinters();
+    // A zoomed riddle window takes the frame along, as far as the screen has room.
+    connect(riddle, &TRiddleForm::LayoutChanged, this, &TRMMainForm::SizeToRiddle);
+    // The printer system may take a while to answer; the riddle is on screen before it is asked.
+    QTimer::singleShot(kPrinterQueryDelayMs, this, &TRMMainForm::AskForPrinters);
     SetDisplayMode(dmSolving);
     // The grid holds the keyboard focus; the frame must be the active window for it to count.
     activateWindow();
@@ -218,7 +222,7 @@ void TRMMainForm::resizeEvent(QResizeEvent* E) {
 }
 
 void TRMMainForm::SetDisplayMode(int Mode) {
-    TRiddleData* riddle = RiddleWindow ? RiddleWindow->ShownRiddle() : nullptr;
+    TRiddleData* riddle = Riddle().ShownRiddle();
     if (!riddle || Mode < dmSolving || Mode > dmEditing)
         return;
     riddle->SetDisplayMode(TDisplayMode(Mode));
@@ -247,15 +251,13 @@ bool TRMMainForm::eventFilter(QObject* Watched, QEvent* E) {
         // so that e.g. Alt+Backspace works exactly when the undo item is enabled.
         const auto* key = static_cast<QKeyEvent*>(E);
         if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
-            RefreshShortcutItems();
+            UpdateCommands();
     } else if (E->type() == RiddleEventType(kMsgStopwatch)) {
-        if (RiddleWindow)
-            RiddleWindow->UpdateStopwatch(true);
-    } else if ((E->type() == QEvent::KeyPress || E->type() == QEvent::KeyRelease) && RiddleWindow &&
-               RiddleWindow->ShownRiddle()) {
+        Riddle().UpdateStopwatch(true);
+    } else if ((E->type() == QEvent::KeyPress || E->type() == QEvent::KeyRelease) && Riddle().ShownRiddle()) {
         const auto* key = static_cast<QKeyEvent*>(E);
         const bool down = E->type() == QEvent::KeyPress;
-        const bool reverseWords = RiddleWindow->ShownRiddle()->RiddleOptions().Contains(roReverseWords);
+        const bool reverseWords = Riddle().ShownRiddle()->RiddleOptions().Contains(roReverseWords);
         // Shift turns a word dragged out of a one-list legend downwards, Ctrl writes it reversed;
         // the drag cursor shows it at once.
         bool changed = false;
@@ -263,12 +265,12 @@ bool TRMMainForm::eventFilter(QObject* Watched, QEvent* E) {
             DragReversed = down;
             changed = true;
         } else if (key->key() == Qt::Key_Shift && DragVertical != down && !key->isAutoRepeat() &&
-                   RiddleWindow->LegendShowsOneList()) {
+                   Riddle().LegendShowsOneList()) {
             DragVertical = down;
             changed = true;
         }
         if (changed) {
-            RiddleWindow->UpdateDragCursor();
+            Riddle().UpdateDragCursor();
             QCursor::setPos(QCursor::pos());
         }
     } else if (E->type() == QEvent::MouseMove && Watched == mdiArea_->viewport()) {
@@ -279,7 +281,7 @@ bool TRMMainForm::eventFilter(QObject* Watched, QEvent* E) {
 }
 
 void TRMMainForm::closeEvent(QCloseEvent* E) {
-    UndoWordRiddle.reset();
-    UndoSudoku.reset();
+    undoWordRiddle_.reset();
+    undoSudoku_.reset();
     E->accept();
 }

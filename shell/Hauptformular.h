@@ -3,24 +3,19 @@
 // The main window: a frame that holds the riddle window and the tool windows, with the menu,
 // the tool bar and the hint line, the one-step undo, the reset and the solution view.
 
-#include "CommandState.h"
+#include "CommandTable.h"
 #include "RiddleColors.h"
 #include "RiddleSupportForm.h"
-#include "RiddleToolbarRules.h"
 
 #include <QMainWindow>
 #include <QPointer>
-#include <array>
 #include <functional>
 #include <memory>
 #include <vector>
 
-class QAction;
 class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
-class QMenu;
-class QToolButton;
 class TGradientPanel;
 class TPrintMsgDlg;
 class TRiddleData;
@@ -41,6 +36,8 @@ public:
     QMdiArea* MdiArea() const { return mdiArea_; }
     // The embedded riddle could not be loaded; the program ends.
     bool LoadFailed() const { return loadFailed_; }
+    // Whether a riddle window is there (it goes when it is closed).
+    bool HasRiddleWindow() const { return riddleWindow_ != nullptr; }
 
     // Tool bar buttons and menus follow the riddle window and the display mode.
     void UpdateCommands();
@@ -49,66 +46,20 @@ public:
     // Backs the shown riddle up before a change named Text.
     void SaveUndoState(const QString& Text);
     void RestoreUndoState();
+    // The name of the step that undo takes back (empty before the first backup).
+    const QString& UndoText() const { return undoText_; }
     // The message for a riddle that has just been filled in completely.
     void ShowStateMessage(const TRiddleData& Grid);
     // The grid takes the keyboard again, after a dialog or a command from the menu.
     void FocusGrid();
     // Whether the system knows a printer; replaceable for tests.
-    std::function<bool()> HasPrinter;
-    // Asks HasPrinter, once a riddle has been loaded and whenever the "Rätsel" menu opens. The
+    void SetPrinterQuery(std::function<bool()> Query) { hasPrinter_ = std::move(Query); }
+    // Asks for printers, once a riddle has been loaded and whenever the "Rätsel" menu opens. The
     // commands use the last answer: asking the printer system while keys are handled (every
     // shortcut refreshes the commands) lost keystrokes once a print server was running.
     void AskForPrinters();
 
-    // The riddle window, seen through what the main window may ask of it.
-    TRiddleWindowInterface* RiddleWindow = nullptr;
-    std::unique_ptr<TWordRiddleData> UndoWordRiddle;
-    std::unique_ptr<TSudokuRiddleData> UndoSudoku;
-    // A backup waits to be restored (from the first backup until an undo, and again after the next).
-    bool UndoAvailable = false;
-    QString UndoText;
-
-    // Tool bar.
-    QToolButton* TBPrgBeenden = nullptr;
-    QToolButton* TBRaeDrucken = nullptr;
-    QToolButton* TBRaeInfos = nullptr;
-    QToolButton* TBBeaRueckgaengig = nullptr;
-    QToolButton* TBBeaZuruecksetzen = nullptr;
-    QToolButton* TBHlfInfo = nullptr;
-
-    // Menu "&Rätsel".
-    QMenu* MItemRaetsel = nullptr;
-    QAction* MItemRaeDrucken = nullptr;
-    QAction* MItemRaeEigenschaften = nullptr;
-    // Menu "&Bearbeiten".
-    QMenu* MItemBearbeiten = nullptr;
-    QAction* MItemBeaRueckgaengig = nullptr;
-    QAction* MItemBeaZuruecksetzen = nullptr;
-    QAction* MItemBeaN1 = nullptr;
-    QAction* MItemBeaLeerfeld = nullptr;
-    QAction* MItemBeaBuchstEintragen = nullptr;
-    QAction* MItemBeaBegriffEintragen = nullptr;
-    QMenu* MItemBeaFelderMarkieren = nullptr;
-    QMenu* MItemBeaSchnappschuss = nullptr;
-    // The marking items (separators included) and the four snapshot items.
-    std::vector<QAction*> MarkItems;
-    std::array<QAction*, kSnapshotSlots> SnapItems{};
-    // Menu "&Ansicht".
-    QMenu* MItemAnsicht = nullptr;
-    QAction* MItemAnsLoesung = nullptr;
-    QMenu* MItemAnsRaetsel = nullptr;
-    QAction* MItemAnsFehleintraege = nullptr;
-    QAction* MItemAnsBegriffLaengen = nullptr;
-    QAction* MItemAnsTooltips = nullptr;
-    QMenu* MItemAnsLegende = nullptr;
-    QAction* MIemAnsAusblenden = nullptr;
-    QAction* MItemAnsMarkieren = nullptr;
-    QAction* MItemAnsEineLegende = nullptr;
-    QAction* MItemAnsLegAutomatisch = nullptr;
-    QAction* MItemAnsLegUebernehmen = nullptr;
-    QAction* MItemAnsLegEintragen = nullptr;
-
-    // Opening handlers of the menus.
+    // Opening handlers of the menus: their items take the states of the moment.
     void MItemRaetselClick();
     void MItemBearbeitenClick();
     void MItemBeaFelderMarkierenClick();
@@ -124,7 +75,7 @@ public:
     void MItemRaeBeendenClick();
     void MItemBeaRueckgaengigClick();
     void MItemBeaZuruecksetzenClick();
-    void MItemBeaLeerfeldClick();
+    void MItemBeaLeerfeldClick(QObject* Sender);
     void MItemBeaBuchstEintragenClick();
     void MItemBeaBegriffEintragenClick();
     void MItemBeaMarkKeineClick(QObject* Sender);
@@ -149,34 +100,36 @@ protected:
     void resizeEvent(QResizeEvent* E) override;
 
 private:
-    // The colour sets behind RiddleBackgroundColors and RiddleTextColors.
-    std::unique_ptr<TRiddleColors> backgroundColors_;
-    std::unique_ptr<TRiddleColors> textColors_;
     void StartMessage();
     void SizeToRiddle();
     void FitToRiddle(bool MayMove);
     // The client area scrolled to its top-left corner, where the riddle window stands.
     void ShowRiddleCorner();
     void AppHint(const QString& Hint);
-    void CreateToolbar();
-    void CreateMenus();
-    void CreateRiddleMenu();
-    void CreateEditMenu();
-    void CreateMarkMenu();
-    void CreateSnapshotMenu();
-    void CreateViewMenu();
-    void CreateLegendMenu();
-    QMenu* AddSubMenu(QMenu* Parent, const char* Name, const QString& Caption, const QString& Hint);
+    std::vector<TCommandRow> CommandRows();
+    void CreateCommands();
+    // The riddle window, or one that is not there and does nothing.
+    TRiddleWindowInterface& Riddle() const;
     // The backup that matches the shown grid's kind.
     TRiddleData* UndoBackup() const;
-    // A shortcut acts on the items as an opened menu would show them.
-    void RefreshShortcutItems();
 
     QString executablePath_;
+    // The riddle window, seen through what the main window may ask of it.
+    TRiddleWindowInterface* riddleWindow_ = nullptr;
+    std::unique_ptr<TWordRiddleData> undoWordRiddle_;
+    std::unique_ptr<TSudokuRiddleData> undoSudoku_;
+    // A backup waits to be restored (from the first backup until an undo, and again after the next).
+    bool undoAvailable_ = false;
+    QString undoText_;
+    // The colour sets behind RiddleBackgroundColors and RiddleTextColors.
+    std::unique_ptr<TRiddleColors> backgroundColors_;
+    std::unique_ptr<TRiddleColors> textColors_;
     TGradientPanel* toolBar_ = nullptr;
     QWidget* statusBar_ = nullptr;
     QLabel* lblHints_ = nullptr;
     QMdiArea* mdiArea_ = nullptr;
+    TCommandTable commands_;
+    std::function<bool()> hasPrinter_;
     bool loadFailed_ = false;
     bool printerAvailable_ = false;
     // Made at the first print, then shown again for every print.

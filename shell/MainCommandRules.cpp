@@ -1,23 +1,5 @@
 #include "MainCommandRules.h"
 
-TLegendMenuState LegendMenuState(const TLegendMenuFacts& F) {
-    auto follow = [](bool WindowShown, const TCommandView& B, bool WithEnabled) {
-        const bool visible = WindowShown && B.Visible;
-        return TCommandView{visible, !WithEnabled || B.Enabled, visible && B.Checked};
-    };
-    TLegendMenuState s;
-    s.Ausblenden = follow(F.ClueLegendShown, F.Ausblenden, false);
-    s.Markieren = follow(F.ClueLegendShown, F.Markieren, true);
-    s.EineLegende = follow(F.ClueLegendShown, F.EineLegende, false);
-    s.LegAutomatisch = follow(F.NumLegendShown, F.AutoEintragen, false);
-    // The two transfer commands are plain commands without a check mark.
-    s.LegUebernehmen = follow(F.NumLegendShown, F.LegendeEintragen, false);
-    s.LegUebernehmen.Checked = false;
-    s.LegEintragen = follow(F.NumLegendShown, F.RaetselEintragen, true);
-    s.LegEintragen.Checked = false;
-    return s;
-}
-
 QString MainMarkItemCaption(int Tag) {
     if (Tag == kMarkNone)
         return QStringLiteral("&Keine");

@@ -11,19 +11,6 @@
 #include <QString>
 #include <optional>
 
-// Submenu "L&egende": the items follow the buttons of the legend windows, each window's items
-// only while that window exists and is visible.
-struct TLegendMenuFacts {
-    bool ClueLegendShown = false;
-    TCommandView Ausblenden, Markieren, EineLegende;
-    bool NumLegendShown = false;
-    TCommandView AutoEintragen, LegendeEintragen, RaetselEintragen;
-};
-struct TLegendMenuState {
-    TCommandView Ausblenden, Markieren, EineLegende, LegAutomatisch, LegUebernehmen, LegEintragen;
-};
-TLegendMenuState LegendMenuState(const TLegendMenuFacts& F);
-
 // Captions of the main menu's marking items: as the pop-up menu's, with an accelerator.
 QString MainMarkItemCaption(int Tag);
 

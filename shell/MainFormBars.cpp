@@ -1,16 +1,11 @@
-// The main window's tool bar and main menu: the buttons, items, captions, shortcuts, hints and
-// icons, and which handler each one runs.
+// The main window's commands as rows of its command table: the tool bar and the main menu with
+// their captions, shortcuts, hints, icons, handlers and the command states they follow.
 
 #include "GradientPanel.h"
 #include "Hauptformular.h"
 #include "MainCommandRules.h"
-#include "MenuItems.h"
 
-#include <QAction>
-#include <QIcon>
-#include <QMenu>
 #include <QMenuBar>
-#include <QToolButton>
 
 namespace {
 constexpr int kButtonSize = 25;
@@ -21,217 +16,198 @@ const QString kPrintHint = QStringLiteral("Das Rätsel und die Legende drucken")
 const QString kInfosHint = QStringLiteral("Informationen zum aktuellen Rätsel anzeigen");
 const QString kUndoHint = QStringLiteral("Die letzte Änderung am Rätsel zurücknehmen");
 const QString kResetHint = QStringLiteral("Alle Begriffe aus dem Rätsel löschen");
+constexpr uint8_t kAll = apVisible | apEnabled | apChecked;
+
+QRect ButtonAt(int Left) {
+    return QRect(Left, kButtonTop, kButtonSize, kButtonSize);
+}
+
+// The marking items of "Felder markieren": none, a separator, one per symbol, a separator, and the
+// cells with one or two possible symbols.
+// The rows read as a table, one command per row; the formatter would put every field on a line
+// of its own.
+// clang-format off
+void AddMarkRows(std::vector<TCommandRow>& Rows, const std::function<void(QObject*)>& Run) {
+    auto mark = [&](int Tag, const QByteArray& Suffix) {
+        Rows.push_back({.Place = "MItemBeaFelderMarkieren", .Name = "MItemBeaMark" + Suffix,
+                        .Caption = MainMarkItemCaption(Tag), .Hint = MarkItemHint(Tag), .Tag = Tag,
+                        .Checkable = true, .State = [Tag](const TCommandStates& S) { return S.Mark(Tag); },
+                        .Parts = apVisible | apChecked, .Run = Run});
+    };
+    auto separator = [&](const char* Suffix) {
+        Rows.push_back({.Place = "MItemBeaFelderMarkieren", .Name = QByteArray("MItemBeaMark") + Suffix,
+                        .Kind = rkSeparator, .Tag = kMarkSeparator});
+    };
+    mark(kMarkNone, "Keine");
+    separator("N1");
+    for (int tag = 1; tag <= kMaxMarkSymbols; ++tag)
+        mark(tag, QByteArray::number(tag));
+    separator("N2");
+    mark(kMarkFew, "Duo");
+}
+
+void AddSnapshotRows(std::vector<TCommandRow>& Rows, const std::function<void(QObject*)>& Run) {
+    for (int slot = 1; slot <= kSnapshotSlots; ++slot)
+        // Caption and hint name the snapshot's time.
+        Rows.push_back({.Place = "MItemBeaSchnappschuss", .Name = "MItemBeaSnap" + QByteArray::number(slot),
+                        .Caption = QString::number(slot), .Tag = slot,
+                        .State = [slot](const TCommandStates& S) { return S.Snapshot(slot); },
+                        .Parts = apVisible,
+                        .CaptionOf = [slot](const TCommandStates& S) { return S.SnapshotCaption(slot); },
+                        .HintOf = [slot](const TCommandStates& S) { return S.SnapshotHint(slot); },
+                        .Run = Run});
+}
 } // namespace
 
-void TRMMainForm::CreateToolbar() {
-    auto add = [this](const char* Name, int Left, const QString& Hint, const char* Icon, bool Enabled,
-                      void (TRMMainForm::*Handler)()) {
-        QToolButton* b =
-            MakeSpeedButton(toolBar_, Name, QRect(Left, kButtonTop, kButtonSize, kButtonSize), Hint, Icon);
-        b->setEnabled(Enabled);
-        connect(b, &QToolButton::clicked, this, Handler);
-        return b;
+std::vector<TCommandRow> TRMMainForm::CommandRows() {
+    auto run = [this](void (TRMMainForm::*Handler)()) {
+        return [this, Handler](QObject*) { (this->*Handler)(); };
     };
-    TBPrgBeenden = add("TBPrgBeenden", 4, QStringLiteral("Das Programm beenden"), "quit", true,
-                       &TRMMainForm::MItemRaeBeendenClick);
-    TBRaeDrucken = add("TBRaeDrucken", 37, kPrintHint, "print", false, &TRMMainForm::MItemRaeDruckenClick);
-    TBRaeInfos =
-        add("TBRaeInfos", 62, kInfosHint, "riddle-info", false, &TRMMainForm::MItemRaeEigenschaftenClick);
-    TBBeaRueckgaengig =
-        add("TBBeaRueckgaengig", 96, kUndoHint, "undo", false, &TRMMainForm::MItemBeaRueckgaengigClick);
-    TBBeaZuruecksetzen =
-        add("TBBeaZuruecksetzen", 121, kResetHint, "reset", false, &TRMMainForm::MItemBeaZuruecksetzenClick);
-    TBHlfInfo = add("TBHlfInfo", 154, QStringLiteral("Informationen zum Programm anzeigen"), "program-info",
-                    true, &TRMMainForm::MItemRaeInfoClick);
-}
+    auto runWith = [this](void (TRMMainForm::*Handler)(QObject*)) {
+        return [this, Handler](QObject* Sender) { (this->*Handler)(Sender); };
+    };
+    std::vector<TCommandRow> rows = {
+        {.Place = "ToolBar", .Name = "TBPrgBeenden", .Kind = rkButton, .Hint = QStringLiteral("Das Programm beenden"),
+         .Icon = "quit", .Geometry = ButtonAt(4), .Run = run(&TRMMainForm::MItemRaeBeendenClick)},
+        {.Place = "ToolBar", .Name = "TBRaeDrucken", .Kind = rkButton, .Hint = kPrintHint, .Icon = "print",
+         .Geometry = ButtonAt(37), .State = Follows(&TCommandStates::Print), .Parts = apEnabled,
+         .Run = run(&TRMMainForm::MItemRaeDruckenClick)},
+        {.Place = "ToolBar", .Name = "TBRaeInfos", .Kind = rkButton, .Hint = kInfosHint, .Icon = "riddle-info",
+         .Geometry = ButtonAt(62), .State = Follows(&TCommandStates::Properties), .Parts = apEnabled,
+         .Run = run(&TRMMainForm::MItemRaeEigenschaftenClick)},
+        {.Place = "ToolBar", .Name = "TBBeaRueckgaengig", .Kind = rkButton, .Hint = kUndoHint, .Icon = "undo",
+         .Geometry = ButtonAt(96), .State = Follows(&TCommandStates::Undo), .Parts = apEnabled,
+         .Run = run(&TRMMainForm::MItemBeaRueckgaengigClick)},
+        {.Place = "ToolBar", .Name = "TBBeaZuruecksetzen", .Kind = rkButton, .Hint = kResetHint, .Icon = "reset",
+         .Geometry = ButtonAt(121), .State = Follows(&TCommandStates::Reset), .Parts = apEnabled,
+         .Run = run(&TRMMainForm::MItemBeaZuruecksetzenClick)},
+        {.Place = "ToolBar", .Name = "TBHlfInfo", .Kind = rkButton,
+         .Hint = QStringLiteral("Informationen zum Programm anzeigen"), .Icon = "program-info",
+         .Geometry = ButtonAt(154), .Run = run(&TRMMainForm::MItemRaeInfoClick)},
 
-QMenu* TRMMainForm::AddSubMenu(QMenu* Parent, const char* Name, const QString& Caption, const QString& Hint) {
-    QMenu* m = Parent->addMenu(Caption);
-    m->setObjectName(QLatin1String(Name));
-    m->menuAction()->setObjectName(QLatin1String(Name));
-    m->menuAction()->setStatusTip(Hint);
-    return m;
-}
-
-void TRMMainForm::CreateMenus() {
-    CreateRiddleMenu();
-    CreateEditMenu();
-    CreateViewMenu();
-}
-
-void TRMMainForm::CreateRiddleMenu() {
-    MItemRaetsel = menuBar()->addMenu(QStringLiteral("&Rätsel"));
-    MItemRaetsel->setObjectName(QStringLiteral("MItemRaetsel"));
-    MItemRaetsel->menuAction()->setObjectName(QStringLiteral("MItemRaetsel"));
-    QMenu* m = MItemRaetsel;
-    MItemRaeDrucken =
-        AddMenuItem(this, m, "MItemRaeDrucken", QStringLiteral("&Drucken.."), kPrintHint, "print");
-    MItemRaeDrucken->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    MItemRaeEigenschaften = AddMenuItem(this, m, "MItemRaeEigenschaften", QStringLiteral("&Eigenschaften.."),
-                                        kInfosHint, "riddle-info");
-    m->addSeparator()->setObjectName(QStringLiteral("MItemRaeN2"));
-    QAction* info = AddMenuItem(this, m, "MItemRaeInfo", QStringLiteral("Info.."), QString(), "program-info");
-    QAction* quit = AddMenuItem(this, m, "MItemRaeBeenden", QStringLiteral("Beenden"), QString(), "quit");
-    quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-
-    connect(m, &QMenu::aboutToShow, this, [this] {
         // A printer may have been installed since the riddle was loaded.
-        AskForPrinters();
-        MItemRaetselClick();
+        {.Place = "MenuMain", .Name = "MItemRaetsel", .Kind = rkSubmenu, .Caption = QStringLiteral("&Rätsel"),
+         .Opening = [this] { AskForPrinters(); }},
+        {.Place = "MItemRaetsel", .Name = "MItemRaeDrucken", .Caption = QStringLiteral("&Drucken.."),
+         .Hint = kPrintHint, .Icon = "print", .Shortcuts = {QKeySequence(Qt::CTRL | Qt::Key_P)},
+         .State = Follows(&TCommandStates::Print), .Parts = apEnabled, .Run = run(&TRMMainForm::MItemRaeDruckenClick)},
+        {.Place = "MItemRaetsel", .Name = "MItemRaeEigenschaften", .Caption = QStringLiteral("&Eigenschaften.."),
+         .Hint = kInfosHint, .Icon = "riddle-info", .State = Follows(&TCommandStates::Properties),
+         .Parts = apEnabled, .Run = run(&TRMMainForm::MItemRaeEigenschaftenClick)},
+        {.Place = "MItemRaetsel", .Name = "MItemRaeN2", .Kind = rkSeparator},
+        {.Place = "MItemRaetsel", .Name = "MItemRaeInfo", .Caption = QStringLiteral("Info.."), .Icon = "program-info",
+         .Run = run(&TRMMainForm::MItemRaeInfoClick)},
+        {.Place = "MItemRaetsel", .Name = "MItemRaeBeenden", .Caption = QStringLiteral("Beenden"), .Icon = "quit",
+         .Shortcuts = {QKeySequence(Qt::CTRL | Qt::Key_Q)}, .Run = run(&TRMMainForm::MItemRaeBeendenClick)},
+
+        {.Place = "MenuMain", .Name = "MItemBearbeiten", .Kind = rkSubmenu, .Caption = QStringLiteral("&Bearbeiten"),
+         .State = Follows(&TCommandStates::EditMenu), .Parts = apVisible},
+        // Ctrl+Z as well, as on every Linux desktop.
+        {.Place = "MItemBearbeiten", .Name = "MItemBeaRueckgaengig", .Caption = UndoCaption(QString()),
+         .Hint = kUndoHint, .Icon = "undo",
+         .Shortcuts = {QKeySequence(Qt::ALT | Qt::Key_Backspace), QKeySequence(Qt::CTRL | Qt::Key_Z)},
+         .State = Follows(&TCommandStates::Undo), .Parts = kAll, .CaptionOf = TextOf(&TCommandStates::UndoCaption),
+         .Run = run(&TRMMainForm::MItemBeaRueckgaengigClick)},
+        {.Place = "MItemBearbeiten", .Name = "MItemBeaZuruecksetzen", .Caption = QStringLiteral("&Zurücksetzen"),
+         .Hint = kResetHint, .Icon = "reset", .State = Follows(&TCommandStates::Reset), .Parts = kAll,
+         .Run = run(&TRMMainForm::MItemBeaZuruecksetzenClick)},
+        {.Place = "MItemBearbeiten", .Name = "MItemBeaN1", .Kind = rkSeparator,
+         .State = Follows(&TCommandStates::UndoSeparator), .Parts = apVisible},
+        {.Place = "MItemBearbeiten", .Name = "MItemBeaLeerfeld", .Caption = QStringLiteral("&Leerfeld"),
+         .Hint = QStringLiteral("Das markierte Feld im Rätsel als Leerfeld festlegen"), .Icon = "blank-field",
+         .Checkable = true, .State = Follows(&TCommandStates::MenuBlankField), .Parts = kAll,
+         .Run = runWith(&TRMMainForm::MItemBeaLeerfeldClick)},
+        {.Place = "MItemBearbeiten", .Name = "MItemBeaBuchstEintragen", .Caption = QStringLiteral("Buchstaben &eintragen"),
+         .Hint = QStringLiteral("An der aktuellen Eingabeposition den gesuchten Buchstaben eintragen"),
+         .Icon = "fill-letter", .State = Follows(&TCommandStates::FillLetter), .Parts = kAll,
+         .CaptionOf = TextOf(&TCommandStates::FillLetterCaption), .Run = run(&TRMMainForm::MItemBeaBuchstEintragenClick)},
+        // The keypad's Enter is the same command as the main Enter key.
+        {.Place = "MItemBearbeiten", .Name = "MItemBeaBegriffEintragen", .Caption = QStringLiteral("&Begriff eintragen.."),
+         .Hint = QStringLiteral("Den markierten Begriff eingeben"), .Icon = "enter-word",
+         .Shortcuts = {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)},
+         .State = Follows(&TCommandStates::EnterWord), .Parts = kAll,
+         .Run = run(&TRMMainForm::MItemBeaBegriffEintragenClick)},
+        {.Place = "MItemBearbeiten", .Name = "MItemBeaFelderMarkieren", .Kind = rkSubmenu,
+         .Caption = QStringLiteral("&Felder markieren"), .Hint = QStringLiteral("Ausgewählte Felder im Rätsel farblich markieren"),
+         .Icon = "mark-duo", .State = Follows(&TCommandStates::SudokuTools), .Parts = apVisible},
+    };
+    AddMarkRows(rows, runWith(&TRMMainForm::MItemBeaMarkKeineClick));
+    rows.insert(rows.end(), {
+        {.Place = "MItemBearbeiten", .Name = "MItemBeaSchnappschuss", .Kind = rkSubmenu,
+         .Caption = QStringLiteral("&Schnappschuss"), .Icon = "snapshot", .State = Follows(&TCommandStates::SudokuTools),
+         .Parts = apVisible},
+        {.Place = "MItemBeaSchnappschuss", .Name = "MItemBeaSnapErstellen", .Caption = QStringLiteral("&Erstellen"),
+         .Hint = QStringLiteral("Einen Schnappschuss des aktuellen Rätselzustands speichern"),
+         .Run = run(&TRMMainForm::MItemBeaSnapErstellenClick)},
+        {.Place = "MItemBeaSchnappschuss", .Name = "MItemBeaSnapN1", .Kind = rkSeparator},
     });
-    connect(MItemRaeDrucken, &QAction::triggered, this, &TRMMainForm::MItemRaeDruckenClick);
-    connect(MItemRaeEigenschaften, &QAction::triggered, this, &TRMMainForm::MItemRaeEigenschaftenClick);
-    connect(info, &QAction::triggered, this, &TRMMainForm::MItemRaeInfoClick);
-    connect(quit, &QAction::triggered, this, &TRMMainForm::MItemRaeBeendenClick);
+    AddSnapshotRows(rows, runWith(&TRMMainForm::MItemBeaSnap1Click));
+    rows.insert(rows.end(), {
+        {.Place = "MenuMain", .Name = "MItemAnsicht", .Kind = rkSubmenu, .Caption = QStringLiteral("&Ansicht"),
+         .State = Follows(&TCommandStates::ViewMenu), .Parts = apVisible},
+        {.Place = "MItemAnsicht", .Name = "MItemAnsLoesung", .Caption = QStringLiteral("&Lösung zeigen"),
+         .Hint = QStringLiteral("Die Lösung des kompletten Rätsels zeigen"), .Icon = "show-solution",
+         .Checkable = true, .State = Follows(&TCommandStates::Solution), .Parts = kAll,
+         .Run = run(&TRMMainForm::MItemAnsLoesungClick)},
+        {.Place = "MItemAnsicht", .Name = "MItemAnsN1", .Kind = rkSeparator},
+        {.Place = "MItemAnsicht", .Name = "MItemAnsRaetsel", .Kind = rkSubmenu, .Caption = QStringLiteral("&Rätsel"),
+         .State = Follows(&TCommandStates::RiddleSubmenu), .Parts = apVisible},
+        {.Place = "MItemAnsRaetsel", .Name = "MItemAnsVergroessern", .Caption = QStringLiteral("&Vergrößern"),
+         .Hint = QStringLiteral("Die Gitter des Rätsels vergrößern"), .Icon = "zoom-in", .Tag = 1,
+         .Run = runWith(&TRMMainForm::MItemAnsVergroessernClick)},
+        {.Place = "MItemAnsRaetsel", .Name = "MItemAnsVerkleinern", .Caption = QStringLiteral("Ver&kleinern"),
+         .Hint = QStringLiteral("Die Gitter des Rätsels verkleinern"), .Icon = "zoom-out", .Tag = -1,
+         .Run = runWith(&TRMMainForm::MItemAnsVergroessernClick)},
+        {.Place = "MItemAnsRaetsel", .Name = "MItemAnsN3", .Kind = rkSeparator},
+        {.Place = "MItemAnsRaetsel", .Name = "MItemAnsFehleintraege", .Caption = QStringLiteral("&Fehleinträge markieren"),
+         .Hint = QStringLiteral("Fehlerhafte Buchstaben im Rätsel farblich absetzen"), .Icon = "show-fail",
+         .Checkable = true, .State = Follows(&TCommandStates::MenuShowFail), .Parts = kAll,
+         .Run = run(&TRMMainForm::MItemAnsFehleintraegeClick)},
+        // Caption, hint and icon follow the riddle kind.
+        {.Place = "MItemAnsRaetsel", .Name = "MItemAnsBegriffLaengen", .Caption = QStringLiteral("&Begrifflängen anzeigen"),
+         .Hint = QStringLiteral("Die Längen der Begriffe anzeigen"), .Icon = "show-length", .Checkable = true,
+         .State = Follows(&TCommandStates::LengthItem), .Parts = kAll,
+         .CaptionOf = TextOf(&TCommandStates::LengthCaption), .HintOf = TextOf(&TCommandStates::LengthHint),
+         .IconOf = TextOf(&TCommandStates::LengthIcon), .Run = run(&TRMMainForm::MItemAnsBegriffLaengenClick)},
+        {.Place = "MItemAnsRaetsel", .Name = "MItemAnsTooltips", .Caption = QStringLiteral("&Tooltips anzeigen"),
+         .Hint = QStringLiteral("Nummern und Umschreibungen als Tooltip anzeigen"), .Icon = "show-hints",
+         .Checkable = true, .State = Follows(&TCommandStates::MenuShowHints), .Parts = kAll,
+         .Run = run(&TRMMainForm::MItemAnsTooltipsClick)},
+        // Until a legend window opens, the submenu has nothing to offer.
+        {.Place = "MItemAnsicht", .Name = "MItemAnsLegende", .Kind = rkSubmenu, .Caption = QStringLiteral("L&egende"),
+         .State = Follows(&TCommandStates::LegendSubmenu), .Parts = apVisible},
+        {.Place = "MItemAnsLegende", .Name = "MIemAnsAusblenden", .Caption = QStringLiteral("Gelöste Begriffe ausblenden"),
+         .Hint = QStringLiteral("Als gelöst markierte Begriffe nicht mehr in der Legende anzeigen"), .Checkable = true,
+         .State = FollowsLegend(&TLegendMenuState::Ausblenden), .Parts = kAll,
+         .Run = run(&TRMMainForm::MIemAnsAusblendenClick)},
+        {.Place = "MItemAnsLegende", .Name = "MItemAnsMarkieren", .Caption = QStringLiteral("Gelöste Begriffe markieren"),
+         .Hint = QStringLiteral("Bearbeitete Begriffe in der Legende markieren"), .Checkable = true,
+         .State = FollowsLegend(&TLegendMenuState::Markieren), .Parts = kAll,
+         .Run = run(&TRMMainForm::MItemAnsMarkierenClick)},
+        {.Place = "MItemAnsLegende", .Name = "MItemAnsEineLegende", .Caption = QStringLiteral("Alle Begriffe in einer Legende"),
+         .Hint = QStringLiteral("Alle Begriffe in einer einzigen Legende anzeigen"), .Checkable = true,
+         .State = FollowsLegend(&TLegendMenuState::EineLegende), .Parts = kAll,
+         .Run = run(&TRMMainForm::MItemAnsEineLegendeClick)},
+        {.Place = "MItemAnsLegende", .Name = "MItemAnsLegAutomatisch", .Caption = QStringLiteral("Automatisch eintragen"),
+         .Hint = QStringLiteral("Bekannte Buchstaben automatisch eintragen"), .Checkable = true,
+         .State = FollowsLegend(&TLegendMenuState::LegAutomatisch), .Parts = kAll,
+         .Run = run(&TRMMainForm::MItemAnsLegAutomatischClick)},
+        {.Place = "MItemAnsLegende", .Name = "MItemAnsLegUebernehmen", .Caption = QStringLiteral("Buchstaben aus Rätsel übernehmen"),
+         .Hint = QStringLiteral("Bekannte Buchstaben aus dem Rätsel übernehmen"),
+         .State = FollowsLegend(&TLegendMenuState::LegUebernehmen), .Parts = kAll,
+         .Run = run(&TRMMainForm::MItemAnsLegUebernehmenClick)},
+        {.Place = "MItemAnsLegende", .Name = "MItemAnsLegEintragen", .Caption = QStringLiteral("Buchstaben ins Rätsel eintragen"),
+         .Hint = QStringLiteral("Den markierten Buchstaben in alle zugehörigen Rätselfelder eintragen"),
+         .State = FollowsLegend(&TLegendMenuState::LegEintragen), .Parts = kAll,
+         .Run = run(&TRMMainForm::MItemAnsLegEintragenClick)},
+    });
+    return rows;
 }
+// clang-format on
 
-void TRMMainForm::CreateEditMenu() {
-    MItemBearbeiten = menuBar()->addMenu(QStringLiteral("&Bearbeiten"));
-    MItemBearbeiten->setObjectName(QStringLiteral("MItemBearbeiten"));
-    MItemBearbeiten->menuAction()->setObjectName(QStringLiteral("MItemBearbeiten"));
-    QMenu* m = MItemBearbeiten;
-    MItemBeaRueckgaengig =
-        AddMenuItem(this, m, "MItemBeaRueckgaengig", UndoCaption(QString()), kUndoHint, "undo");
-    // Ctrl+Z as well, as on every Linux desktop.
-    MItemBeaRueckgaengig->setShortcuts(
-        {QKeySequence(Qt::ALT | Qt::Key_Backspace), QKeySequence(Qt::CTRL | Qt::Key_Z)});
-    MItemBeaZuruecksetzen =
-        AddMenuItem(this, m, "MItemBeaZuruecksetzen", QStringLiteral("&Zurücksetzen"), kResetHint, "reset");
-    MItemBeaN1 = m->addSeparator();
-    MItemBeaN1->setObjectName(QStringLiteral("MItemBeaN1"));
-    MItemBeaLeerfeld =
-        AddMenuItem(this, m, "MItemBeaLeerfeld", QStringLiteral("&Leerfeld"),
-                    QStringLiteral("Das markierte Feld im Rätsel als Leerfeld festlegen"), "blank-field");
-    MItemBeaLeerfeld->setCheckable(true);
-    MItemBeaBuchstEintragen = AddMenuItem(
-        this, m, "MItemBeaBuchstEintragen", QStringLiteral("Buchstaben &eintragen"),
-        QStringLiteral("An der aktuellen Eingabeposition den gesuchten Buchstaben eintragen"), "fill-letter");
-    MItemBeaBegriffEintragen =
-        AddMenuItem(this, m, "MItemBeaBegriffEintragen", QStringLiteral("&Begriff eintragen.."),
-                    QStringLiteral("Den markierten Begriff eingeben"), "enter-word");
-    // The keypad's Enter is the same command as the main Enter key.
-    MItemBeaBegriffEintragen->setShortcuts(
-        {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)});
-    CreateMarkMenu();
-    CreateSnapshotMenu();
-
-    connect(m, &QMenu::aboutToShow, this, &TRMMainForm::MItemBearbeitenClick);
-    connect(MItemBeaRueckgaengig, &QAction::triggered, this, &TRMMainForm::MItemBeaRueckgaengigClick);
-    connect(MItemBeaZuruecksetzen, &QAction::triggered, this, &TRMMainForm::MItemBeaZuruecksetzenClick);
-    connect(MItemBeaLeerfeld, &QAction::triggered, this, &TRMMainForm::MItemBeaLeerfeldClick);
-    connect(MItemBeaBuchstEintragen, &QAction::triggered, this, &TRMMainForm::MItemBeaBuchstEintragenClick);
-    connect(MItemBeaBegriffEintragen, &QAction::triggered, this, &TRMMainForm::MItemBeaBegriffEintragenClick);
-}
-
-void TRMMainForm::CreateMarkMenu() {
-    MItemBeaFelderMarkieren =
-        AddSubMenu(MItemBearbeiten, "MItemBeaFelderMarkieren", QStringLiteral("&Felder markieren"),
-                   QStringLiteral("Ausgewählte Felder im Rätsel farblich markieren"));
-    MItemBeaFelderMarkieren->menuAction()->setIcon(IconNamed("mark-duo"));
-    connect(MItemBeaFelderMarkieren, &QMenu::aboutToShow, this, &TRMMainForm::MItemBeaFelderMarkierenClick);
-    AddMarkItems(this, MItemBeaFelderMarkieren,
-                 {"MItemBeaMark", MainMarkItemCaption, [](int Tag) { return QByteArray::number(Tag); },
-                  [this](QAction* A) { MItemBeaMarkKeineClick(A); }},
-                 MarkItems);
-}
-
-void TRMMainForm::CreateSnapshotMenu() {
-    MItemBeaSchnappschuss =
-        AddSubMenu(MItemBearbeiten, "MItemBeaSchnappschuss", QStringLiteral("&Schnappschuss"), QString());
-    MItemBeaSchnappschuss->menuAction()->setIcon(IconNamed("snapshot"));
-    connect(MItemBeaSchnappschuss, &QMenu::aboutToShow, this, &TRMMainForm::MItemBeaSchnappschussClick);
-    QAction* create =
-        AddMenuItem(this, MItemBeaSchnappschuss, "MItemBeaSnapErstellen", QStringLiteral("&Erstellen"),
-                    QStringLiteral("Einen Schnappschuss des aktuellen Rätselzustands speichern"), nullptr);
-    connect(create, &QAction::triggered, this, &TRMMainForm::MItemBeaSnapErstellenClick);
-    MItemBeaSchnappschuss->addSeparator()->setObjectName(QStringLiteral("MItemBeaSnapN1"));
-    for (int slot = 1; slot <= int(SnapItems.size()); ++slot) {
-        const QByteArray name = "MItemBeaSnap" + QByteArray::number(slot);
-        // Caption and hint name the snapshot's time when the submenu opens.
-        QAction* a = AddMenuItem(this, MItemBeaSchnappschuss, name.constData(), QString::number(slot),
-                                 QString(), nullptr);
-        SetTag(a, slot);
-        a->setVisible(false);
-        SnapItems[size_t(slot - 1)] = a;
-        connect(a, &QAction::triggered, this, [this, a] { MItemBeaSnap1Click(a); });
-    }
-}
-
-void TRMMainForm::CreateViewMenu() {
-    MItemAnsicht = menuBar()->addMenu(QStringLiteral("&Ansicht"));
-    MItemAnsicht->setObjectName(QStringLiteral("MItemAnsicht"));
-    MItemAnsicht->menuAction()->setObjectName(QStringLiteral("MItemAnsicht"));
-    QMenu* m = MItemAnsicht;
-    MItemAnsLoesung =
-        AddMenuItem(this, m, "MItemAnsLoesung", QStringLiteral("&Lösung zeigen"),
-                    QStringLiteral("Die Lösung des kompletten Rätsels zeigen"), "show-solution");
-    MItemAnsLoesung->setCheckable(true);
-    m->addSeparator()->setObjectName(QStringLiteral("MItemAnsN1"));
-    MItemAnsRaetsel = AddSubMenu(m, "MItemAnsRaetsel", QStringLiteral("&Rätsel"), QString());
-    QMenu* r = MItemAnsRaetsel;
-    QAction* zoomIn = AddMenuItem(this, r, "MItemAnsVergroessern", QStringLiteral("&Vergrößern"),
-                                  QStringLiteral("Die Gitter des Rätsels vergrößern"), "zoom-in");
-    SetTag(zoomIn, 1);
-    QAction* zoomOut = AddMenuItem(this, r, "MItemAnsVerkleinern", QStringLiteral("Ver&kleinern"),
-                                   QStringLiteral("Die Gitter des Rätsels verkleinern"), "zoom-out");
-    SetTag(zoomOut, -1);
-    r->addSeparator()->setObjectName(QStringLiteral("MItemAnsN3"));
-    MItemAnsFehleintraege =
-        AddMenuItem(this, r, "MItemAnsFehleintraege", QStringLiteral("&Fehleinträge markieren"),
-                    QStringLiteral("Fehlerhafte Buchstaben im Rätsel farblich absetzen"), "show-fail");
-    // Caption, hint and icon follow the riddle kind when the submenu opens.
-    MItemAnsBegriffLaengen =
-        AddMenuItem(this, r, "MItemAnsBegriffLaengen", QStringLiteral("&Begrifflängen anzeigen"),
-                    QStringLiteral("Die Längen der Begriffe anzeigen"), "show-length");
-    MItemAnsTooltips =
-        AddMenuItem(this, r, "MItemAnsTooltips", QStringLiteral("&Tooltips anzeigen"),
-                    QStringLiteral("Nummern und Umschreibungen als Tooltip anzeigen"), "show-hints");
-    for (QAction* a : {MItemAnsFehleintraege, MItemAnsBegriffLaengen, MItemAnsTooltips})
-        a->setCheckable(true);
-    CreateLegendMenu();
-
-    connect(m, &QMenu::aboutToShow, this, &TRMMainForm::MItemAnsichtClick);
-    connect(r, &QMenu::aboutToShow, this, &TRMMainForm::MItemAnsRaetselClick);
-    connect(MItemAnsLoesung, &QAction::triggered, this, &TRMMainForm::MItemAnsLoesungClick);
-    connect(zoomIn, &QAction::triggered, this, [this, zoomIn] { MItemAnsVergroessernClick(zoomIn); });
-    connect(zoomOut, &QAction::triggered, this, [this, zoomOut] { MItemAnsVergroessernClick(zoomOut); });
-    connect(MItemAnsFehleintraege, &QAction::triggered, this, &TRMMainForm::MItemAnsFehleintraegeClick);
-    connect(MItemAnsBegriffLaengen, &QAction::triggered, this, &TRMMainForm::MItemAnsBegriffLaengenClick);
-    connect(MItemAnsTooltips, &QAction::triggered, this, &TRMMainForm::MItemAnsTooltipsClick);
-}
-
-void TRMMainForm::CreateLegendMenu() {
-    MItemAnsLegende = AddSubMenu(MItemAnsicht, "MItemAnsLegende", QStringLiteral("L&egende"), QString());
-    QMenu* l = MItemAnsLegende;
-    MIemAnsAusblenden = AddMenuItem(
-        this, l, "MIemAnsAusblenden", QStringLiteral("Gelöste Begriffe ausblenden"),
-        QStringLiteral("Als gelöst markierte Begriffe nicht mehr in der Legende anzeigen"), nullptr);
-    MItemAnsMarkieren =
-        AddMenuItem(this, l, "MItemAnsMarkieren", QStringLiteral("Gelöste Begriffe markieren"),
-                    QStringLiteral("Bearbeitete Begriffe in der Legende markieren"), nullptr);
-    MItemAnsEineLegende =
-        AddMenuItem(this, l, "MItemAnsEineLegende", QStringLiteral("Alle Begriffe in einer Legende"),
-                    QStringLiteral("Alle Begriffe in einer einzigen Legende anzeigen"), nullptr);
-    MItemAnsLegAutomatisch =
-        AddMenuItem(this, l, "MItemAnsLegAutomatisch", QStringLiteral("Automatisch eintragen"),
-                    QStringLiteral("Bekannte Buchstaben automatisch eintragen"), nullptr);
-    MItemAnsLegUebernehmen =
-        AddMenuItem(this, l, "MItemAnsLegUebernehmen", QStringLiteral("Buchstaben aus Rätsel übernehmen"),
-                    QStringLiteral("Bekannte Buchstaben aus dem Rätsel übernehmen"), nullptr);
-    MItemAnsLegEintragen = AddMenuItem(
-        this, l, "MItemAnsLegEintragen", QStringLiteral("Buchstaben ins Rätsel eintragen"),
-        QStringLiteral("Den markierten Buchstaben in alle zugehörigen Rätselfelder eintragen"), nullptr);
-    for (QAction* a : {MIemAnsAusblenden, MItemAnsMarkieren, MItemAnsEineLegende, MItemAnsLegAutomatisch})
-        a->setCheckable(true);
-    // Until a legend window opens, the submenu has nothing to offer.
-    for (QAction* a : l->actions())
-        a->setVisible(false);
-
-    connect(l, &QMenu::aboutToShow, this, &TRMMainForm::MItemAnsLegendeClick);
-    connect(MIemAnsAusblenden, &QAction::triggered, this, &TRMMainForm::MIemAnsAusblendenClick);
-    connect(MItemAnsMarkieren, &QAction::triggered, this, &TRMMainForm::MItemAnsMarkierenClick);
-    connect(MItemAnsEineLegende, &QAction::triggered, this, &TRMMainForm::MItemAnsEineLegendeClick);
-    connect(MItemAnsLegAutomatisch, &QAction::triggered, this, &TRMMainForm::MItemAnsLegAutomatischClick);
-    connect(MItemAnsLegUebernehmen, &QAction::triggered, this, &TRMMainForm::MItemAnsLegUebernehmenClick);
-    connect(MItemAnsLegEintragen, &QAction::triggered, this, &TRMMainForm::MItemAnsLegEintragenClick);
+void TRMMainForm::CreateCommands() {
+    menuBar()->setObjectName(QStringLiteral("MenuMain"));
+    commands_.AddPlace("MenuMain", menuBar());
+    commands_.AddPlace("ToolBar", toolBar_);
+    commands_.Build(CommandRows());
 }

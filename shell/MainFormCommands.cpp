@@ -5,7 +5,6 @@
 #include "Hauptformular.h"
 #include "InfoDialog.h"
 #include "MainCommandRules.h"
-#include "MenuItems.h"
 #include "MessageBoxes.h"
 #include "MessageDialog.h"
 #include "PrintJob.h"
@@ -20,142 +19,74 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QLabel>
-#include <QMenu>
-#include <QToolButton>
 
 namespace {
 // CountFlagAll takes the flag's bit number.
 constexpr int kGivenBit = 4;
 static_assert((1 << kGivenBit) == cfGiven);
-
-void Apply(QAction* Item, const TCommandView& S) {
-    Item->setVisible(S.Visible);
-    Item->setEnabled(S.Enabled);
-    Item->setChecked(S.Checked);
-}
-
-void Apply(QMenu* Menu, const TCommandView& S) {
-    Menu->menuAction()->setVisible(S.Visible);
-}
 } // namespace
 
+TRiddleWindowInterface& TRMMainForm::Riddle() const {
+    static TRiddleWindowInterface none;
+    return riddleWindow_ ? *riddleWindow_ : none;
+}
+
 TCommandStates TRMMainForm::Commands() const {
-    const TRiddleFacts riddle = RiddleWindow ? RiddleWindow->Facts() : TRiddleFacts{};
+    const TRiddleFacts riddle = Riddle().Facts();
     // Without a riddle there is nothing to print.
-    return CommandStates(riddle, TSessionFacts{UndoAvailable, UndoText, riddle.Loaded && printerAvailable_});
+    return CommandStates(riddle,
+                         TSessionFacts{undoAvailable_, undoText_, riddle.Loaded && printerAvailable_});
 }
 
 void TRMMainForm::AskForPrinters() {
-    printerAvailable_ = HasPrinter && HasPrinter();
+    printerAvailable_ = hasPrinter_ && hasPrinter_();
 }
 
 void TRMMainForm::UpdateCommands() {
-    const TCommandStates s = Commands();
-    TBRaeDrucken->setEnabled(s.Print.Enabled);
-    TBRaeInfos->setEnabled(s.Properties.Enabled);
-    TBBeaRueckgaengig->setEnabled(s.Undo.Enabled);
-    TBBeaZuruecksetzen->setEnabled(s.Reset.Enabled);
-    Apply(MItemBearbeiten, s.EditMenu);
-    Apply(MItemAnsicht, s.ViewMenu);
-}
-
-void TRMMainForm::RefreshShortcutItems() {
-    MItemRaetselClick();
-    MItemBearbeitenClick();
+    commands_.Apply(Commands());
 }
 
 void TRMMainForm::FocusGrid() {
-    if (RiddleWindow)
-        RiddleWindow->FocusGrid();
+    Riddle().FocusGrid();
 }
 
 void TRMMainForm::MItemRaetselClick() {
-    const TCommandStates s = Commands();
-    MItemRaeDrucken->setEnabled(s.Print.Enabled);
-    MItemRaeEigenschaften->setEnabled(s.Properties.Enabled);
+    UpdateCommands();
 }
 
 void TRMMainForm::MItemBearbeitenClick() {
-    const TCommandStates s = Commands();
-    Apply(MItemBeaRueckgaengig, s.Undo);
-    MItemBeaRueckgaengig->setText(s.UndoCaption);
-    Apply(MItemBeaZuruecksetzen, s.Reset);
-    MItemBeaN1->setVisible(s.UndoSeparator.Visible);
-    Apply(MItemBeaLeerfeld, {s.BlankField.Visible, true, s.BlankField.Checked});
-    Apply(MItemBeaBuchstEintragen, s.FillLetter);
-    MItemBeaBuchstEintragen->setText(s.FillLetterCaption);
-    Apply(MItemBeaBegriffEintragen, s.EnterWord);
-    Apply(MItemBeaFelderMarkieren, s.SudokuTools);
-    Apply(MItemBeaSchnappschuss, s.SudokuTools);
+    UpdateCommands();
 }
 
 void TRMMainForm::MItemBeaFelderMarkierenClick() {
-    const TRiddleData* riddle = RiddleWindow ? RiddleWindow->ShownRiddle() : nullptr;
-    const auto* sudoku = dynamic_cast<const TSudokuRiddleData*>(riddle);
-    if (!sudoku)
-        return;
-    for (QAction* item : MarkItems) {
-        const int tag = TagOf(item);
-        item->setVisible(MarkTagVisible(tag, sudoku->Symbols()));
-        item->setChecked(tag == sudoku->MarkedSymbol());
-    }
+    UpdateCommands();
 }
 
 void TRMMainForm::MItemBeaSchnappschussClick() {
-    if (!RiddleWindow)
-        return;
-    const TSnapshotTimes times = RiddleWindow->SnapshotTimes();
-    for (int n = 1; n <= int(SnapItems.size()); ++n) {
-        QAction* item = SnapItems[size_t(n - 1)];
-        const QDateTime& time = times[size_t(n - 1)];
-        item->setVisible(!time.isNull());
-        if (time.isNull())
-            continue;
-        item->setText(SnapshotItemCaption(n, time));
-        item->setStatusTip(SnapshotItemHint(time));
-    }
+    UpdateCommands();
 }
 
 void TRMMainForm::MItemAnsichtClick() {
-    const TCommandStates s = Commands();
-    Apply(MItemAnsLoesung, s.Solution);
-    Apply(MItemAnsRaetsel, s.RiddleSubmenu);
-    Apply(MItemAnsLegende, s.LegendSubmenu);
+    UpdateCommands();
 }
 
 void TRMMainForm::MItemAnsRaetselClick() {
-    if (!RiddleWindow)
-        return;
-    const TCommandStates s = Commands();
-    Apply(MItemAnsFehleintraege, {s.ShowFail.Visible, true, s.ShowFail.Visible && s.ShowFail.Checked});
-    Apply(MItemAnsBegriffLaengen, s.LengthItem);
-    MItemAnsBegriffLaengen->setText(s.LengthCaption);
-    MItemAnsBegriffLaengen->setStatusTip(s.LengthHint);
-    MItemAnsBegriffLaengen->setIcon(IconNamed(s.LengthIcon.toLatin1().constData()));
-    Apply(MItemAnsTooltips, {s.ShowHints.Visible, true, s.ShowHints.Visible && s.ShowHints.Checked});
+    UpdateCommands();
 }
 
 void TRMMainForm::MItemAnsLegendeClick() {
-    // The legend windows tell their state through the riddle window that keeps them.
-    const TLegendMenuState s =
-        LegendMenuState(RiddleWindow ? RiddleWindow->LegendMenuFacts() : TLegendMenuFacts{});
-    Apply(MIemAnsAusblenden, s.Ausblenden);
-    Apply(MItemAnsMarkieren, s.Markieren);
-    Apply(MItemAnsEineLegende, s.EineLegende);
-    Apply(MItemAnsLegAutomatisch, s.LegAutomatisch);
-    Apply(MItemAnsLegUebernehmen, s.LegUebernehmen);
-    Apply(MItemAnsLegEintragen, s.LegEintragen);
+    UpdateCommands();
 }
 
 void TRMMainForm::MItemRaeDruckenClick() {
-    if (!RiddleWindow)
+    if (!Riddle().ShownRiddle())
         return;
-    ExecutePrint(this, RiddleWindow->PrintSource(), printMsgDlg_);
+    ExecutePrint(this, Riddle().PrintSource(), printMsgDlg_);
     FocusGrid();
 }
 
 void TRMMainForm::MItemRaeEigenschaftenClick() {
-    const TRiddleData* riddle = RiddleWindow ? RiddleWindow->ShownRiddle() : nullptr;
+    const TRiddleData* riddle = Riddle().ShownRiddle();
     if (!riddle)
         return;
     TRaetselInfoDlg dialog(this);
@@ -166,7 +97,7 @@ void TRMMainForm::MItemRaeEigenschaftenClick() {
 }
 
 void TRMMainForm::MItemRaeInfoClick() {
-    const TRiddleData* riddle = RiddleWindow ? RiddleWindow->ShownRiddle() : nullptr;
+    const TRiddleData* riddle = Riddle().ShownRiddle();
     TInfoDlg dialog(this, riddle ? riddle->Version() : QString(), QFileInfo(executablePath_).lastModified());
     dialog.exec();
     FocusGrid();
@@ -177,21 +108,21 @@ void TRMMainForm::MItemRaeBeendenClick() {
 }
 
 TRiddleData* TRMMainForm::UndoBackup() const {
-    const TRiddleData* shown = RiddleWindow ? RiddleWindow->ShownRiddle() : nullptr;
+    const TRiddleData* shown = Riddle().ShownRiddle();
     if (!shown)
         return nullptr;
     if (shown->RiddleType() == rtSudoku)
-        return UndoSudoku.get();
-    return UndoWordRiddle.get();
+        return undoSudoku_.get();
+    return undoWordRiddle_.get();
 }
 
 void TRMMainForm::SaveUndoState(const QString& Text) {
     TRiddleData* backup = UndoBackup();
     if (!backup)
         return;
-    SaveUndoBackup(*backup, *RiddleWindow->ShownRiddle());
-    UndoText = Text;
-    UndoAvailable = true;
+    SaveUndoBackup(*backup, *Riddle().ShownRiddle());
+    undoText_ = Text;
+    undoAvailable_ = true;
     UpdateCommands();
 }
 
@@ -199,21 +130,21 @@ void TRMMainForm::RestoreUndoState() {
     const TRiddleData* backup = UndoBackup();
     if (!backup)
         return;
-    RestoreUndoBackup(*RiddleWindow->ShownRiddle(), *backup);
-    RiddleWindow->RiddleRestored();
+    RestoreUndoBackup(*Riddle().ShownRiddle(), *backup);
+    Riddle().RiddleRestored();
 }
 
 void TRMMainForm::MItemBeaRueckgaengigClick() {
     // Nothing has been backed up since the last undo (the backup would be stale or empty).
-    if (!UndoAvailable)
+    if (!undoAvailable_)
         return;
     RestoreUndoState();
-    UndoAvailable = false;
+    undoAvailable_ = false;
     UpdateCommands();
 }
 
 void TRMMainForm::MItemBeaZuruecksetzenClick() {
-    TRiddleData* riddle = RiddleWindow ? RiddleWindow->ShownRiddle() : nullptr;
+    TRiddleData* riddle = Riddle().ShownRiddle();
     if (!riddle)
         return;
     const bool sudoku = riddle->RiddleType() == rtSudoku;
@@ -229,108 +160,89 @@ void TRMMainForm::MItemBeaZuruecksetzenClick() {
         // The solver starts over, so does the clock, even if it was running already.
         riddle->SetTime(0);
         riddle->StartClock(riddle->Now());
-        RiddleWindow->UpdateStopwatch(true);
+        Riddle().UpdateStopwatch(true);
     }
     if (riddle->RiddleOptions().Contains(roHasKeyword))
-        RiddleWindow->UpdateSolutionWindow(true);
+        Riddle().UpdateSolutionWindow(true);
 }
 
-void TRMMainForm::MItemBeaLeerfeldClick() {
+void TRMMainForm::MItemBeaLeerfeldClick(QObject* Sender) {
     // The item is checkable, so choosing it has already toggled its check mark. Unlike the
     // riddle window's own command, the legend's line marks are left as they are.
-    if (RiddleWindow)
-        RiddleWindow->SetCurrentCellBlank(MItemBeaLeerfeld->isChecked());
+    if (const auto* item = qobject_cast<QAction*>(Sender))
+        Riddle().SetCurrentCellBlank(item->isChecked());
 }
 
 void TRMMainForm::MItemBeaBuchstEintragenClick() {
-    if (RiddleWindow)
-        RiddleWindow->MItemPlayBuchstEintragenClick();
+    Riddle().MItemPlayBuchstEintragenClick();
 }
 
 void TRMMainForm::MItemBeaBegriffEintragenClick() {
-    if (!RiddleWindow)
-        return;
-    RiddleWindow->MItemPlayBegriffEintragenClick();
+    Riddle().MItemPlayBegriffEintragenClick();
     FocusGrid();
 }
 
 void TRMMainForm::MItemBeaMarkKeineClick(QObject* Sender) {
-    if (RiddleWindow)
-        RiddleWindow->MItemPlayMarkKeineClick(Sender);
+    Riddle().MItemPlayMarkKeineClick(Sender);
 }
 
 void TRMMainForm::MItemBeaSnapErstellenClick() {
-    if (RiddleWindow)
-        RiddleWindow->MItemPlaySnapErstellenClick();
+    Riddle().MItemPlaySnapErstellenClick();
 }
 
 void TRMMainForm::MItemBeaSnap1Click(QObject* Sender) {
-    if (!RiddleWindow)
-        return;
-    RiddleWindow->MItemPlaySnap1Click(Sender);
+    Riddle().MItemPlaySnap1Click(Sender);
     FocusGrid();
 }
 
 void TRMMainForm::MItemAnsLoesungClick() {
-    TRiddleData* riddle = RiddleWindow ? RiddleWindow->ShownRiddle() : nullptr;
+    TRiddleData* riddle = Riddle().ShownRiddle();
     if (!riddle)
         return;
     // The item is checked exactly while the solution shows.
-    const TDisplayMode mode = riddle->DisplayMode() == dmSolution ? dmSolving : dmSolution;
-    riddle->SetDisplayMode(mode);
-    MItemAnsLoesung->setChecked(mode == dmSolution);
+    riddle->SetDisplayMode(riddle->DisplayMode() == dmSolution ? dmSolving : dmSolution);
     UpdateCommands();
-    RiddleWindow->DisplayModeChanged();
+    Riddle().DisplayModeChanged();
 }
 
 void TRMMainForm::MItemAnsVergroessernClick(QObject* Sender) {
-    if (RiddleWindow)
-        RiddleWindow->MItemPlayZoomInClick(Sender);
+    Riddle().MItemPlayZoomInClick(Sender);
 }
 
 void TRMMainForm::MItemAnsFehleintraegeClick() {
-    if (RiddleWindow)
-        RiddleWindow->MItemPlayShowFailClick();
+    Riddle().MItemPlayShowFailClick();
 }
 
 void TRMMainForm::MItemAnsBegriffLaengenClick() {
-    if (RiddleWindow)
-        RiddleWindow->MItemPlayShowLengthClick();
+    Riddle().MItemPlayShowLengthClick();
 }
 
 void TRMMainForm::MItemAnsTooltipsClick() {
-    if (RiddleWindow)
-        RiddleWindow->MItemPlayShowHintsClick();
+    Riddle().MItemPlayShowHintsClick();
 }
 
 void TRMMainForm::MIemAnsAusblendenClick() {
-    if (RiddleWindow)
-        RiddleWindow->MItemLegendeAusblendenClick();
+    Riddle().MItemLegendeAusblendenClick();
 }
 
 void TRMMainForm::MItemAnsMarkierenClick() {
-    if (RiddleWindow)
-        RiddleWindow->MItemLegendeMarkierenClick();
+    Riddle().MItemLegendeMarkierenClick();
 }
 
 void TRMMainForm::MItemAnsEineLegendeClick() {
-    if (RiddleWindow)
-        RiddleWindow->MItemLegendeEineLegendeClick();
+    Riddle().MItemLegendeEineLegendeClick();
 }
 
 void TRMMainForm::MItemAnsLegAutomatischClick() {
-    if (RiddleWindow)
-        RiddleWindow->MItemLegendeAutomatischEintragenClick();
+    Riddle().MItemLegendeAutomatischEintragenClick();
 }
 
 void TRMMainForm::MItemAnsLegUebernehmenClick() {
-    if (RiddleWindow)
-        RiddleWindow->MItemLegendeUebernehmenClick();
+    Riddle().MItemLegendeUebernehmenClick();
 }
 
 void TRMMainForm::MItemAnsLegEintragenClick() {
-    if (RiddleWindow)
-        RiddleWindow->MItemLegendeEintragenClick();
+    Riddle().MItemLegendeEintragenClick();
 }
 
 void TRMMainForm::ShowStateMessage(const TRiddleData& Grid) {

@@ -2,9 +2,8 @@
 
 #include "EmbeddedRiddle.h"
 #include "GradientPanel.h"
-#include "LegendeDialog.h"
-#include "MenuItems.h"
 #include "SudokuRiddle.h"
+#include "ToolWindowHost.h"
 #include "Variables.h"
 #include "WordRiddle.h"
 
@@ -24,7 +23,8 @@ TToolbarEdge EdgeOf(const QWidget* W) {
 }
 } // namespace
 
-TRiddleForm::TRiddleForm(const QString& ExecutablePath) {
+TRiddleForm::TRiddleForm(const QString& ExecutablePath)
+    : commands_(this, [this] { return CommandStates(Facts(), {}); }) {
     setObjectName(QStringLiteral("RiddleForm"));
     setAttribute(Qt::WA_DeleteOnClose);
 
@@ -32,11 +32,10 @@ TRiddleForm::TRiddleForm(const QString& ExecutablePath) {
     auto* layout = new QVBoxLayout(content_);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    Toolbar = new TGradientPanel;
-    Toolbar->setObjectName(QStringLiteral("Toolbar"));
-    Toolbar->setFixedHeight(kToolbarHeight);
-    CreateToolbar();
-    layout->addWidget(Toolbar);
+    toolbar_ = new TGradientPanel;
+    toolbar_->setObjectName(QStringLiteral("Toolbar"));
+    toolbar_->setFixedHeight(kToolbarHeight);
+    layout->addWidget(toolbar_);
     scrollBox_ = new QScrollArea;
     scrollBox_->setObjectName(QStringLiteral("ScrollBox1"));
     scrollBox_->setFrameShape(QFrame::NoFrame);
@@ -44,32 +43,37 @@ TRiddleForm::TRiddleForm(const QString& ExecutablePath) {
     // nothing shows it.
     scrollBox_->setFocusPolicy(Qt::NoFocus);
     auto* gridHolder = new QWidget;
-    WordGrid = new TWordRiddle(gridHolder);
-    WordGrid->setObjectName(QStringLiteral("WordGrid"));
-    Sudoku = new TSudokuRiddle(gridHolder);
-    Sudoku->setObjectName(QStringLiteral("Sudoku"));
-    Sudoku->setAccessibleName(QStringLiteral("Sudoku"));
-    for (TGridRiddle* grid : {static_cast<TGridRiddle*>(WordGrid), static_cast<TGridRiddle*>(Sudoku)}) {
+    wordGrid_ = new TWordRiddle(gridHolder);
+    wordGrid_->setObjectName(QStringLiteral("WordGrid"));
+    sudoku_ = new TSudokuRiddle(gridHolder);
+    sudoku_->setObjectName(QStringLiteral("Sudoku"));
+    sudoku_->setAccessibleName(QStringLiteral("Sudoku"));
+    for (TGridRiddle* grid : {static_cast<TGridRiddle*>(wordGrid_), static_cast<TGridRiddle*>(sudoku_)}) {
         grid->move(0, 0);
         grid->hide();
         // Wrong letters and possible symbols are help the solver switches on. A word riddle brings
         // its own options; a sudoku's file holds none, so this is how every sudoku opens.
         grid->Riddle().SetPaintOptions(TPaintOptions{poAutoSize, poShowLength, poMarkCurrWord});
     }
-    Sudoku->Riddle().SetHelpFlags(THelpFlags{});
+    sudoku_->Riddle().SetHelpFlags(THelpFlags{});
     scrollBox_->setWidget(gridHolder);
     layout->addWidget(scrollBox_, 1);
     setWidget(content_);
-    CreateMenu();
+    CreateCommands();
+    tools_ = new TToolWindowHost(this, wordGrid_);
+    connect(tools_, &TToolWindowHost::GridFocusWanted, this, &TRiddleForm::FocusGrid);
     ConnectGridEvents();
     resize(491, 345);
 
-    LoadFailed = LoadEmbeddedRiddle(ExecutablePath) != 0;
-    if (!LoadFailed) {
+    loadFailed_ = LoadEmbeddedRiddle(ExecutablePath) != 0;
+    if (!loadFailed_) {
         LayoutSymbolPanel();
         PlaceCursor();
     }
+    ApplyCommandStates();
 }
+
+TRiddleForm::~TRiddleForm() = default;
 
 uint8_t TRiddleForm::LoadEmbeddedRiddle(const QString& ExecutablePath) {
     QFile file(ExecutablePath);
@@ -83,37 +87,35 @@ uint8_t TRiddleForm::LoadEmbeddedRiddle(const QString& ExecutablePath) {
         return result;
     TGridRiddle* grid = nullptr;
     if (header.ClassName == "WordRiddle")
-        grid = WordGrid;
+        grid = wordGrid_;
     else if (header.ClassName == "SudokuRiddle")
-        grid = Sudoku;
+        grid = sudoku_;
     else
         return rfWrongFormat;
     grid->Riddle().SetVersion(header.Version);
     result = grid->Riddle().LoadFromStream(file, false);
     if (result != rfOk)
         return result;
-    ShownGrid = grid;
+    shownGrid_ = grid;
     RiddleBackgroundColors->Assign(grid->Riddle().BackgroundColors());
     RiddleTextColors->Assign(grid->Riddle().TextColors());
     const bool sudoku = grid->Riddle().RiddleType() == rtSudoku;
-    WordGrid->setVisible(!sudoku);
-    Sudoku->setVisible(sudoku);
+    wordGrid_->setVisible(!sudoku);
+    sudoku_->setVisible(sudoku);
     LayoutSymbolPanel();
     grid->AdjustClientSize();
     return rfOk;
 }
 
 void TRiddleForm::FitToGrid() {
-    if (!ShownGrid)
+    if (!shownGrid_)
         return;
     // A small riddle must not cut off its own tool bar: every button shown counts.
-    const int width =
-        FittedClientWidth(ShownGrid->width(),
-                          {EdgeOf(SBZoomIn), EdgeOf(SBZoomOut), EdgeOf(SBShowFail), EdgeOf(SBShowLength),
-                           EdgeOf(SBShowHintGrids), EdgeOf(SBShowHints), EdgeOf(SBBuchstEintragen),
-                           EdgeOf(SBBegrEintragen), EdgeOf(PanelMark), EdgeOf(SBSuchen), EdgeOf(SBLeerfeld)});
-    scrollBox_->widget()->resize(ShownGrid->size());
-    content_->setFixedSize(width, ShownGrid->height() + Toolbar->height());
+    int width = shownGrid_->width();
+    for (const QWidget* w : toolbar_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        width = FittedClientWidth(width, {EdgeOf(w)});
+    scrollBox_->widget()->resize(shownGrid_->size());
+    content_->setFixedSize(width, shownGrid_->height() + toolbar_->height());
     // The window's size hint follows the scroll box rather than the fixed content, so it would
     // never shrink; its minimum is exactly the content with the frame around it.
     resize(minimumSizeHint());
@@ -122,48 +124,41 @@ void TRiddleForm::FitToGrid() {
 
 void TRiddleForm::LayoutSymbolPanel() {
     const TCommandStates s = CommandStates(Facts(), {});
-    PanelMark->setVisible(s.SudokuTools.Visible);
-    SBShowLength->setVisible(s.ShowLength.Visible);
-    SBShowHintGrids->setVisible(s.ShowHintGrids.Visible);
+    panelMark_->setVisible(s.SudokuTools.Visible);
     if (!s.SudokuTools.Visible)
         return;
-    const int symbols = Sudoku->Riddle().Symbols();
-    for (QToolButton* b : MarkButtons)
-        b->setVisible(MarkTagVisible(TagOf(b), symbols));
-    QToolButton* duo = MarkButtons.back();
-    const TMarkPanelLayout layout = MarkPanelLayout(symbols, duo->width());
+    commands_.Apply(s);
+    QToolButton* duo = commands_.Button("SBMarkDuo");
+    const TMarkPanelLayout layout = MarkPanelLayout(sudoku_->Riddle().Symbols(), duo->width());
     duo->move(layout.DuoLeft, duo->y());
-    PanelMark->resize(layout.PanelWidth, PanelMark->height());
+    panelMark_->resize(layout.PanelWidth, panelMark_->height());
 }
 
 TRiddleData* TRiddleForm::ShownRiddle() const {
-    return ShownGrid ? &ShownGrid->Riddle() : nullptr;
+    return shownGrid_ ? &shownGrid_->Riddle() : nullptr;
 }
 
 TPrintSource TRiddleForm::PrintSource() const {
     TPrintSource source;
     source.Riddle = ShownRiddle();
-    source.Fonts = ShownGrid ? &ShownGrid->Fonts() : nullptr;
-    if (ShownGrid && ShownGrid == WordGrid) {
-        if (LegendWindow)
-            source.ClueLegend = LegendWindow->Renderer();
-        source.NumberLegend = !NumLegendWindow.isNull();
-    }
+    source.Fonts = shownGrid_ ? &shownGrid_->Fonts() : nullptr;
+    if (shownGrid_ && shownGrid_ == wordGrid_)
+        tools_->AddLegends(source);
     return source;
 }
 
 TRiddleFacts TRiddleForm::Facts() const {
-    return ShownGrid ? FactsAt(ShownGrid->Col(), ShownGrid->Row()) : TRiddleFacts{};
+    return shownGrid_ ? FactsAt(shownGrid_->Col(), shownGrid_->Row()) : TRiddleFacts{};
 }
 
 TRiddleFacts TRiddleForm::FactsAt(int ACol, int ARow) const {
     TRiddleFacts f;
-    if (!ShownGrid)
+    if (!shownGrid_)
         return f;
-    const TRiddleData& shown = ShownGrid->Riddle();
-    const TWordRiddleData& word = WordGrid->Riddle();
+    const TRiddleData& shown = shownGrid_->Riddle();
+    const TWordRiddleData& word = wordGrid_->Riddle();
     f.Loaded = true;
-    f.Sudoku = ShownGrid == Sudoku;
+    f.Sudoku = shownGrid_ == sudoku_;
     f.WordType = word.RiddleType();
     f.DisplayMode = shown.DisplayMode();
     f.HelpFlags = shown.HelpFlags();
@@ -173,92 +168,119 @@ TRiddleFacts TRiddleForm::FactsAt(int ACol, int ARow) const {
     f.CellBlocked = word.IsBlocked(ACol, ARow);
     const TWordGridCell* cell = word.CellAt(ACol, ARow);
     f.CellUserBlack = cell && cell->Has(cfUserBlack);
-    f.WordHasClue = WordGrid->CurrentWord().ClueNumber > 0;
-    f.TooltipsOn = TooltipsOn;
+    f.WordHasClue = wordGrid_->CurrentWord().ClueNumber > 0;
+    f.TooltipsOn = tooltipsOn_;
+    f.Symbols = sudoku_->Riddle().Symbols();
+    f.MarkedSymbol = sudoku_->Riddle().MarkedSymbol();
+    f.Snapshots = snapshots_.Times();
+    f.Legend = tools_->LegendMenuFacts();
     return f;
 }
 
-TSnapshotTimes TRiddleForm::SnapshotTimes() const {
-    TSnapshotTimes times;
-    for (size_t i = 0; i < Snapshots.size(); ++i)
-        times[i] = Snapshots[i].Time;
-    return times;
-}
-
 void TRiddleForm::FocusGrid() {
-    if (!ShownGrid)
+    if (!shownGrid_)
         return;
     // The frame has to be the active window again, or its menu mnemonics and shortcuts stay
     // dead although the grid has the focus.
     window()->activateWindow();
     if (QMdiArea* area = mdiArea())
         area->setActiveSubWindow(this);
-    ShownGrid->setFocus(Qt::OtherFocusReason);
+    shownGrid_->setFocus(Qt::OtherFocusReason);
 }
 
 void TRiddleForm::UpdateRiddleToolbar(int ACol, int ARow) {
-    if (!ShownGrid)
+    if (!shownGrid_)
         return;
-    const TCommandStates s = CommandStates(FactsAt(ACol, ARow), {});
-    SBShowFail->setVisible(s.ShowFail.Visible);
-    SBShowFail->setChecked(s.ShowFail.Checked);
-    SBShowHintGrids->setChecked(s.ShowHintGrids.Checked);
-    SBShowLength->setVisible(s.ShowLength.Visible);
-    SBShowLength->setChecked(s.ShowLength.Checked);
-    SBShowHints->setChecked(s.ShowHints.Checked);
-    SBLeerfeld->setVisible(s.BlankField.Visible);
-    // A hidden blank-field button keeps whatever state it had.
-    if (s.BlankField.Visible)
-        SBLeerfeld->setChecked(s.BlankField.Checked);
-    SBBuchstEintragen->setVisible(s.FillLetter.Visible);
-    SBBuchstEintragen->setEnabled(s.FillLetter.Enabled);
-    SBBegrEintragen->setVisible(s.EnterWord.Visible);
-    SBBegrEintragen->setEnabled(s.EnterWord.Enabled);
-    SBBuchstEintragen->move(
-        BuchstEintragenLeft(!SBShowHints->isHidden(), SBShowHints->x(), SBShowHints->width()),
-        SBBuchstEintragen->y());
-    SBBegrEintragen->move(SBBuchstEintragen->x() + SBBuchstEintragen->width(), SBBegrEintragen->y());
-    // SBSuchen stays hidden: the player has no dictionary to look the word up in.
-    ShownGrid->setContextMenuPolicy(Qt::CustomContextMenu);
-    if (LegendWindow && LegendWindow->isVisible())
-        LegendWindow->UpdateToolbar();
+    commands_.Apply(CommandStates(FactsAt(ACol, ARow), {}));
+    const QToolButton* hints = commands_.Button("SBShowHints");
+    QToolButton* letter = commands_.Button("SBBuchstEintragen");
+    letter->move(BuchstEintragenLeft(!hints->isHidden(), hints->x(), hints->width()), letter->y());
+    QToolButton* word = commands_.Button("SBBegrEintragen");
+    word->move(letter->x() + letter->width(), word->y());
+    shownGrid_->setContextMenuPolicy(Qt::CustomContextMenu);
+    tools_->UpdateLegendToolbar();
 }
 
 void TRiddleForm::UpdateRiddleToolbarHere() {
-    if (ShownGrid)
-        UpdateRiddleToolbar(ShownGrid->Col(), ShownGrid->Row());
+    if (shownGrid_)
+        UpdateRiddleToolbar(shownGrid_->Col(), shownGrid_->Row());
 }
 
 void TRiddleForm::DisplayModeChanged() {
     UpdateRiddleToolbarHere();
     UpdateSolutionWindow(true);
-    RepaintLetterGrids();
+    tools_->RepaintLetterGrids();
 }
 
 void TRiddleForm::RiddleRestored() {
-    if (ShownGrid != WordGrid)
+    if (shownGrid_ != wordGrid_)
         return;
     UpdateLegendWindow(true);
     WordGridSelectedWordChange(nullptr);
     UpdateSolutionWindow(true);
 }
 
+void TRiddleForm::UpdateLegendWindow(bool Place) {
+    if (shownGrid_ == wordGrid_)
+        tools_->UpdateLegendWindow(Place);
+}
+
+void TRiddleForm::UpdateSolutionWindow(bool Place) {
+    tools_->UpdateSolutionWindow(Place);
+}
+
+void TRiddleForm::UpdateStopwatch(bool Place) {
+    tools_->UpdateStopwatch(shownGrid_, Place);
+}
+
+void TRiddleForm::MItemLegendeAusblendenClick() {
+    tools_->MItemLegendeAusblendenClick();
+}
+
+void TRiddleForm::MItemLegendeMarkierenClick() {
+    tools_->MItemLegendeMarkierenClick();
+}
+
+void TRiddleForm::MItemLegendeEineLegendeClick() {
+    tools_->MItemLegendeEineLegendeClick();
+}
+
+void TRiddleForm::MItemLegendeAutomatischEintragenClick() {
+    tools_->MItemLegendeAutomatischEintragenClick();
+}
+
+void TRiddleForm::MItemLegendeUebernehmenClick() {
+    tools_->MItemLegendeUebernehmenClick();
+}
+
+void TRiddleForm::MItemLegendeEintragenClick() {
+    tools_->MItemLegendeEintragenClick();
+}
+
+bool TRiddleForm::LegendShowsOneList() const {
+    return tools_->OneList();
+}
+
+void TRiddleForm::UpdateDragCursor() {
+    tools_->UpdateDragCursor();
+}
+
 void TRiddleForm::showEvent(QShowEvent* Event) {
     QMdiSubWindow::showEvent(Event);
-    if (LoadFailed)
+    if (loadFailed_)
         return;
     UpdateRiddleToolbarHere();
     FitToGrid();
-    setWindowTitle(RiddleDescription(ShownGrid->Riddle()));
+    setWindowTitle(RiddleDescription(shownGrid_->Riddle()));
     // A screen reader announces the grid by what the caption says about the riddle.
-    ShownGrid->setAccessibleName(windowTitle());
-    if (ShownGrid == WordGrid) {
+    shownGrid_->setAccessibleName(windowTitle());
+    if (shownGrid_ == wordGrid_) {
         UpdateSolutionWindow(true);
         UpdateLegendWindow(true);
     }
     UpdateStopwatch(true);
     // The solver can type at once.
-    ShownGrid->setFocus(Qt::OtherFocusReason);
+    shownGrid_->setFocus(Qt::OtherFocusReason);
 }
 
 void TRiddleForm::closeEvent(QCloseEvent* Event) {
@@ -268,13 +290,13 @@ void TRiddleForm::closeEvent(QCloseEvent* Event) {
 }
 
 void TRiddleForm::PlaceCursor() {
-    if (ShownGrid == Sudoku) {
-        Sudoku->SelectOnly(1, 1);
-    } else if (WordGrid->Riddle().RiddleType() == rtFindWords) {
+    if (shownGrid_ == sudoku_) {
+        sudoku_->SelectOnly(1, 1);
+    } else if (wordGrid_->Riddle().RiddleType() == rtFindWords) {
         // A word search starts without a selection, so that no cell looks marked.
-        if (WordGrid->Riddle().DisplayMode() != dmEditing)
-            WordGrid->SetCurrentSilently(0, 0);
+        if (wordGrid_->Riddle().DisplayMode() != dmEditing)
+            wordGrid_->SetCurrentSilently(0, 0);
     } else {
-        WordGrid->SelectFirstCell();
+        wordGrid_->SelectFirstCell();
     }
 }

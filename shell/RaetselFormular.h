@@ -1,32 +1,23 @@
 #pragma once
 
 // The riddle window: holds both grid controls, of which the one that received the embedded
-// riddle is shown, with its own tool bar and the grid's pop-up menu.
+// riddle is shown, with its own tool bar and the grid's pop-up menu. Its tool windows are kept by
+// a TToolWindowHost, its sudoku snapshots by TSnapshotSlots, its commands by a TCommandTable.
 
+#include "CommandTable.h"
 #include "GridMouseRules.h"
 #include "RiddleWindowInterface.h"
-#include "SudokuRiddleData.h"
+#include "SnapshotSlots.h"
 
-#include <QCoreApplication>
-#include <QDateTime>
 #include <QMdiSubWindow>
-#include <QPointer>
-#include <array>
 #include <functional>
-#include <vector>
 
-class QAction;
-class QButtonGroup;
 class QMenu;
 class QScrollArea;
-class QToolButton;
 class TGradientPanel;
 class TGridRiddle;
-class TLegendForm;
-class TLoesungForm;
-class TNumLegendForm;
-class TStopuhrForm;
 class TSudokuRiddle;
+class TToolWindowHost;
 class TWordRiddle;
 
 class TRiddleForm : public QMdiSubWindow, public TRiddleWindowInterface {
@@ -34,35 +25,34 @@ class TRiddleForm : public QMdiSubWindow, public TRiddleWindowInterface {
 public:
     // Loads the riddle appended to the executable at ExecutablePath.
     explicit TRiddleForm(const QString& ExecutablePath);
+    ~TRiddleForm() override;
+
+    bool LoadFailed() const { return loadFailed_; }
 
     // What the main window asks of the riddle window.
     TRiddleData* ShownRiddle() const override;
     TRiddleFacts Facts() const override;
-    TSnapshotTimes SnapshotTimes() const override;
     void FocusGrid() override;
     TPrintSource PrintSource() const override;
     void DisplayModeChanged() override;
     void RiddleRestored() override;
+    void UpdateSolutionWindow(bool Place) override;
+    void UpdateStopwatch(bool Place) override;
+    void MItemLegendeAusblendenClick() override;
+    void MItemLegendeMarkierenClick() override;
+    void MItemLegendeEineLegendeClick() override;
+    void MItemLegendeAutomatischEintragenClick() override;
+    void MItemLegendeUebernehmenClick() override;
+    void MItemLegendeEintragenClick() override;
+    bool LegendShowsOneList() const override;
+    void UpdateDragCursor() override;
 
     // 0 on success, else the reader's result code.
     uint8_t LoadEmbeddedRiddle(const QString& ExecutablePath);
     void FitToGrid();
-    // The cursor's first place: the first free cell, the sudoku's first cell, or none in a word search.
-    void PlaceCursor();
     void LayoutSymbolPanel();
     void UpdateRiddleToolbar(int ACol, int ARow);
     void UpdateLegendWindow(bool Place);
-    TLegendMenuFacts LegendMenuFacts() const override;
-    void MItemLegendeAusblendenClick() override;
-    void MItemLegendeMarkierenClick() override;
-    void MItemLegendeEineLegendeClick() override;
-    bool LegendShowsOneList() const override;
-    void UpdateDragCursor() override;
-    void UpdateSolutionWindow(bool Place) override;
-    void UpdateStopwatch(bool Place) override;
-    void MItemLegendeAutomatischEintragenClick() override;
-    void MItemLegendeUebernehmenClick() override;
-    void MItemLegendeEintragenClick() override;
     // Pops up the hints window at a screen position; FontSize 0 is the default size.
     void ShowHintWindow(int X, int Y, const std::function<void()>& Callback, int FontSize, bool WordWrap,
                         const QString& Text);
@@ -71,98 +61,25 @@ public:
     // command; its "Tag" property says which way to zoom, which symbol to mark, which snapshot.
     void MItemPlayZoomInClick(QObject* Sender) override;
     void MItemPlayShowFailClick() override;
-    void SBShowFailClick();
     void MItemPlayShowLengthClick() override;
-    void SBShowLengthClick();
-    void SBShowHintGridsClick();
     void MItemPlayShowHintsClick() override;
-    void MItemPlayLeerfeldClick();
-    void SBLeerfeldClick();
     void MItemPlayBuchstEintragenClick() override;
     void MItemPlayBegriffEintragenClick() override;
     void MItemPlayMarkKeineClick(QObject* Sender) override;
     void MItemPlaySnapErstellenClick() override;
     void MItemPlaySnap1Click(QObject* Sender) override;
+    void SetCurrentCellBlank(bool Blank) override;
     void MItemPlayHilfeClick();
-    void MItemPlaySchliessenClick();
-    // Opening handlers of the pop-up menu and its two submenus.
+    // Opening handlers of the pop-up menu and its submenus: their items take the states of the moment.
     void MenuRaetselPopup();
     void MItemPlayFelderMarkierenClick();
     void MItemPlaySchnappschussClick();
 
-    // Grid events; both grids share them.
-    void WordGridBeforeChange(TObject* Sender, TRiddleChangeTypes AChange, const QString& MsgText);
-    void WordGridChange(TObject* Sender);
-    void WordGridSelectCell(TObject* Sender, int ACol, int ARow, bool& CanSelect);
-    void WordGridMouseUp(TObject* Sender);
-    void WordGridDblClick(TObject* Sender);
-    void WordGridKeyUp(TObject* Sender, int Key, Qt::KeyboardModifiers Shift);
-    void WordGridSizeChanged(TObject* Sender);
-    void WordGridStateChange(TObject* Sender);
-    void WordGridLegendStateChange(TObject* Sender);
-    void WordGridRowOrColStateChange(TObject* Sender, int ACol, int ARow, TWordDirection ADir);
-    void WordGridSelectedWordChange(TObject* Sender);
-    // The mouse over the word grid, at (X, Y) of its viewport.
+    // Grid events that the tests drive directly; both grids share the handlers.
     void WordGridMouseMove(TObject* Sender, Qt::KeyboardModifiers Shift, int X, int Y);
-    // The mouse has left the word grid: its tooltip is done, unless the mouse rests on it.
-    void WordGridMouseLeave();
     // A legend word dragged over the word grid: true when it may be dropped there.
     bool WordGridDragOver(TObject* Sender, QObject* Source, int X, int Y, Qt::KeyboardModifiers Shift);
     void WordGridDragDrop(TObject* Sender, QObject* Source, int X, int Y, Qt::KeyboardModifiers Shift);
-
-    // Adds or removes the solver's blank mark on the word grid's current cell.
-    void SetCurrentCellBlank(bool Blank) override;
-
-    TWordRiddle* WordGrid = nullptr;
-    TSudokuRiddle* Sudoku = nullptr;
-    TGridRiddle* ShownGrid = nullptr;
-    bool LoadFailed = false;
-    // Typed letters until the next undo backup (see CountDownUndo).
-    int UndoCountdown = 1;
-    // The grid's tooltips are switched on (SBShowHints shows it).
-    bool TooltipsOn = false;
-    // The cell the mouse explained last.
-    QPoint LastHintCell{-1, -1};
-    QPointer<TLegendForm> LegendWindow;
-    QPointer<TNumLegendForm> NumLegendWindow;
-    QPointer<TLoesungForm> SolutionWindow;
-    QPointer<TStopuhrForm> StopwatchWindow;
-
-    TGradientPanel* Toolbar = nullptr;
-    QToolButton* SBZoomIn = nullptr;
-    QToolButton* SBZoomOut = nullptr;
-    QToolButton* SBShowFail = nullptr;
-    QToolButton* SBShowLength = nullptr;
-    QToolButton* SBShowHintGrids = nullptr;
-    QToolButton* SBShowHints = nullptr;
-    QToolButton* SBBuchstEintragen = nullptr;
-    QToolButton* SBBegrEintragen = nullptr;
-    QToolButton* SBLeerfeld = nullptr;
-    QToolButton* SBSuchen = nullptr;
-    TGradientPanel* PanelMark = nullptr;
-    // SBMarkKeine, SBMark1 … SBMark12, SBMarkDuo, in this order.
-    std::array<QToolButton*, kMaxMarkSymbols + 2> MarkButtons{};
-    QButtonGroup* MarkGroup = nullptr;
-
-    QMenu* MenuRaetsel = nullptr;
-    QAction* MItemPlayLeerfeld = nullptr;
-    QAction* MItemPlayBuchstEintragen = nullptr;
-    QAction* MItemPlayBegriffEintragen = nullptr;
-    QAction* MItemPlayShowFail = nullptr;
-    QAction* MItemPlayShowLength = nullptr;
-    QAction* MItemPlayShowHints = nullptr;
-    QMenu* MItemPlayFelderMarkieren = nullptr;
-    QMenu* MItemPlaySchnappschuss = nullptr;
-    // The marking items (separators included) and the four snapshot items.
-    std::vector<QAction*> MarkItems;
-    std::array<QAction*, kSnapshotSlots> SnapItems{};
-
-    // Snapshot slots 1 … 4 of the sudoku; a null time marks an empty slot.
-    struct TSnapshotSlot {
-        TSudokuRiddleData::TSnapshot State;
-        QDateTime Time;
-    };
-    std::array<TSnapshotSlot, kSnapshotSlots> Snapshots;
 
 signals:
     // A change that undo should be able to take back is about to happen; Text names the step.
@@ -184,14 +101,13 @@ protected:
     bool eventFilter(QObject* Watched, QEvent* Event) override;
 
 private:
-    void CreateToolbar();
-    void CreatePanelMark();
-    void CreateMenu();
-    void CreateMarkMenu();
-    void CreateSnapshotMenu();
-    QToolButton* AddSpeedButton(QWidget* Parent, const char* Name, int Left, bool Toggle, const QString& Hint,
-                                const char* Icon);
+    std::vector<TCommandRow> CommandRows();
+    void CreateCommands();
+    // Every item and button takes the state of this moment, at the cursor.
+    void ApplyCommandStates();
     void ConnectGridEvents();
+    // The cursor's first place: the first free cell, the sudoku's first cell, or none in a word search.
+    void PlaceCursor();
     // The riddle's facts at a cell of the shown grid.
     TRiddleFacts FactsAt(int ACol, int ARow) const;
     // The solved or wrong message waits until the key that caused it has been handled.
@@ -201,23 +117,6 @@ private:
     void SetShownPaintOption(TPaintOption Option, bool On);
     // The grid control an event's sender belongs to.
     TGridRiddle* GridOf(const TObject* Sender) const;
-    // The number legend's letters and the solution word's boxes show wrong letters and the solution.
-    void RepaintLetterGrids();
-    // Both take the cell size of the riddle.
-    void LayoutLetterGrids();
-    // Moves the clue legend to its place beside the riddle window, as high as it.
-    void PlaceLegendWindow();
-    // The number legend of a number riddle, beside the riddle window.
-    void UpdateNumLegendWindow(bool Place);
-    void CloseNumLegendWindow();
-    void PlaceNumLegendWindow();
-    // The solution word below the riddle window; the stopwatch beside it, below the legends.
-    void PlaceSolutionWindow();
-    void PlaceStopwatchWindow();
-    // Every tool window back to its place, after the riddle window changed its size.
-    void PlaceToolWindows();
-    // The number legend's half of the view menu's legend items.
-    void AddNumLegendFacts(TLegendMenuFacts& Facts) const;
     // Which list of the clue legend a drag comes from.
     TLegendSource SourceOf(const QObject* Source) const;
     // Drag events of the word grid's viewport.
@@ -225,6 +124,46 @@ private:
     // Once the grid is full, the status line says that the solution word is still to come.
     void TellWhetherKeywordMissing();
 
+    // Commands of the buttons and items that only the riddle window has.
+    void SBShowFailClick(QObject* Sender);
+    void SBShowLengthClick(QObject* Sender);
+    void SBShowHintGridsClick(QObject* Sender);
+    void SBShowHintsClick(QObject* Sender);
+    void MItemPlayLeerfeldClick(QObject* Sender);
+    void SBLeerfeldClick(QObject* Sender);
+    void MItemPlaySchliessenClick();
+
+    // Grid events.
+    void WordGridBeforeChange(TObject* Sender, TRiddleChangeTypes AChange, const QString& MsgText);
+    void WordGridChange(TObject* Sender);
+    void WordGridSelectCell(TObject* Sender, int ACol, int ARow, bool& CanSelect);
+    void WordGridMouseUp(TObject* Sender);
+    void WordGridDblClick(TObject* Sender);
+    void WordGridKeyUp(TObject* Sender, int Key, Qt::KeyboardModifiers Shift);
+    void WordGridSizeChanged(TObject* Sender);
+    void WordGridStateChange(TObject* Sender);
+    void WordGridLegendStateChange(TObject* Sender);
+    void WordGridRowOrColStateChange(TObject* Sender, int ACol, int ARow, TWordDirection ADir);
+    void WordGridSelectedWordChange(TObject* Sender);
+    // The mouse has left the word grid: its tooltip is done, unless the mouse rests on it.
+    void WordGridMouseLeave();
+
+    TWordRiddle* wordGrid_ = nullptr;
+    TSudokuRiddle* sudoku_ = nullptr;
+    TGridRiddle* shownGrid_ = nullptr;
+    bool loadFailed_ = false;
+    // Typed letters until the next undo backup (see CountDownUndo).
+    int undoCountdown_ = 1;
+    // The grid's tooltips are switched on (SBShowHints shows it).
+    bool tooltipsOn_ = false;
+    // The cell the mouse explained last.
+    QPoint lastHintCell_{-1, -1};
+    TToolWindowHost* tools_ = nullptr;
+    TSnapshotSlots snapshots_;
+    TCommandTable commands_;
+    TGradientPanel* toolbar_ = nullptr;
+    TGradientPanel* panelMark_ = nullptr;
+    QMenu* menuRaetsel_ = nullptr;
     QWidget* content_ = nullptr;
     QScrollArea* scrollBox_ = nullptr;
     bool stateMessageQueued_ = false;

@@ -1,14 +1,12 @@
-// The riddle window's tool bar, its symbol marking panel and the grid's pop-up menu.
+// The riddle window's commands as rows of its command table: the tool bar, the symbol marking
+// panel and the grid's pop-up menu, with their hints, icons, handlers and the states they follow.
 
 #include "GradientPanel.h"
-#include "MenuItems.h"
+#include "HinweisDialog.h"
 #include "RaetselFormular.h"
 
 #include <QAction>
-#include <QButtonGroup>
-#include <QIcon>
 #include <QMenu>
-#include <QToolButton>
 
 namespace {
 constexpr int kButtonSize = 22;
@@ -22,175 +20,200 @@ const QString kBlankFieldHint = QStringLiteral("Das markierte Feld im Rätsel al
 const QString kZoomInHint = QStringLiteral("Die Gitter des Rätsels vergrößern");
 const QString kZoomOutHint = QStringLiteral("Die Gitter des Rätsels verkleinern");
 const QString kShowFailHint = QStringLiteral("Fehlerhafte Buchstaben im Rätsel farblich absetzen");
+constexpr uint8_t kShownAndChecked = apVisible | apChecked;
+
+QRect ButtonAt(int Left) {
+    return QRect(Left, kButtonTop, kButtonSize, kButtonSize);
+}
+
+TCommandView Never(const TCommandStates&) {
+    return {false, true, false};
+}
+
+using TRun = std::function<void(QObject*)>;
+
+// The rows read as a table, one command per row; the formatter would put every field on a line
+// of its own.
+// clang-format off
+void AddMarkButtons(std::vector<TCommandRow>& Rows, const TRun& Run) {
+    auto button = [&](int Tag, const QByteArray& Name, int Left, const char* Icon, const QString& Hint) {
+        Rows.push_back({.Place = "PanelMark", .Name = Name, .Kind = rkButton,
+                        .Caption = Icon ? QString() : MarkButtonCaption(Tag), .Hint = Hint, .Icon = Icon,
+                        .Tag = Tag, .Checkable = true, .Geometry = QRect(Left, 0, kButtonSize, kButtonSize),
+                        .Group = "MarkGroup", .Bold = !Icon,
+                        .State = [Tag](const TCommandStates& S) { return S.Mark(Tag); },
+                        .Parts = kShownAndChecked, .Run = Run});
+    };
+    button(kMarkNone, "SBMarkKeine", 0, "mark-none", MarkItemHint(kMarkNone));
+    for (int tag = 1; tag <= kMaxMarkSymbols; ++tag)
+        button(tag, "SBMark" + QByteArray::number(tag), kButtonSize * tag, nullptr,
+               QStringLiteral("Für dieses Symbol mögliche Felder im Rätsel farblich absetzen"));
+    // The left edge follows the sudoku's symbol count (LayoutSymbolPanel).
+    button(kMarkFew, "SBMarkDuo", kButtonSize * (kMaxMarkSymbols + 1), "mark-duo", MarkItemHint(kMarkFew));
+}
+
+void AddMarkItems(std::vector<TCommandRow>& Rows, const TRun& Run) {
+    auto item = [&](int Tag, const QByteArray& Suffix) {
+        Rows.push_back({.Place = "MItemPlayFelderMarkieren", .Name = "MItemPlayMark" + Suffix,
+                        .Caption = MarkItemCaption(Tag), .Hint = MarkItemHint(Tag), .Tag = Tag,
+                        .Checkable = true, .State = [Tag](const TCommandStates& S) { return S.Mark(Tag); },
+                        .Parts = kShownAndChecked, .Run = Run});
+    };
+    auto separator = [&](const char* Suffix) {
+        Rows.push_back({.Place = "MItemPlayFelderMarkieren", .Name = QByteArray("MItemPlayMark") + Suffix,
+                        .Kind = rkSeparator, .Tag = kMarkSeparator});
+    };
+    item(kMarkNone, "Keine");
+    separator("N1");
+    for (int tag = 1; tag <= kMaxMarkSymbols; ++tag)
+        item(tag, MarkButtonCaption(tag).toLatin1());
+    separator("N2");
+    item(kMarkFew, "Duo");
+}
+
+void AddSnapshotItems(std::vector<TCommandRow>& Rows, const TRun& Run) {
+    for (int slot = 1; slot <= kSnapshotSlots; ++slot)
+        Rows.push_back({.Place = "MItemPlaySchnappschuss", .Name = "MItemPlaySnap" + QByteArray::number(slot),
+                        .Caption = QString::number(slot),
+                        .Hint = QStringLiteral("Den Rätsel-Schnappschuss wiederherstellen"), .Tag = slot,
+                        .State = [slot](const TCommandStates& S) { return S.Snapshot(slot); },
+                        .Parts = apVisible,
+                        .CaptionOf = [slot](const TCommandStates& S) { return S.SnapshotCaption(slot); },
+                        .HintOf = [slot](const TCommandStates& S) { return S.SnapshotHint(slot); }, .Run = Run});
+}
 } // namespace
 
-QToolButton* TRiddleForm::AddSpeedButton(QWidget* Parent, const char* Name, int Left, bool Toggle,
-                                         const QString& Hint, const char* Icon) {
-    QToolButton* b = MakeSpeedButton(
-        Parent, Name, QRect(Left, Parent == Toolbar ? kButtonTop : 0, kButtonSize, kButtonSize), Hint, Icon);
-    b->setCheckable(Toggle);
-    return b;
+std::vector<TCommandRow> TRiddleForm::CommandRows() {
+    auto run = [this](void (TRiddleForm::*Handler)()) { return [this, Handler](QObject*) { (this->*Handler)(); }; };
+    auto runWith = [this](void (TRiddleForm::*Handler)(QObject*)) {
+        return [this, Handler](QObject* Sender) { (this->*Handler)(Sender); };
+    };
+    std::vector<TCommandRow> rows = {
+        {.Place = "Toolbar", .Name = "SBZoomIn", .Kind = rkButton, .Hint = kZoomInHint, .Icon = "zoom-in", .Tag = 1,
+         .Geometry = ButtonAt(4), .Run = runWith(&TRiddleForm::MItemPlayZoomInClick)},
+        {.Place = "Toolbar", .Name = "SBZoomOut", .Kind = rkButton, .Hint = kZoomOutHint, .Icon = "zoom-out",
+         .Tag = -1, .Geometry = ButtonAt(26), .Run = runWith(&TRiddleForm::MItemPlayZoomInClick)},
+        {.Place = "Toolbar", .Name = "SBShowFail", .Kind = rkButton, .Hint = kShowFailHint, .Icon = "show-fail",
+         .Checkable = true, .Geometry = ButtonAt(60), .State = Follows(&TCommandStates::ShowFail),
+         .Parts = kShownAndChecked, .Run = runWith(&TRiddleForm::SBShowFailClick)},
+        {.Place = "Toolbar", .Name = "SBShowLength", .Kind = rkButton,
+         .Hint = QStringLiteral("Die Längen der Begriffe anzeigen"), .Icon = "show-length", .Checkable = true,
+         .Geometry = ButtonAt(82), .State = Follows(&TCommandStates::ShowLength), .Parts = kShownAndChecked,
+         .Run = runWith(&TRiddleForm::SBShowLengthClick)},
+        {.Place = "Toolbar", .Name = "SBShowHintGrids", .Kind = rkButton,
+         .Hint = QStringLiteral("Alle möglichen Symbole in den Feldern anzeigen"), .Icon = "hint-grids",
+         .Checkable = true, .Geometry = ButtonAt(82), .State = Follows(&TCommandStates::ShowHintGrids),
+         .Parts = kShownAndChecked, .Run = runWith(&TRiddleForm::SBShowHintGridsClick)},
+        // It has no command of its own: it switches the grid's tooltips.
+        {.Place = "Toolbar", .Name = "SBShowHints", .Kind = rkButton,
+         .Hint = QStringLiteral("Nummern und Umschreibungen als Tooltip anzeigen"), .Icon = "show-hints",
+         .Checkable = true, .Geometry = ButtonAt(104), .State = Follows(&TCommandStates::ShowHints),
+         .Parts = apChecked, .Run = runWith(&TRiddleForm::SBShowHintsClick)},
+        // Both fill-in buttons are placed by UpdateRiddleToolbar.
+        {.Place = "Toolbar", .Name = "SBBuchstEintragen", .Kind = rkButton, .Hint = kFillLetterHint,
+         .Icon = "fill-letter", .Geometry = ButtonAt(0), .State = Follows(&TCommandStates::FillLetter),
+         .Parts = apVisible | apEnabled, .Run = run(&TRiddleForm::MItemPlayBuchstEintragenClick)},
+        {.Place = "Toolbar", .Name = "SBBegrEintragen", .Kind = rkButton, .Hint = kFillLetterHint,
+         .Icon = "enter-word", .Geometry = ButtonAt(0), .State = Follows(&TCommandStates::EnterWord),
+         .Parts = apVisible | apEnabled, .Run = run(&TRiddleForm::MItemPlayBegriffEintragenClick)},
+        // A hidden blank-field button keeps whatever state it had.
+        {.Place = "Toolbar", .Name = "SBLeerfeld", .Kind = rkButton, .Hint = kBlankFieldHint, .Icon = "blank-field",
+         .Checkable = true, .Geometry = ButtonAt(180), .State = Follows(&TCommandStates::BlankField),
+         .Parts = apVisible | apCheckedWhenVisible, .Run = runWith(&TRiddleForm::SBLeerfeldClick)},
+        // It stays hidden: the player has no dictionary to look the word up in.
+        {.Place = "Toolbar", .Name = "SBSuchen", .Kind = rkButton,
+         .Hint = QStringLiteral("Den aktuell markierten Begriff im Wörterbuch suchen"), .Icon = "search",
+         .Geometry = ButtonAt(213), .State = Never, .Parts = apVisible},
+    };
+    AddMarkButtons(rows, runWith(&TRiddleForm::MItemPlayMarkKeineClick));
+    rows.insert(rows.end(), {
+        {.Place = "MenuRaetsel", .Name = "MItemPlayLeerfeld", .Caption = QStringLiteral("Leerfeld"),
+         .Hint = kBlankFieldHint, .Icon = "blank-field", .Checkable = true,
+         .State = Follows(&TCommandStates::BlankField), .Parts = kShownAndChecked,
+         .Run = runWith(&TRiddleForm::MItemPlayLeerfeldClick)},
+        {.Place = "MenuRaetsel", .Name = "MItemPlayBuchstEintragen", .Caption = QStringLiteral("Buchstaben eintragen"),
+         .Hint = kFillLetterHint, .Icon = "fill-letter", .State = Follows(&TCommandStates::PopupFillLetter),
+         .Parts = apVisible, .Run = run(&TRiddleForm::MItemPlayBuchstEintragenClick)},
+        {.Place = "MenuRaetsel", .Name = "MItemPlayBegriffEintragen", .Caption = QStringLiteral("Begriff eintragen.."),
+         .Hint = QStringLiteral("Den gesuchten Begriff für die aktuelle Eingabeposition eingeben"),
+         .Icon = "enter-word", .State = Follows(&TCommandStates::PopupEnterWord), .Parts = apVisible,
+         .Run = run(&TRiddleForm::MItemPlayBegriffEintragenClick)},
+        {.Place = "MenuRaetsel", .Name = "MItemPlayN2", .Kind = rkSeparator},
+        {.Place = "MenuRaetsel", .Name = "MItemPlayZoomIn", .Caption = QStringLiteral("Ansicht vergrößern"),
+         .Hint = kZoomInHint, .Icon = "zoom-in", .Tag = 1, .Run = runWith(&TRiddleForm::MItemPlayZoomInClick)},
+        {.Place = "MenuRaetsel", .Name = "MItemPlayZoomOut", .Caption = QStringLiteral("Ansicht verkleinern"),
+         .Hint = kZoomOutHint, .Icon = "zoom-out", .Tag = -1, .Run = runWith(&TRiddleForm::MItemPlayZoomInClick)},
+        {.Place = "MenuRaetsel", .Name = "MItemPlayN3", .Kind = rkSeparator},
+        {.Place = "MenuRaetsel", .Name = "MItemPlayShowFail", .Caption = QStringLiteral("Fehleinträge markieren"),
+         .Hint = kShowFailHint, .Icon = "show-fail", .Checkable = true, .State = Follows(&TCommandStates::ShowFail),
+         .Parts = kShownAndChecked, .Run = run(&TRiddleForm::MItemPlayShowFailClick)},
+        // Caption, hint and icon follow the riddle kind.
+        {.Place = "MenuRaetsel", .Name = "MItemPlayShowLength", .Checkable = true,
+         .State = Follows(&TCommandStates::LengthItem), .Parts = kShownAndChecked,
+         .CaptionOf = TextOf(&TCommandStates::LengthCaption), .HintOf = TextOf(&TCommandStates::LengthHint),
+         .IconOf = TextOf(&TCommandStates::LengthIcon), .Run = run(&TRiddleForm::MItemPlayShowLengthClick)},
+        {.Place = "MenuRaetsel", .Name = "MItemPlayShowHints", .Caption = QStringLiteral("Tooltips anzeigen"),
+         .Icon = "show-hints", .Checkable = true, .State = Follows(&TCommandStates::ShowHints),
+         .Parts = kShownAndChecked, .Run = run(&TRiddleForm::MItemPlayShowHintsClick)},
+        {.Place = "MenuRaetsel", .Name = "MItemPlayFelderMarkieren", .Kind = rkSubmenu,
+         .Caption = QStringLiteral("Felder markieren"),
+         .Hint = QStringLiteral("Ausgewählte Felder im Rätsel farblich markieren"),
+         .State = Follows(&TCommandStates::SudokuTools), .Parts = apVisible},
+    });
+    AddMarkItems(rows, runWith(&TRiddleForm::MItemPlayMarkKeineClick));
+    rows.insert(rows.end(), {
+        {.Place = "MenuRaetsel", .Name = "MItemPlaySchnappschuss", .Kind = rkSubmenu,
+         .Caption = QStringLiteral("Schnappschuss"), .State = Follows(&TCommandStates::SudokuTools),
+         .Parts = apVisible},
+        {.Place = "MItemPlaySchnappschuss", .Name = "MItemPlaySnapErstellen", .Caption = QStringLiteral("Erstellen"),
+         .Hint = QStringLiteral("Einen Schnappschuss des aktuellen Rätselzustands speichern"),
+         .Run = run(&TRiddleForm::MItemPlaySnapErstellenClick)},
+        {.Place = "MItemPlaySchnappschuss", .Name = "MItemPlaySnapN1", .Kind = rkSeparator},
+    });
+    AddSnapshotItems(rows, runWith(&TRiddleForm::MItemPlaySnap1Click));
+    rows.insert(rows.end(), {
+        {.Place = "MenuRaetsel", .Name = "MItemPlayN4", .Kind = rkSeparator},
+        {.Place = "MenuRaetsel", .Name = "MItemPlayHilfe", .Caption = QStringLiteral("Hilfe.."),
+         .Hint = QStringLiteral("Hilfe zum Rätsel anzeigen"), .Shortcuts = {QKeySequence(Qt::Key_F1)},
+         .Run = run(&TRiddleForm::MItemPlayHilfeClick)},
+        {.Place = "MenuRaetsel", .Name = "MItemPlaySchliessen", .Caption = QStringLiteral("Schließen"),
+         .Hint = QStringLiteral("Das Rätsel schließen"), .Run = run(&TRiddleForm::MItemPlaySchliessenClick)},
+    });
+    return rows;
 }
+// clang-format on
 
-void TRiddleForm::CreateToolbar() {
-    SBZoomIn = AddSpeedButton(Toolbar, "SBZoomIn", 4, false, kZoomInHint, "zoom-in");
-    SetTag(SBZoomIn, 1);
-    SBZoomOut = AddSpeedButton(Toolbar, "SBZoomOut", 26, false, kZoomOutHint, "zoom-out");
-    SetTag(SBZoomOut, -1);
-    SBShowFail = AddSpeedButton(Toolbar, "SBShowFail", 60, true, kShowFailHint, "show-fail");
-    SBShowLength = AddSpeedButton(Toolbar, "SBShowLength", 82, true,
-                                  QStringLiteral("Die Längen der Begriffe anzeigen"), "show-length");
-    SBShowHintGrids =
-        AddSpeedButton(Toolbar, "SBShowHintGrids", 82, true,
-                       QStringLiteral("Alle möglichen Symbole in den Feldern anzeigen"), "hint-grids");
-    SBShowHints =
-        AddSpeedButton(Toolbar, "SBShowHints", 104, true,
-                       QStringLiteral("Nummern und Umschreibungen als Tooltip anzeigen"), "show-hints");
-    // Both fill-in buttons are placed by UpdateRiddleToolbar.
-    SBBuchstEintragen =
-        AddSpeedButton(Toolbar, "SBBuchstEintragen", 0, false, kFillLetterHint, "fill-letter");
-    SBBegrEintragen = AddSpeedButton(Toolbar, "SBBegrEintragen", 0, false, kFillLetterHint, "enter-word");
-    SBLeerfeld = AddSpeedButton(Toolbar, "SBLeerfeld", 180, true, kBlankFieldHint, "blank-field");
-    SBSuchen =
-        AddSpeedButton(Toolbar, "SBSuchen", 213, false,
-                       QStringLiteral("Den aktuell markierten Begriff im Wörterbuch suchen"), "search");
-    SBSuchen->hide();
-
-    connect(SBZoomIn, &QToolButton::clicked, this, [this] { MItemPlayZoomInClick(SBZoomIn); });
-    connect(SBZoomOut, &QToolButton::clicked, this, [this] { MItemPlayZoomInClick(SBZoomOut); });
-    connect(SBShowFail, &QToolButton::clicked, this, &TRiddleForm::SBShowFailClick);
-    connect(SBShowLength, &QToolButton::clicked, this, &TRiddleForm::SBShowLengthClick);
-    connect(SBShowHintGrids, &QToolButton::clicked, this, &TRiddleForm::SBShowHintGridsClick);
-    // SBShowHints has no command of its own: it switches the grid's tooltips.
-    connect(SBShowHints, &QToolButton::clicked, this, [this](bool On) { TooltipsOn = On; });
-    connect(SBBuchstEintragen, &QToolButton::clicked, this, &TRiddleForm::MItemPlayBuchstEintragenClick);
-    connect(SBBegrEintragen, &QToolButton::clicked, this, &TRiddleForm::MItemPlayBegriffEintragenClick);
-    connect(SBLeerfeld, &QToolButton::clicked, this, &TRiddleForm::SBLeerfeldClick);
-    CreatePanelMark();
-}
-
-void TRiddleForm::CreatePanelMark() {
-    PanelMark = new TGradientPanel(Toolbar);
-    PanelMark->setObjectName(QStringLiteral("PanelMark"));
-    PanelMark->setGeometry(kPanelMarkLeft, kButtonTop, kButtonSize * (kMaxMarkSymbols + 2), kButtonSize);
-    MarkGroup = new QButtonGroup(this);
-    MarkGroup->setExclusive(true);
-    QFont bold = font();
-    bold.setBold(true);
-    for (int i = 0; i < int(MarkButtons.size()); ++i) {
-        const bool none = i == 0;
-        const bool duo = i == int(MarkButtons.size()) - 1;
-        const int tag = duo ? kMarkFew : i;
-        QToolButton* b = nullptr;
-        if (none) {
-            b = AddSpeedButton(PanelMark, "SBMarkKeine", 0, true, MarkItemHint(kMarkNone), "mark-none");
-        } else if (duo) {
-            // The left edge follows the sudoku's symbol count (LayoutSymbolPanel).
-            b = AddSpeedButton(PanelMark, "SBMarkDuo", kButtonSize * (kMaxMarkSymbols + 1), true,
-                               MarkItemHint(kMarkFew), "mark-duo");
-        } else {
-            const QByteArray name = "SBMark" + QByteArray::number(tag);
-            b = AddSpeedButton(
-                PanelMark, name.constData(), kButtonSize * tag, true,
-                QStringLiteral("Für dieses Symbol mögliche Felder im Rätsel farblich absetzen"), nullptr);
-            b->setFont(bold);
-            b->setText(MarkButtonCaption(tag));
-        }
-        SetTag(b, tag);
-        MarkGroup->addButton(b);
-        MarkButtons[size_t(i)] = b;
-        connect(b, &QToolButton::clicked, this, [this, b] { MItemPlayMarkKeineClick(b); });
-    }
-    MarkButtons.front()->setChecked(true);
-}
-
-void TRiddleForm::CreateMenu() {
-    MenuRaetsel = new QMenu(this);
-    MenuRaetsel->setObjectName(QStringLiteral("MenuRaetsel"));
-    QMenu* m = MenuRaetsel;
-    MItemPlayLeerfeld =
-        AddMenuItem(this, m, "MItemPlayLeerfeld", QStringLiteral("Leerfeld"), kBlankFieldHint, "blank-field");
-    MItemPlayLeerfeld->setCheckable(true);
-    MItemPlayBuchstEintragen =
-        AddMenuItem(this, m, "MItemPlayBuchstEintragen", QStringLiteral("Buchstaben eintragen"),
-                    kFillLetterHint, "fill-letter");
-    MItemPlayBegriffEintragen = AddMenuItem(
-        this, m, "MItemPlayBegriffEintragen", QStringLiteral("Begriff eintragen.."),
-        QStringLiteral("Den gesuchten Begriff für die aktuelle Eingabeposition eingeben"), "enter-word");
-    m->addSeparator()->setObjectName(QStringLiteral("MItemPlayN2"));
-    QAction* zoomIn =
-        AddMenuItem(this, m, "MItemPlayZoomIn", QStringLiteral("Ansicht vergrößern"), kZoomInHint, "zoom-in");
-    SetTag(zoomIn, 1);
-    QAction* zoomOut = AddMenuItem(this, m, "MItemPlayZoomOut", QStringLiteral("Ansicht verkleinern"),
-                                   kZoomOutHint, "zoom-out");
-    SetTag(zoomOut, -1);
-    m->addSeparator()->setObjectName(QStringLiteral("MItemPlayN3"));
-    MItemPlayShowFail = AddMenuItem(this, m, "MItemPlayShowFail", QStringLiteral("Fehleinträge markieren"),
-                                    kShowFailHint, "show-fail");
-    // Caption, hint and icon follow the riddle kind when the menu opens.
-    MItemPlayShowLength = AddMenuItem(this, m, "MItemPlayShowLength", QString(), QString(), nullptr);
-    MItemPlayShowHints = AddMenuItem(this, m, "MItemPlayShowHints", QStringLiteral("Tooltips anzeigen"),
-                                     QString(), "show-hints");
-    for (QAction* a : {MItemPlayShowFail, MItemPlayShowLength, MItemPlayShowHints})
-        a->setCheckable(true);
-    CreateMarkMenu();
-    CreateSnapshotMenu();
-    m->addSeparator()->setObjectName(QStringLiteral("MItemPlayN4"));
-    QAction* help = AddMenuItem(this, m, "MItemPlayHilfe", QStringLiteral("Hilfe.."),
-                                QStringLiteral("Hilfe zum Rätsel anzeigen"), nullptr);
+void TRiddleForm::CreateCommands() {
+    panelMark_ = new TGradientPanel(toolbar_);
+    panelMark_->setObjectName(QStringLiteral("PanelMark"));
+    panelMark_->setGeometry(kPanelMarkLeft, kButtonTop, kButtonSize * (kMaxMarkSymbols + 2), kButtonSize);
+    menuRaetsel_ = new QMenu(this);
+    menuRaetsel_->setObjectName(QStringLiteral("MenuRaetsel"));
+    connect(menuRaetsel_, &QMenu::aboutToShow, this, &TRiddleForm::MenuRaetselPopup);
+    commands_.AddPlace("Toolbar", toolbar_);
+    commands_.AddPlace("PanelMark", panelMark_);
+    commands_.AddPlace("MenuRaetsel", menuRaetsel_);
+    commands_.Build(CommandRows());
     // F1 anywhere in the riddle window opens the help as well.
-    help->setShortcut(QKeySequence(Qt::Key_F1));
+    QAction* help = commands_.Item("MItemPlayHilfe");
     help->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     addAction(help);
-    QAction* close = AddMenuItem(this, m, "MItemPlaySchliessen", QStringLiteral("Schließen"),
-                                 QStringLiteral("Das Rätsel schließen"), nullptr);
-
-    connect(m, &QMenu::aboutToShow, this, &TRiddleForm::MenuRaetselPopup);
-    connect(MItemPlayLeerfeld, &QAction::triggered, this, &TRiddleForm::MItemPlayLeerfeldClick);
-    connect(MItemPlayBuchstEintragen, &QAction::triggered, this, &TRiddleForm::MItemPlayBuchstEintragenClick);
-    connect(MItemPlayBegriffEintragen, &QAction::triggered, this,
-            &TRiddleForm::MItemPlayBegriffEintragenClick);
-    connect(zoomIn, &QAction::triggered, this, [this, zoomIn] { MItemPlayZoomInClick(zoomIn); });
-    connect(zoomOut, &QAction::triggered, this, [this, zoomOut] { MItemPlayZoomInClick(zoomOut); });
-    connect(MItemPlayShowFail, &QAction::triggered, this, &TRiddleForm::MItemPlayShowFailClick);
-    connect(MItemPlayShowLength, &QAction::triggered, this, &TRiddleForm::MItemPlayShowLengthClick);
-    connect(MItemPlayShowHints, &QAction::triggered, this, &TRiddleForm::MItemPlayShowHintsClick);
-    connect(help, &QAction::triggered, this, &TRiddleForm::MItemPlayHilfeClick);
-    connect(close, &QAction::triggered, this, &TRiddleForm::MItemPlaySchliessenClick);
 }
 
-void TRiddleForm::CreateMarkMenu() {
-    MItemPlayFelderMarkieren = MenuRaetsel->addMenu(QStringLiteral("Felder markieren"));
-    MItemPlayFelderMarkieren->setObjectName(QStringLiteral("MItemPlayFelderMarkieren"));
-    QAction* item = MItemPlayFelderMarkieren->menuAction();
-    item->setObjectName(QStringLiteral("MItemPlayFelderMarkieren"));
-    item->setStatusTip(QStringLiteral("Ausgewählte Felder im Rätsel farblich markieren"));
-    connect(MItemPlayFelderMarkieren, &QMenu::aboutToShow, this, &TRiddleForm::MItemPlayFelderMarkierenClick);
-
-    AddMarkItems(this, MItemPlayFelderMarkieren,
-                 {"MItemPlayMark", MarkItemCaption, [](int Tag) { return MarkButtonCaption(Tag).toLatin1(); },
-                  [this](QAction* A) { MItemPlayMarkKeineClick(A); }},
-                 MarkItems);
+void TRiddleForm::MenuRaetselPopup() {
+    // A hint would cover the menu.
+    THintForm::CloseCurrent();
+    ApplyCommandStates();
 }
 
-void TRiddleForm::CreateSnapshotMenu() {
-    MItemPlaySchnappschuss = MenuRaetsel->addMenu(QStringLiteral("Schnappschuss"));
-    MItemPlaySchnappschuss->setObjectName(QStringLiteral("MItemPlaySchnappschuss"));
-    MItemPlaySchnappschuss->menuAction()->setObjectName(QStringLiteral("MItemPlaySchnappschuss"));
-    connect(MItemPlaySchnappschuss, &QMenu::aboutToShow, this, &TRiddleForm::MItemPlaySchnappschussClick);
+void TRiddleForm::MItemPlayFelderMarkierenClick() {
+    ApplyCommandStates();
+}
 
-    QAction* create =
-        AddMenuItem(this, MItemPlaySchnappschuss, "MItemPlaySnapErstellen", QStringLiteral("Erstellen"),
-                    QStringLiteral("Einen Schnappschuss des aktuellen Rätselzustands speichern"), nullptr);
-    connect(create, &QAction::triggered, this, &TRiddleForm::MItemPlaySnapErstellenClick);
-    MItemPlaySchnappschuss->addSeparator()->setObjectName(QStringLiteral("MItemPlaySnapN1"));
-    for (int slot = 1; slot <= kSnapshotSlots; ++slot) {
-        const QByteArray name = "MItemPlaySnap" + QByteArray::number(slot);
-        QAction* a = AddMenuItem(this, MItemPlaySchnappschuss, name.constData(), QString::number(slot),
-                                 QStringLiteral("Den Rätsel-Schnappschuss wiederherstellen"), nullptr);
-        SetTag(a, slot);
-        a->setVisible(false);
-        SnapItems[size_t(slot - 1)] = a;
-        connect(a, &QAction::triggered, this, [this, a] { MItemPlaySnap1Click(a); });
-    }
+void TRiddleForm::MItemPlaySchnappschussClick() {
+    ApplyCommandStates();
+}
+
+void TRiddleForm::ApplyCommandStates() {
+    commands_.Apply(CommandStates(Facts(), {}));
 }

@@ -1,33 +1,33 @@
-// The commands of the riddle window's tool bar and pop-up menu, and the opening handlers of
-// the menu.
+// The commands of the riddle window's tool bar and pop-up menu.
 
 #include "HinweisDialog.h"
-#include "MenuItems.h"
 #include "MessageBoxes.h"
 #include "RaetselFormular.h"
 #include "RiddleText.h"
 #include "SudokuRiddle.h"
+#include "ToolWindowHost.h"
 #include "Variables.h"
 #include "WordEditDialog.h"
 #include "WordRiddle.h"
 
 #include <QAction>
-#include <QMenu>
 #include <QToolButton>
 
 namespace {
-void Apply(QAction* Item, const TCommandView& State) {
-    Item->setVisible(State.Visible);
-    Item->setChecked(State.Checked);
+bool CheckedOf(const QObject* Sender) {
+    if (const auto* button = qobject_cast<const QToolButton*>(Sender))
+        return button->isChecked();
+    const auto* item = qobject_cast<const QAction*>(Sender);
+    return item && item->isChecked();
 }
 } // namespace
 
 void TRiddleForm::MItemPlayZoomInClick(QObject* Sender) {
-    if (!ShownGrid)
+    if (!shownGrid_)
         return;
     const bool fromCommand = qobject_cast<QToolButton*>(Sender) || qobject_cast<QAction*>(Sender);
     const int step = fromCommand ? TagOf(Sender) : 1;
-    TRiddleData& riddle = ShownGrid->Riddle();
+    TRiddleData& riddle = shownGrid_->Riddle();
     const int size = ZoomedGridSize(riddle.GridSize(), step);
     if (size == riddle.GridSize())
         return;
@@ -35,60 +35,64 @@ void TRiddleForm::MItemPlayZoomInClick(QObject* Sender) {
     riddle.SetGridSize(size);
     // The letter grids take the new cell size; the clue legend stays as high as the riddle window,
     // and every tool window keeps clear of the grown or shrunk riddle window.
-    LayoutLetterGrids();
-    PlaceToolWindows();
+    tools_->LayoutLetterGrids();
+    tools_->PlaceAll();
     emit LayoutChanged();
 }
 
 void TRiddleForm::SetShownPaintOption(TPaintOption Option, bool On) {
-    TRiddleData& riddle = ShownGrid->Riddle();
+    TRiddleData& riddle = shownGrid_->Riddle();
     riddle.SetPaintOptions(riddle.PaintOptions().Toggled(Option, On));
 }
 
 void TRiddleForm::MItemPlayShowFailClick() {
-    if (!ShownGrid)
+    if (!shownGrid_)
         return;
-    SetShownPaintOption(poShowFail, !ShownGrid->Riddle().PaintOptions().Contains(poShowFail));
+    SetShownPaintOption(poShowFail, !shownGrid_->Riddle().PaintOptions().Contains(poShowFail));
     UpdateRiddleToolbarHere();
-    RepaintLetterGrids();
+    tools_->RepaintLetterGrids();
 }
 
-void TRiddleForm::SBShowFailClick() {
-    if (!ShownGrid)
+void TRiddleForm::SBShowFailClick(QObject* Sender) {
+    if (!shownGrid_)
         return;
-    SetShownPaintOption(poShowFail, SBShowFail->isChecked());
-    RepaintLetterGrids();
+    SetShownPaintOption(poShowFail, CheckedOf(Sender));
+    tools_->RepaintLetterGrids();
 }
 
 void TRiddleForm::MItemPlayShowLengthClick() {
-    if (!ShownGrid)
+    if (!shownGrid_)
         return;
-    const TPaintOption option = ShownGrid == Sudoku ? poShowHintGrids : poShowLength;
-    SetShownPaintOption(option, !ShownGrid->Riddle().PaintOptions().Contains(option));
+    const TPaintOption option = shownGrid_ == sudoku_ ? poShowHintGrids : poShowLength;
+    SetShownPaintOption(option, !shownGrid_->Riddle().PaintOptions().Contains(option));
     UpdateRiddleToolbarHere();
 }
 
-void TRiddleForm::SBShowLengthClick() {
-    TWordRiddleData& riddle = WordGrid->Riddle();
-    riddle.SetPaintOptions(riddle.PaintOptions().Toggled(poShowLength, SBShowLength->isChecked()));
-    UpdateRiddleToolbar(WordGrid->Col(), WordGrid->Row());
+void TRiddleForm::SBShowLengthClick(QObject* Sender) {
+    TWordRiddleData& riddle = wordGrid_->Riddle();
+    riddle.SetPaintOptions(riddle.PaintOptions().Toggled(poShowLength, CheckedOf(Sender)));
+    UpdateRiddleToolbar(wordGrid_->Col(), wordGrid_->Row());
 }
 
-void TRiddleForm::SBShowHintGridsClick() {
-    TSudokuRiddleData& riddle = Sudoku->Riddle();
-    riddle.SetPaintOptions(riddle.PaintOptions().Toggled(poShowHintGrids, SBShowHintGrids->isChecked()));
-    UpdateRiddleToolbar(Sudoku->Col(), Sudoku->Row());
+void TRiddleForm::SBShowHintGridsClick(QObject* Sender) {
+    TSudokuRiddleData& riddle = sudoku_->Riddle();
+    riddle.SetPaintOptions(riddle.PaintOptions().Toggled(poShowHintGrids, CheckedOf(Sender)));
+    UpdateRiddleToolbar(sudoku_->Col(), sudoku_->Row());
+}
+
+void TRiddleForm::SBShowHintsClick(QObject* Sender) {
+    tooltipsOn_ = CheckedOf(Sender);
 }
 
 void TRiddleForm::MItemPlayShowHintsClick() {
-    TooltipsOn = !TooltipsOn;
+    tooltipsOn_ = !tooltipsOn_;
     UpdateRiddleToolbarHere();
 }
 
 void TRiddleForm::SetCurrentCellBlank(bool Blank) {
-    TWordRiddleData& riddle = WordGrid->Riddle();
-    const int col = WordGrid->Col();
-    const int row = WordGrid->Row();
+    TWordRiddleData& riddle = wordGrid_->Riddle();
+    const int col = wordGrid_->Col();
+    const int row = wordGrid_->Row();
     if (col < 1 || row < 1 || col > riddle.RiddleCols() || row > riddle.RiddleRows())
         return;
     TWordGridCell& cell = riddle.Cell(col, row);
@@ -97,36 +101,36 @@ void TRiddleForm::SetCurrentCellBlank(bool Blank) {
     UpdateRiddleToolbarHere();
 }
 
-void TRiddleForm::MItemPlayLeerfeldClick() {
+void TRiddleForm::MItemPlayLeerfeldClick(QObject* Sender) {
     // The item is checkable, so choosing it has already toggled its check mark.
-    SetCurrentCellBlank(MItemPlayLeerfeld->isChecked());
-    WordGridRowOrColStateChange(&WordGrid->Riddle(), WordGrid->Col(), WordGrid->Row(),
-                                WordGrid->Riddle().InputDirection());
-    WordGrid->InvalidateGrid();
+    SetCurrentCellBlank(CheckedOf(Sender));
+    WordGridRowOrColStateChange(&wordGrid_->Riddle(), wordGrid_->Col(), wordGrid_->Row(),
+                                wordGrid_->Riddle().InputDirection());
+    wordGrid_->InvalidateGrid();
 }
 
-void TRiddleForm::SBLeerfeldClick() {
-    SetCurrentCellBlank(SBLeerfeld->isChecked());
+void TRiddleForm::SBLeerfeldClick(QObject* Sender) {
+    SetCurrentCellBlank(CheckedOf(Sender));
     WordGridLegendStateChange(nullptr);
 }
 
 void TRiddleForm::MItemPlayBuchstEintragenClick() {
-    if (!ShownGrid || !ShownGrid->Riddle().HelpFlags().Contains(hfAutoFill))
+    if (!shownGrid_ || !shownGrid_->Riddle().HelpFlags().Contains(hfAutoFill))
         return;
-    const int col = ShownGrid->Col();
-    const int row = ShownGrid->Row();
+    const int col = shownGrid_->Col();
+    const int row = shownGrid_->Row();
     if (col < 1 || row < 1)
         return;
-    if (ShownGrid == Sudoku) {
-        if (TSudokuGridCell* cell = Sudoku->Riddle().CellAt(col, row))
+    if (shownGrid_ == sudoku_) {
+        if (TSudokuGridCell* cell = sudoku_->Riddle().CellAt(col, row))
             cell->SetRevealed(true);
         return;
     }
-    TWordGridCell* cell = WordGrid->Riddle().CellAt(col, row);
+    TWordGridCell* cell = wordGrid_->Riddle().CellAt(col, row);
     if (!cell)
         return;
     // In an American riddle the letter of a black cell is the blank field itself.
-    if (WordGrid->Riddle().RiddleType() == rtAmerican && cell->Has(cfBlack)) {
+    if (wordGrid_->Riddle().RiddleType() == rtAmerican && cell->Has(cfBlack)) {
         SetCurrentCellBlank(true);
         WordGridLegendStateChange(nullptr);
         return;
@@ -135,20 +139,20 @@ void TRiddleForm::MItemPlayBuchstEintragenClick() {
 }
 
 void TRiddleForm::MItemPlayBegriffEintragenClick() {
-    if (ShownGrid != WordGrid)
+    if (!shownGrid_ || shownGrid_ != wordGrid_)
         return;
-    const TGridWordData word = WordGrid->CurrentWord();
+    const TGridWordData word = wordGrid_->CurrentWord();
     // A Swedish word shows its clue; a word without a clue, and every other kind, its length.
     QString prompt = QStringLiteral("Begriff mit %1 Buchstaben:").arg(word.Length);
-    const TWordRiddleData& riddle = WordGrid->Riddle();
+    const TWordRiddleData& riddle = wordGrid_->Riddle();
     if (riddle.RiddleType() == rtSwedish && word.ClueIndex >= 0 && word.ClueIndex < riddle.ClueCount())
         prompt = (riddle.Clue(word.ClueIndex).ClueText() + QLatin1Char(':')).left(101);
     const std::optional<QString> text =
         TWordEditDlg::Execute(window(), QStringLiteral("Gesuchten Begriff eingeben"), prompt, word.Shown,
-                              *RiddleBackgroundColors, *RiddleTextColors, TWordBoxLook::Of(*WordGrid));
+                              *RiddleBackgroundColors, *RiddleTextColors, TWordBoxLook::Of(*wordGrid_));
     if (text)
-        WordGrid->EnterWord(NormalizeWord(*text, 30), WordGrid->Col(), WordGrid->Row(),
-                            WordGrid->Riddle().InputDirection());
+        wordGrid_->EnterWord(NormalizeWord(*text, 30), wordGrid_->Col(), wordGrid_->Row(),
+                             wordGrid_->Riddle().InputDirection());
     FocusGrid();
 }
 
@@ -156,23 +160,18 @@ void TRiddleForm::MItemPlayMarkKeineClick(QObject* Sender) {
     const int tag = TagOf(Sender);
     if (tag < 0)
         return;
-    Sudoku->Riddle().SetMarkedSymbol(uint8_t(tag));
-    // A button moves the radio group's down state by itself; a menu item has to.
-    if (qobject_cast<QAction*>(Sender))
-        for (QToolButton* b : MarkButtons)
-            if (TagOf(b) == Sudoku->Riddle().MarkedSymbol())
-                b->setChecked(true);
+    sudoku_->Riddle().SetMarkedSymbol(uint8_t(tag));
+    // The buttons of the marking panel show the marked symbol, whichever command chose it.
+    UpdateRiddleToolbarHere();
 }
 
 void TRiddleForm::MItemPlaySnapErstellenClick() {
-    TSnapshotSlot& slot = Snapshots[size_t(SnapshotSlotFor(SnapshotTimes()) - 1)];
-    slot.State = Sudoku->Riddle().TakeSnapshot();
-    slot.Time = QDateTime::currentDateTime();
+    snapshots_.Take(sudoku_->Riddle(), QDateTime::currentDateTime());
 }
 
 void TRiddleForm::MItemPlaySnap1Click(QObject* Sender) {
-    const int n = TagOf(Sender);
-    if (n < 1 || n > kSnapshotSlots || Snapshots[size_t(n - 1)].Time.isNull())
+    const int slot = TagOf(Sender);
+    if (!snapshots_.Filled(slot))
         return;
     const QString question =
         QStringLiteral("Möchten Sie den aktuellen Bearbeitungsstand des Rätsels wirklich "
@@ -181,47 +180,9 @@ void TRiddleForm::MItemPlaySnap1Click(QObject* Sender) {
                                      QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
     FocusGrid();
     if (yes)
-        Sudoku->Riddle().RestoreSnapshot(Snapshots[size_t(n - 1)].State);
+        snapshots_.Restore(slot, sudoku_->Riddle());
 }
 
 void TRiddleForm::MItemPlaySchliessenClick() {
     close();
-}
-
-void TRiddleForm::MenuRaetselPopup() {
-    // A hint would cover the menu.
-    THintForm::CloseCurrent();
-    const TCommandStates s = CommandStates(Facts(), {});
-    Apply(MItemPlayLeerfeld, s.BlankField);
-    Apply(MItemPlayBuchstEintragen, s.PopupFillLetter);
-    Apply(MItemPlayBegriffEintragen, s.PopupEnterWord);
-    Apply(MItemPlayShowFail, s.ShowFail);
-    Apply(MItemPlayShowLength, s.LengthItem);
-    MItemPlayShowLength->setText(s.LengthCaption);
-    MItemPlayShowLength->setStatusTip(s.LengthHint);
-    MItemPlayShowLength->setIcon(IconNamed(s.LengthIcon.toLatin1().constData()));
-    Apply(MItemPlayShowHints, s.ShowHints);
-    MItemPlayFelderMarkieren->menuAction()->setVisible(s.SudokuTools.Visible);
-    MItemPlaySchnappschuss->menuAction()->setVisible(s.SudokuTools.Visible);
-}
-
-void TRiddleForm::MItemPlayFelderMarkierenClick() {
-    const TSudokuRiddleData& sudoku = Sudoku->Riddle();
-    for (QAction* item : MarkItems) {
-        const int tag = TagOf(item);
-        item->setVisible(MarkTagVisible(tag, sudoku.Symbols()));
-        item->setChecked(tag == sudoku.MarkedSymbol());
-    }
-}
-
-void TRiddleForm::MItemPlaySchnappschussClick() {
-    for (int n = 1; n <= kSnapshotSlots; ++n) {
-        QAction* item = SnapItems[size_t(n - 1)];
-        const QDateTime& time = Snapshots[size_t(n - 1)].Time;
-        item->setVisible(!time.isNull());
-        if (time.isNull())
-            continue;
-        item->setText(SnapshotItemCaption(n, time));
-        item->setStatusTip(SnapshotItemHint(time));
-    }
 }

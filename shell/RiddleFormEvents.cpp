@@ -1,12 +1,11 @@
 // The riddle window's answers to the events of its two grid controls.
 
-#include "LegendeDialog.h"
 #include "RaetselFormular.h"
 #include "SudokuRiddle.h"
+#include "ToolWindowHost.h"
 #include "UndoKeeper.h"
 #include "Variables.h"
 #include "WordRiddle.h"
-#include "ZahlenDialog.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -16,7 +15,7 @@
 #include <QToolButton>
 
 void TRiddleForm::ConnectGridEvents() {
-    for (TGridRiddle* grid : {static_cast<TGridRiddle*>(WordGrid), static_cast<TGridRiddle*>(Sudoku)}) {
+    for (TGridRiddle* grid : {static_cast<TGridRiddle*>(wordGrid_), static_cast<TGridRiddle*>(sudoku_)}) {
         TRiddleData* riddle = &grid->Riddle();
         connect(riddle, &TRiddleData::OnChange, this, &TRiddleForm::WordGridChange);
         connect(riddle, &TRiddleData::OnStateChange, this, &TRiddleForm::WordGridStateChange);
@@ -25,40 +24,40 @@ void TRiddleForm::ConnectGridEvents() {
             WordGridSelectCell(Sender, ACol, ARow, CanSelect);
         };
         connect(grid, &QWidget::customContextMenuRequested, this,
-                [this, grid](const QPoint& Pos) { MenuRaetsel->popup(grid->viewport()->mapToGlobal(Pos)); });
+                [this, grid](const QPoint& Pos) { menuRaetsel_->popup(grid->viewport()->mapToGlobal(Pos)); });
         // Mouse events reach a scrolling grid through its viewport.
         grid->installEventFilter(this);
         grid->viewport()->installEventFilter(this);
     }
     // Only word riddles keep an undo backup; a sudoku has its snapshots instead.
-    connect(&WordGrid->Riddle(), &TRiddleData::OnBeforeChange, this, &TRiddleForm::WordGridBeforeChange);
+    connect(&wordGrid_->Riddle(), &TRiddleData::OnBeforeChange, this, &TRiddleForm::WordGridBeforeChange);
     // The clue legend hears the clue, line and current word news itself; the handlers below
     // are for the riddle window's own commands, which change what no event reports.
-    WordGrid->viewport()->setMouseTracking(true);
-    WordGrid->viewport()->setAcceptDrops(true);
+    wordGrid_->viewport()->setMouseTracking(true);
+    wordGrid_->viewport()->setAcceptDrops(true);
 }
 
 TGridRiddle* TRiddleForm::GridOf(const TObject* Sender) const {
-    if (Sender == static_cast<const TObject*>(&Sudoku->Riddle()))
-        return Sudoku;
-    return WordGrid;
+    if (Sender == static_cast<const TObject*>(&sudoku_->Riddle()))
+        return sudoku_;
+    return wordGrid_;
 }
 
 bool TRiddleForm::eventFilter(QObject* Watched, QEvent* Event) {
-    for (TGridRiddle* grid : {static_cast<TGridRiddle*>(WordGrid), static_cast<TGridRiddle*>(Sudoku)}) {
+    for (TGridRiddle* grid : {static_cast<TGridRiddle*>(wordGrid_), static_cast<TGridRiddle*>(sudoku_)}) {
         TObject* sender = &grid->Riddle();
         if (Watched == grid->viewport()) {
             if (Event->type() == QEvent::MouseButtonRelease)
                 WordGridMouseUp(sender);
             else if (Event->type() == QEvent::MouseButtonDblClick)
                 WordGridDblClick(sender);
-            else if (grid == WordGrid && Event->type() == QEvent::MouseMove) {
+            else if (grid == wordGrid_ && Event->type() == QEvent::MouseMove) {
                 const auto* move = static_cast<QMouseEvent*>(Event);
                 const QPoint at = move->position().toPoint();
                 WordGridMouseMove(sender, move->modifiers(), at.x(), at.y());
-            } else if (grid == WordGrid && Event->type() == QEvent::Leave)
+            } else if (grid == wordGrid_ && Event->type() == QEvent::Leave)
                 WordGridMouseLeave();
-            else if (grid == WordGrid &&
+            else if (grid == wordGrid_ &&
                      (Event->type() == QEvent::DragEnter || Event->type() == QEvent::DragMove ||
                       Event->type() == QEvent::Drop)) {
                 WordGridDragEvent(Event);
@@ -73,21 +72,21 @@ bool TRiddleForm::eventFilter(QObject* Watched, QEvent* Event) {
 }
 
 void TRiddleForm::WordGridBeforeChange(TObject*, TRiddleChangeTypes AChange, const QString& MsgText) {
-    if (CountDownUndo(UndoCountdown, AChange, MsgText))
+    if (CountDownUndo(undoCountdown_, AChange, MsgText))
         emit UndoBackupDue(MsgText);
 }
 
 void TRiddleForm::WordGridChange(TObject* Sender) {
     TGridRiddle* grid = GridOf(Sender);
     UpdateRiddleToolbar(grid->Col(), grid->Row());
-    if (grid == WordGrid && NumLegendWindow)
-        NumLegendWindow->GridChanged();
-    if (grid == WordGrid)
-        TellWhetherKeywordMissing();
+    if (grid != wordGrid_)
+        return;
+    tools_->GridChanged();
+    TellWhetherKeywordMissing();
 }
 
 void TRiddleForm::TellWhetherKeywordMissing() {
-    const bool missing = WordGrid->Riddle().AwaitsKeyword();
+    const bool missing = wordGrid_->Riddle().AwaitsKeyword();
     if (missing && !toldKeywordMissing_) {
         // Said once when the grid fills up; the next status text replaces it.
         QStatusTipEvent tip(
@@ -103,12 +102,12 @@ void TRiddleForm::WordGridSelectCell(TObject*, int ACol, int ARow, bool& CanSele
         return;
     UpdateRiddleToolbar(ACol, ARow);
     // While a riddle is edited, the commands depend on the cell.
-    if (ShownGrid && ShownGrid->Riddle().DisplayMode() == dmEditing)
+    if (shownGrid_ && shownGrid_->Riddle().DisplayMode() == dmEditing)
         emit CommandsChanged();
 }
 
 void TRiddleForm::WordGridMouseUp(TObject*) {
-    if (ShownGrid && ShownGrid->Riddle().DisplayMode() == dmEditing)
+    if (shownGrid_ && shownGrid_->Riddle().DisplayMode() == dmEditing)
         emit CommandsChanged();
 }
 
@@ -120,13 +119,13 @@ void TRiddleForm::WordGridDblClick(TObject*) {
 
 void TRiddleForm::WordGridKeyUp(TObject*, int, Qt::KeyboardModifiers Shift) {
     // The key that was let go may have been Ctrl or Shift: the next drop of a legend word follows it.
-    if (WordGrid->Riddle().RiddleOptions().Contains(roReverseWords))
+    if (wordGrid_->Riddle().RiddleOptions().Contains(roReverseWords))
         DragReversed = Shift.testFlag(Qt::ControlModifier);
-    if (!LegendWindow)
+    if (!tools_->Legend())
         return;
-    if (!LegendWindow->TwoListsShown())
+    if (tools_->OneList())
         DragVertical = Shift.testFlag(Qt::ShiftModifier);
-    LegendWindow->UpdateDragCursor();
+    tools_->UpdateDragCursor();
 }
 
 void TRiddleForm::WordGridSizeChanged(TObject*) {
@@ -134,7 +133,7 @@ void TRiddleForm::WordGridSizeChanged(TObject*) {
 }
 
 void TRiddleForm::WordGridStateChange(TObject*) {
-    if (ShownGrid && ShownGrid->Riddle().State() > stEditing)
+    if (shownGrid_ && shownGrid_->Riddle().State() > stEditing)
         QueueStateMessage();
 }
 
@@ -154,20 +153,14 @@ void TRiddleForm::QueueStateMessage() {
 }
 
 void TRiddleForm::WordGridLegendStateChange(TObject* Sender) {
-    if (NumLegendWindow) {
-        NumLegendWindow->RepaintLetters();
-        NumLegendWindow->UpdateButtons();
-    }
-    if (LegendWindow && Sender)
-        LegendWindow->ClueStateChanged(Sender);
+    tools_->LettersChanged();
+    tools_->ClueStateChanged(Sender);
 }
 
 void TRiddleForm::WordGridRowOrColStateChange(TObject*, int ACol, int ARow, TWordDirection ADir) {
-    if (LegendWindow)
-        LegendWindow->LineStateChanged(ACol, ARow, ADir);
+    tools_->LineStateChanged(ACol, ARow, ADir);
 }
 
 void TRiddleForm::WordGridSelectedWordChange(TObject*) {
-    if (LegendWindow)
-        LegendWindow->FollowCurrentWord();
+    tools_->FollowCurrentWord();
 }

@@ -1,128 +1,48 @@
-// The riddle window's tool windows (the clue legend beside it, the hints pop-up) and what the
-// mouse does over the word grid: tooltips, the cell description in the status line, and words
-// dropped from the clue legend.
+// What the mouse does over the word grid: tooltips and the help in the hints pop-up, the cell
+// description in the status line, and words dropped from the clue legend.
 
 #include "HinweisDialog.h"
 #include "LegendeDialog.h"
 #include "RaetselFormular.h"
 #include "RiddleText.h"
-#include "ToolWindowHomes.h"
+#include "ToolWindowHost.h"
 #include "Variables.h"
 #include "WordRiddle.h"
 
 #include <QCoreApplication>
 #include <QCursor>
 #include <QDropEvent>
-#include <QMdiArea>
 #include <QStatusTipEvent>
-
-namespace {
-
-TCommandView ViewOf(const TLegendButton& B) {
-    return {B.Visible, B.Enabled, B.Down};
-}
-} // namespace
-
-void TRiddleForm::UpdateLegendWindow(bool Place) {
-    if (ShownGrid != WordGrid)
-        return;
-    if (WordGrid->Riddle().RiddleType() == rtNumbers) {
-        // A number riddle has its number legend instead.
-        if (LegendWindow)
-            LegendWindow->close();
-        LegendWindow = nullptr;
-        UpdateNumLegendWindow(Place);
-        return;
-    }
-    CloseNumLegendWindow();
-    if (!LegendWindow) {
-        LegendWindow = new TLegendForm(this, WordGrid);
-        connect(LegendWindow, &TLegendForm::GridFocusWanted, this, &TRiddleForm::FocusGrid);
-        if (QMdiArea* area = mdiArea())
-            area->addSubWindow(LegendWindow);
-        LegendWindow->show();
-    }
-    LegendWindow->FormShow();
-    if (Place) {
-        PlaceLegendWindow();
-        // A solution word wider than the riddle window goes below the legend, placed only now.
-        PlaceSolutionWindow();
-    }
-    LegendWindow->FollowCurrentWord();
-}
-
-void TRiddleForm::PlaceLegendWindow() {
-    if (!LegendWindow)
-        return;
-    LegendWindow->setGeometry(LegendHome(geometry()));
-}
-
-TLegendMenuFacts TRiddleForm::LegendMenuFacts() const {
-    TLegendMenuFacts f;
-    AddNumLegendFacts(f);
-    if (!LegendWindow)
-        return f;
-    const TLegendToolbar t = LegendWindow->ToolbarState();
-    f.ClueLegendShown = LegendWindow->isVisible();
-    f.Ausblenden = ViewOf(t.Ausblenden);
-    f.Markieren = ViewOf(t.Markieren);
-    f.EineLegende = ViewOf(t.EineLegende);
-    return f;
-}
-
-void TRiddleForm::MItemLegendeAusblendenClick() {
-    if (LegendWindow)
-        LegendWindow->MItemLegendeAusblendenClick();
-}
-
-void TRiddleForm::MItemLegendeMarkierenClick() {
-    if (LegendWindow)
-        LegendWindow->MItemLegendeMarkierenClick();
-}
-
-void TRiddleForm::MItemLegendeEineLegendeClick() {
-    if (LegendWindow)
-        LegendWindow->MItemLegendeEineLegendeClick();
-}
-
-bool TRiddleForm::LegendShowsOneList() const {
-    return LegendWindow && !LegendWindow->TwoListsShown();
-}
-
-void TRiddleForm::UpdateDragCursor() {
-    if (LegendWindow)
-        LegendWindow->UpdateDragCursor();
-}
 
 void TRiddleForm::ShowHintWindow(int X, int Y, const std::function<void()>& Callback, int FontSize,
                                  bool WordWrap, const QString& Text) {
-    THintForm::ShowHintPopup(this, ShownGrid, X, Y, FontSize, WordWrap, Text, Callback);
+    THintForm::ShowHintPopup(this, shownGrid_, X, Y, FontSize, WordWrap, Text, Callback);
 }
 
 void TRiddleForm::MItemPlayHilfeClick() {
-    if (!ShownGrid)
+    if (!shownGrid_)
         return;
     // From the keyboard the mouse may be anywhere; the help then opens over the grid.
     QPoint at = QCursor::pos();
     if (!rect().contains(mapFromGlobal(at)))
-        at = ShownGrid->mapToGlobal(QPoint(20, 20));
+        at = shownGrid_->mapToGlobal(QPoint(20, 20));
     at -= QPoint(10, 10);
-    ShowHintWindow(at.x(), at.y(), nullptr, 0, true, HelpKey(ShownGrid->Riddle().RiddleType()));
+    ShowHintWindow(at.x(), at.y(), nullptr, 0, true, HelpKey(shownGrid_->Riddle().RiddleType()));
 }
 
 void TRiddleForm::WordGridMouseMove(TObject*, Qt::KeyboardModifiers, int X, int Y) {
     int col = 0, row = 0;
-    if (!WordGrid->MouseToCell(QPoint(X, Y), col, row))
+    if (!wordGrid_->MouseToCell(QPoint(X, Y), col, row))
         return;
-    const TWordRiddleData& riddle = WordGrid->Riddle();
+    const TWordRiddleData& riddle = wordGrid_->Riddle();
     if (col < 0 || row < 0 || col > riddle.RiddleCols() || row > riddle.RiddleRows() ||
-        QPoint(col, row) == LastHintCell)
+        QPoint(col, row) == lastHintCell_)
         return;
     THintForm::CloseCurrent();
-    const TGridHint hint = GridHint(*WordGrid, col, row, TooltipsOn, WordGrid->statusTip());
+    const TGridHint hint = GridHint(*wordGrid_, col, row, tooltipsOn_, wordGrid_->statusTip());
     if (hint.Placement != hpNone) {
-        QWidget* view = WordGrid->viewport();
-        const QRect cell = WordGrid->CellRect(col, row);
+        QWidget* view = wordGrid_->viewport();
+        const QRect cell = wordGrid_->CellRect(col, row);
         const THintSpot spot =
             HintSpot(hint.Placement, view->mapToGlobal(QPoint(X, Y)),
                      QRect(view->mapToGlobal(cell.topLeft()), cell.size()), riddle.GridSize());
@@ -130,13 +50,13 @@ void TRiddleForm::WordGridMouseMove(TObject*, Qt::KeyboardModifiers, int X, int 
         if (THintForm* shown = THintForm::Current())
             shown->SetExplainedArea(QRect(view->mapToGlobal(cell.topLeft()), cell.size()));
     }
-    if (hint.Status != WordGrid->statusTip()) {
+    if (hint.Status != wordGrid_->statusTip()) {
         // The status line shows the grid's hint; it has to hear of a new one at once.
-        WordGrid->setStatusTip(hint.Status);
+        wordGrid_->setStatusTip(hint.Status);
         QStatusTipEvent tip(hint.Status);
-        QCoreApplication::sendEvent(WordGrid, &tip);
+        QCoreApplication::sendEvent(wordGrid_, &tip);
     }
-    LastHintCell = QPoint(col, row);
+    lastHintCell_ = QPoint(col, row);
 }
 
 void TRiddleForm::WordGridMouseLeave() {
@@ -146,59 +66,60 @@ void TRiddleForm::WordGridMouseLeave() {
         return;
     if (shown && shown->TopicKey.isEmpty())
         shown->close();
-    LastHintCell = QPoint(-1, -1);
+    lastHintCell_ = QPoint(-1, -1);
 }
 
 TLegendSource TRiddleForm::SourceOf(const QObject* Source) const {
-    if (!LegendWindow || !Source)
+    const TLegendForm* legend = tools_->Legend();
+    if (!legend || !Source)
         return lsNone;
-    if (Source == LegendWindow->VTWaagerecht)
+    if (Source == legend->VTWaagerecht)
         return lsUpper;
-    if (Source == LegendWindow->VTSenkrecht)
+    if (Source == legend->VTSenkrecht)
         return lsLower;
     return lsNone;
 }
 
 bool TRiddleForm::WordGridDragOver(TObject*, QObject* Source, int X, int Y, Qt::KeyboardModifiers Shift) {
     int col = 0, row = 0;
-    if (!LegendWindow || !WordGrid->MouseToCell(QPoint(X, Y), col, row))
+    if (!tools_->Legend() || !wordGrid_->MouseToCell(QPoint(X, Y), col, row))
         return false;
     // The key hook does not see the keys while a drag runs; the drag's own modifiers stand in.
     const bool vertical = DragVertical, reversed = DragReversed;
-    if (WordGrid->Riddle().RiddleOptions().Contains(roReverseWords))
+    if (wordGrid_->Riddle().RiddleOptions().Contains(roReverseWords))
         DragReversed = Shift.testFlag(Qt::ControlModifier);
-    const bool twoLists = LegendWindow->TwoListsShown();
-    const TWordDirection d = DragDirection(*WordGrid, col, row, twoLists, SourceOf(Source),
+    const bool twoLists = !tools_->OneList();
+    const TWordDirection d = DragDirection(*wordGrid_, col, row, twoLists, SourceOf(Source),
                                            Shift.testFlag(Qt::ShiftModifier), true, DragVertical);
     if (DragVertical != vertical || DragReversed != reversed)
-        LegendWindow->UpdateDragCursor();
+        tools_->UpdateDragCursor();
     int startCol = 0, startRow = 0;
-    return DropAccepted(*WordGrid, col, row, d, twoLists, SourceOf(Source), startCol, startRow);
+    return DropAccepted(*wordGrid_, col, row, d, twoLists, SourceOf(Source), startCol, startRow);
 }
 
 void TRiddleForm::WordGridDragDrop(TObject*, QObject* Source, int X, int Y, Qt::KeyboardModifiers Shift) {
     int col = 0, row = 0;
-    if (!LegendWindow || !WordGrid->MouseToCell(QPoint(X, Y), col, row))
+    if (!tools_->Legend() || !wordGrid_->MouseToCell(QPoint(X, Y), col, row))
         return;
-    if (WordGrid->Riddle().RiddleOptions().Contains(roReverseWords))
+    if (wordGrid_->Riddle().RiddleOptions().Contains(roReverseWords))
         DragReversed = Shift.testFlag(Qt::ControlModifier);
-    const bool twoLists = LegendWindow->TwoListsShown();
-    const TWordDirection d = DragDirection(*WordGrid, col, row, twoLists, SourceOf(Source),
+    const bool twoLists = !tools_->OneList();
+    const TWordDirection d = DragDirection(*wordGrid_, col, row, twoLists, SourceOf(Source),
                                            Shift.testFlag(Qt::ShiftModifier), false, DragVertical);
     int startCol = 0, startRow = 0;
-    const TLegendRowData* dragged = LegendWindow->FocusedRowData(d);
-    if (!dragged || !DropAccepted(*WordGrid, col, row, d, twoLists, SourceOf(Source), startCol, startRow))
+    const TLegendRowData* dragged = tools_->Legend()->FocusedRowData(d);
+    if (!dragged || !DropAccepted(*wordGrid_, col, row, d, twoLists, SourceOf(Source), startCol, startRow))
         return;
-    WordGrid->EnterWord(DragReversed ? ReverseText(dragged->Word) : dragged->Word, startCol, startRow, d);
-    WordGrid->MoveCurrent(startCol, startRow, false);
-    WordGrid->SetInputDirection(d);
+    wordGrid_->EnterWord(DragReversed ? ReverseText(dragged->Word) : dragged->Word, startCol, startRow, d);
+    wordGrid_->MoveCurrent(startCol, startRow, false);
+    wordGrid_->SetInputDirection(d);
     FocusGrid();
 }
 
 void TRiddleForm::WordGridDragEvent(QEvent* Event) {
     auto* drop = static_cast<QDropEvent*>(Event);
     const QPoint at = drop->position().toPoint();
-    TObject* sender = &WordGrid->Riddle();
+    TObject* sender = &wordGrid_->Riddle();
     if (Event->type() == QEvent::Drop) {
         WordGridDragDrop(sender, drop->source(), at.x(), at.y(), drop->modifiers());
         drop->acceptProposedAction();

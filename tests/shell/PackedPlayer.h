@@ -3,6 +3,7 @@
 // Test helpers for the main window's commands: a copy of the test program with a riddle
 // appended, started like the player, and an answerer for the modal boxes a command opens.
 
+#include "FormParts.h"
 #include "Hauptformular.h"
 #include "RaetselFormular.h"
 #include "SudokuRiddle.h"
@@ -86,7 +87,7 @@ public:
         out.close();
         main_ = std::make_unique<TRMMainForm>(path);
         // Tests decide whether the machine has a printer.
-        main_->HasPrinter = [this] { return printer; };
+        main_->SetPrinterQuery([this] { return printer; });
         main_->show();
         QCoreApplication::sendPostedEvents(main_.get());
     }
@@ -94,8 +95,8 @@ public:
 
     TRMMainForm* main() const { return main_.get(); }
     TRiddleForm* form() const { return qobject_cast<TRiddleForm*>(main_->FindToolWindow(twRiddle)); }
-    TGridRiddle* grid() const { return form()->ShownGrid; }
-    TWordRiddle* word() const { return form()->WordGrid; }
+    TGridRiddle* grid() const { return parts::ShownGridOf(form()); }
+    TWordRiddle* word() const { return parts::WordGridOf(form()); }
 
     // Types one letter into the word grid's cell, the way the solver does.
     void Type(int ACol, int ARow, char Letter) const {

@@ -1,6 +1,7 @@
 // The clue legend and the hints window in the running player: placed beside the riddle window
 // inside the grown main window, steered from the view menu, and the mouse over the grid.
 
+#include "FormParts.h"
 #include "HelpTexts.h"
 #include "HinweisDialog.h"
 #include "LegendeDialog.h"
@@ -55,7 +56,7 @@ TEST(LegendWindow, StandsBesideTheRiddleInsideTheMainWindow) {
     };
     for (const Case& c : cases) {
         packed::Player p = SourcePlayer(c.source);
-        TLegendForm* legend = p.form()->LegendWindow;
+        TLegendForm* legend = parts::ToolOf<TLegendForm>(p.form());
         ASSERT_NE(legend, nullptr) << c.name;
         const QRect riddle = p.form()->geometry();
         EXPECT_EQ(p.form()->widget()->width(), c.clientWidth ? c.clientWidth : p.word()->width()) << c.name;
@@ -70,7 +71,7 @@ TEST(LegendWindow, StandsBesideTheRiddleInsideTheMainWindow) {
         // The keys stay with the grid.
         EXPECT_TRUE(p.word()->hasFocus()) << c.name;
         // After a zoom the legend stands beside the riddle window again.
-        p.form()->MItemPlayZoomInClick(p.form()->SBZoomIn);
+        p.form()->MItemPlayZoomInClick(parts::Named<QToolButton>(p.form(), "SBZoomIn"));
         const QRect zoomed = p.form()->geometry();
         EXPECT_EQ(legend->geometry().height(), c.asHighAsTheRiddle ? zoomed.height() : 419) << c.name;
         EXPECT_EQ(legend->geometry().left(), zoomed.right() + 1) << c.name;
@@ -91,7 +92,7 @@ TEST(LegendWindow, WideRiddleIsShownWholeFromItsCorner) {
     EXPECT_TRUE(p.main()->screen()->availableGeometry().contains(p.main()->frameGeometry()));
     // Zoomed beyond the screen the client area scrolls, and still shows the riddle's corner.
     for (int zoom = 1; zoom <= 12; ++zoom) {
-        p.form()->MItemPlayZoomInClick(p.form()->SBZoomIn);
+        p.form()->MItemPlayZoomInClick(parts::Named<QToolButton>(p.form(), "SBZoomIn"));
         QCoreApplication::processEvents();
         EXPECT_EQ(p.form()->pos(), QPoint(0, 0)) << zoom;
     }
@@ -105,8 +106,8 @@ TEST(LegendWindow, ContextMenuItemsShowTheirHintInTheStatusLine) {
     for (const auto& [type, offered] : cases) {
         packed::Player p = SourcePlayer(HausSource(type));
         QWidget* legend = QLatin1String(type) == QLatin1String("numbers")
-                              ? static_cast<QWidget*>(p.form()->NumLegendWindow)
-                              : static_cast<QWidget*>(p.form()->LegendWindow);
+                              ? static_cast<QWidget*>(parts::ToolOf<TNumLegendForm>(p.form()))
+                              : static_cast<QWidget*>(parts::ToolOf<TLegendForm>(p.form()));
         ASSERT_NE(legend, nullptr) << type;
         auto* menu = legend->findChild<QMenu*>(QStringLiteral("MenuLegende"));
         ASSERT_NE(menu, nullptr) << type;
@@ -129,16 +130,17 @@ TEST(LegendWindow, ViewMenuFollowsAndSteersTheLegend) {
     packed::Player p = SourcePlayer(HausSource("swedish"));
     TRMMainForm* m = p.main();
     m->MItemAnsLegendeClick();
-    EXPECT_TRUE(m->MIemAnsAusblenden->isVisible());
-    EXPECT_FALSE(m->MIemAnsAusblenden->isChecked());
-    EXPECT_TRUE(m->MItemAnsMarkieren->isVisible() && m->MItemAnsMarkieren->isEnabled());
-    EXPECT_FALSE(m->MItemAnsEineLegende->isVisible());
-    EXPECT_FALSE(m->MItemAnsLegAutomatisch->isVisible());
+    EXPECT_TRUE(parts::Named<QAction>(m, "MIemAnsAusblenden")->isVisible());
+    EXPECT_FALSE(parts::Named<QAction>(m, "MIemAnsAusblenden")->isChecked());
+    EXPECT_TRUE(parts::Named<QAction>(m, "MItemAnsMarkieren")->isVisible() &&
+                parts::Named<QAction>(m, "MItemAnsMarkieren")->isEnabled());
+    EXPECT_FALSE(parts::Named<QAction>(m, "MItemAnsEineLegende")->isVisible());
+    EXPECT_FALSE(parts::Named<QAction>(m, "MItemAnsLegAutomatisch")->isVisible());
     m->MIemAnsAusblendenClick();
     m->MItemAnsLegendeClick();
-    EXPECT_TRUE(p.form()->LegendWindow->Options().HideSolved);
-    EXPECT_TRUE(m->MIemAnsAusblenden->isChecked());
-    EXPECT_FALSE(m->MItemAnsMarkieren->isEnabled());
+    EXPECT_TRUE(parts::ToolOf<TLegendForm>(p.form())->Options().HideSolved);
+    EXPECT_TRUE(parts::Named<QAction>(m, "MIemAnsAusblenden")->isChecked());
+    EXPECT_FALSE(parts::Named<QAction>(m, "MItemAnsMarkieren")->isEnabled());
     m->MItemAnsMarkierenClick();
     EXPECT_TRUE(p.word()->Riddle().AutoMarkLegend());
 }
@@ -253,7 +255,7 @@ TEST(LegendWindow, DroppedPuzzleWordsStandInTheGrid) {
         if (c.reverseOption)
             source.insert("options", QJsonArray{"reverseWords", "allowEdit"});
         packed::Player p = SourcePlayer(source);
-        TLegendForm* legend = p.form()->LegendWindow;
+        TLegendForm* legend = parts::ToolOf<TLegendForm>(p.form());
         ASSERT_NE(legend, nullptr) << c.name;
         TLegendList* list = legend->VTSenkrecht;
         const auto& rows = list->Model()->Rows();

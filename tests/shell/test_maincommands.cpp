@@ -1,6 +1,7 @@
 // The main window's tool bar and menus: which commands each riddle kind and display mode
 // offers, the captions that change, the printer rule and the solution view.
 
+#include "FormParts.h"
 #include "MainCommandRules.h"
 #include "PackedPlayer.h"
 
@@ -39,8 +40,8 @@ TEST(MainCommands, ToolbarButtonsBeforeAndAfterLoading) {
     // start, or their start would run its start message too.)
     {
         TRMMainForm bare(QStringLiteral("/nonexistent"));
-        EXPECT_FALSE(bare.MItemBearbeiten->menuAction()->isVisible());
-        EXPECT_FALSE(bare.MItemAnsicht->menuAction()->isVisible());
+        EXPECT_FALSE(parts::Named<QMenu>(&bare, "MItemBearbeiten")->menuAction()->isVisible());
+        EXPECT_FALSE(parts::Named<QMenu>(&bare, "MItemAnsicht")->menuAction()->isVisible());
         for (const Case& c : cases) {
             auto* b = bare.findChild<QToolButton*>(QLatin1String(c.name));
             ASSERT_NE(b, nullptr) << c.name;
@@ -60,12 +61,13 @@ TEST(MainCommands, ToolbarButtonsBeforeAndAfterLoading) {
         p.main()->AskForPrinters();
         p.main()->UpdateCommands();
         p.main()->MItemRaetselClick();
-        EXPECT_EQ(p.main()->TBRaeDrucken->isEnabled(), printer);
+        EXPECT_EQ(parts::Named<QToolButton>(p.main(), "TBRaeDrucken")->isEnabled(), printer);
         EXPECT_EQ(Item(p.main(), "MItemRaeDrucken")->isEnabled(), printer);
-        EXPECT_TRUE(p.main()->TBRaeInfos->isEnabled() && p.main()->TBBeaZuruecksetzen->isEnabled());
-        EXPECT_FALSE(p.main()->TBBeaRueckgaengig->isEnabled());
-        EXPECT_TRUE(p.main()->MItemBearbeiten->menuAction()->isVisible());
-        EXPECT_TRUE(p.main()->MItemAnsicht->menuAction()->isVisible());
+        EXPECT_TRUE(parts::Named<QToolButton>(p.main(), "TBRaeInfos")->isEnabled() &&
+                    parts::Named<QToolButton>(p.main(), "TBBeaZuruecksetzen")->isEnabled());
+        EXPECT_FALSE(parts::Named<QToolButton>(p.main(), "TBBeaRueckgaengig")->isEnabled());
+        EXPECT_TRUE(parts::Named<QMenu>(p.main(), "MItemBearbeiten")->menuAction()->isVisible());
+        EXPECT_TRUE(parts::Named<QMenu>(p.main(), "MItemAnsicht")->menuAction()->isVisible());
     }
 }
 
@@ -161,7 +163,8 @@ TEST(MainCommands, MenusFollowTheRiddleKind) {
         }
         if (c.blank) {
             Item(m, "MItemBeaLeerfeld")->trigger();
-            EXPECT_TRUE(p.word()->Riddle().Cell(1, 1).Has(cfUserBlack) && p.form()->SBLeerfeld->isChecked());
+            EXPECT_TRUE(p.word()->Riddle().Cell(1, 1).Has(cfUserBlack) &&
+                        parts::Named<QToolButton>(p.form(), "SBLeerfeld")->isChecked());
         }
         // No legend window exists yet, so its items stay hidden.
         m->MItemAnsLegendeClick();
@@ -178,7 +181,7 @@ TEST(MainCommands, SolutionViewTogglesAndDisablesReset) {
         m->MItemAnsichtClick();
         Item(m, "MItemAnsLoesung")->trigger();
         EXPECT_EQ(p.grid()->Riddle().DisplayMode(), shown ? dmSolution : dmSolving) << round;
-        EXPECT_EQ(m->TBBeaZuruecksetzen->isEnabled(), !shown) << round;
+        EXPECT_EQ(parts::Named<QToolButton>(m, "TBBeaZuruecksetzen")->isEnabled(), !shown) << round;
         m->MItemBearbeitenClick();
         EXPECT_EQ(Item(m, "MItemBeaZuruecksetzen")->isEnabled(), !shown) << round;
         m->MItemAnsichtClick();
@@ -196,13 +199,13 @@ TEST(MainCommands, PrintWithoutAnyPrinterSaysSoInsteadOfAnEmptyDialog) {
     p.printer = true;
     p.main()->AskForPrinters();
     p.main()->UpdateCommands();
-    ASSERT_TRUE(p.main()->TBRaeDrucken->isEnabled());
+    ASSERT_TRUE(parts::Named<QToolButton>(p.main(), "TBRaeDrucken")->isEnabled());
     QStringList dialogs;
     ModalAnswerer answerer(QStringLiteral("OK"), [&dialogs](QWidget* Dialog) {
         dialogs << Dialog->objectName();
         Dialog->close();
     });
-    p.main()->TBRaeDrucken->click();
+    parts::Named<QToolButton>(p.main(), "TBRaeDrucken")->click();
     ASSERT_EQ(answerer.Seen().size(), 1u);
     EXPECT_EQ(answerer.Seen()[0].Text,
               QStringLiteral("Es ist kein Drucker verfügbar. Bitte richten Sie zuerst einen Drucker ein."));

@@ -1,6 +1,7 @@
 // Resetting the riddle: the question (with or without given cells), what each answer clears,
 // and the solve clock starting over.
 
+#include "FormParts.h"
 #include "SourcePlayer.h"
 
 using namespace packed;
@@ -42,7 +43,7 @@ TEST(Reset, AsksAndClearsByTheAnswer) {
         now = now.addSecs(500);
 
         ModalAnswerer answerer(QString::fromUtf8(c.answer));
-        p.main()->TBBeaZuruecksetzen->click();
+        parts::Named<QToolButton>(p.main(), "TBBeaZuruecksetzen")->click();
         ASSERT_EQ(answerer.Seen().size(), 1u) << c.name;
         const TSeenModal& box = answerer.Seen().front();
         EXPECT_EQ(box.Text, c.question) << c.name;
@@ -88,7 +89,7 @@ TEST(Reset, SudokuShowsTheResetGridAtOnce) {
         packed::Player fresh = packed::SourcePlayer(source);
         const QImage start = packed::OnScreen(fresh.grid()->viewport());
         packed::Player p = packed::SourcePlayer(source);
-        TSudokuRiddle* grid = p.form()->Sudoku;
+        TSudokuRiddle* grid = parts::SudokuOf(p.form());
         const struct {
             int col, row;
             char key;

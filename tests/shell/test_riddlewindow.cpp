@@ -1,6 +1,7 @@
 // The riddle window's tool bar and pop-up menu: which buttons and items each riddle kind gets,
 // the commands behind them, the zoom limits, the symbol marking panel and the snapshot slots.
 
+#include "FormParts.h"
 #include "GradientPanel.h"
 #include "Hauptformular.h"
 #include "PackedPlayer.h"
@@ -65,6 +66,7 @@ class Player : public packed::Player {
 public:
     using packed::Player::Player;
     TRiddleForm* operator->() const { return form(); }
+    operator TRiddleForm*() const { return form(); }
 
     bool Shown(const char* Name) const {
         auto* w = form()->findChild<QWidget*>(QLatin1String(Name));
@@ -77,7 +79,7 @@ public:
         return a;
     }
     // Moves the cursor of the shown grid, which refreshes the tool bar through OnSelectCell.
-    void MoveTo(int ACol, int ARow) const { form()->ShownGrid->MoveCurrent(ACol, ARow, false); }
+    void MoveTo(int ACol, int ARow) const { parts::ShownGridOf(form())->MoveCurrent(ACol, ARow, false); }
 };
 
 Player WordPlayer(TRiddleType Type, THelpFlags Help = kDefaultHelpFlags, int GridSize = 30, int Cols = 4,
@@ -226,8 +228,8 @@ TEST(RiddleWindow, ButtonsShowTheirHintAsTooltipAndInTheHintLine) {
     // Hints of buttons and of pop-up items reach the main window's hint line.
     auto* hintLine = p.main()->findChild<QLabel*>(QStringLiteral("LblHints"));
     ASSERT_NE(hintLine, nullptr);
-    QStatusTipEvent tip(p->SBLeerfeld->statusTip());
-    QCoreApplication::sendEvent(p->SBLeerfeld, &tip);
+    QStatusTipEvent tip(parts::Named<QToolButton>(p, "SBLeerfeld")->statusTip());
+    QCoreApplication::sendEvent(parts::Named<QToolButton>(p, "SBLeerfeld"), &tip);
     EXPECT_EQ(hintLine->text(), QStringLiteral("Das markierte Feld im Rätsel als Leerfeld festlegen"));
     p.Item("MItemPlayHilfe")->showStatusText();
     EXPECT_EQ(hintLine->text(), QStringLiteral("Hilfe zum Rätsel anzeigen"));
@@ -237,7 +239,7 @@ TEST(RiddleWindow, IconButtonsAndTheGridHaveAccessibleNames) {
     for (bool sudoku : {false, true}) {
         Player p = sudoku ? Player([](QFile& F) { WriteSudoku(F, ss9Symbols); }) : WordPlayer(rtAmerican);
         // Both tool bars, the marking panel included.
-        QList<QToolButton*> buttons = p->Toolbar->findChildren<QToolButton*>();
+        QList<QToolButton*> buttons = parts::Named<QWidget>(p, "Toolbar")->findChildren<QToolButton*>();
         buttons += p.main()->findChild<QWidget*>(QStringLiteral("ToolBar"))->findChildren<QToolButton*>();
         int iconOnly = 0;
         for (const QToolButton* b : buttons) {
@@ -249,7 +251,7 @@ TEST(RiddleWindow, IconButtonsAndTheGridHaveAccessibleNames) {
         }
         // Six in the main window's tool bar, ten in the riddle window's, and two on the marking panel.
         EXPECT_EQ(iconOnly, 18);
-        EXPECT_EQ(p->ShownGrid->accessibleName(), p->windowTitle());
+        EXPECT_EQ(parts::ShownGridOf(p)->accessibleName(), p->windowTitle());
         EXPECT_FALSE(p->windowTitle().isEmpty());
     }
 }
@@ -260,7 +262,7 @@ TEST(RiddleWindow, TabKeepsTheFocusOnTheGrid) {
         p.main()->FocusGrid();
         for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Tab}) {
             QTest::keyClick(QApplication::focusWidget(), key);
-            EXPECT_EQ(QApplication::focusWidget(), p->ShownGrid) << sudoku << " " << key;
+            EXPECT_EQ(QApplication::focusWidget(), parts::ShownGridOf(p)) << sudoku << " " << key;
         }
     }
 }
@@ -278,7 +280,7 @@ TEST(RiddleWindow, ZoomStaysBetween20And60) {
     };
     for (const Case& c : cases) {
         Player p = WordPlayer(rtSwedish, kDefaultHelpFlags, c.start);
-        ASSERT_EQ(p->WordGrid->Riddle().GridSize(), c.start);
+        ASSERT_EQ(parts::WordGridOf(p)->Riddle().GridSize(), c.start);
         QObject* sender = p->findChild<QObject*>(QLatin1String(c.sender));
         for (int i = 0; i < c.clicks; ++i) {
             if (auto* b = qobject_cast<QToolButton*>(sender))
@@ -286,15 +288,15 @@ TEST(RiddleWindow, ZoomStaysBetween20And60) {
             else
                 qobject_cast<QAction*>(sender)->trigger();
         }
-        EXPECT_EQ(p->WordGrid->Riddle().GridSize(), c.expected) << c.sender << " from " << c.start;
+        EXPECT_EQ(parts::WordGridOf(p)->Riddle().GridSize(), c.expected) << c.sender << " from " << c.start;
         // The grid sized itself to the cells and the window followed it.
-        EXPECT_EQ(p->WordGrid->width(), 4 * (c.expected + 1) + 1) << c.sender << " from " << c.start;
-        EXPECT_GE(p->widget()->width(), p->WordGrid->width());
+        EXPECT_EQ(parts::WordGridOf(p)->width(), 4 * (c.expected + 1) + 1) << c.sender << " from " << c.start;
+        EXPECT_GE(p->widget()->width(), parts::WordGridOf(p)->width());
     }
     // Any other sender zooms in.
     Player p = WordPlayer(rtSwedish);
     p->MItemPlayZoomInClick(nullptr);
-    EXPECT_EQ(p->WordGrid->Riddle().GridSize(), 31);
+    EXPECT_EQ(parts::WordGridOf(p)->Riddle().GridSize(), 31);
 }
 
 TEST(RiddleWindow, EveryZoomStepFitsTheWindowToTheGrid) {
@@ -304,7 +306,7 @@ TEST(RiddleWindow, EveryZoomStepFitsTheWindowToTheGrid) {
     for (const auto& [button, clicks] : steps)
         for (int i = 0; i < clicks; ++i) {
             p->findChild<QToolButton*>(QLatin1String(button))->click();
-            const int size = p->WordGrid->Riddle().GridSize();
+            const int size = parts::WordGridOf(p)->Riddle().GridSize();
             const QWidget* client = p->widget();
             // The grid and the tool bar fill the client area; the window is that and its frame.
             EXPECT_EQ(client->size(), QSize(12 * (size + 1) + 1, 3 * (size + 1) + 1 + 30)) << button << size;
@@ -334,7 +336,7 @@ TEST(RiddleWindow, ZoomTakesTheMainWindowAlongAsFarAsTheScreenAllows) {
                            m->menuBar()->height() + 33 + 21 + 2 * m->MdiArea()->frameWidth());
         QSize expected = m->size();
         for (int i = 0; i < 30; ++i) {
-            p->SBZoomIn->click();
+            parts::Named<QToolButton>(p, "SBZoomIn")->click();
             // As after loading: the client area grows to reach the far edges of the riddle window
             // and the legend beside it, as far as the screen allows.
             const QRect used = p->geometry() | m->FindToolWindow(twLegend)->geometry();
@@ -347,7 +349,7 @@ TEST(RiddleWindow, ZoomTakesTheMainWindowAlongAsFarAsTheScreenAllows) {
             EXPECT_EQ(m->frameGeometry().topLeft(), frame.topLeft()) << c.name << " step " << i;
             EXPECT_TRUE(screen.contains(m->frameGeometry())) << c.name << " step " << i;
         }
-        EXPECT_EQ(p->WordGrid->Riddle().GridSize(), 60);
+        EXPECT_EQ(parts::WordGridOf(p)->Riddle().GridSize(), 60);
         QCoreApplication::sendPostedEvents();
         EXPECT_EQ(m->MdiArea()->verticalScrollBar()->isVisible(), c.scrolls) << c.name;
         EXPECT_FALSE(m->MdiArea()->horizontalScrollBar()->isVisible()) << c.name;
@@ -356,27 +358,27 @@ TEST(RiddleWindow, ZoomTakesTheMainWindowAlongAsFarAsTheScreenAllows) {
 
 TEST(RiddleWindow, DisplayTogglesSetThePaintOptions) {
     Player word = WordPlayer(rtPuzzle);
-    word->SBShowFail->click();
-    EXPECT_FALSE(word->WordGrid->Riddle().PaintOptions().Contains(poShowFail));
+    parts::Named<QToolButton>(word, "SBShowFail")->click();
+    EXPECT_FALSE(parts::WordGridOf(word)->Riddle().PaintOptions().Contains(poShowFail));
     word.Item("MItemPlayShowFail")->trigger();
-    EXPECT_TRUE(word->WordGrid->Riddle().PaintOptions().Contains(poShowFail));
-    EXPECT_TRUE(word->SBShowFail->isChecked());
-    word->SBShowLength->click();
-    EXPECT_FALSE(word->WordGrid->Riddle().PaintOptions().Contains(poShowLength));
+    EXPECT_TRUE(parts::WordGridOf(word)->Riddle().PaintOptions().Contains(poShowFail));
+    EXPECT_TRUE(parts::Named<QToolButton>(word, "SBShowFail")->isChecked());
+    parts::Named<QToolButton>(word, "SBShowLength")->click();
+    EXPECT_FALSE(parts::WordGridOf(word)->Riddle().PaintOptions().Contains(poShowLength));
     word.Item("MItemPlayShowLength")->trigger();
-    EXPECT_TRUE(word->WordGrid->Riddle().PaintOptions().Contains(poShowLength));
-    EXPECT_TRUE(word->SBShowLength->isChecked());
-    const bool hints = word->SBShowHints->isChecked();
+    EXPECT_TRUE(parts::WordGridOf(word)->Riddle().PaintOptions().Contains(poShowLength));
+    EXPECT_TRUE(parts::Named<QToolButton>(word, "SBShowLength")->isChecked());
+    const bool hints = parts::Named<QToolButton>(word, "SBShowHints")->isChecked();
     word.Item("MItemPlayShowHints")->trigger();
-    EXPECT_NE(word->SBShowHints->isChecked(), hints);
+    EXPECT_NE(parts::Named<QToolButton>(word, "SBShowHints")->isChecked(), hints);
 
     // A sudoku opens without its possible symbols.
     Player sudoku([](QFile& F) { WriteSudoku(F, ss6Symbols); });
-    sudoku->SBShowHintGrids->click();
-    EXPECT_TRUE(sudoku->Sudoku->Riddle().PaintOptions().Contains(poShowHintGrids));
+    parts::Named<QToolButton>(sudoku, "SBShowHintGrids")->click();
+    EXPECT_TRUE(parts::SudokuOf(sudoku)->Riddle().PaintOptions().Contains(poShowHintGrids));
     sudoku.Item("MItemPlayShowLength")->trigger();
-    EXPECT_FALSE(sudoku->Sudoku->Riddle().PaintOptions().Contains(poShowHintGrids));
-    EXPECT_FALSE(sudoku->SBShowHintGrids->isChecked());
+    EXPECT_FALSE(parts::SudokuOf(sudoku)->Riddle().PaintOptions().Contains(poShowHintGrids));
+    EXPECT_FALSE(parts::Named<QToolButton>(sudoku, "SBShowHintGrids")->isChecked());
     sudoku->MenuRaetselPopup();
     EXPECT_FALSE(sudoku.Item("MItemPlayShowLength")->isChecked());
 }
@@ -384,60 +386,61 @@ TEST(RiddleWindow, DisplayTogglesSetThePaintOptions) {
 TEST(RiddleWindow, BlankFieldCommandsMarkTheCurrentCell) {
     Player p = WordPlayer(rtAmerican);
     p.MoveTo(2, 2);
-    p->SBLeerfeld->click();
-    EXPECT_TRUE(p->WordGrid->Riddle().Cell(2, 2).Has(cfUserBlack));
-    p->SBLeerfeld->click();
-    EXPECT_FALSE(p->WordGrid->Riddle().Cell(2, 2).Has(cfUserBlack));
+    parts::Named<QToolButton>(p, "SBLeerfeld")->click();
+    EXPECT_TRUE(parts::WordGridOf(p)->Riddle().Cell(2, 2).Has(cfUserBlack));
+    parts::Named<QToolButton>(p, "SBLeerfeld")->click();
+    EXPECT_FALSE(parts::WordGridOf(p)->Riddle().Cell(2, 2).Has(cfUserBlack));
 
     p->MenuRaetselPopup();
     p.Item("MItemPlayLeerfeld")->trigger();
-    EXPECT_TRUE(p->WordGrid->Riddle().Cell(2, 2).Has(cfUserBlack));
-    EXPECT_TRUE(p->SBLeerfeld->isChecked());
+    EXPECT_TRUE(parts::WordGridOf(p)->Riddle().Cell(2, 2).Has(cfUserBlack));
+    EXPECT_TRUE(parts::Named<QToolButton>(p, "SBLeerfeld")->isChecked());
     // The button follows the cell it is refreshed for.
     p.MoveTo(1, 2);
-    EXPECT_FALSE(p->SBLeerfeld->isChecked());
+    EXPECT_FALSE(parts::Named<QToolButton>(p, "SBLeerfeld")->isChecked());
     p.MoveTo(2, 2);
-    EXPECT_TRUE(p->SBLeerfeld->isChecked());
+    EXPECT_TRUE(parts::Named<QToolButton>(p, "SBLeerfeld")->isChecked());
 
     // "Buchstaben eintragen" on a cell that is black in the solution sets the blank field.
     p.MoveTo(3, 1);
     p->MItemPlayBuchstEintragenClick();
-    EXPECT_TRUE(p->WordGrid->Riddle().Cell(3, 1).Has(cfUserBlack));
-    EXPECT_TRUE(p->SBLeerfeld->isChecked());
-    EXPECT_FALSE(p->WordGrid->Riddle().Cell(3, 1).Revealed());
+    EXPECT_TRUE(parts::WordGridOf(p)->Riddle().Cell(3, 1).Has(cfUserBlack));
+    EXPECT_TRUE(parts::Named<QToolButton>(p, "SBLeerfeld")->isChecked());
+    EXPECT_FALSE(parts::WordGridOf(p)->Riddle().Cell(3, 1).Revealed());
     p.MoveTo(4, 1);
     p->MItemPlayBuchstEintragenClick();
-    EXPECT_TRUE(p->WordGrid->Riddle().Cell(4, 1).Revealed());
+    EXPECT_TRUE(parts::WordGridOf(p)->Riddle().Cell(4, 1).Revealed());
 }
 
 TEST(RiddleWindow, MarkingPanelAndSubmenuFitTheSymbolCount) {
     for (TSudokuSize size : {ss6Symbols, ss9Symbols, ss12Symbols}) {
         Player p([size](QFile& F) { WriteSudoku(F, size); });
-        const int n = p->Sudoku->Riddle().Symbols();
+        const int n = parts::SudokuOf(p)->Riddle().Symbols();
         for (int tag = 1; tag <= 12; ++tag)
             EXPECT_EQ(p.Shown(("SBMark" + std::to_string(tag)).c_str()), tag <= n)
                 << n << " symbols, " << tag;
         EXPECT_TRUE(p.Shown("SBMarkKeine") && p.Shown("SBMarkDuo"));
         const QToolButton* last = p->findChild<QToolButton*>(QStringLiteral("SBMark%1").arg(n));
-        EXPECT_EQ(p->MarkButtons.back()->x(), last->x() + last->width()) << n;
-        EXPECT_EQ(p->PanelMark->width(), p->MarkButtons.back()->x() + 22) << n;
+        const QToolButton* duo = parts::Named(p, "SBMarkDuo");
+        EXPECT_EQ(duo->x(), last->x() + last->width()) << n;
+        EXPECT_EQ(parts::Named<QWidget>(p, "PanelMark")->width(), duo->x() + 22) << n;
 
         p->MItemPlayFelderMarkierenClick();
         int items = 0;
-        for (QAction* a : p->MarkItems)
+        for (QAction* a : parts::Named<QMenu>(p, "MItemPlayFelderMarkieren")->actions())
             items += a->isVisible() && !a->isSeparator();
         EXPECT_EQ(items, n + 2) << n;
 
         // A button marks its symbol; a menu item also moves the panel's down state.
         p->findChild<QToolButton*>(QStringLiteral("SBMark3"))->click();
-        EXPECT_EQ(p->Sudoku->Riddle().MarkedSymbol(), 3);
+        EXPECT_EQ(parts::SudokuOf(p)->Riddle().MarkedSymbol(), 3);
         p.Item("MItemPlayMarkDuo")->trigger();
-        EXPECT_EQ(p->Sudoku->Riddle().MarkedSymbol(), 255);
+        EXPECT_EQ(parts::SudokuOf(p)->Riddle().MarkedSymbol(), 255);
         int down = 0;
-        for (QToolButton* b : p->MarkButtons)
+        for (QToolButton* b : parts::Named<QWidget>(p, "PanelMark")->findChildren<QToolButton*>())
             down += b->isChecked();
         EXPECT_EQ(down, 1);
-        EXPECT_TRUE(p->MarkButtons.back()->isChecked());
+        EXPECT_TRUE(duo->isChecked());
         p->MItemPlayFelderMarkierenClick();
         EXPECT_TRUE(p.Item("MItemPlayMarkDuo")->isChecked());
         EXPECT_FALSE(p.Item("MItemPlayMarkKeine")->isChecked());
@@ -451,7 +454,7 @@ TEST(RiddleWindow, SudokuDoubleClickFillsInOnlyWithAutoFill) {
         Player p([autoFill](QFile& F) {
             WriteSudoku(F, ss9Symbols, autoFill ? THelpFlags{hfAutoFill} : THelpFlags{hfShowRiddle});
         });
-        TSudokuRiddle* grid = p->Sudoku;
+        TSudokuRiddle* grid = parts::SudokuOf(p);
         EXPECT_EQ(QPoint(grid->Col(), grid->Row()), QPoint(1, 1));
         // As the system delivers a double click: a click, then the second press as a double click.
         const QPoint at = grid->CellRect(3, 2).center();
@@ -491,8 +494,8 @@ TEST(RiddleWindow, SnapshotsFillEmptySlotsThenReplaceTheOldest) {
     EXPECT_TRUE(p.Item("MItemPlaySnap2")->text().endsWith(QStringLiteral(" h")));
 
     // Restoring asks first; Yes brings back the entries of the snapshot.
-    const uint8_t before = p->Sudoku->Riddle().Cell(1, 1).Entry();
-    p->Sudoku->Riddle().Cell(1, 1).SetEntry(before == '1' ? '2' : '1');
+    const uint8_t before = parts::SudokuOf(p)->Riddle().Cell(1, 1).Entry();
+    parts::SudokuOf(p)->Riddle().Cell(1, 1).SetEntry(before == '1' ? '2' : '1');
     QTimer answer;
     QObject::connect(&answer, &QTimer::timeout, [] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
@@ -500,13 +503,13 @@ TEST(RiddleWindow, SnapshotsFillEmptySlotsThenReplaceTheOldest) {
     });
     answer.start(10);
     p.Item("MItemPlaySnap1")->trigger();
-    EXPECT_EQ(p->Sudoku->Riddle().Cell(1, 1).Entry(), before);
+    EXPECT_EQ(parts::SudokuOf(p)->Riddle().Cell(1, 1).Entry(), before);
 }
 
 TEST(RiddleWindow, CloseEndsTheProgram) {
     Player p = WordPlayer(rtSwedish);
     p.Item("MItemPlaySchliessen")->trigger();
-    EXPECT_EQ(p.main()->RiddleWindow, nullptr);
+    EXPECT_EQ(p.main()->HasRiddleWindow(), false);
     EXPECT_FALSE(p.main()->isVisible());
 }
 

@@ -1,6 +1,7 @@
 // Start-up of the player: finding the appended riddle, choosing the grid, failing with the
 // German message, and the frame around the riddle window.
 
+#include "FormParts.h"
 #include "Hauptformular.h"
 #include "LegendeDialog.h"
 #include "MainWindowFit.h"
@@ -82,18 +83,19 @@ TEST(StartUp, WordRiddleGoesIntoWordGrid) {
     const QString exe = PackRiddle(dir, QStringLiteral("word"), [](QFile& F) { WriteWordRiddle(F); });
     auto form = Start(exe);
     ASSERT_FALSE(form->LoadFailed());
-    ASSERT_NE(form->RiddleWindow, nullptr);
+    ASSERT_TRUE(form->HasRiddleWindow());
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Norvik Quivane"));
     auto* riddle = qobject_cast<TRiddleForm*>(form->FindToolWindow(twRiddle));
-    EXPECT_EQ(riddle->ShownGrid, riddle->WordGrid);
-    EXPECT_FALSE(riddle->WordGrid->isHidden());
-    EXPECT_TRUE(riddle->Sudoku->isHidden());
-    EXPECT_EQ(riddle->WordGrid->Riddle().RiddleCols(), 7);
-    EXPECT_EQ(riddle->WordGrid->Riddle().RiddleType(), rtFrench);
-    EXPECT_EQ(riddle->WordGrid->Riddle().Version(), QStringLiteral("8.04"));
+    EXPECT_EQ(parts::ShownGridOf(riddle), parts::WordGridOf(riddle));
+    EXPECT_FALSE(parts::WordGridOf(riddle)->isHidden());
+    EXPECT_TRUE(parts::SudokuOf(riddle)->isHidden());
+    EXPECT_EQ(parts::WordGridOf(riddle)->Riddle().RiddleCols(), 7);
+    EXPECT_EQ(parts::WordGridOf(riddle)->Riddle().RiddleType(), rtFrench);
+    EXPECT_EQ(parts::WordGridOf(riddle)->Riddle().Version(), QStringLiteral("8.04"));
     EXPECT_EQ(riddle->windowTitle(), QStringLiteral("Probe"));
-    EXPECT_EQ(riddle->WordGrid->objectName(), QStringLiteral("WordGrid"));
-    EXPECT_EQ(form->FindToolWindow(twLegend), static_cast<QMdiSubWindow*>(riddle->LegendWindow.data()));
+    EXPECT_NE(parts::WordGridOf(riddle), nullptr);
+    EXPECT_EQ(form->FindToolWindow(twLegend),
+              static_cast<QMdiSubWindow*>(parts::ToolOf<TLegendForm>(riddle)));
 }
 
 TEST(StartUp, SudokuGoesIntoSudokuGrid) {
@@ -102,18 +104,18 @@ TEST(StartUp, SudokuGoesIntoSudokuGrid) {
     auto form = Start(exe);
     ASSERT_FALSE(form->LoadFailed());
     auto* riddle = qobject_cast<TRiddleForm*>(form->FindToolWindow(twRiddle));
-    EXPECT_EQ(riddle->ShownGrid, riddle->Sudoku);
-    EXPECT_TRUE(riddle->WordGrid->isHidden());
-    EXPECT_EQ(riddle->Sudoku->Riddle().Symbols(), 6);
-    EXPECT_EQ(riddle->Sudoku->Riddle().Version(), QStringLiteral("7.10"));
+    EXPECT_EQ(parts::ShownGridOf(riddle), parts::SudokuOf(riddle));
+    EXPECT_TRUE(parts::WordGridOf(riddle)->isHidden());
+    EXPECT_EQ(parts::SudokuOf(riddle)->Riddle().Symbols(), 6);
+    EXPECT_EQ(parts::SudokuOf(riddle)->Riddle().Version(), QStringLiteral("7.10"));
     EXPECT_EQ(riddle->windowTitle(), QStringLiteral("Sudoku (mittelschwer)"));
     EXPECT_EQ(form->FindToolWindow(twLegend), nullptr);
     // A sudoku's file holds no paint options: it opens without its help shown, which the solver
     // switches on.
-    EXPECT_EQ(riddle->Sudoku->Riddle().PaintOptions().Raw(),
+    EXPECT_EQ(parts::SudokuOf(riddle)->Riddle().PaintOptions().Raw(),
               (TPaintOptions{poAutoSize, poShowLength, poMarkCurrWord}.Raw()));
-    EXPECT_FALSE(riddle->SBShowHintGrids->isChecked());
-    EXPECT_FALSE(riddle->SBShowFail->isChecked());
+    EXPECT_FALSE(parts::Named<QToolButton>(riddle, "SBShowHintGrids")->isChecked());
+    EXPECT_FALSE(parts::Named<QToolButton>(riddle, "SBShowFail")->isChecked());
 }
 
 TEST(StartUp, ColourSetsAreSharedAfterLoading) {
@@ -165,7 +167,7 @@ TEST(StartUp, DamagedRiddlesEndWithTheGermanMessage) {
         auto form = Start(exe, &text);
         EXPECT_TRUE(form->LoadFailed()) << c.name;
         EXPECT_EQ(text, QStringLiteral("Die Rätseldaten konnten nicht geladen werden!")) << c.name;
-        EXPECT_EQ(form->RiddleWindow, nullptr) << c.name;
+        EXPECT_EQ(form->HasRiddleWindow(), false) << c.name;
         EXPECT_FALSE(form->isVisible()) << c.name;
     }
 }

@@ -2,6 +2,7 @@
 // riddle window puts them, how the main window follows them, and the stopwatch's rules.
 
 #include "BevelLabel.h"
+#include "FormParts.h"
 #include "LedDisplay.h"
 #include "LegendeDialog.h"
 #include "LoesungDialog.h"
@@ -42,18 +43,20 @@ bool Overlap(const QRect& A, const QRect& B) {
 TEST(ToolWindows, StandApartInsideTheMainWindow) {
     packed::Player p = SourcePlayer(TimedKeywordSource(420));
     TRiddleForm* f = p.form();
-    ASSERT_TRUE(f->LegendWindow && f->SolutionWindow && f->StopwatchWindow);
-    EXPECT_EQ(p.main()->FindToolWindow(twSolution), f->SolutionWindow.data());
-    EXPECT_EQ(p.main()->FindToolWindow(twStopwatch), f->StopwatchWindow.data());
+    ASSERT_TRUE(parts::ToolOf<TLegendForm>(f) && parts::ToolOf<TLoesungForm>(f) &&
+                parts::ToolOf<TStopuhrForm>(f));
+    EXPECT_EQ(p.main()->FindToolWindow(twSolution), parts::ToolOf<TLoesungForm>(f));
+    EXPECT_EQ(p.main()->FindToolWindow(twStopwatch), parts::ToolOf<TStopuhrForm>(f));
     const QRect riddle = f->geometry();
     // The solution word is wider than the small riddle window: it stands below the legend too.
-    EXPECT_EQ(f->SolutionWindow->geometry().topLeft(),
-              QPoint(riddle.left(), f->LegendWindow->geometry().bottom() + 1));
-    EXPECT_EQ(f->StopwatchWindow->x(), riddle.right() + 1);
+    EXPECT_EQ(parts::ToolOf<TLoesungForm>(f)->geometry().topLeft(),
+              QPoint(riddle.left(), parts::ToolOf<TLegendForm>(f)->geometry().bottom() + 1));
+    EXPECT_EQ(parts::ToolOf<TStopuhrForm>(f)->x(), riddle.right() + 1);
     auto check = [&](const char* When) {
         const QRect area = p.main()->MdiArea()->viewport()->rect();
-        const std::vector<QRect> windows = {f->geometry(), f->LegendWindow->geometry(),
-                                            f->SolutionWindow->geometry(), f->StopwatchWindow->geometry()};
+        const std::vector<QRect> windows = {f->geometry(), parts::ToolOf<TLegendForm>(f)->geometry(),
+                                            parts::ToolOf<TLoesungForm>(f)->geometry(),
+                                            parts::ToolOf<TStopuhrForm>(f)->geometry()};
         for (size_t i = 0; i < windows.size(); ++i) {
             EXPECT_TRUE(area.contains(windows[i])) << When << ": window " << i << " outside the client area";
             for (size_t j = i + 1; j < windows.size(); ++j)
@@ -61,20 +64,20 @@ TEST(ToolWindows, StandApartInsideTheMainWindow) {
         }
     };
     check("after loading");
-    EXPECT_EQ(f->StopwatchWindow->LblBestTime->text(), QStringLiteral("Lena: 07:00 min."));
+    EXPECT_EQ(parts::ToolOf<TStopuhrForm>(f)->LblBestTime->text(), QStringLiteral("Lena: 07:00 min."));
     // A grown riddle window pushes the windows beside and below it away.
     for (int i = 0; i < 3; ++i)
-        f->MItemPlayZoomInClick(f->SBZoomIn);
+        f->MItemPlayZoomInClick(parts::Named<QToolButton>(f, "SBZoomIn"));
     p.main()->resize(1200, 900);
     check("after zooming in");
-    EXPECT_EQ(f->SolutionWindow->widget()->width(), 8 * (33 + 1) - 1 + 10);
+    EXPECT_EQ(parts::ToolOf<TLoesungForm>(f)->widget()->width(), 8 * (33 + 1) - 1 + 10);
 
     // The message 2085 puts the stopwatch back in its place.
-    const QPoint home = f->StopwatchWindow->pos();
-    f->StopwatchWindow->move(5, 5);
+    const QPoint home = parts::ToolOf<TStopuhrForm>(f)->pos();
+    parts::ToolOf<TStopuhrForm>(f)->move(5, 5);
     QCoreApplication::postEvent(qApp, new QEvent(RiddleEventType(kMsgStopwatch)));
     QCoreApplication::sendPostedEvents(qApp);
-    EXPECT_EQ(f->StopwatchWindow->pos(), home);
+    EXPECT_EQ(parts::ToolOf<TStopuhrForm>(f)->pos(), home);
 }
 
 TEST(ToolWindows, StatusLineSaysWhenOnlyTheSolutionWordIsMissing) {
@@ -96,10 +99,11 @@ TEST(ToolWindows, StatusLineSaysWhenOnlyTheSolutionWordIsMissing) {
 
 TEST(ToolWindows, StopwatchFollowsTheClockUntilSolved) {
     packed::Player p = SourcePlayer(TimedKeywordSource(0));
-    TStopuhrForm* watch = p.form()->StopwatchWindow;
+    TStopuhrForm* watch = parts::ToolOf<TStopuhrForm>(p.form());
     ASSERT_NE(watch, nullptr);
-    EXPECT_TRUE(watch->SBCountUp->isChecked());
-    EXPECT_FALSE(watch->SBCountDown->isEnabled()) << "no best time to count down from";
+    EXPECT_TRUE(parts::Named<QToolButton>(watch, "SBCountUp")->isChecked());
+    EXPECT_FALSE(parts::Named<QToolButton>(watch, "SBCountDown")->isEnabled())
+        << "no best time to count down from";
     EXPECT_TRUE(watch->LblBestTime->text().isEmpty());
     EXPECT_TRUE(watch->LblMinus->isHidden());
     TWordRiddleData& riddle = p.word()->Riddle();
@@ -116,7 +120,7 @@ TEST(ToolWindows, StopwatchFollowsTheClockUntilSolved) {
             if (rows[r - 1][c - 1] != '#')
                 p.Type(c, r, rows[r - 1][c - 1]);
     EXPECT_TRUE(riddle.ClockRunning());
-    TLoesungForm* solution = p.form()->SolutionWindow;
+    TLoesungForm* solution = parts::ToolOf<TLoesungForm>(p.form());
     solution->GridKeyword->setFocus();
     QTest::keyClicks(solution->GridKeyword, "ausruhen");
     EXPECT_EQ(riddle.State(), stSolved);
@@ -126,28 +130,29 @@ TEST(ToolWindows, StopwatchFollowsTheClockUntilSolved) {
 TEST(ToolWindows, NumberRiddleIsSolvedThroughItsLegend) {
     packed::Player p = SourcePlayer(HausSource("numbers"));
     TRiddleForm* f = p.form();
-    ASSERT_NE(f->NumLegendWindow, nullptr);
-    EXPECT_EQ(f->LegendWindow, nullptr) << "a number riddle has no clue legend";
-    EXPECT_EQ(f->NumLegendWindow->pos(), f->geometry().topRight() + QPoint(1, 0));
+    ASSERT_NE(parts::ToolOf<TNumLegendForm>(f), nullptr);
+    EXPECT_EQ(parts::ToolOf<TLegendForm>(f), nullptr) << "a number riddle has no clue legend";
+    EXPECT_EQ(parts::ToolOf<TNumLegendForm>(f)->pos(), f->geometry().topRight() + QPoint(1, 0));
     TRMMainForm* m = p.main();
     m->MItemAnsLegendeClick();
-    EXPECT_FALSE(m->MIemAnsAusblenden->isVisible());
-    EXPECT_TRUE(m->MItemAnsLegAutomatisch->isVisible());
-    EXPECT_FALSE(m->MItemAnsLegAutomatisch->isChecked());
-    EXPECT_TRUE(m->MItemAnsLegUebernehmen->isVisible());
-    EXPECT_FALSE(m->MItemAnsLegEintragen->isEnabled()) << "no letter in the legend yet";
+    EXPECT_FALSE(parts::Named<QAction>(m, "MIemAnsAusblenden")->isVisible());
+    EXPECT_TRUE(parts::Named<QAction>(m, "MItemAnsLegAutomatisch")->isVisible());
+    EXPECT_FALSE(parts::Named<QAction>(m, "MItemAnsLegAutomatisch")->isChecked());
+    EXPECT_TRUE(parts::Named<QAction>(m, "MItemAnsLegUebernehmen")->isVisible());
+    EXPECT_FALSE(parts::Named<QAction>(m, "MItemAnsLegEintragen")->isEnabled())
+        << "no letter in the legend yet";
 
     // With automatic entry a letter typed into the grid reaches the legend.
     m->MItemAnsLegAutomatischClick();
     m->MItemAnsLegendeClick();
-    EXPECT_TRUE(m->MItemAnsLegAutomatisch->isChecked());
+    EXPECT_TRUE(parts::Named<QAction>(m, "MItemAnsLegAutomatisch")->isChecked());
     TWordRiddleData& riddle = p.word()->Riddle();
     p.Type(1, 1, 'h');
     TCharLegendData* h = riddle.FindLetter('H');
     ASSERT_NE(h, nullptr);
     EXPECT_EQ(h->Entry(), uint8_t('H'));
     m->MItemAnsLegendeClick();
-    EXPECT_TRUE(m->MItemAnsLegEintragen->isEnabled());
+    EXPECT_TRUE(parts::Named<QAction>(m, "MItemAnsLegEintragen")->isEnabled());
 
     // The legend's letters go into the riddle; the last one typed into the legend solves it.
     packed::ModalAnswerer answerer(QString(), [](QWidget* W) { W->close(); });

@@ -1,6 +1,7 @@
 // The one-step undo: which changes are backed up, what undo brings back, and the solve clock
 // after an undo.
 
+#include "FormParts.h"
 #include "LegendeDialog.h"
 #include "SourcePlayer.h"
 #include "UndoKeeper.h"
@@ -65,8 +66,8 @@ TEST(Undo, TenTypedLettersUndoTheLastFive) {
     for (int c = 1; c <= 5; ++c)
         EXPECT_EQ(p.word()->Riddle().Cell(c, 1).Entry(), 'X') << c;
     // The copy back is no change of its own: the step name stays and nothing is left to undo.
-    EXPECT_EQ(m->UndoText, QStringLiteral("Buchstaben eingeben"));
-    EXPECT_FALSE(m->TBBeaRueckgaengig->isEnabled());
+    EXPECT_EQ(m->UndoText(), QStringLiteral("Buchstaben eingeben"));
+    EXPECT_FALSE(parts::Named<QToolButton>(m, "TBBeaRueckgaengig")->isEnabled());
     m->MItemBearbeitenClick();
     EXPECT_FALSE(undo->isEnabled());
     m->MItemBeaRueckgaengigClick();
@@ -78,7 +79,7 @@ TEST(Undo, TenTypedLettersUndoTheLastFive) {
 
     // The next letter is the fifth after the last backup and makes a new one.
     p.Type(6, 1, 'x');
-    EXPECT_TRUE(m->TBBeaRueckgaengig->isEnabled());
+    EXPECT_TRUE(parts::Named<QToolButton>(m, "TBBeaRueckgaengig")->isEnabled());
 }
 
 TEST(Undo, WholeWordIsOneStep) {
@@ -88,15 +89,15 @@ TEST(Undo, WholeWordIsOneStep) {
     p.Type(2, 2, 'x');
     p.word()->EnterWord(QStringLiteral("ABCDEF"), 1, 1, wdHorizontal);
     EXPECT_EQ(p.FilledCells(), 8);
-    EXPECT_EQ(m->UndoText, QStringLiteral("Begriff eintragen"));
+    EXPECT_EQ(m->UndoText(), QStringLiteral("Begriff eintragen"));
     m->MItemBeaRueckgaengigClick();
     EXPECT_EQ(p.FilledCells(), 2);
     // Four letters after the word make no backup; the fifth does.
     for (int c = 1; c <= 4; ++c)
         p.Type(c, 1, 'x');
-    EXPECT_FALSE(m->TBBeaRueckgaengig->isEnabled());
+    EXPECT_FALSE(parts::Named<QToolButton>(m, "TBBeaRueckgaengig")->isEnabled());
     p.Type(5, 1, 'x');
-    EXPECT_TRUE(m->TBBeaRueckgaengig->isEnabled());
+    EXPECT_TRUE(parts::Named<QToolButton>(m, "TBBeaRueckgaengig")->isEnabled());
 }
 
 TEST(Undo, EveryWordSearchDragIsOneStep) {
@@ -122,7 +123,7 @@ TEST(Undo, EveryWordSearchDragIsOneStep) {
     drag({1, 1}, {4, 1}, Qt::NoModifier);
     drag({1, 2}, {1, 3}, Qt::NoModifier);
     ASSERT_EQ(marked(), 6);
-    EXPECT_EQ(m->UndoText, QStringLiteral("Markierung ändern"));
+    EXPECT_EQ(m->UndoText(), QStringLiteral("Markierung ändern"));
     m->MItemBeaRueckgaengigClick();
     EXPECT_EQ(marked(), 4) << "only the second line goes";
     drag({4, 1}, {1, 1}, Qt::ControlModifier);
@@ -138,7 +139,8 @@ TEST(Undo, RebuildsTheLegendOnce) {
     Player p = SourcePlayer(legendtest::HausSource("swedish"));
     p.Type(2, 3, 's');
     int rebuilds = 0;
-    const TLegendList* list = p.form()->LegendWindow->findChild<TLegendList*>(QStringLiteral("VTSenkrecht"));
+    const TLegendList* list =
+        parts::ToolOf<TLegendForm>(p.form())->findChild<TLegendList*>(QStringLiteral("VTSenkrecht"));
     QObject::connect(list->Model(), &QAbstractItemModel::modelReset, [&rebuilds] { ++rebuilds; });
     p.main()->MItemBeaRueckgaengigClick();
     EXPECT_EQ(p.FilledCells(), 0);
@@ -192,10 +194,10 @@ TEST(Undo, RestoreResyncsTheSolveClock) {
 
 TEST(Undo, SudokuNeverEnablesUndo) {
     Player p([](QFile& F) { WriteSudoku(F, false); });
-    p.form()->Sudoku->Riddle().Cell(1, 1).SetEntry('1');
-    p.form()->Sudoku->Riddle().Cell(2, 1).SetEntry('2');
-    EXPECT_FALSE(p.main()->TBBeaRueckgaengig->isEnabled());
-    EXPECT_TRUE(p.main()->UndoText.isEmpty());
+    parts::SudokuOf(p.form())->Riddle().Cell(1, 1).SetEntry('1');
+    parts::SudokuOf(p.form())->Riddle().Cell(2, 1).SetEntry('2');
+    EXPECT_FALSE(parts::Named<QToolButton>(p.main(), "TBBeaRueckgaengig")->isEnabled());
+    EXPECT_TRUE(p.main()->UndoText().isEmpty());
 }
 
 } // namespace
