@@ -14,6 +14,7 @@
 
 class QMenu;
 class QScrollArea;
+class QWheelEvent;
 class TGradientPanel;
 class TGridRiddle;
 class TSudokuRiddle;
@@ -119,6 +120,8 @@ private:
     TGridRiddle* GridOf(const TObject* Sender) const;
     // Which list of the clue legend a drag comes from.
     TLegendSource SourceOf(const QObject* Source) const;
+    // Ctrl with the mouse wheel over a grid zooms; true when the event was taken.
+    bool WheelZoom(const QWheelEvent* Event);
     // Drag events of the word grid's viewport.
     void WordGridDragEvent(QEvent* Event);
     // Once the grid is full, the status line says that the solution word is still to come.

@@ -13,6 +13,7 @@
 #include <QMouseEvent>
 #include <QStatusTipEvent>
 #include <QToolButton>
+#include <QWheelEvent>
 
 void TRiddleForm::ConnectGridEvents() {
     for (TGridRiddle* grid : {static_cast<TGridRiddle*>(wordGrid_), static_cast<TGridRiddle*>(sudoku_)}) {
@@ -47,6 +48,8 @@ bool TRiddleForm::eventFilter(QObject* Watched, QEvent* Event) {
     for (TGridRiddle* grid : {static_cast<TGridRiddle*>(wordGrid_), static_cast<TGridRiddle*>(sudoku_)}) {
         TObject* sender = &grid->Riddle();
         if (Watched == grid->viewport()) {
+            if (Event->type() == QEvent::Wheel && WheelZoom(static_cast<QWheelEvent*>(Event)))
+                return true;
             if (Event->type() == QEvent::MouseButtonRelease)
                 WordGridMouseUp(sender);
             else if (Event->type() == QEvent::MouseButtonDblClick)
@@ -69,6 +72,15 @@ bool TRiddleForm::eventFilter(QObject* Watched, QEvent* Event) {
         }
     }
     return QMdiSubWindow::eventFilter(Watched, Event);
+}
+
+bool TRiddleForm::WheelZoom(const QWheelEvent* Event) {
+    // Ctrl with the wheel zooms as the zoom buttons do; without Ctrl the wheel scrolls.
+    const int delta = Event->angleDelta().y();
+    if (!(Event->modifiers() & Qt::ControlModifier) || delta == 0)
+        return false;
+    MItemPlayZoomInClick(commands_.Item(delta > 0 ? "MItemPlayZoomIn" : "MItemPlayZoomOut"));
+    return true;
 }
 
 void TRiddleForm::WordGridBeforeChange(TObject*, TRiddleChangeTypes AChange, const QString& MsgText) {

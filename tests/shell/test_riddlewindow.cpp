@@ -24,6 +24,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
+#include <QWheelEvent>
 #include <gtest/gtest.h>
 
 namespace {
@@ -297,6 +298,41 @@ TEST(RiddleWindow, ZoomStaysBetween20And60) {
     Player p = WordPlayer(rtSwedish);
     p->MItemPlayZoomInClick(nullptr);
     EXPECT_EQ(parts::WordGridOf(p)->Riddle().GridSize(), 31);
+}
+
+// Ctrl with +, = or - and Ctrl with the wheel over the grid zoom exactly as the zoom buttons do;
+// the wheel alone scrolls.
+TEST(RiddleWindow, ZoomKeysAndTheCtrlWheelZoomLikeTheButtons) {
+    struct Case {
+        const char* name;
+        Qt::Key key;
+        int wheel;
+        Qt::KeyboardModifiers modifiers;
+        int expected;
+    };
+    const Case cases[] = {
+        {"Ctrl++", Qt::Key_Plus, 0, Qt::ControlModifier, 31},
+        {"Ctrl+=", Qt::Key_Equal, 0, Qt::ControlModifier, 31},
+        {"Ctrl+-", Qt::Key_Minus, 0, Qt::ControlModifier, 29},
+        {"Ctrl+wheel up", Qt::Key_unknown, 120, Qt::ControlModifier, 31},
+        {"Ctrl+wheel down", Qt::Key_unknown, -120, Qt::ControlModifier, 29},
+        {"wheel alone", Qt::Key_unknown, 120, Qt::NoModifier, 30},
+    };
+    for (const Case& c : cases) {
+        Player p = WordPlayer(rtSwedish);
+        TWordRiddle* grid = parts::WordGridOf(p);
+        p.main()->FocusGrid();
+        if (c.key != Qt::Key_unknown) {
+            QTest::keyClick(grid, c.key, c.modifiers);
+        } else {
+            const QPointF at = grid->CellRect(1, 1).center();
+            QWheelEvent wheel(at, grid->viewport()->mapToGlobal(at), QPoint(), QPoint(0, c.wheel),
+                              Qt::NoButton, c.modifiers, Qt::NoScrollPhase, false);
+            QCoreApplication::sendEvent(grid->viewport(), &wheel);
+        }
+        EXPECT_EQ(grid->Riddle().GridSize(), c.expected) << c.name;
+        EXPECT_EQ(grid->width(), 4 * (c.expected + 1) + 1) << c.name;
+    }
 }
 
 TEST(RiddleWindow, EveryZoomStepFitsTheWindowToTheGrid) {
