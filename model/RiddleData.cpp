@@ -217,6 +217,7 @@ void TRiddleData::SetRowState(int ARow, uint8_t Value) {
 
 void TRiddleData::StartClock(const QDateTime& Start) {
     clockStart_ = Start;
+    pausedMs_ = -1;
     if (clockRunning_)
         return;
     clockRunning_ = true;
@@ -228,6 +229,20 @@ void TRiddleData::StopClock() {
         return;
     clockRunning_ = false;
     emit ClockRunningChanged(false);
+}
+
+void TRiddleData::PauseClock() {
+    if (!clockRunning_)
+        return;
+    const qint64 counted = clockStart_.msecsTo(Now());
+    ClockTick();
+    StopClock();
+    pausedMs_ = counted;
+}
+
+void TRiddleData::ResumeClock() {
+    if (ClockPaused())
+        StartClock(Now().addMSecs(-pausedMs_));
 }
 
 void TRiddleData::ClockTick() {

@@ -169,6 +169,11 @@ public:
     const QDateTime& ClockStart() const { return clockStart_; }
     void StartClock(const QDateTime& Start);
     void StopClock();
+    // A pause stops the clock where it stands; resuming goes on from there, so that the paused
+    // time never counts. Starting the clock anew ends a pause.
+    void PauseClock();
+    void ResumeClock();
+    bool ClockPaused() const { return pausedMs_ >= 0; }
     // One tick: Time := whole seconds since the start, kept in 16 bits.
     void ClockTick();
     std::function<QDateTime()> Now = [] { return QDateTime::currentDateTimeUtc(); };
@@ -283,6 +288,8 @@ private:
     std::array<uint8_t, kMaxRiddleDim + 1> rowStates_{};
     bool clockRunning_ = false;
     QDateTime clockStart_;
+    // The milliseconds counted when the clock was paused; -1 while there is no pause.
+    qint64 pausedMs_ = -1;
 };
 
 template <class T> void TRiddlePart::Change(T& Field, const T& Value, const TPartChange& How) {

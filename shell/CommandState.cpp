@@ -52,6 +52,7 @@ TCommandStates CommandStates(const TRiddleFacts& Riddle, const TSessionFacts& Se
     s.Solution = {true, loaded && Riddle.HelpFlags.Contains(hfShowRiddle),
                   loaded && Riddle.DisplayMode == dmSolution};
     s.RiddleSubmenu = {loaded, true, false};
+    s.Pause = {loaded, loaded && Riddle.ClockRunning, false};
     s.LegendSubmenu = {loaded, true, false};
     SetRiddleCommands(Riddle, s);
     s.MenuBlankField = {s.BlankField.Visible, true, s.BlankField.Checked};

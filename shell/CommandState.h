@@ -51,6 +51,8 @@ struct TRiddleFacts {
     bool WordHasClue = false;
     // The riddle window's tooltip switch.
     bool TooltipsOn = false;
+    // The solve clock runs (a pause stops it).
+    bool ClockRunning = false;
     // The sudoku's symbol count and marked symbol, its snapshot slots, and the legend windows.
     int Symbols = 9;
     int MarkedSymbol = 0;
@@ -70,6 +72,8 @@ struct TCommandStates {
     // The main window's tool bar and menus.
     TCommandView Print, Properties, Undo, UndoSeparator, Reset;
     TCommandView EditMenu, ViewMenu, Solution, RiddleSubmenu, LegendSubmenu;
+    // Offered only while the solve clock runs.
+    TCommandView Pause;
     QString UndoCaption;
 
     // The riddle's commands: the riddle window's buttons show these, and the items of both menus

@@ -82,6 +82,7 @@ public:
     void MItemBeaSnapErstellenClick();
     void MItemBeaSnap1Click(QObject* Sender);
     void MItemAnsLoesungClick();
+    void MItemAnsPauseClick();
     void MItemAnsVergroessernClick(QObject* Sender);
     void MItemAnsFehleintraegeClick();
     void MItemAnsBegriffLaengenClick();

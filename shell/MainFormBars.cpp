@@ -16,6 +16,7 @@ const QString kPrintHint = QStringLiteral("Das Rätsel und die Legende drucken")
 const QString kInfosHint = QStringLiteral("Informationen zum aktuellen Rätsel anzeigen");
 const QString kUndoHint = QStringLiteral("Die letzte Änderung am Rätsel zurücknehmen");
 const QString kResetHint = QStringLiteral("Alle Begriffe aus dem Rätsel löschen");
+const QString kPauseHint = QStringLiteral("Die Lösungszeit anhalten und das Rätsel verdecken");
 constexpr uint8_t kAll = apVisible | apEnabled | apChecked;
 
 QRect ButtonAt(int Left) {
@@ -84,6 +85,9 @@ std::vector<TCommandRow> TRMMainForm::CommandRows() {
         {.Place = "ToolBar", .Name = "TBHlfInfo", .Kind = rkButton,
          .Hint = QStringLiteral("Informationen zum Programm anzeigen"), .Icon = "program-info",
          .Geometry = ButtonAt(154), .Run = run(&TRMMainForm::MItemRaeInfoClick)},
+        {.Place = "ToolBar", .Name = "TBAnsPause", .Kind = rkButton, .Hint = kPauseHint, .Icon = "pause",
+         .Geometry = ButtonAt(187), .State = Follows(&TCommandStates::Pause), .Parts = apVisible | apEnabled,
+         .Run = run(&TRMMainForm::MItemAnsPauseClick)},
 
         // A printer may have been installed since the riddle was loaded.
         {.Place = "MenuMain", .Name = "MItemRaetsel", .Kind = rkSubmenu, .Caption = QStringLiteral("&Rätsel"),
@@ -149,6 +153,10 @@ std::vector<TCommandRow> TRMMainForm::CommandRows() {
          .Hint = QStringLiteral("Die Lösung des kompletten Rätsels zeigen"), .Icon = "show-solution",
          .Checkable = true, .State = Follows(&TCommandStates::Solution), .Parts = kAll,
          .Run = run(&TRMMainForm::MItemAnsLoesungClick)},
+        {.Place = "MItemAnsicht", .Name = "MItemAnsPause", .Caption = QStringLiteral("&Pause"), .Hint = kPauseHint,
+         .Icon = "pause", .Shortcuts = {QKeySequence(Qt::Key_Pause), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)},
+         .State = Follows(&TCommandStates::Pause), .Parts = apVisible | apEnabled,
+         .Run = run(&TRMMainForm::MItemAnsPauseClick)},
         {.Place = "MItemAnsicht", .Name = "MItemAnsN1", .Kind = rkSeparator},
         {.Place = "MItemAnsicht", .Name = "MItemAnsRaetsel", .Kind = rkSubmenu, .Caption = QStringLiteral("&Rätsel"),
          .State = Follows(&TCommandStates::RiddleSubmenu), .Parts = apVisible},

@@ -195,6 +195,10 @@ void TRMMainForm::MItemBeaSnap1Click(QObject* Sender) {
     FocusGrid();
 }
 
+void TRMMainForm::MItemAnsPauseClick() {
+    Riddle().PauseSolving();
+}
+
 void TRMMainForm::MItemAnsLoesungClick() {
     TRiddleData* riddle = Riddle().ShownRiddle();
     if (!riddle)

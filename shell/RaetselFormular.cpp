@@ -170,6 +170,7 @@ TRiddleFacts TRiddleForm::FactsAt(int ACol, int ARow) const {
     f.CellUserBlack = cell && cell->Has(cfUserBlack);
     f.WordHasClue = wordGrid_->CurrentWord().ClueNumber > 0;
     f.TooltipsOn = tooltipsOn_;
+    f.ClockRunning = shown.ClockRunning();
     f.Symbols = sudoku_->Riddle().Symbols();
     f.MarkedSymbol = sudoku_->Riddle().MarkedSymbol();
     f.Snapshots = snapshots_.Times();

@@ -10,12 +10,14 @@
 #include "SnapshotSlots.h"
 
 #include <QMdiSubWindow>
+#include <QPointer>
 #include <functional>
 
 class QMenu;
 class QScrollArea;
 class QWheelEvent;
 class TGradientPanel;
+class TPauseCover;
 class TGridRiddle;
 class TSudokuRiddle;
 class TToolWindowHost;
@@ -70,6 +72,7 @@ public:
     void MItemPlaySnapErstellenClick() override;
     void MItemPlaySnap1Click(QObject* Sender) override;
     void SetCurrentCellBlank(bool Blank) override;
+    void PauseSolving() override;
     void MItemPlayHilfeClick();
     // Opening handlers of the pop-up menu and its submenus: their items take the states of the moment.
     void MenuRaetselPopup();
@@ -150,6 +153,9 @@ private:
     void WordGridSelectedWordChange(TObject* Sender);
     // The mouse has left the word grid: its tooltip is done, unless the mouse rests on it.
     void WordGridMouseLeave();
+    // The solver goes on after a pause; the covers go whenever the clock runs again.
+    void ResumeSolving();
+    void RemovePauseCovers();
 
     TWordRiddle* wordGrid_ = nullptr;
     TSudokuRiddle* sudoku_ = nullptr;
@@ -170,6 +176,8 @@ private:
     QWidget* content_ = nullptr;
     QScrollArea* scrollBox_ = nullptr;
     bool stateMessageQueued_ = false;
+    // What covers the grid and the solution word during a pause.
+    std::vector<QPointer<TPauseCover>> pauseCovers_;
     // The status line has said that only the solution word is missing, since the grid was filled.
     bool toldKeywordMissing_ = false;
 };

@@ -1,7 +1,9 @@
 // The commands of the riddle window's tool bar and pop-up menu.
 
 #include "HinweisDialog.h"
+#include "LoesungDialog.h"
 #include "MessageBoxes.h"
+#include "PauseCover.h"
 #include "RaetselFormular.h"
 #include "RiddleText.h"
 #include "SudokuRiddle.h"
@@ -11,6 +13,7 @@
 #include "WordRiddle.h"
 
 #include <QAction>
+#include <QScrollArea>
 #include <QToolButton>
 
 namespace {
@@ -181,6 +184,38 @@ void TRiddleForm::MItemPlaySnap1Click(QObject* Sender) {
     FocusGrid();
     if (yes)
         snapshots_.Restore(slot, sudoku_->Riddle());
+}
+
+void TRiddleForm::PauseSolving() {
+    if (!shownGrid_ || !shownGrid_->Riddle().ClockRunning())
+        return;
+    THintForm::CloseCurrent();
+    shownGrid_->Riddle().PauseClock();
+    const QString text = QStringLiteral("Pause – zum Weiterspielen klicken oder eine Taste drücken");
+    std::vector<QWidget*> covered{scrollBox_};
+    if (TLoesungForm* solution = tools_->Solution())
+        covered.push_back(solution->widget());
+    for (QWidget* w : covered) {
+        auto* cover = new TPauseCover(w, text);
+        connect(cover, &TPauseCover::Resumed, this, &TRiddleForm::ResumeSolving);
+        pauseCovers_.emplace_back(cover);
+    }
+    // The keys go to the grid's cover, which ends the pause.
+    pauseCovers_.front()->setFocus(Qt::OtherFocusReason);
+}
+
+void TRiddleForm::ResumeSolving() {
+    if (shownGrid_)
+        shownGrid_->Riddle().ResumeClock();
+    RemovePauseCovers();
+    FocusGrid();
+}
+
+void TRiddleForm::RemovePauseCovers() {
+    for (QPointer<TPauseCover>& cover : pauseCovers_)
+        if (cover)
+            cover->deleteLater();
+    pauseCovers_.clear();
 }
 
 void TRiddleForm::MItemPlaySchliessenClick() {

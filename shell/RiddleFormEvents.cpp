@@ -20,6 +20,12 @@ void TRiddleForm::ConnectGridEvents() {
         TRiddleData* riddle = &grid->Riddle();
         connect(riddle, &TRiddleData::OnChange, this, &TRiddleForm::WordGridChange);
         connect(riddle, &TRiddleData::OnStateChange, this, &TRiddleForm::WordGridStateChange);
+        // Pausing is offered while the clock runs; a clock started anew (a reset) ends a pause.
+        connect(riddle, &TRiddleData::ClockRunningChanged, this, [this](bool Running) {
+            if (Running)
+                RemovePauseCovers();
+            emit CommandsChanged();
+        });
         connect(grid, &TGridRiddle::OnSizeChanged, this, &TRiddleForm::WordGridSizeChanged);
         grid->OnSelectCell = [this](TObject* Sender, int ACol, int ARow, bool& CanSelect) {
             WordGridSelectCell(Sender, ACol, ARow, CanSelect);

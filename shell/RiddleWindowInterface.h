@@ -37,6 +37,8 @@ public:
     virtual void MItemPlaySnap1Click(QObject*) {}
     // Adds or removes the solver's blank mark on the current cell.
     virtual void SetCurrentCellBlank(bool) {}
+    // Stops the solve clock and covers the riddle until the solver goes on.
+    virtual void PauseSolving() {}
 
     // The display mode was switched from outside: tool bar, solution word and letter grids follow.
     virtual void DisplayModeChanged() {}

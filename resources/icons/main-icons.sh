@@ -39,6 +39,10 @@ OUT=reset.png; small -fill white -stroke '#606060' -strokewidth 2 -draw 'rectang
 OUT=program-info.png; small -fill '#1f5fbf' -stroke '#0f2f6f' -strokewidth 2 -draw 'circle 16,16 16,2' \
     -stroke none -fill white -draw 'rectangle 14,13 18,25' -draw 'circle 16,8 16,6'
 
+# Pause: two upright bars on an amber disc.
+OUT=pause.png; small -fill '#e0a020' -stroke '#805000' -strokewidth 2 -draw 'circle 16,16 16,2' \
+    -stroke none -fill white -draw 'rectangle 10,9 14,23' -draw 'rectangle 18,9 22,23'
+
 # Show the solution: an eye.
 OUT=show-solution.png; small -fill white -stroke '#203060' -strokewidth 2 \
     -draw 'ellipse 16,16 14,8 0,360' -fill '#3070c0' -stroke none -draw 'circle 16,16 16,10' \

@@ -207,6 +207,61 @@ TEST(WordState, ClockKeepsSixteenBitsOfSeconds) {
     }
 }
 
+// Events are milliseconds after the start: the clock is paused, resumed or read (Time then).
+TEST(WordState, PausedTimeNeverCounts) {
+    const QDateTime start(QDate(2024, 3, 1), QTime(12, 0), Qt::UTC);
+    enum TStep { Pause, Resume, Read, Restart };
+    struct Case {
+        const char* name;
+        std::vector<std::pair<qint64, TStep>> steps;
+        std::vector<uint16_t> times;
+        bool runningAtEnd;
+    } cases[] = {
+        {"no pause", {{10400, Read}}, {10}, true},
+        {"paused time left out",
+         {{10000, Pause}, {70000, Read}, {70000, Resume}, {75000, Read}},
+         {10, 15},
+         true},
+        // The part second before the pause is kept, not rounded away twice.
+        {"part seconds carried", {{10400, Pause}, {20000, Resume}, {20300, Read}}, {11}, true},
+        {"second pause, second resume",
+         {{5000, Pause}, {9000, Resume}, {9000, Pause}, {60000, Resume}, {61000, Read}},
+         {6},
+         true},
+        {"resume without pause", {{3000, Resume}, {4000, Read}}, {4}, true},
+        {"still paused", {{2000, Pause}, {90000, Read}}, {2}, false},
+        {"a restart ends the pause",
+         {{2000, Pause}, {3000, Restart}, {3000, Resume}, {8000, Read}},
+         {5},
+         true},
+    };
+    for (const Case& c : cases) {
+        TWordRiddleData r;
+        QDateTime now = start;
+        r.Now = [&] { return now; };
+        r.StartClock(start);
+        std::vector<uint16_t> times;
+        for (const auto& [ms, step] : c.steps) {
+            now = start.addMSecs(ms);
+            if (step == Pause)
+                r.PauseClock();
+            else if (step == Resume)
+                r.ResumeClock();
+            else if (step == Restart)
+                r.StartClock(now);
+            else {
+                if (r.ClockRunning())
+                    r.ClockTick();
+                times.push_back(r.Time());
+            }
+        }
+        EXPECT_EQ(times, c.times) << c.name;
+        EXPECT_EQ(r.ClockRunning(), c.runningAtEnd) << c.name;
+        EXPECT_EQ(r.ClockPaused(), !c.runningAtEnd) << c.name;
+        r.StopClock();
+    }
+}
+
 // Loads a riddle saved in `state` with roCountTime and 100 seconds at a fixed moment.
 void CheckClockAfterLoad() {
     const QDateTime now(QDate(2024, 3, 1), QTime(12, 0), Qt::UTC);

@@ -6,6 +6,7 @@
 #include "LedDisplay.h"
 #include "LegendeDialog.h"
 #include "LoesungDialog.h"
+#include "PauseCover.h"
 #include "RiddleMessages.h"
 #include "SourcePlayer.h"
 #include "StopuhrDialog.h"
@@ -125,6 +126,60 @@ TEST(ToolWindows, StopwatchFollowsTheClockUntilSolved) {
     QTest::keyClicks(solution->GridKeyword, "ausruhen");
     EXPECT_EQ(riddle.State(), stSolved);
     EXPECT_FALSE(riddle.ClockRunning());
+}
+
+// A pause stops the clock and covers the grid and the solution word; a key or a click on a cover
+// goes on where the clock stood, and that key types nothing.
+TEST(ToolWindows, PauseCoversTheRiddleAndStopsTheClock) {
+    enum TWay { PauseKey, CtrlShiftP, Button };
+    struct Case {
+        TWay pause;
+        bool resumeByClick;
+    } cases[] = {{PauseKey, false}, {CtrlShiftP, true}, {Button, false}, {Button, true}};
+    for (const Case& c : cases) {
+        packed::Player p = SourcePlayer(TimedKeywordSource(0));
+        TWordRiddleData& riddle = p.word()->Riddle();
+        QDateTime now = QDateTime::currentDateTimeUtc();
+        riddle.Now = [&] { return now; };
+        riddle.StartClock(now.addSecs(-30));
+        auto* pause = parts::Named<QToolButton>(p.main(), "TBAnsPause");
+        p.main()->UpdateCommands();
+        ASSERT_TRUE(pause->isVisible() && pause->isEnabled()) << c.pause;
+        p.main()->FocusGrid();
+        if (c.pause == Button)
+            pause->click();
+        else
+            QTest::keyClick(p.word(), c.pause == PauseKey ? Qt::Key_Pause : Qt::Key_P,
+                            c.pause == PauseKey ? Qt::NoModifier : Qt::ControlModifier | Qt::ShiftModifier);
+        const QList<TPauseCover*> covers = p.form()->findChildren<TPauseCover*>();
+        const QList<TPauseCover*> solutionCovers =
+            parts::ToolOf<TLoesungForm>(p.form())->findChildren<TPauseCover*>();
+        ASSERT_EQ(covers.size() + solutionCovers.size(), 2) << c.pause;
+        EXPECT_FALSE(riddle.ClockRunning()) << c.pause;
+        EXPECT_EQ(riddle.Time(), 30) << c.pause;
+        EXPECT_FALSE(pause->isEnabled()) << c.pause;
+        EXPECT_EQ(QApplication::focusWidget(), covers.front()) << c.pause;
+
+        now = now.addSecs(600);
+        if (c.resumeByClick)
+            QTest::mouseClick(solutionCovers.front(), Qt::LeftButton);
+        else
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_A);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_TRUE(p.form()->findChildren<TPauseCover*>().isEmpty()) << c.pause;
+        EXPECT_EQ(p.FilledCells(), 0) << c.pause;
+        EXPECT_EQ(QApplication::focusWidget(), p.word()) << c.pause;
+        now = now.addSecs(5);
+        riddle.ClockTick();
+        EXPECT_EQ(riddle.Time(), 35) << c.pause;
+        EXPECT_TRUE(pause->isEnabled()) << c.pause;
+    }
+    // Without a running clock there is nothing to pause.
+    packed::Player untimed = SourcePlayer(HausSource("swedish"));
+    untimed.main()->UpdateCommands();
+    EXPECT_FALSE(parts::Named<QToolButton>(untimed.main(), "TBAnsPause")->isEnabled());
+    untimed.main()->MItemAnsPauseClick();
+    EXPECT_TRUE(untimed.form()->findChildren<TPauseCover*>().isEmpty());
 }
 
 TEST(ToolWindows, NumberRiddleIsSolvedThroughItsLegend) {
