@@ -37,6 +37,8 @@ public:
     // that fit; Rect becomes the area painted.
     virtual void PaintTo(QPainter& Painter, QRect& Rect, int LineWeight, TPaintTarget Target,
                          int& CellSize) = 0;
+    // The header lines are no cells of the riddle: its table starts at cell (1, 1).
+    QPoint AccessibleOrigin() const override { return QPoint(1, 1); }
 
 signals:
     // The control took the size of its cells (the riddle is the sender, as for the data's events).

@@ -1,5 +1,7 @@
 #include "SudokuRiddle.h"
 
+#include "CellSpeech.h"
+
 TSudokuRiddle::TSudokuRiddle(QWidget* Parent) : TGridRiddle(Parent) {
     // Candidates are set a little larger than clue numbers.
     TCellFonts fonts = Fonts();
@@ -33,4 +35,12 @@ void TSudokuRiddle::PaintTo(QPainter& Painter, QRect& Rect, int LineWeight, TPai
                             int& CellSize) {
     const TScreenState screen = ScreenState();
     TSudokuPainter(data_, Fonts(), &screen).PaintTo(Painter, Rect, LineWeight, Target, CellSize);
+}
+
+QString TSudokuRiddle::AccessibleCellName(int ACol, int ARow) const {
+    return SudokuCellName(data_, ACol, ARow);
+}
+
+QString TSudokuRiddle::AccessibleCellValue(int ACol, int ARow) const {
+    return SudokuCellValue(data_, ACol, ARow);
 }

@@ -19,6 +19,9 @@ public:
     void PaintTo(QPainter& Painter, QRect& Rect, int LineWeight, TPaintTarget Target, int& CellSize) override;
     void GetCellColors(int ACol, int ARow, TPaintTarget Target, TColor& Text, TColor& Background) const;
 
+    QString AccessibleCellName(int ACol, int ARow) const override;
+    QString AccessibleCellValue(int ACol, int ARow) const override;
+
     // Makes exactly this cell current and selected, without asking, and repaints.
     void SelectOnly(int ACol, int ARow);
 

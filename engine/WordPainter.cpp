@@ -90,13 +90,17 @@ TWordPainter::TWordPainter(const TWordRiddleData& Riddle, const TCellFonts& Font
     : riddle_(Riddle), fonts_(Fonts), picture_(Picture), gridLineWidth_(GridLineWidth), screen_(Screen),
       currentWord_(CurrentWord) {}
 
-bool TWordPainter::IsBlackCell(int ACol, int ARow) const {
-    const TWordGridCell& cell = riddle_.Cell(ACol, ARow);
-    const TRiddleType type = riddle_.RiddleType();
-    const TDisplayMode mode = riddle_.DisplayMode();
+bool IsBlackWordCell(const TWordRiddleData& Riddle, int ACol, int ARow) {
+    const TWordGridCell& cell = Riddle.Cell(ACol, ARow);
+    const TRiddleType type = Riddle.RiddleType();
+    const TDisplayMode mode = Riddle.DisplayMode();
     if (type == rtAmerican)
         return (cell.Has(cfUserBlack) && mode == dmSolving) || (cell.Has(cfBlack) && mode != dmSolving);
     return cell.Has(cfBlack) && type <= rtFrench;
+}
+
+bool TWordPainter::IsBlackCell(int ACol, int ARow) const {
+    return IsBlackWordCell(riddle_, ACol, ARow);
 }
 
 bool TWordPainter::IsInCurrentWord(int ACol, int ARow) const {

@@ -33,6 +33,8 @@ TPictureArea ImageBounds(const TWordRiddleData& Riddle);
 void RenderImage(const TWordRiddleData& Riddle, QImage& Bitmap, bool FitToArea, int Pitch);
 // The bitmap that the grid shows over its picture cells.
 TPictureBitmap RenderPictureBitmap(const TWordRiddleData& Riddle, int Pitch);
+// A black cell as the solver sees it (American riddles hide the solution's black cells).
+bool IsBlackWordCell(const TWordRiddleData& Riddle, int ACol, int ARow);
 
 class TWordPainter {
 public:
@@ -41,7 +43,6 @@ public:
     TWordPainter(const TWordRiddleData& Riddle, const TCellFonts& Fonts, const TPictureBitmap& Picture,
                  int GridLineWidth, const TScreenState* Screen, const TGridWordData* CurrentWord);
 
-    // A black cell as the solver sees it (American riddles hide the solution's black cells).
     bool IsBlackCell(int ACol, int ARow) const;
     void GetCellColors(int ACol, int ARow, TPaintTarget Target, int DrawState, TColor& Text,
                        TColor& Background) const;

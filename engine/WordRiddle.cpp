@@ -1,5 +1,7 @@
 #include "WordRiddle.h"
 
+#include "CellSpeech.h"
+
 TWordRiddle::TWordRiddle(QWidget* Parent) : TGridRiddle(Parent) {
     connect(&data_, &TWordRiddleData::WordCellChanged, this, &TWordRiddle::UpdateCurrentWord);
     connect(&data_, &TWordRiddleData::SolvedMarksDue, this, &TWordRiddle::UpdateSolvedMarks);
@@ -68,4 +70,25 @@ void TWordRiddle::PaintTo(QPainter& Painter, QRect& Rect, int LineWeight, TPaint
     TScreenState screen = ScreenState();
     screen.InputDirection = data_.InputDirection();
     ScreenPainter(screen).PaintTo(Painter, Rect, LineWeight, Target, CellSize);
+}
+
+QString TWordRiddle::AccessibleCellName(int ACol, int ARow) const {
+    return WordCellName(data_, ACol, ARow);
+}
+
+QString TWordRiddle::AccessibleCellValue(int ACol, int ARow) const {
+    return WordCellValue(data_, ACol, ARow);
+}
+
+QString TWordRiddle::AccessibleCellDescription(int ACol, int ARow) const {
+    if (currentWord_.Length > 0 && currentWord_.Contains(ACol, ARow))
+        return WordDescription(currentWord_);
+    if (data_.IsBlocked(ACol, ARow))
+        return QString();
+    // Elsewhere the word of the input direction, or the crossing one where none runs that way.
+    const TWordDirection first = data_.InputDirection() == wdVertical ? wdVertical : wdHorizontal;
+    const TGridWordData word = GetWordData(ACol, ARow, false, first);
+    if (word.Length > 0)
+        return WordDescription(word);
+    return WordDescription(GetWordData(ACol, ARow, false, first == wdHorizontal ? wdVertical : wdHorizontal));
 }

@@ -29,6 +29,11 @@ public:
     TPictureArea ImageBounds() const { return ::ImageBounds(data_); }
     const TPictureBitmap& Picture() const { return picture_; }
 
+    QString AccessibleCellName(int ACol, int ARow) const override;
+    QString AccessibleCellValue(int ACol, int ARow) const override;
+    // The clue of the current word for its cells, else of the word in the input direction.
+    QString AccessibleCellDescription(int ACol, int ARow) const override;
+
     bool IsInCurrentWord(int ACol, int ARow) const;
     const TGridWordData& CurrentWord() const { return currentWord_; }
 

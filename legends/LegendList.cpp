@@ -189,6 +189,15 @@ void TLegendList::FocusRow(int Row) {
     scrollTo(at);
 }
 
+void TLegendList::currentChanged(const QModelIndex& Current, const QModelIndex& Previous) {
+    if (hasFocus()) {
+        QTreeView::currentChanged(Current, Previous);
+        return;
+    }
+    QAbstractItemView::currentChanged(Current, Previous);
+    viewport()->update();
+}
+
 int TLegendList::ColumnAt(const QPoint& Pos, int& X) const {
     const int column = header()->logicalIndexAt(Pos.x());
     X = column < 0 ? -1 : Pos.x() - header()->sectionViewportPosition(column);

@@ -71,6 +71,9 @@ protected:
     void mouseMoveEvent(QMouseEvent* Event) override;
     void mouseReleaseEvent(QMouseEvent* Event) override;
     bool viewportEvent(QEvent* Event) override;
+    // The list follows the grid's current word while the solver types in the grid: a screen
+    // reader must not hear that row as focused then, so the tree's announcement is left out.
+    void currentChanged(const QModelIndex& Current, const QModelIndex& Previous) override;
     void startDrag(Qt::DropActions SupportedActions) override;
 
 private:

@@ -1,5 +1,6 @@
 #include "LoesungDialog.h"
 
+#include "CellSpeech.h"
 #include "DrawGrid.h"
 #include "KeywordBoxes.h"
 #include "RiddleDrawTools.h"
@@ -23,6 +24,11 @@ public:
         setFocusPolicy(Qt::ClickFocus);
         SetRowCount(1);
         SetGridLineWidth(1);
+    }
+
+    QString AccessibleCellName(int ACol, int) const override {
+        const TWordRiddle* grid = form_->WordGrid();
+        return grid ? KeywordBoxName(grid->Riddle(), ACol) : QString();
     }
 
 protected:

@@ -1,6 +1,7 @@
 #include "WordBoxGrid.h"
 
 #include "CellFonts.h"
+#include "CellSpeech.h"
 #include "GridRiddle.h"
 #include "RiddleDrawTools.h"
 
@@ -48,6 +49,10 @@ void TWordBoxGrid::SetText(const QString& Text) {
 
 QSize TWordBoxGrid::RowSize() const {
     return QSize(boxes_.Count() * (DefaultColWidth() + 1) + 3, DefaultRowHeight() + 2);
+}
+
+QString TWordBoxGrid::AccessibleCellName(int ACol, int) const {
+    return LetterBoxName(QStringLiteral("Begriff"), ACol, boxes_.Count(), boxes_.Box(ACol));
 }
 
 bool TWordBoxGrid::SelectCell(int ACol, int) {

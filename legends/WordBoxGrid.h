@@ -42,6 +42,8 @@ public:
     // The size the row needs: every box with its line and a 1-pixel frame.
     QSize RowSize() const;
 
+    QString AccessibleCellName(int ACol, int ARow) const override;
+
     // After every key, so that the dialog can follow the boxes' completeness.
     std::function<void()> OnChange;
 

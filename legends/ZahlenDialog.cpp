@@ -1,5 +1,6 @@
 #include "ZahlenDialog.h"
 
+#include "CellSpeech.h"
 #include "DrawGrid.h"
 #include "GradientPanel.h"
 #include "NumLegendPainter.h"
@@ -36,6 +37,12 @@ public:
         SetColCount(TNumLegend::kCols);
         SetRowCount(TNumLegend::kRows);
         SetGridLineWidth(1);
+    }
+
+    // Both cells of an entry, its number and its letter, say the same.
+    QString AccessibleCellName(int ACol, int ARow) const override {
+        const TWordRiddle* grid = form_->WordGrid();
+        return grid ? LetterLegendName(grid->Riddle(), TNumLegend::EntryAt(ACol, ARow)) : QString();
     }
 
 protected:

@@ -14,7 +14,8 @@ cd "$(dirname "$0")/.."
 
 PACKAGES=(g++ cmake ninja-build ccache pkg-config python3 qt6-base-dev qt6-translations-l10n libjpeg-dev
           libgtest-dev libbenchmark-dev fonts-liberation2 fonts-dejavu-core xvfb xauth x11-apps
-          imagemagick xdotool dbus at-spi2-core python3-pyatspi cups printer-driver-cups-pdf poppler-utils)
+          imagemagick xdotool openbox python3-xlib dbus at-spi2-core python3-pyatspi cups
+          printer-driver-cups-pdf poppler-utils)
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 # cpack's dependency list needs dpkg-shlibdeps and file; the tests run lintian on the package.
 PACKAGE_TOOLS=(dpkg-dev file lintian)

@@ -1,5 +1,8 @@
 #include "DrawGrid.h"
 
+#include "DrawGridAccessible.h"
+
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -24,10 +27,13 @@ TDrawGrid::TDrawGrid(QWidget* Parent) : QAbstractScrollArea(Parent) {
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     colWidths_.assign(5, defaultColWidth_);
     rowHeights_.assign(5, defaultRowHeight_);
+    TDrawGridAccessible::InstallFactory();
 }
 
 void TDrawGrid::SetColCount(int Count) {
     Count = qMax(0, Count);
+    if (Count != ColCount())
+        AnnounceReset();
     colWidths_.resize(size_t(Count), defaultColWidth_);
     UpdateScrollBars();
     InvalidateGrid();
@@ -35,6 +41,8 @@ void TDrawGrid::SetColCount(int Count) {
 
 void TDrawGrid::SetRowCount(int Count) {
     Count = qMax(0, Count);
+    if (Count != RowCount())
+        AnnounceReset();
     rowHeights_.resize(size_t(Count), defaultRowHeight_);
     UpdateScrollBars();
     InvalidateGrid();
@@ -111,6 +119,8 @@ bool TDrawGrid::MoveCurrent(int ACol, int ARow, bool ExtendSelection) {
         InvalidateCell(oldCol, oldRow);
         InvalidateCell(ACol, ARow);
     }
+    if (oldCol != col_ || oldRow != row_)
+        AnnounceCurrent();
     return true;
 }
 
@@ -120,11 +130,7 @@ void TDrawGrid::SetCurrentSilently(int ACol, int ARow) {
     anchor_ = QPoint(ACol, ARow);
     selection_ = QRect(anchor_, anchor_);
     InvalidateGrid();
-}
-
-void TDrawGrid::SetSelection(const QRect& Cells) {
-    selection_ = CellSpan(Cells.topLeft(), Cells.bottomRight());
-    InvalidateGrid();
+    AnnounceCurrent();
 }
 
 void TDrawGrid::SetRangeSelect(bool On) {
@@ -171,26 +177,72 @@ QSize TDrawGrid::GridExtent() const {
     return QSize(LineStart(colWidths_, ColCount()), LineStart(rowHeights_, RowCount()));
 }
 
-int TDrawGrid::LeftCol() const {
-    int col = 0, row = 0;
-    MouseToCell(QPoint(0, 0), col, row);
-    return qMax(col, 0);
-}
-
-int TDrawGrid::TopRow() const {
-    int col = 0, row = 0;
-    MouseToCell(QPoint(0, 0), col, row);
-    return qMax(row, 0);
-}
-
 void TDrawGrid::InvalidateCell(int ACol, int ARow) {
     const QRect r = CellRect(ACol, ARow);
     if (r.isValid())
         viewport()->update(r.adjusted(-1, -1, gridLineWidth_ + 1, gridLineWidth_ + 1));
+    AnnounceChanges(ACol, ARow);
 }
 
 void TDrawGrid::InvalidateGrid() {
     viewport()->update();
+    AnnounceChanges(-1, -1);
+}
+
+QString TDrawGrid::AccessibleCellName(int ACol, int ARow) const {
+    const QPoint origin = AccessibleOrigin();
+    return QStringLiteral("Zeile %1, Spalte %2").arg(ARow - origin.y() + 1).arg(ACol - origin.x() + 1);
+}
+
+TDrawGridAccessible* TDrawGrid::KnownTable() {
+    // Nobody has asked for the grid's table yet: there is nobody to tell.
+    if (!accessibleMade_)
+        return nullptr;
+    return dynamic_cast<TDrawGridAccessible*>(QAccessible::queryAccessibleInterface(this));
+}
+
+void TDrawGrid::AnnounceCurrent() {
+    if (!hasFocus())
+        return;
+    TDrawGridAccessible* table = KnownTable();
+    const int index = table ? table->IndexOfCell(col_, row_) : -1;
+    if (index < 0)
+        return;
+    QAccessibleEvent event(this, QAccessible::Focus);
+    event.setChild(index);
+    TDrawGridAccessible::Send(event);
+}
+
+void TDrawGrid::AnnounceChanges(int ACol, int ARow) {
+    TDrawGridAccessible* table = KnownTable();
+    if (!table)
+        return;
+    const QList<QAccessibleInterface*> cells =
+        ACol < 0 ? table->CachedCells() : QList<QAccessibleInterface*>{table->CachedCell(ACol, ARow)};
+    for (QAccessibleInterface* cell : cells) {
+        if (!cell)
+            continue;
+        const TDrawGridCellAccessible::TChanges changes =
+            static_cast<TDrawGridCellAccessible*>(cell)->TakeChanges();
+        if (changes.Name) {
+            QAccessibleEvent event(cell, QAccessible::NameChanged);
+            TDrawGridAccessible::Send(event);
+        }
+        if (changes.Description) {
+            QAccessibleEvent event(cell, QAccessible::DescriptionChanged);
+            TDrawGridAccessible::Send(event);
+        }
+    }
+}
+
+void TDrawGrid::AnnounceReset() {
+    TDrawGridAccessible* table = KnownTable();
+    if (!table)
+        return;
+    // Dropped here as well: the event reaches the table only while a screen reader listens.
+    table->DropCells();
+    QAccessibleTableModelChangeEvent event(this, QAccessibleTableModelChangeEvent::ModelReset);
+    TDrawGridAccessible::Send(event);
 }
 
 QColor TDrawGrid::GridLineColor() const {
@@ -332,6 +384,8 @@ void TDrawGrid::scrollContentsBy(int, int) {
 void TDrawGrid::focusInEvent(QFocusEvent* Event) {
     QAbstractScrollArea::focusInEvent(Event);
     InvalidateCell(col_, row_);
+    // After the widget's own focus event, so that the screen reader lands on the cell.
+    QMetaObject::invokeMethod(this, &TDrawGrid::AnnounceCurrent, Qt::QueuedConnection);
 }
 
 void TDrawGrid::focusOutEvent(QFocusEvent* Event) {

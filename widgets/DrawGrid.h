@@ -8,7 +8,10 @@
 
 #include <QAbstractScrollArea>
 #include <QRect>
+#include <QString>
 #include <vector>
+
+class TDrawGridAccessible;
 
 enum TGridDrawStateFlag { gdSelected = 1, gdFocused = 2, gdFixed = 4 };
 
@@ -50,8 +53,6 @@ public:
     void SetCurrentSilently(int ACol, int ARow);
     // Columns Left … Right and rows Top … Bottom, in cells.
     QRect Selection() const { return selection_; }
-    void SetSelection(const QRect& Cells);
-    bool RangeSelect() const { return rangeSelect_; }
     void SetRangeSelect(bool On);
 
     // The cell's rectangle in viewport coordinates (without the grid line after it).
@@ -60,12 +61,18 @@ public:
     bool MouseToCell(const QPoint& Pos, int& Col, int& Row) const;
     // Width and height of all cells with their grid lines, each at most kMaxExtent.
     QSize GridExtent() const;
-    // The first visible column and row.
-    int LeftCol() const;
-    int TopRow() const;
 
+    // Repaints, and tells a screen reader about the cells whose names or descriptions changed.
     void InvalidateCell(int ACol, int ARow);
     void InvalidateGrid();
+
+    // What the accessibility bus reports of the grid, a table of the cells from AccessibleOrigin
+    // on. A cell's name is what a listener hears on reaching it, its value what stands in it, its
+    // description what else there is to know about it.
+    virtual QPoint AccessibleOrigin() const { return QPoint(0, 0); }
+    virtual QString AccessibleCellName(int ACol, int ARow) const;
+    virtual QString AccessibleCellValue(int, int) const { return QString(); }
+    virtual QString AccessibleCellDescription(int, int) const { return QString(); }
 
 protected:
     // Asked before the current cell moves there; true allows it.
@@ -94,6 +101,14 @@ private:
     int LineStart(const std::vector<int>& Sizes, int Index) const;
     int LineAt(const std::vector<int>& Sizes, int Offset) const;
     void UpdateScrollBars();
+    // The grid's accessible table, once somebody has asked for it.
+    TDrawGridAccessible* KnownTable();
+    // The current cell becomes the screen reader's focus (while the grid has the keyboard).
+    void AnnounceCurrent();
+    // Cells a screen reader knows whose names changed are announced; a negative column: all.
+    void AnnounceChanges(int ACol, int ARow);
+    // Another number of columns or rows: the screen reader's cells are made afresh.
+    void AnnounceReset();
     void ScrollIntoView(int ACol, int ARow);
     int VisibleRows() const;
 
@@ -107,4 +122,6 @@ private:
     QPoint anchor_;
     bool rangeSelect_ = false;
     bool dragging_ = false;
+    bool accessibleMade_ = false;
+    friend class TDrawGridAccessible;
 };

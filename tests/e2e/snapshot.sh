@@ -38,12 +38,12 @@ role, name = sys.argv[2], sys.argv[3]
 atspi.click(atspi.find(atspi.app(), atspi.named(role, name), f"{role} {name}"))
 PY
 }
-# The grid as a picture, with the cursor in its first cell (its colour marks where the grid is).
+# The grid as a picture, with the cursor in its first cell; the bus tells where the grid is.
 grid_picture() {
     xdotool key --window "$win" ctrl+Home
     sleep 0.5
     import -window root -depth 8 "$WORK/screen.ppm"
-    read -r x0 y0 < <(python3 "$here/grid_origin.py" <"$WORK/screen.ppm") || fail "grid not found"
+    read -r x0 y0 _ < <(/usr/bin/python3 "$here/grid_place.py" "$size" "$size") || fail "grid not found on the bus"
     local extent=$((size * pitch + 6))
     /usr/bin/convert "$WORK/screen.ppm" -crop "${extent}x${extent}+$((x0 - 3))+$((y0 - 3))" +repage "$1"
 }
