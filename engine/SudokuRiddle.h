@@ -24,6 +24,10 @@ public:
 
     // Makes exactly this cell current and selected, without asking, and repaints.
     void SelectOnly(int ACol, int ARow);
+    // The solver enters a character into the current cell, as typed: only a blank and the
+    // sudoku's own symbols are taken. ClearCurrentCell empties it (Delete, Backspace).
+    void EnterSymbol(QChar Symbol);
+    void ClearCurrentCell();
 
 signals:
     // A typed symbol differs from the solution while wrong symbols are shown.
@@ -37,9 +41,6 @@ protected:
     QColor GridLineColor() const override;
 
 private:
-    // The solver empties the current cell (Delete, Backspace).
-    void ClearCurrentCell();
-
     TSudokuRiddleData data_;
     TSudokuHintLayout hints_;
 };

@@ -38,11 +38,14 @@ void TSudokuRiddle::keyPressEvent(QKeyEvent* Event) {
     }
     // Every character is swallowed; only a blank and the symbols of this sudoku are taken.
     Event->accept();
-    const QChar ch = text.at(0);
-    const int value = ch.unicode() < 0x80 ? SymbolValue(uint8_t(ch.unicode())) : 0;
-    if (ch != QLatin1Char(' ') && (value < 1 || value > data_.Symbols()))
+    EnterSymbol(text.at(0));
+}
+
+void TSudokuRiddle::EnterSymbol(QChar Symbol) {
+    const int value = Symbol.unicode() < 0x80 ? SymbolValue(uint8_t(Symbol.unicode())) : 0;
+    if (Symbol != QLatin1Char(' ') && (value < 1 || value > data_.Symbols()))
         return;
-    data_.SetSymbol(Col(), Row(), uint8_t(ch.unicode()));
+    data_.SetSymbol(Col(), Row(), uint8_t(Symbol.unicode()));
     const TSudokuGridCell* cell = data_.CellAt(Col(), Row());
     if (cell && cell->Entry() != 0 && data_.PaintOptions().Contains(poShowFail) &&
         data_.DisplayMode() != dmEditing && cell->Solution() != cell->Entry() && data_.EventsEnabled())

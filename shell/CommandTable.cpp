@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolButton>
+#include <QWidgetAction>
 
 void SetTag(QObject* Object, int Tag) {
     Object->setProperty("Tag", Tag);
@@ -89,6 +90,13 @@ void TCommandTable::Add(const TCommandRow& Row) {
             Apply(latest_());
         });
         built.Item = sub->menuAction();
+        break;
+    }
+    case rkWidget: {
+        auto* a = new QWidgetAction(owner_);
+        a->setDefaultWidget(Row.Widget());
+        menu->addAction(a);
+        built.Item = a;
         break;
     }
     case rkItem: {

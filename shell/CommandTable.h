@@ -27,7 +27,8 @@ class QWidget;
 void SetTag(QObject* Object, int Tag);
 int TagOf(const QObject* Object);
 
-enum TRowKind : uint8_t { rkItem, rkSeparator, rkSubmenu, rkButton };
+// A widget row stands in a menu as a whole widget (the sudoku's symbol palette).
+enum TRowKind : uint8_t { rkItem, rkSeparator, rkSubmenu, rkButton, rkWidget };
 
 // Which parts of its state a row's item or button takes.
 enum TApplyPart : uint8_t {
@@ -63,6 +64,8 @@ struct TCommandRow {
     uint8_t Parts = 0;
     // Caption, hint and icon that follow the state (a submenu's row: its own item).
     TTextOf CaptionOf, HintOf, IconOf;
+    // A widget row's widget, made when the table is built.
+    std::function<QWidget*()> Widget;
     // The command; Sender is the item or button that ran it.
     std::function<void(QObject* Sender)> Run;
     // A submenu's opening, after its rows have taken their states.

@@ -15,9 +15,11 @@
 
 class QMenu;
 class QScrollArea;
+class QKeyEvent;
 class QWheelEvent;
 class TGradientPanel;
 class TPauseCover;
+class TSymbolPalette;
 class TGridRiddle;
 class TSudokuRiddle;
 class TToolWindowHost;
@@ -123,6 +125,9 @@ private:
     TGridRiddle* GridOf(const TObject* Sender) const;
     // Which list of the clue legend a drag comes from.
     TLegendSource SourceOf(const QObject* Source) const;
+    // Tab and Shift+Tab in a word riddle go to the next or previous word, as the legend lists
+    // them; true when the key was taken.
+    bool TabToWord(const QKeyEvent* Key);
     // Ctrl with the mouse wheel over a grid zooms; true when the event was taken.
     bool WheelZoom(const QWheelEvent* Event);
     // Drag events of the word grid's viewport.
@@ -138,6 +143,8 @@ private:
     void MItemPlayLeerfeldClick(QObject* Sender);
     void SBLeerfeldClick(QObject* Sender);
     void MItemPlaySchliessenClick();
+    // A symbol chosen from the pop-up menu's palette, or none for "Feld leeren".
+    void PaletteChosen(const QString& Symbol);
 
     // Grid events.
     void WordGridBeforeChange(TObject* Sender, TRiddleChangeTypes AChange, const QString& MsgText);
@@ -173,6 +180,7 @@ private:
     TGradientPanel* toolbar_ = nullptr;
     TGradientPanel* panelMark_ = nullptr;
     QMenu* menuRaetsel_ = nullptr;
+    TSymbolPalette* palette_ = nullptr;
     QWidget* content_ = nullptr;
     QScrollArea* scrollBox_ = nullptr;
     bool stateMessageQueued_ = false;

@@ -4,6 +4,8 @@
 #include "GradientPanel.h"
 #include "HinweisDialog.h"
 #include "RaetselFormular.h"
+#include "SudokuRiddle.h"
+#include "SymbolPalette.h"
 
 #include <QAction>
 #include <QMenu>
@@ -127,6 +129,16 @@ std::vector<TCommandRow> TRiddleForm::CommandRows() {
     };
     AddMarkButtons(rows, runWith(&TRiddleForm::MItemPlayMarkKeineClick));
     rows.insert(rows.end(), {
+        // A sudoku cell's symbols by mouse, above the menu's items.
+        {.Place = "MenuRaetsel", .Name = "MItemPlayPalette", .Kind = rkWidget,
+         .State = Follows(&TCommandStates::SudokuTools), .Parts = apVisible,
+         .Widget = [this] {
+             palette_ = new TSymbolPalette(QStringLiteral("Feld leeren"));
+             connect(palette_, &TSymbolPalette::Chosen, this, &TRiddleForm::PaletteChosen);
+             return palette_;
+         }},
+        {.Place = "MenuRaetsel", .Name = "MItemPlayN1", .Kind = rkSeparator,
+         .State = Follows(&TCommandStates::SudokuTools), .Parts = apVisible},
         {.Place = "MenuRaetsel", .Name = "MItemPlayLeerfeld", .Caption = QStringLiteral("Leerfeld"),
          .Hint = kBlankFieldHint, .Icon = "blank-field", .Checkable = true,
          .State = Follows(&TCommandStates::BlankField), .Parts = kShownAndChecked,
@@ -204,6 +216,12 @@ void TRiddleForm::MenuRaetselPopup() {
     // A hint would cover the menu.
     THintForm::CloseCurrent();
     ApplyCommandStates();
+    QStringList symbols;
+    const int count = sudoku_->Riddle().Symbols();
+    for (int value = 1; value <= count; ++value)
+        symbols << QString(QChar(SymbolOf(value)));
+    // Rows of three, and of four for twelve symbols, as the sudoku's boxes are wide.
+    palette_->SetSymbols(symbols, count == 12 ? 4 : 3);
 }
 
 void TRiddleForm::MItemPlayFelderMarkierenClick() {

@@ -13,6 +13,7 @@
 #include "WordRiddle.h"
 
 #include <QAction>
+#include <QMenu>
 #include <QScrollArea>
 #include <QToolButton>
 
@@ -216,6 +217,18 @@ void TRiddleForm::RemovePauseCovers() {
         if (cover)
             cover->deleteLater();
     pauseCovers_.clear();
+}
+
+void TRiddleForm::PaletteChosen(const QString& Symbol) {
+    menuRaetsel_->close();
+    if (shownGrid_ != sudoku_)
+        return;
+    // Exactly as the key of the symbol, or Delete.
+    if (Symbol.isEmpty())
+        sudoku_->ClearCurrentCell();
+    else
+        sudoku_->EnterSymbol(Symbol.at(0));
+    FocusGrid();
 }
 
 void TRiddleForm::MItemPlaySchliessenClick() {

@@ -1,10 +1,12 @@
 // The riddle window's answers to the events of its two grid controls.
 
+#include "LegendeDialog.h"
 #include "RaetselFormular.h"
 #include "SudokuRiddle.h"
 #include "ToolWindowHost.h"
 #include "UndoKeeper.h"
 #include "Variables.h"
+#include "WordOrder.h"
 #include "WordRiddle.h"
 
 #include <QCoreApplication>
@@ -72,12 +74,31 @@ bool TRiddleForm::eventFilter(QObject* Watched, QEvent* Event) {
                 WordGridDragEvent(Event);
                 return true;
             }
+        } else if (Watched == grid && Event->type() == QEvent::KeyPress &&
+                   TabToWord(static_cast<QKeyEvent*>(Event))) {
+            return true;
         } else if (Watched == grid && Event->type() == QEvent::KeyRelease) {
             const auto* key = static_cast<QKeyEvent*>(Event);
             WordGridKeyUp(sender, key->key(), key->modifiers());
         }
     }
     return QMdiSubWindow::eventFilter(Watched, Event);
+}
+
+bool TRiddleForm::TabToWord(const QKeyEvent* Key) {
+    const bool tab = Key->key() == Qt::Key_Tab || Key->key() == Qt::Key_Backtab;
+    if (!tab || (Key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) || shownGrid_ != wordGrid_ ||
+        wordGrid_->Riddle().RiddleType() == rtFindWords)
+        return false;
+    const bool forward = Key->key() == Qt::Key_Tab && !(Key->modifiers() & Qt::ShiftModifier);
+    const TLegendForm* legend = tools_->Legend();
+    if (const std::optional<TWordPlace> next =
+            NextWordCell(*wordGrid_, legend && legend->TwoListsShown(), forward)) {
+        wordGrid_->MoveCurrent(next->Col, next->Row, false);
+        wordGrid_->SetInputDirection(next->Direction);
+    }
+    // Taken either way: Tab never moves the focus out of the grid.
+    return true;
 }
 
 bool TRiddleForm::WheelZoom(const QWheelEvent* Event) {

@@ -9,7 +9,8 @@ fi
 # The players show their windows on this X server, whatever platform the caller's environment
 # names (offscreen players would never show a window to find).
 export QT_QPA_PLATFORM=xcb
-export XDG_RUNTIME_DIR=$(mktemp -d)
+# A runtime folder of the test's own, unless its session bus was started with one.
+[ -n "${QUIVANE_IN_DBUS:-}" ] || export XDG_RUNTIME_DIR=$(mktemp -d)
 chmod 700 "$XDG_RUNTIME_DIR"
 WORK=$(mktemp -d)
 # Players still running when a test ends (or fails) end with it.

@@ -7,6 +7,8 @@
 # A session bus of the test's own carries the accessibility bus.
 if [ -z "${QUIVANE_IN_DBUS:-}" ]; then
     export QUIVANE_IN_DBUS=1
+    # The accessibility bus keeps its socket there; tests that run side by side must not share it.
+    export XDG_RUNTIME_DIR=$(mktemp -d)
     exec dbus-run-session -- "$0" "$@"
 fi
 . "$(dirname "$0")/lib.sh"

@@ -6,6 +6,8 @@
 . "$(dirname "$0")/lib.sh"
 if [ -z "${QUIVANE_IN_DBUS:-}" ]; then
     export QUIVANE_IN_DBUS=1
+    # The accessibility bus keeps its socket there; tests that run side by side must not share it.
+    export XDG_RUNTIME_DIR=$(mktemp -d)
     exec dbus-run-session -- "$0" "$@"
 fi
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1

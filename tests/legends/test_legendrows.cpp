@@ -4,6 +4,7 @@
 #include "LegendRows.h"
 #include "LegendRules.h"
 #include "LegendTestSupport.h"
+#include "WordOrder.h"
 
 #include <gtest/gtest.h>
 
@@ -123,3 +124,78 @@ TEST(LegendRows, TheFirstShownColumnCarriesTheMarkAndTheTextColumnTakesTheRest) 
 }
 
 } // namespace
+
+namespace {
+TWordPlace A(int Col, int Row) {
+    return {Col, Row, wdHorizontal};
+}
+TWordPlace D(int Col, int Row) {
+    return {Col, Row, wdVertical};
+}
+} // namespace
+
+// Tab follows the words as the legend lists them, across before down.
+TEST(WordOrder, FollowsTheLegendOfEachKind) {
+    struct Case {
+        const char* name;
+        QJsonObject source;
+        bool twoChosen;
+        std::vector<TWordPlace> words;
+    } cases[] = {
+        {"swedish, by number",
+         HausSource("swedish"),
+         false,
+         {A(1, 1), A(3, 2), A(1, 3), D(1, 1), D(3, 1), D(4, 1)}},
+        {"fill-in, one list by clue text",
+         HausSource("fillup"),
+         false,
+         {A(3, 2), A(1, 3), D(3, 1), A(1, 1), D(4, 1), D(1, 1)}},
+        {"fill-in, two lists",
+         HausSource("fillup"),
+         true,
+         {A(3, 2), A(1, 3), A(1, 1), D(3, 1), D(4, 1), D(1, 1)}},
+        {"puzzle, by length",
+         HausSource("puzzle"),
+         false,
+         {A(3, 2), D(1, 1), D(3, 1), D(4, 1), A(1, 3), A(1, 1)}},
+        {"french, line by line",
+         LinesSource("french"),
+         false,
+         {A(1, 1), A(4, 1), A(1, 3), A(4, 3), D(1, 1), D(5, 1)}},
+        {"american, line by line",
+         LinesSource("american"),
+         false,
+         {A(1, 1), A(4, 1), A(1, 3), A(4, 3), D(1, 1), D(5, 1)}},
+    };
+    for (const Case& c : cases) {
+        TWordRiddle grid;
+        Load(grid, c.source);
+        EXPECT_EQ(LegendWordOrder(grid, c.twoChosen), c.words) << c.name;
+    }
+}
+
+// Each step lands on the first empty cell of the next or previous word, or on the first cell of
+// a full word, round the end of the list.
+TEST(WordOrder, TabGoesToTheFirstEmptyCellOfTheNextWord) {
+    TWordRiddle grid;
+    Load(grid, HausSource("swedish"));
+    TWordRiddleData& riddle = grid.Riddle();
+    for (const QPoint& p : {QPoint(1, 3), QPoint(3, 1), QPoint(3, 2), QPoint(3, 3)})
+        riddle.Cell(p.x(), p.y()).SetEntry('X');
+    grid.SelectFirstCell();
+    struct Step {
+        bool forward;
+        TWordPlace cell;
+    } steps[] = {
+        {true, A(4, 2)}, {true, A(2, 3)}, {true, D(1, 1)},  {true, D(3, 1)},
+        {true, D(4, 1)}, {true, A(1, 1)}, {false, D(4, 1)}, {false, D(3, 1)},
+    };
+    int n = 0;
+    for (const Step& s : steps) {
+        const std::optional<TWordPlace> next = NextWordCell(grid, false, s.forward);
+        ASSERT_TRUE(next.has_value()) << n;
+        EXPECT_EQ(*next, s.cell) << "step " << n++;
+        grid.MoveCurrent(next->Col, next->Row, false);
+        grid.SetInputDirection(next->Direction);
+    }
+}

@@ -6,7 +6,9 @@
 #include "Hauptformular.h"
 #include "PackedPlayer.h"
 #include "RaetselFormular.h"
+#include "SourcePlayer.h"
 #include "SudokuRiddle.h"
+#include "SymbolPalette.h"
 #include "WordRiddle.h"
 
 #include <QAction>
@@ -17,6 +19,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QStatusTipEvent>
@@ -25,6 +28,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QWheelEvent>
+#include <cstring>
 #include <gtest/gtest.h>
 
 namespace {
@@ -257,13 +261,26 @@ TEST(RiddleWindow, IconButtonsAndTheGridHaveAccessibleNames) {
     }
 }
 
-TEST(RiddleWindow, TabKeepsTheFocusOnTheGrid) {
+// In a word riddle Tab and Shift+Tab go from word to word in the legend's order; in a sudoku they
+// do nothing. Neither ever takes the focus from the grid.
+TEST(RiddleWindow, TabGoesFromWordToWordAndKeepsTheFocusOnTheGrid) {
     for (bool sudoku : {false, true}) {
-        Player p = sudoku ? Player([](QFile& F) { WriteSudoku(F, ss6Symbols); }) : WordPlayer(rtSwedish);
+        packed::Player p = sudoku ? packed::Player([](QFile& F) { WriteSudoku(F, ss6Symbols); })
+                                  : packed::SourcePlayer(legendtest::HausSource("swedish"));
         p.main()->FocusGrid();
-        for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Tab}) {
-            QTest::keyClick(QApplication::focusWidget(), key);
-            EXPECT_EQ(QApplication::focusWidget(), parts::ShownGridOf(p)) << sudoku << " " << key;
+        TGridRiddle* grid = parts::ShownGridOf(p.form());
+        struct Step {
+            Qt::Key key;
+            QPoint word;
+        } steps[] = {{Qt::Key_Tab, {3, 2}},
+                     {Qt::Key_Tab, {1, 3}},
+                     {Qt::Key_Backtab, {3, 2}},
+                     {Qt::Key_Backtab, {1, 1}}};
+        for (const Step& s : steps) {
+            QTest::keyClick(QApplication::focusWidget(), s.key);
+            EXPECT_EQ(QApplication::focusWidget(), grid) << sudoku << " " << s.key;
+            EXPECT_EQ(QPoint(grid->Col(), grid->Row()), sudoku ? QPoint(1, 1) : s.word)
+                << sudoku << " " << s.key;
         }
     }
 }
@@ -485,6 +502,53 @@ TEST(RiddleWindow, MarkingPanelAndSubmenuFitTheSymbolCount) {
 
 // The sudoku starts at its first cell. A click selects a cell; a double click also fills in its
 // symbol, but only where the riddle offers that help.
+// The pop-up menu's palette enters a sudoku's own symbols as their keys would and empties a cell
+// as Delete would; the arrow keys and Return reach every button.
+TEST(RiddleWindow, PaletteEntersSymbolsAsTypingWould) {
+    struct Case {
+        TSudokuSize size;
+        const char* symbols;
+        // The button that Right, Down and Return reach from the first one.
+        char byKeys;
+    } cases[] = {
+        {ss6Symbols, "123456", '5'}, {ss9Symbols, "123456789", '5'}, {ss12Symbols, "123456789ABC", '6'}};
+    for (const Case& c : cases) {
+        Player p([&c](QFile& F) {
+            TSudokuRiddleData r;
+            r.SetSize(c.size);
+            TStreamWriter w(F);
+            WriteRiddleHeader(w, r.ClassName(), QStringLiteral("8.04"));
+            r.SaveToStream(F, 0, false);
+        });
+        TSudokuRiddle* grid = parts::SudokuOf(p);
+        emit parts::Named<QMenu>(p, "MenuRaetsel")->aboutToShow();
+        auto* palette = parts::Named<TSymbolPalette>(p, "SymbolPalette");
+        const QList<QPushButton*> buttons = palette->findChildren<QPushButton*>();
+        QString shown;
+        for (const QPushButton* b : buttons) {
+            EXPECT_FALSE(b->accessibleName().isEmpty()) << b->objectName().toStdString();
+            if (b->objectName() != QStringLiteral("PaletteClear"))
+                shown += b->text();
+        }
+        EXPECT_EQ(shown, QString::fromLatin1(c.symbols));
+        const uint8_t last = uint8_t(c.symbols[std::strlen(c.symbols) - 1]);
+        grid->SelectOnly(2, 1);
+        parts::Named<QPushButton>(palette, ("PaletteSymbol" + std::string(1, char(last))).c_str())->click();
+        EXPECT_EQ(grid->Riddle().Cell(2, 1).Entry(), last) << c.symbols;
+        parts::Named<QPushButton>(palette, "PaletteClear")->click();
+        EXPECT_EQ(grid->Riddle().Cell(2, 1).Entry(), 0) << c.symbols;
+        grid->SelectOnly(2, 1);
+        auto* menu = parts::Named<QMenu>(p, "MenuRaetsel");
+        menu->popup(grid->mapToGlobal(grid->CellRect(2, 1).center()));
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
+        parts::Named<QPushButton>(palette, "PaletteSymbol1")->setFocus();
+        for (Qt::Key key : {Qt::Key_Right, Qt::Key_Down, Qt::Key_Return})
+            QTest::keyClick(palette->focusWidget(), key);
+        EXPECT_EQ(grid->Riddle().Cell(2, 1).Entry(), uint8_t(c.byKeys)) << c.symbols;
+        EXPECT_FALSE(menu->isVisible()) << c.symbols;
+    }
+}
+
 TEST(RiddleWindow, SudokuDoubleClickFillsInOnlyWithAutoFill) {
     for (bool autoFill : {true, false}) {
         Player p([autoFill](QFile& F) {
