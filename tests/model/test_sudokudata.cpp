@@ -3,6 +3,7 @@
 
 #include "RiddleTestSupport.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 #include <numeric>
 
@@ -291,6 +292,47 @@ TEST(Sudoku, AssignOfAnotherSizeTakesItsGeometry) {
         EXPECT_EQ(dst.RiddleCols(), src.Symbols());
         EXPECT_EQ(dst.RiddleRows(), src.Symbols());
         EXPECT_EQ(dst.TakeSnapshot(), src.TakeSnapshot());
+    }
+}
+// A view repaints only what it is told: a cell, or the whole grid after a bulk change that held its
+// events back.
+TEST(Sudoku, ViewsAreToldWhatChanged) {
+    struct Case {
+        const char* name;
+        std::function<void(TSudokuRiddleData&)> act;
+        const char* expected;
+        const char* forbidden;
+    } cases[] = {
+        {"entry", [](auto& S) { S.Cell(1, 1).SetEntry(0); }, "CellInvalidated 1,1",
+         "Invalidated;GeometryChanged"},
+        {"restart", [](auto& S) { S.Reset(false, false); }, "Invalidated", "GeometryChanged"},
+        {"restart without givens", [](auto& S) { S.Reset(false, true); }, "Invalidated", "GeometryChanged"},
+        {"reset of everything", [](auto& S) { S.Reset(true, false); }, "Invalidated", ""},
+        {"snapshot",
+         [](auto& S) {
+             const TSudokuRiddleData::TSnapshot table = S.TakeSnapshot();
+             S.Cell(1, 1).SetEntry(0);
+             S.RestoreSnapshot(table);
+         },
+         "Invalidated", "GeometryChanged"},
+        {"copy",
+         [](auto& S) {
+             TSudokuRiddleData other;
+             rt::BuildSudoku(other, ss9Symbols);
+             S.Assign(other, true);
+         },
+         "Invalidated", ""},
+        {"size", [](auto& S) { S.SetSize(ss6Symbols); }, "GeometryChanged;Invalidated", ""},
+    };
+    for (const Case& c : cases) {
+        TSudokuRiddleData s;
+        rt::BuildSudoku(s, ss9Symbols);
+        rt::TViewSignalLog log(s);
+        c.act(s);
+        for (const QString& call : QString::fromLatin1(c.expected).split(u';', Qt::SkipEmptyParts))
+            EXPECT_TRUE(log.Called(call)) << c.name << ": " << call.toStdString();
+        for (const QString& call : QString::fromLatin1(c.forbidden).split(u';', Qt::SkipEmptyParts))
+            EXPECT_FALSE(log.Called(call)) << c.name << ": " << call.toStdString();
     }
 }
 } // namespace

@@ -326,6 +326,25 @@ TEST(WordRiddle, ViewsAreToldWhatChanged) {
          "Invalidated", "PictureChanged"},
         {"colour", 0, 0, [](auto& R) { R.TextColors().SetBase(TRiddleColors::Char, 0x010203); },
          "Invalidated", "GeometryChanged"},
+        {"end of a bulk change, picture", 0, 1,
+         [](auto& R) {
+             R.BeginUpdate();
+             R.EndUpdate();
+         },
+         "PictureChanged", ""},
+        {"inner end of a nested bulk change", 0, 1,
+         [](auto& R) {
+             R.BeginUpdate();
+             R.BeginUpdate();
+             R.EndUpdate();
+         },
+         "", "PictureChanged;Invalidated"},
+        {"end of a bulk change", 0, 0,
+         [](auto& R) {
+             R.BeginUpdate();
+             R.EndUpdate();
+         },
+         "", "PictureChanged"},
     };
     for (const Case& c : cases) {
         TWordRiddleData r;

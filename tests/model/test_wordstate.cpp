@@ -189,20 +189,22 @@ TEST(WordState, AssignCopiesContentAndOptionallyTheSession) {
     }
 }
 
-TEST(WordState, ClockKeepsSixteenBitsOfSeconds) {
+TEST(WordState, ClockRoundsToSixteenBitsOfSeconds) {
     const QDateTime start(QDate(2024, 3, 1), QTime(12, 0), Qt::UTC);
     struct Case {
-        qint64 elapsed;
+        qint64 elapsedMs;
         uint16_t time;
-    } cases[] = {{0, 0}, {59, 59}, {65535, 65535}, {65536, 0}, {65536 + 3, 3}, {2 * 65536 + 10, 10}};
+    } cases[] = {{0, 0},        {59000, 59},   {1400, 1},     {1500, 2},
+                 {2500, 2},     {2600, 3},     {499, 0},      {65535000, 65535},
+                 {65536000, 0}, {65539000, 3}, {65535600, 0}, {2 * 65536000 + 10000, 10}};
     for (const Case& c : cases) {
         TWordRiddleData r;
         QDateTime now = start;
         r.Now = [&] { return now; };
         r.StartClock(start);
-        now = start.addSecs(c.elapsed);
+        now = start.addMSecs(c.elapsedMs);
         r.ClockTick();
-        EXPECT_EQ(r.Time(), c.time) << c.elapsed;
+        EXPECT_EQ(r.Time(), c.time) << c.elapsedMs;
         r.StopClock();
     }
 }
