@@ -280,8 +280,10 @@ def main():
     parser.add_argument("--budget", type=float, default=30, help="minutes; no mutant starts after it")
     parser.add_argument("--windows", action="store_true", help="also mutate the windows of legends/, printing/")
     parser.add_argument("--revision", help="test the sources of this commit instead of the worktree")
-    parser.add_argument("--retest", type=Path,
-                        help="an earlier run's results: run only its survivors again, keep the rest")
+    parser.add_argument("--skip", type=int, default=0,
+                        help="leave out the sample's first N mutants (an earlier run with this seed made them)")
+    parser.add_argument("--retest", type=Path, nargs="+",
+                        help="earlier runs' results: run only their survivors again, keep the rest")
     args = parser.parse_args()
     for folder in args.folders:
         if folder not in LAYERS:
@@ -291,10 +293,11 @@ def main():
     source_root = export_revision(args.revision) if args.revision else ROOT
     mutants = all_mutants(source_root, args.folders, args.windows)
     random.Random(args.seed).shuffle(mutants)
+    mutants = mutants[args.skip:]
     equivalent = read_equivalent()
     earlier = {}
     if args.retest:
-        earlier = {r["id"]: r for r in map(json.loads, args.retest.read_text().splitlines())}
+        earlier = {r["id"]: r for path in args.retest for r in map(json.loads, path.read_text().splitlines())}
         mutants = [m for m in mutants if m["id"] in earlier]
 
     sync_tree(source_root)
@@ -314,10 +317,11 @@ def main():
         timing[program] = time.monotonic() - began
     print("unmutated tests green in %.0f s" % sum(timing.values()), flush=True)
 
-    out_path = WORK / f"results-seed{args.seed}{'-retest' if args.retest else ''}.jsonl"
+    suffix = "-retest" if args.retest else f"-from{args.skip + 1}" if args.skip else ""
+    out_path = WORK / f"results-seed{args.seed}{suffix}.jsonl"
     out = open(out_path, "w")
     results, began = [], time.monotonic()
-    for number, m in enumerate(mutants, start=1):
+    for number, m in enumerate(mutants, start=args.skip + 1):
         if time.monotonic() - began > args.budget * 60:
             break
         record = {k: m[k] for k in ("id", "folder", "file", "line", "op", "before", "after")}
@@ -334,7 +338,7 @@ def main():
         detail = record.get("by", "")
         if record["result"] == "survived":
             detail = f"{m['before']}  =>  {m['after']}"
-        print(f"[{number}/{len(mutants)}] {record['result']:13} {m['id']} {where} {m['op']}: {detail}",
+        print(f"[{number}/{len(mutants) + args.skip}] {record['result']:13} {m['id']} {where} {m['op']}: {detail}",
               flush=True)
 
     minutes = (time.monotonic() - began) / 60

@@ -95,17 +95,64 @@ TEST(WordGridLayout, DamagedCellSizeOfTheFileKeepsGridAndPictureSmall) {
     }
 }
 
-TEST(WordGridPaint, PaintToPicksTheLargestCellsThatFit) {
-    TWordRiddle grid;
-    grid.Riddle().SetRiddleCols(10);
-    grid.Riddle().SetRiddleRows(5);
-    QImage page(400, 300, QImage::Format_RGB32);
-    QPainter painter(&page);
-    QRect rect(10, 20, 300, 200);
-    int cellSize = 0;
-    grid.PaintTo(painter, rect, 1, ptPrinter, cellSize);
-    EXPECT_EQ(cellSize, 30);
-    EXPECT_EQ(rect, QRect(10, 20, 300, 150));
+TEST(WordGridPaint, PaintToPicksTheLargestCellsThatFitOrTakesTheGivenSize) {
+    struct Case {
+        const char* name;
+        bool sudoku;
+        int cellSize;
+        int expectedSize;
+        QRect expected;
+    } cases[] = {
+        {"word riddle of 10 x 5", false, 0, 30, QRect(10, 20, 300, 150)},
+        {"word riddle, cells given", false, 12, 12, QRect(10, 20, 120, 60)},
+        {"sudoku of 9", true, 0, 22, QRect(10, 20, 198, 198)},
+        {"sudoku, cells given", true, 12, 12, QRect(10, 20, 108, 108)},
+    };
+    for (const Case& c : cases) {
+        TWordRiddle word;
+        word.Riddle().SetRiddleCols(10);
+        word.Riddle().SetRiddleRows(5);
+        TSudokuRiddle sudoku;
+        sudoku.Riddle().SetSize(ss9Symbols);
+        TGridRiddle& grid = c.sudoku ? static_cast<TGridRiddle&>(sudoku) : word;
+        QImage page(400, 300, QImage::Format_RGB32);
+        QPainter painter(&page);
+        QRect rect(10, 20, 300, 200);
+        int cellSize = c.cellSize;
+        grid.PaintTo(painter, rect, 1, ptPrinter, cellSize);
+        EXPECT_EQ(cellSize, c.expectedSize) << c.name;
+        EXPECT_EQ(rect, c.expected) << c.name;
+    }
+}
+
+TEST(WordGridPaint, PaintToDrawsLinesAsWideAsKindAndTargetAsk) {
+    struct Case {
+        const char* name;
+        TRiddleType type;
+        TPaintTarget target;
+        int width;
+    } cases[] = {
+        {"crossword on a picture", rtSwedish, ptImage, 1},
+        {"crossword on paper: the line weight and one", rtSwedish, ptPrinter, 3},
+        {"puzzle frames on a picture", rtPuzzle, ptImage, 3},
+        {"puzzle frames on paper: three line weights and three", rtPuzzle, ptPrinter, 9},
+    };
+    for (const Case& c : cases) {
+        TWordRiddle grid;
+        Fill(grid, c.type, {QStringLiteral("AB")});
+        QImage page(200, 100, QImage::Format_RGB32);
+        page.fill(Qt::white);
+        QPainter painter(&page);
+        QRect rect(0, 0, 120, 60);
+        int cellSize = 60;
+        grid.PaintTo(painter, rect, 2, c.target, cellSize);
+        painter.end();
+        // Across the line between both cells, near their bottom where no letter is.
+        int silver = 0;
+        for (int x = 40; x < 80; ++x)
+            silver += page.pixelColor(x, 55) == ToQColor(clSilver);
+        EXPECT_EQ(silver, c.width) << c.name;
+    }
 }
 
 TEST(WordGridPaint, PictureFittedToTheAreaWidth) {

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
@@ -224,6 +225,46 @@ TEST(SolvedMarks, FrenchLinesFollowTheirClues) {
     EXPECT_EQ(grid.Riddle().RowState(1), 1);
     EXPECT_TRUE(grid.IsLineSolved(1, wdHorizontal));
     EXPECT_NE(std::find(events.begin(), events.end(), std::make_pair(0, 1)), events.end());
+}
+
+TEST(SolvedMarks, SwedishCluesFollowTheWordUnderTheCursor) {
+    struct Case {
+        const char* name;
+        bool down;
+        const char* typed;
+        const char* solved; // across, down
+    } cases[] = {
+        {"the across word typed", false, "ab", "10"},
+        {"a wrong letter", false, "ax", "00"},
+        {"the down word typed", true, "ac", "01"},
+        {"half of the down word", true, "a", "00"},
+    };
+    for (const Case& c : cases) {
+        TWordRiddle grid;
+        Letters(grid, rtSwedish, {QStringLiteral("AB"), QStringLiteral("C#")});
+        grid.Riddle().Cell(1, 1).SetFlags(cfLetter | cfStartAcross | cfStartDown);
+        grid.Riddle().Cell(1, 1).SetClueNumber(1);
+        for (auto [col, row, flags] : {std::tuple{1, 1, kClueAcross | kClueDown},
+                                       std::tuple{2, 1, int(kClueAcross)}, std::tuple{1, 2, int(kClueDown)}})
+            grid.Riddle().Cell(col, row).SetClueFlags(uint8_t(flags));
+        for (auto [word, direction] : {std::pair{"AB", wdHorizontal}, std::pair{"AC", wdVertical}}) {
+            TWordLegendData& clue = grid.Riddle().AddClue();
+            clue.SetWord(QLatin1String(word));
+            clue.SetClueNumber(1);
+            clue.SetDirection(direction);
+        }
+        grid.Riddle().SetAutoMarkLegend(true);
+        grid.Riddle().SetState(stReady);
+        grid.Riddle().StopClock();
+        grid.SelectFirstCell();
+        if (c.down)
+            QTest::keyClick(&grid, Qt::Key_Return);
+        QTest::keyClicks(&grid, c.typed);
+        QString solved;
+        for (int i = 0; i < grid.Riddle().ClueCount(); ++i)
+            solved += grid.Riddle().Clue(i).Solved() ? QLatin1Char('1') : QLatin1Char('0');
+        EXPECT_EQ(solved.toStdString(), c.solved) << c.name;
+    }
 }
 
 TEST(WholeWords, RunsAndLetterCounts) {

@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <gtest/gtest.h>
+#include <string>
 
 namespace {
 const TLegendMetrics kMetrics{[](const QString& Text) { return 10 * int(Text.size()); }, 30};
@@ -122,6 +123,33 @@ TEST(LegendRender, PlacesHeadingsAndRowsOnPages) {
                 << c.name << " row " << e.row;
         }
     }
+}
+
+// Each placement as "H" (heading) or the row's index, "+" across or "-" down, then x,y.
+std::string Placements(const std::vector<TLegendPlacement>& Placed) {
+    std::string out;
+    for (const TLegendPlacement& p : Placed)
+        out += (p.Heading ? std::string("H") : std::to_string(p.Row)) + (p.Upper ? "+" : "-") +
+               std::to_string(p.X) + "," + std::to_string(p.Y) + (p.Page == 1 ? " " : "@ ");
+    return out;
+}
+
+TEST(LegendRender, PlacesTheListsInARectangle) {
+    // A rectangle at (10, 20); lines of 34, the across list 172 wide and 4 lines high, a gap of 20.
+    struct Case {
+        const char* name;
+        TLegendRenderer legend;
+        bool stacked;
+        const char* expected;
+    } cases[] = {
+        {"side by side", Swedish(), false, "H+11,21 0+10,88 1+10,122 H-203,21 0-202,88 1-202,122 2-202,156 "},
+        {"stacked", Swedish(), true, "H+11,21 0+10,88 1+10,122 H-11,179 0-10,246 1-10,280 2-10,314 "},
+        {"one list", Long(false, 2, 2, rtFillup), false, "H-11,21 0-10,88 1-10,122 "},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(Placements(c.legend.DrawPlacements(kMetrics, QRect(10, 20, 600, 400), c.stacked)),
+                  c.expected)
+            << c.name;
 }
 
 TEST(LegendRender, DrawsEveryRowSolvedOrNotWithItsMark) {

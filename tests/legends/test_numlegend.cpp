@@ -82,6 +82,9 @@ TEST(NumLegend, NavigationVisitsOnlyEntriesInUse) {
     };
     for (const Case& c : cases)
         EXPECT_EQ(legend.KeyDown(c.key, c.from), std::optional<int>(c.to)) << c.name;
+    grid.Riddle().LetterLegend(13).SetSolution('N');
+    EXPECT_EQ(legend.KeyDown(Qt::Key_Right, 13), std::optional<int>(1)) << "from the second column's top";
+    grid.Riddle().LetterLegend(13).SetSolution(0);
     EXPECT_EQ(legend.KeyDown(Qt::Key_Home, 0), std::nullopt) << "keys the legend leaves to its grid";
     EXPECT_TRUE(legend.Selectable(1, 12));
     EXPECT_FALSE(legend.Selectable(3, 0)) << "entry 13 is vacant";

@@ -29,11 +29,13 @@ TEST(Sudoku, SizeGivesGridAndBoxShape) {
 }
 
 TEST(Sudoku, SymbolsAreHexadecimalDigits) {
-    const std::pair<int, uint8_t> cases[] = {{1, '1'},  {9, '9'}, {10, 'A'}, {11, 'B'},
-                                             {12, 'C'}, {0, 0},   {16, 0}};
+    const std::pair<int, uint8_t> cases[] = {{1, '1'},  {9, '9'}, {10, 'A'}, {11, 'B'}, {12, 'C'},
+                                             {15, 'F'}, {0, 0},   {16, 0},   {-1, 0}};
     for (auto [value, symbol] : cases)
         EXPECT_EQ(SymbolOf(value), symbol) << value;
-    const std::pair<uint8_t, int> values[] = {{'9', 9}, {'B', 11}, {'b', 11}, {'0', 0}, {'G', 0}, {' ', 0}};
+    const std::pair<uint8_t, int> values[] = {{'1', 1},  {'9', 9},  {'A', 10}, {'B', 11}, {'b', 11},
+                                              {'F', 15}, {'f', 15}, {'0', 0},  {'G', 0},  {'g', 0},
+                                              {' ', 0},  {':', 0},  {'@', 0},  {'`', 0}};
     for (auto [symbol, value] : values)
         EXPECT_EQ(SymbolValue(symbol), value) << symbol;
 }
