@@ -58,12 +58,15 @@ TEST(WordGridLayout, AutoSizeCoversCellsAndLines) {
     };
     for (const Case& c : cases) {
         TWordRiddle grid;
+        QSize told;
+        QObject::connect(&grid, &TGridRiddle::OnSizeChanged, [&] { told = grid.size(); });
         grid.Riddle().SetPaintOptions(TPaintOptions{poAutoSize});
         grid.Riddle().SetRiddleType(c.type);
         grid.Riddle().SetRiddleCols(c.cols);
         grid.Riddle().SetRiddleRows(c.rows);
         grid.Riddle().SetGridSize(c.gridSize);
         EXPECT_EQ(grid.size(), c.expected) << RiddleTypeName(c.type).toStdString();
+        EXPECT_EQ(told, c.expected) << "the window beside hears of the new size";
         EXPECT_EQ(grid.GridLineWidth(), c.type == rtPuzzle ? 0 : 1);
     }
 }
@@ -222,6 +225,31 @@ TEST(WordGridPaint, CellColoursByKindAndMode) {
         TColor text = 0, background = 0;
         grid.GetCellColors(c.col, c.row, ptScreen, 0, text, background);
         EXPECT_EQ(text, c.text) << c.name;
+        EXPECT_EQ(background, c.background) << c.name;
+    }
+}
+
+TEST(WordGridPaint, AmericanBlackCellsShowWhetherTheSolverPutThemRight) {
+    struct Case {
+        const char* name;
+        uint16_t flags;
+        bool showFail;
+        TColor background;
+    } cases[] = {
+        {"a black cell of the solution", cfBlack | cfUserBlack, true, clBlack},
+        {"a black cell the solution does not have", cfLetter | cfUserBlack, true, clPurple},
+        {"the same unchecked", cfLetter | cfUserBlack, false, clBlack},
+        {"a black cell of the solution left white", cfBlack, true, clWhite},
+    };
+    for (const Case& c : cases) {
+        TWordRiddle grid;
+        Fill(grid, rtAmerican, {QStringLiteral("AB")});
+        grid.Riddle().SetState(stReady);
+        grid.Riddle().StopClock();
+        grid.Riddle().SetPaintOptions(c.showFail ? TPaintOptions{poShowFail} : TPaintOptions{});
+        grid.Riddle().Cell(1, 1).SetFlags(c.flags);
+        TColor text = 0, background = 0;
+        grid.GetCellColors(1, 1, ptScreen, 0, text, background);
         EXPECT_EQ(background, c.background) << c.name;
     }
 }

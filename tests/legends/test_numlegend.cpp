@@ -86,6 +86,13 @@ TEST(NumLegend, NavigationVisitsOnlyEntriesInUse) {
     EXPECT_EQ(legend.KeyDown(Qt::Key_Right, 13), std::optional<int>(1)) << "from the second column's top";
     grid.Riddle().LetterLegend(13).SetSolution(0);
     EXPECT_EQ(legend.KeyDown(Qt::Key_Home, 0), std::nullopt) << "keys the legend leaves to its grid";
+    for (int e = 0; e < 26; ++e) {
+        const QPoint cell = TNumLegend::LetterCell(e);
+        EXPECT_EQ(TNumLegend::EntryAt(cell.x(), cell.y()), e);
+        EXPECT_EQ(TNumLegend::EntryAt(cell.x() - 1, cell.y()), e) << "the number beside it";
+    }
+    for (auto [col, row] : {std::pair{4, 0}, std::pair{0, 13}, std::pair{-1, 0}, std::pair{0, -1}})
+        EXPECT_EQ(TNumLegend::EntryAt(col, row), -1) << col << "," << row;
     EXPECT_TRUE(legend.Selectable(1, 12));
     EXPECT_FALSE(legend.Selectable(3, 0)) << "entry 13 is vacant";
     EXPECT_FALSE(legend.Selectable(0, 0)) << "a number cell";

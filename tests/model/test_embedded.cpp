@@ -173,7 +173,9 @@ TEST(EmbeddedRiddle, FileWithoutElfImageIsSearchedFromTheStart) {
         QByteArray prefix;
     } cases[] = {{"plain riddle file", QByteArray()},
                  {"32-bit ELF header", QByteArray("\177ELF\1\1\1", 7) + QByteArray(57, '\0')},
-                 {"short ELF ident", QByteArray("\177ELF")}};
+                 {"short ELF ident", QByteArray("\177ELF")},
+                 {"64-bit header with a wrong magic", QByteArray("\177ELX\2\1", 6) + QByteArray(58, '\0')},
+                 {"64-bit big-endian header", QByteArray("\177ELF\2\2", 6) + QByteArray(58, '\0')}};
     for (const auto& c : cases) {
         const QString path = dir.filePath(QString::fromLatin1(c.name));
         ASSERT_TRUE(rt::WriteFile(path, c.prefix + riddle));

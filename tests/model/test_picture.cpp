@@ -159,6 +159,7 @@ TEST(Picture, DamagedOrOversizedPicturesAreRefused) {
         {"BMP pixel data cut", false, bmp.left(bmp.size() - 7), false},
         {"BMP pixel offset past the end", false, BmpPatched(10, 100000), false},
         {"BMP pixel offset inside the header", false, BmpPatched(10, 20), false},
+        {"BMP pixel offset on the info header's last byte", false, BmpPatched(10, 14 + 40 - 1), false},
         {"BMP info header size 8", false, BmpPatched(14, 8), false},
         {"BMP info header past the end", false, BmpPatched(14, 100000), false},
         {"BMP claiming 5000 wide", false, BmpPatched(18, 5000), false},
