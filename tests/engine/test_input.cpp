@@ -124,12 +124,23 @@ TEST(WordInput, UmlautIsNoLetterAndEnterToggles) {
     EXPECT_EQ(grid.Riddle().InputDirection(), wdHorizontal);
 }
 
-TEST(WordInput, EnterKeepsAcrossWithoutDownWord) {
-    TWordRiddle grid;
-    Build(grid, {"ABC", "###"});
-    grid.SelectFirstCell();
-    QTest::keyClick(&grid, Qt::Key_Return);
-    EXPECT_EQ(grid.Riddle().InputDirection(), wdHorizontal);
+TEST(WordInput, EnterKeepsTheDirectionWithoutAWordTheOtherWay) {
+    struct Case {
+        const char* name;
+        QStringList rows;
+        TWordDirection direction;
+    } cases[] = {
+        {"across without a down word", {"ABC", "###"}, wdHorizontal},
+        {"down without an across word", {"A#", "B#"}, wdVertical},
+        {"both words: it turns", {"AB", "C#"}, wdVertical},
+    };
+    for (const Case& c : cases) {
+        TWordRiddle grid;
+        Build(grid, c.rows);
+        grid.SelectFirstCell();
+        QTest::keyClick(&grid, Qt::Key_Return);
+        EXPECT_EQ(grid.Riddle().InputDirection(), c.direction) << c.name;
+    }
 }
 
 TEST(WordInput, BackspaceAtTheWordStartIsRefused) {

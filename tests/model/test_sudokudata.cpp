@@ -40,6 +40,20 @@ TEST(Sudoku, SymbolsAreHexadecimalDigits) {
         EXPECT_EQ(SymbolValue(symbol), value) << symbol;
 }
 
+TEST(Sudoku, CountsTheCellsWithAFlag) {
+    TSudokuRiddleData s;
+    rt::BuildSudoku(s, ss9Symbols); // 17 givens, and cell 1,1 also given with bit 0
+    s.Cell(1, 1).SetFlags(cfGiven | 1);
+    const struct {
+        int bit;
+        bool exact;
+        int count;
+    } cases[] = {{4, false, 18}, {4, true, 17},  {0, false, 1}, {0, true, 0},
+                 {1, false, 0},  {16, false, 0}, {-1, false, 0}};
+    for (const auto& c : cases)
+        EXPECT_EQ(s.CountFlagAll(c.bit, c.exact), c.count) << c.bit << " " << c.exact;
+}
+
 TEST(Sudoku, EntryStatus) {
     TSudokuRiddleData s;
     TSudokuGridCell& cell = s.Cell(2, 3);

@@ -304,6 +304,20 @@ TEST(WordRiddle, EveryTablePositionIsACellOfItsOwn) {
     EXPECT_EQ(r.CellAt(0, -1), nullptr);
 }
 
+TEST(WordRiddle, CountsTheCellsWithAFlag) {
+    TWordRiddleData r;
+    FillLine(r, QStringLiteral("ABC"));
+    r.Cell(3, 1).SetFlags(cfLetter | 0x8000);
+    const struct {
+        int bit;
+        bool exact;
+        int count;
+    } cases[] = {{5, false, 3}, {5, true, 1},   {15, false, 1}, {15, true, 0},
+                 {0, false, 0}, {16, false, 0}, {-1, false, 0}};
+    for (const auto& c : cases)
+        EXPECT_EQ(r.CountFlagAll(c.bit, c.exact), c.count) << c.bit << " " << c.exact;
+}
+
 TEST(WordRiddle, ViewsAreToldWhatChanged) {
     struct Case {
         const char* name;

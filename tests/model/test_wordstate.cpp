@@ -50,6 +50,43 @@ void RunScenario(const Scenario& S) {
     }
 }
 
+// 0 empty, 1 right, 2 wrong.
+TEST(WordState, CellStatusByKind) {
+    struct Case {
+        const char* name;
+        TRiddleType type;
+        uint16_t flags;
+        uint8_t entry;
+        bool revealed, marked, autoFill;
+        uint8_t status;
+    } cases[] = {
+        {"empty", rtSwedish, cfLetter, 0, false, false, false, 0},
+        {"right", rtSwedish, cfLetter, 'A', false, false, false, 1},
+        {"wrong", rtSwedish, cfLetter, 'X', false, false, false, 2},
+        {"wrong but revealed", rtSwedish, cfLetter, 'X', true, false, false, 1},
+        {"revealed and empty", rtSwedish, cfLetter, 0, true, false, false, 1},
+        {"revealed with automatic filling", rtSwedish, cfLetter, 'X', true, false, true, 1},
+        {"american black cell found", rtAmerican, cfBlack | cfUserBlack, 0, false, false, false, 1},
+        {"american black cell not found", rtAmerican, cfBlack, 0, false, false, false, 0},
+        {"american letter cell", rtAmerican, cfLetter, 'X', false, false, false, 2},
+        {"hidden word letter marked", rtFindWords, cfLetter, 0, false, true, false, 1},
+        {"hidden word letter unmarked", rtFindWords, cfLetter, 0, false, false, false, 2},
+        {"other letter marked", rtFindWords, 0, 0, false, true, false, 2},
+        {"other letter unmarked", rtFindWords, 0, 0, false, false, false, 1},
+    };
+    for (const Case& c : cases) {
+        TWordRiddleData r;
+        FillLine(r, QStringLiteral("AB"), c.type);
+        r.SetHelpFlags(c.autoFill ? THelpFlags{hfAutoFill} : THelpFlags{});
+        TWordGridCell& cell = r.Cell(1, 1);
+        cell.SetFlags(c.flags);
+        cell.SetEntry(c.entry);
+        cell.SetRevealed(c.revealed);
+        cell.SetMarked(c.marked ? 1 : 0);
+        EXPECT_EQ(r.ComputeStatus(cell), c.status) << c.name;
+    }
+}
+
 TEST(WordState, EvaluationFollowsTheEntriesAndNeverLowersTheState) {
     const Scenario scenarios[] = {
         {"wrong last letter, cleared, corrected", rtSwedish, nullptr, "1A:P 2B:P 3X:W 3_:W 3C:S 2_:S"},
