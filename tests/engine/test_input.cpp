@@ -226,15 +226,22 @@ TEST(WordInput, CurrentWordTakesItsOwnColours) {
     struct Case {
         const char* name;
         bool mark;
+        QPoint cursor;
         int col, row;
         TColor text, background;
     } cases[] = {
-        {"first cell of the word", true, 1, 1, kWordText, kWordBack},
-        {"last cell of the word", true, 2, 1, kWordText, kWordBack},
-        {"cell of another word", true, 4, 1, clNavy, clWhite},
-        {"solution word cell in the word", true, 1, 3, MixColors(kWordText, clNavy),
+        {"first cell of the word", true, {1, 1}, 1, 1, kWordText, kWordBack},
+        {"last cell of the word", true, {1, 1}, 2, 1, kWordText, kWordBack},
+        {"cell of another word", true, {1, 1}, 4, 1, clNavy, clWhite},
+        {"solution word cell in the word",
+         true,
+         {2, 3},
+         1,
+         3,
+         MixColors(kWordText, clNavy),
          MixColors(kWordBack, kKeyBack)},
-        {"word not marked", false, 1, 1, clNavy, clWhite},
+        {"word not marked", false, {1, 1}, 1, 1, clNavy, clWhite},
+        {"the cursor gone onto a black cell", true, {3, 1}, 1, 1, clNavy, clWhite},
     };
     for (const Case& c : cases) {
         TWordRiddle grid;
@@ -246,8 +253,7 @@ TEST(WordInput, CurrentWordTakesItsOwnColours) {
         grid.Riddle().BackgroundColors().SetBase(TRiddleColors::Keyword, kKeyBack);
         grid.Riddle().TextColors().SetBase(TRiddleColors::CurrentWord, kWordText);
         grid.SelectFirstCell();
-        if (c.row == 3)
-            grid.MoveCurrent(2, 3, false);
+        grid.MoveCurrent(c.cursor.x(), c.cursor.y(), false);
         TColor text = 0, background = 0;
         grid.GetCellColors(c.col, c.row, ptScreen, 0, text, background);
         EXPECT_EQ(text, c.text) << c.name;
