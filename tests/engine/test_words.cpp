@@ -206,13 +206,18 @@ TEST(WholeWords, ClearWordKeepsCrossingLettersUnlessForced) {
 
 TEST(SolvedMarks, FrenchLinesFollowTheirClues) {
     TWordRiddle grid;
-    Letters(grid, rtFrench, {QStringLiteral("AB"), QStringLiteral("##")});
-    grid.Riddle().Cell(1, 1).SetFlags(cfLetter | cfStartAcross);
+    Letters(grid, rtFrench, {QStringLiteral("AB"), QStringLiteral("C#")});
+    grid.Riddle().Cell(1, 1).SetFlags(cfLetter | cfStartAcross | cfStartDown);
     grid.Riddle().Cell(1, 1).SetClueNumber(1);
-    grid.Riddle().Cell(1, 1).SetClueFlags(kClueAcross);
-    TWordLegendData& clue = grid.Riddle().AddClue();
-    clue.SetWord(QStringLiteral("AB"));
-    clue.SetClueNumber(1);
+    grid.Riddle().Cell(1, 1).SetClueFlags(kClueAcross | kClueDown);
+    grid.Riddle().Cell(1, 2).SetClueFlags(kClueDown);
+    grid.Riddle().Cell(2, 1).SetClueFlags(kClueAcross);
+    for (auto [word, direction] : {std::pair{"AB", wdHorizontal}, std::pair{"AC", wdVertical}}) {
+        TWordLegendData& clue = grid.Riddle().AddClue();
+        clue.SetWord(QLatin1String(word));
+        clue.SetClueNumber(1);
+        clue.SetDirection(direction);
+    }
     grid.Riddle().SetAutoMarkLegend(true);
     grid.Riddle().SetState(stReady);
     grid.Riddle().StopClock();
@@ -221,8 +226,12 @@ TEST(SolvedMarks, FrenchLinesFollowTheirClues) {
                      [&](TObject*, int C, int R, TWordDirection) { events.emplace_back(C, R); });
     grid.Riddle().Cell(1, 1).SetEntry('A');
     EXPECT_EQ(grid.Riddle().RowState(1), 0);
+    EXPECT_EQ(grid.Riddle().ColumnState(1), 0);
     grid.Riddle().Cell(2, 1).SetEntry('B');
     EXPECT_EQ(grid.Riddle().RowState(1), 1);
+    EXPECT_EQ(grid.Riddle().ColumnState(1), 0);
+    grid.Riddle().Cell(1, 2).SetEntry('C');
+    EXPECT_EQ(grid.Riddle().ColumnState(1), 1);
     EXPECT_TRUE(grid.IsLineSolved(1, wdHorizontal));
     EXPECT_NE(std::find(events.begin(), events.end(), std::make_pair(0, 1)), events.end());
 }

@@ -88,6 +88,7 @@ TEST(LegendRender, PlacesHeadingsAndRowsOnPages) {
         const char* name;
         TLegendRenderer legend;
         std::vector<Placed> expected;
+        int height = 1000;
     };
     const Case cases[] = {
         {"two short lists side by side on page 1: the lower one at L + wU + L",
@@ -111,9 +112,15 @@ TEST(LegendRender, PlacesHeadingsAndRowsOnPages) {
           {2, false, true, 29, 100, 100 + 8 * 34},
           {2, true, false, -1, 101, 100 + 11 * 34},
           {2, false, false, 0, 100, 100 + 13 * 34}}},
+        // 20 units lower, line 22 would end at 881, one below the room: row 20 goes on page 2.
+        {"a line ending one unit below the room",
+         Long(true, 30, 1),
+         {{1, false, true, 19, 100, 100 + 21 * 34}, {2, false, true, 20, 100, 100}},
+         980},
     };
     for (const Case& c : cases) {
-        const std::vector<TLegendPlacement> placed = c.legend.PrintPlacements(kMetrics, 2000, 1000, 100, 100);
+        const std::vector<TLegendPlacement> placed =
+            c.legend.PrintPlacements(kMetrics, 2000, c.height, 100, 100);
         for (const Placed& e : c.expected) {
             const auto it = std::find_if(placed.begin(), placed.end(), [&](const TLegendPlacement& p) {
                 return p.Heading == e.heading && p.Upper == e.upper && p.Row == e.row;
