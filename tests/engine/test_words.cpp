@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <string>
 #include <tuple>
 
 namespace {
@@ -273,6 +274,22 @@ TEST(SolvedMarks, SwedishCluesFollowTheWordUnderTheCursor) {
         for (int i = 0; i < grid.Riddle().ClueCount(); ++i)
             solved += grid.Riddle().Clue(i).Solved() ? QLatin1Char('1') : QLatin1Char('0');
         EXPECT_EQ(solved.toStdString(), c.solved) << c.name;
+    }
+}
+
+TEST(WholeWords, ALegendLetterReachesOnlyItsOwnEntry) {
+    const std::pair<uint8_t, const char*> cases[] = {{'A', "A."}, {'B', ".B"}, {'Q', ".."}, {0, ".."}};
+    for (auto [letter, entries] : cases) {
+        TWordRiddle grid;
+        Letters(grid, rtNumbers, {QStringLiteral("AB")});
+        grid.Riddle().LetterLegend(0).SetSolution('A');
+        grid.Riddle().LetterLegend(1).SetSolution('B');
+        grid.EnterLegendLetter(letter);
+        std::string shown;
+        for (int e : {0, 1})
+            shown +=
+                grid.Riddle().LetterLegend(e).Entry() ? char(grid.Riddle().LetterLegend(e).Entry()) : '.';
+        EXPECT_EQ(shown, entries) << int(letter);
     }
 }
 
