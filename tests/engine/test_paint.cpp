@@ -412,11 +412,18 @@ TEST(DrawTools, ScalingModes) {
 }
 
 TEST(DrawTools, GreyByLuminanceWeights) {
-    QImage image(1, 1, QImage::Format_RGB32);
-    image.setPixel(0, 0, qRgb(200, 100, 50));
-    MakeGrayscale(image);
-    const int g = (77 * 200 + 151 * 100 + 28 * 50) >> 8;
-    EXPECT_EQ(image.pixel(0, 0), qRgb(g, g, g));
+    // Weights of 77, 151 and 28 in 256.
+    const std::pair<QRgb, int> cases[] = {{qRgb(200, 100, 50), 124},
+                                          {qRgb(255, 0, 0), 76},
+                                          {qRgb(0, 255, 0), 150},
+                                          {qRgb(0, 0, 255), 27},
+                                          {qRgb(255, 255, 255), 255}};
+    for (auto [colour, grey] : cases) {
+        QImage image(1, 1, QImage::Format_RGB32);
+        image.setPixel(0, 0, colour);
+        MakeGrayscale(image);
+        EXPECT_EQ(image.pixel(0, 0), qRgb(grey, grey, grey)) << std::hex << colour;
+    }
 }
 
 } // namespace

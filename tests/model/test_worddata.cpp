@@ -104,6 +104,23 @@ TEST(WordRiddle, SettersRefuseOrAdjustValues) {
     EXPECT_EQ(announced, 0);
     r.Keyword().SetWord(QString(60, u'X'));
     EXPECT_EQ(r.Keyword().WordLength(), 50);
+
+    // A changed value marks the riddle modified; the same value again changes nothing.
+    const std::pair<const char*, std::function<void()>> changes[] = {
+        {"skill", [&] { r.SetSkill(rsHard); }},
+        {"picture", [&] { r.SetImage(QImage(2, 2, QImage::Format_RGB32)); }},
+        {"language", [&] { r.SetLanguage(4); }},
+    };
+    for (const auto& [name, change] : changes) {
+        r.SetModified(false);
+        change();
+        EXPECT_TRUE(r.Modified()) << name;
+    }
+    r.SetModified(false);
+    r.SetSkill(rsHard);
+    r.SetLanguage(4);
+    EXPECT_FALSE(r.Modified());
+    EXPECT_EQ(r.Skill(), rsHard);
 }
 
 struct Announcement {
