@@ -101,6 +101,30 @@ TEST(WordState, EvaluationFollowsTheEntriesAndNeverLowersTheState) {
         RunScenario(s);
 }
 
+TEST(WordState, AWordSearchIsSolvedWithEveryHiddenLetterMarkedAndNoOther) {
+    struct Case {
+        const char* name;
+        const char* marks; // per cell of "AB#": '1' marked
+        TRiddleState state;
+    } cases[] = {
+        {"one of two letters", "100", stPartial},
+        {"both letters", "110", stSolved},
+        {"both letters and the other cell", "111", stPartial},
+        {"only the other cell", "001", stPartial},
+    };
+    for (const Case& c : cases) {
+        TWordRiddleData r;
+        FillLine(r, QStringLiteral("ABX"), rtFindWords);
+        r.Cell(3, 1).SetFlags(cfBlack);
+        r.SetState(stReady);
+        r.StopClock();
+        // The other cell first: a solved riddle stays solved.
+        for (int col = 3; col >= 1; --col)
+            r.Cell(col, 1).SetMarked(c.marks[col - 1] == '1' ? 1 : 0);
+        EXPECT_EQ(r.State(), c.state) << c.name;
+    }
+}
+
 TEST(WordState, TellsWhenOnlyTheSolutionWordIsMissing) {
     struct Case {
         const char* name;
