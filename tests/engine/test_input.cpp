@@ -143,6 +143,16 @@ TEST(WordInput, EnterKeepsTheDirectionWithoutAWordTheOtherWay) {
     }
 }
 
+TEST(WordInput, ABlackCellHasNoDirection) {
+    TWordRiddle grid;
+    Build(grid, {"AB#"});
+    grid.SelectFirstCell();
+    grid.MoveCurrent(3, 1, false);
+    EXPECT_EQ(grid.Riddle().InputDirection(), wdNone);
+    grid.MoveCurrent(1, 1, false);
+    EXPECT_EQ(grid.Riddle().InputDirection(), wdHorizontal);
+}
+
 TEST(WordInput, BackspaceAtTheWordStartIsRefused) {
     TWordRiddle grid;
     Build(grid, {"#AB"});
