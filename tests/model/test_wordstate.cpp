@@ -268,6 +268,15 @@ TEST(WordState, ClockRoundsToSixteenBitsOfSeconds) {
         EXPECT_EQ(r.Time(), c.time) << c.elapsedMs;
         r.StopClock();
     }
+    // The grid's timer follows the clock: told once when it starts and once when it stops.
+    TWordRiddleData r;
+    QList<bool> told;
+    QObject::connect(&r, &TRiddleData::ClockRunningChanged, [&](bool Running) { told << Running; });
+    r.StartClock(start);
+    r.StartClock(start.addSecs(5));
+    r.StopClock();
+    r.StopClock();
+    EXPECT_EQ(told, QList<bool>({true, false}));
 }
 
 // Loads a riddle saved in `state` with roCountTime and 100 seconds at a fixed moment.
