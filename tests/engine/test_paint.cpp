@@ -4,6 +4,7 @@
 #include "SudokuRiddle.h"
 #include "WordRiddle.h"
 
+#include <QApplication>
 #include <QBuffer>
 #include <QPainter>
 #include <gtest/gtest.h>
@@ -300,6 +301,31 @@ int InkRows(const QImage& Image, int Margin) {
             }
         }
     return rows;
+}
+
+TEST(CellPaint, TheCursorFrameIsOnTheScreenOnly) {
+    for (bool isSudoku : {false, true}) {
+        TWordRiddle word;
+        Fill(word, rtSwedish, {QStringLiteral("ABC")});
+        TSudokuRiddle sudoku;
+        sudoku.Riddle().SetSize(ss6Symbols);
+        TGridRiddle& grid = isSudoku ? static_cast<TGridRiddle&>(sudoku) : word;
+        grid.show();
+        QApplication::setActiveWindow(&grid);
+        grid.setFocus();
+        ASSERT_TRUE(grid.hasFocus());
+        // Cell 1,1 with the cursor on it or beside it.
+        auto paint = [&](TPaintTarget Target, int CursorCol) {
+            grid.MoveCurrent(CursorCol, 1, false);
+            QImage image(40, 40, QImage::Format_RGB32);
+            image.fill(Qt::gray);
+            QPainter painter(&image);
+            grid.PaintCell(painter, 1, 1, Target, 0, QRect(5, 5, 30, 30));
+            return image;
+        };
+        EXPECT_NE(paint(ptScreen, 1), paint(ptScreen, 2)) << isSudoku;
+        EXPECT_EQ(paint(ptImage, 1), paint(ptImage, 2)) << isSudoku;
+    }
 }
 
 TEST(CellPaint, LettersHaveTheClassicFontHeight) {
