@@ -125,6 +125,28 @@ TEST(WordState, AWordSearchIsSolvedWithEveryHiddenLetterMarkedAndNoOther) {
     }
 }
 
+TEST(WordState, AnAmericanRiddleIsSolvedWithItsBlackCellsFound) {
+    struct Case {
+        const char* name;
+        uint16_t middle; // the flags of the middle cell
+        TRiddleState state;
+    } cases[] = {
+        {"the black cell found", cfBlack | cfUserBlack, stSolved},
+        {"the black cell missed", cfBlack, stWrongChars},
+        {"a black cell over a letter: the letter is still missing", cfLetter | cfUserBlack, stPartial},
+    };
+    for (const Case& c : cases) {
+        TWordRiddleData r;
+        FillLine(r, QStringLiteral("AXB"), rtAmerican);
+        r.Cell(2, 1).SetFlags(c.middle);
+        r.SetState(stReady);
+        r.StopClock();
+        r.Cell(1, 1).SetEntry('A');
+        r.Cell(3, 1).SetEntry('B');
+        EXPECT_EQ(r.State(), c.state) << c.name;
+    }
+}
+
 TEST(WordState, TellsWhenOnlyTheSolutionWordIsMissing) {
     struct Case {
         const char* name;
