@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QSet>
 #include <QTest>
 #include <QToolButton>
 #include <functional>
@@ -59,6 +60,42 @@ QString Cells(const TWordRiddleData& R) {
         for (int col = 1; col <= 4; ++col)
             s += R.Cell(col, row).Entry() ? QChar(R.Cell(col, row).Entry()) : QLatin1Char('.');
     return s;
+}
+
+TEST(NumLegend, LetterColoursFollowRightnessAndMode) {
+    struct Case {
+        const char* name;
+        TDisplayMode mode;
+        uint8_t entry;
+        bool revealed, showFail;
+        TColor colour;
+    } cases[] = {
+        {"a right letter", dmSolving, 'A', false, true, clNavy},
+        {"a wrong letter", dmSolving, 'X', false, true, clPurple},
+        {"a wrong letter unmarked", dmSolving, 'X', false, false, clNavy},
+        {"the solution shown over a wrong letter", dmSolution, 'X', false, true, clNavy},
+        {"a revealed letter in the solution", dmSolution, 'A', true, true, clBlue},
+    };
+    for (const Case& c : cases) {
+        TWordRiddle grid;
+        MakeNumberRiddle(grid);
+        TWordRiddleData& r = grid.Riddle();
+        r.SetPaintOptions(c.showFail ? TPaintOptions{poShowFail} : TPaintOptions{});
+        r.LetterLegend(0).SetEntry(c.entry);
+        r.LetterLegend(0).SetRevealed(c.revealed);
+        r.SetDisplayMode(c.mode);
+        QImage image(60, 60, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        TNumLegendPainter(r, grid.Fonts()).PaintCell(painter, 1, 0, QRect(0, 0, 60, 60), false);
+        painter.end();
+        QSet<QRgb> colours;
+        for (int y = 0; y < 60; ++y)
+            for (int x = 0; x < 60; ++x)
+                colours.insert(image.pixel(x, y));
+        for (TColor candidate : {clNavy, clPurple, clBlue})
+            EXPECT_EQ(colours.contains(ToQColor(candidate).rgb()), candidate == c.colour) << c.name;
+    }
 }
 
 TEST(NumLegend, NavigationVisitsOnlyEntriesInUse) {
