@@ -270,10 +270,15 @@ TEST(SolvedMarks, SwedishCluesFollowTheWordUnderTheCursor) {
         if (c.down)
             QTest::keyClick(&grid, Qt::Key_Return);
         QTest::keyClicks(&grid, c.typed);
-        QString solved;
-        for (int i = 0; i < grid.Riddle().ClueCount(); ++i)
+        QString solved, checked;
+        for (int i = 0; i < grid.Riddle().ClueCount(); ++i) {
             solved += grid.Riddle().Clue(i).Solved() ? QLatin1Char('1') : QLatin1Char('0');
+            checked += grid.IsClueSolved(i) ? QLatin1Char('1') : QLatin1Char('0');
+        }
         EXPECT_EQ(solved.toStdString(), c.solved) << c.name;
+        EXPECT_EQ(checked.toStdString(), c.solved) << c.name;
+        EXPECT_FALSE(grid.IsClueSolved(-1));
+        EXPECT_FALSE(grid.IsClueSolved(2));
     }
 }
 
