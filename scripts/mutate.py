@@ -282,6 +282,8 @@ def main():
     parser.add_argument("--revision", help="test the sources of this commit instead of the worktree")
     parser.add_argument("--skip", type=int, default=0,
                         help="leave out the sample's first N mutants (an earlier run with this seed made them)")
+    parser.add_argument("--score", type=Path, nargs="+",
+                        help="only print the scores of earlier runs' results, with today's equivalent list")
     parser.add_argument("--retest", type=Path, nargs="+",
                         help="earlier runs' results: run only their survivors again, keep the rest")
     args = parser.parse_args()
@@ -289,6 +291,16 @@ def main():
         if folder not in LAYERS:
             parser.error(f"unknown folder {folder} (one of {', '.join(LAYERS)})")
 
+    if args.score:
+        equivalent = read_equivalent()
+        results = [r for path in args.score for r in map(json.loads, path.read_text().splitlines())]
+        for r in results:
+            if r["id"] in equivalent:
+                r["result"] = "equivalent"
+        for folder in args.folders:
+            print(score_line(folder, [r for r in results if r["folder"] == folder]))
+        print(score_line("together", results))
+        return
     WORK.mkdir(exist_ok=True)
     source_root = export_revision(args.revision) if args.revision else ROOT
     mutants = all_mutants(source_root, args.folders, args.windows)

@@ -153,6 +153,25 @@ TEST(WordInput, ABlackCellHasNoDirection) {
     EXPECT_EQ(grid.Riddle().InputDirection(), wdHorizontal);
 }
 
+TEST(WordInput, ARightClickMovesTheCursorOnlyInAnAmericanRiddle) {
+    struct Case {
+        TRiddleType type;
+        Qt::MouseButton button;
+        QPoint cursor;
+    } cases[] = {
+        {rtAmerican, Qt::RightButton, {3, 1}},
+        {rtSwedish, Qt::RightButton, {1, 1}},
+        {rtSwedish, Qt::LeftButton, {3, 1}},
+    };
+    for (const Case& c : cases) {
+        TWordRiddle grid;
+        Build(grid, {"ABC"}, c.type);
+        grid.SelectFirstCell();
+        QTest::mouseClick(grid.viewport(), c.button, {}, grid.CellRect(3, 1).center());
+        EXPECT_EQ(Cursor(grid), c.cursor) << c.type << " " << c.button;
+    }
+}
+
 TEST(WordInput, BackspaceAtTheWordStartIsRefused) {
     TWordRiddle grid;
     Build(grid, {"#AB"});
