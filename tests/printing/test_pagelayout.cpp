@@ -75,6 +75,18 @@ TEST(PageLayout, PlacesRiddleSolutionWordAndLegend) {
          lpOwnPages,
          QRect(),
          0},
+        // One box of a cell, centred 30 below the grid.
+        {"a solution word of one letter",
+         Options(false, false, false),
+         {rtSwedish, 13, 13, 1},
+         ClueLegend,
+         QRect(200, 280, 1600, 1600),
+         100,
+         QRect(200, 280, 1300, 1300),
+         QRect(800, 1610, 100, 100),
+         lpOwnPages,
+         QRect(),
+         0},
         // b = 2870 - 400 - 800 - 50 - 60 = 1560; the legend 30 below the grid.
         {"one page, legend below",
          Options(true, false, false),
