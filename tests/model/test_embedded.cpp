@@ -133,6 +133,16 @@ TEST(EmbeddedRiddle, SectionNamesComeFromTheNameTable) {
         EXPECT_EQ(ElfSectionNames(file).join(' '), QByteArray(c.names)) << c.name;
         EXPECT_EQ(HasElfSection(file, ".s0"), c.sections > 0 && c.shEntSize >= 64) << c.name;
     }
+    // A name of 255 letters is read; a longer one is taken for damage and left out.
+    for (int length : {255, 256}) {
+        QByteArray bytes = Elf(2000, 56, {}, 64, {{3, 1000, uint64_t(length) + 2}});
+        bytes.replace(1001, length, QByteArray(length, 'n'));
+        QBuffer file(&bytes);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(ElfSectionNames(file),
+                  length == 255 ? QList<QByteArray>{QByteArray(255, 'n')} : QList<QByteArray>{})
+            << length;
+    }
 }
 
 QByteArray SudokuFile(TSudokuRiddleData& S) {
