@@ -176,6 +176,7 @@ TEST(Picture, DamagedOrOversizedPicturesAreRefused) {
         {"1024 x 1024 progressive JPEG of 2 scans", true, ProgressiveJpeg(1024, 1024, 2), true},
         {"BMP with bit fields", false, Bmp(2, 2, 32, 3, masks, QByteArray(16, '\x40')), true},
         {"4096 x 4096 BMP with bit fields, no pixels", false, Bmp(4096, 4096, 32, 3, masks, {}), false},
+        {"run-length coded BMP without any pixel data", false, Bmp(3, 1, 8, 1, kTwoColours, {}, 2), false},
         {"1-bit BMP with a colour table of 256", false,
          Bmp(8, 2, 1, 0, kTwoColours + QByteArray(254 * 4, '\x7f'), QByteArray::fromHex("a5000000a5000000"),
              256),
