@@ -421,6 +421,40 @@ TEST(WordGridPaint, HeaderNumbersTakeTheIndexFontColour) {
     }
 }
 
+// A cell painted alone into a picture of its own.
+QImage CellPicture(TWordRiddle& Grid, int Col, int Row) {
+    QImage image(40, 40, QImage::Format_RGB32);
+    image.fill(Qt::gray);
+    QPainter painter(&image);
+    Grid.PaintCell(painter, Col, Row, ptImage, 0, QRect(0, 0, 40, 40));
+    return image;
+}
+
+TEST(WordGridPaint, HeadersNumberTheirRowOrColumn) {
+    TWordRiddle grid;
+    Fill(grid, rtFrench, {QStringLiteral("ABC"), QStringLiteral("DEF"), QStringLiteral("GHI")});
+    EXPECT_EQ(CellPicture(grid, 0, 2), CellPicture(grid, 2, 0)) << "both show a 2";
+    EXPECT_NE(CellPicture(grid, 0, 2), CellPicture(grid, 0, 3));
+    EXPECT_NE(CellPicture(grid, 2, 0), CellPicture(grid, 3, 0));
+}
+
+TEST(WordGridPaint, PuzzleWordsShowTheirLengthsWhereTheyStart) {
+    for (auto [direction, flag] : {std::pair{wdHorizontal, kClueAcross}, std::pair{wdVertical, kClueDown}}) {
+        TWordRiddle grid;
+        Fill(grid, rtPuzzle, {QStringLiteral("AB"), QStringLiteral("C#")});
+        grid.Riddle().Cell(1, 1).SetClueNumber(1);
+        grid.Riddle().Cell(1, 1).SetClueFlags(uint8_t(flag));
+        TWordLegendData& clue = grid.Riddle().AddClue();
+        clue.SetWord(QStringLiteral("AB"));
+        clue.SetClueNumber(1);
+        clue.SetDirection(direction);
+        grid.Riddle().SetPaintOptions(TPaintOptions{});
+        const QImage plain = CellPicture(grid, 1, 1);
+        grid.Riddle().SetPaintOptions(TPaintOptions{poShowLength});
+        EXPECT_NE(CellPicture(grid, 1, 1), plain) << direction;
+    }
+}
+
 TEST(DrawTools, ScalingModes) {
     QImage source(200, 100, QImage::Format_RGB32);
     source.fill(Qt::green);
