@@ -14,6 +14,7 @@
 #include <QToolButton>
 #include <functional>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
@@ -96,6 +97,17 @@ TEST(NumLegend, LetterColoursFollowRightnessAndMode) {
         for (TColor candidate : {clNavy, clPurple, clBlue})
             EXPECT_EQ(colours.contains(ToQColor(candidate).rgb()), candidate == c.colour) << c.name;
     }
+    // Each cell's frame lies on the lines left of and above it, which it shares with its neighbours.
+    TWordRiddle grid;
+    MakeNumberRiddle(grid);
+    QImage image(50, 50, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    TNumLegendPainter(grid.Riddle(), grid.Fonts()).PaintCell(painter, 1, 0, QRect(10, 10, 30, 30), false);
+    painter.end();
+    for (auto [x, y, black] : {std::tuple{9, 25, true}, std::tuple{8, 25, false}, std::tuple{25, 9, true},
+                               std::tuple{25, 8, false}})
+        EXPECT_EQ(image.pixel(x, y) == qRgb(0, 0, 0), black) << x << "," << y;
 }
 
 TEST(NumLegend, NavigationVisitsOnlyEntriesInUse) {
