@@ -209,15 +209,17 @@ def source_files(source_root):
 
 
 def sync_tree(source_root):
-    """Copies the sources (the worktree's tracked and new files, or a commit's) into the copy; unchanged
-    files keep their times so that nothing is rebuilt for them."""
+    """Copies the sources (the worktree's tracked and new files, or a commit's) into the copy. Unchanged
+    files keep their times, so nothing is rebuilt for them; a changed one is written now, never with its
+    own older time, which an object built from its previous text could outdate."""
     wanted = source_files(source_root)
     for rel in wanted:
         src, dst = source_root / rel, TREE / rel
         if dst.exists() and dst.read_bytes() == src.read_bytes():
             continue
         dst.parent.mkdir(parents=True, exist_ok=True)
-        shutil.copy2(src, dst)
+        shutil.copyfile(src, dst)
+        shutil.copymode(src, dst)
     for path in TREE.rglob("*"):
         rel = path.relative_to(TREE).as_posix()
         if path.is_file() and not rel.startswith("build/") and rel not in wanted:
