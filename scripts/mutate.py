@@ -287,7 +287,8 @@ def main():
     parser.add_argument("--score", type=Path, nargs="+",
                         help="only print the scores of earlier runs' results, with today's equivalent list")
     parser.add_argument("--retest", type=Path, nargs="+",
-                        help="earlier runs' results: run only their survivors again, keep the rest")
+                        help="earlier runs' results: run their survivors (and mutants no longer listed as "
+                        "equivalent) again, keep the rest")
     args = parser.parse_args()
     for folder in args.folders:
         if folder not in LAYERS:
@@ -341,7 +342,7 @@ def main():
         record = {k: m[k] for k in ("id", "folder", "file", "line", "op", "before", "after")}
         if m["id"] in equivalent:
             record["result"], record["by"] = "equivalent", equivalent[m["id"]]
-        elif args.retest and earlier[m["id"]]["result"] != "survived":
+        elif args.retest and earlier[m["id"]]["result"] not in ("survived", "equivalent"):
             record["result"], record["by"] = earlier[m["id"]]["result"], earlier[m["id"]].get("by", "")
         else:
             record.update(run_mutant(m, timing, log))
