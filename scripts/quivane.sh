@@ -6,6 +6,8 @@
 #   fuzz      builds the libFuzzer targets with clang and runs each for FUZZ_SECONDS (default 60):
 #             the reader, the picture decoders, and the whole way of a loaded riddle
 #   bench     builds and runs the benchmarks
+#   mutate [FOLDER...] [--seed N] [--budget MINUTES]
+#             a mutation run over model/, engine/, legends/, printing/ (scripts/mutate.py)
 #   package        builds the Debian package build-package/quivane_VERSION_amd64.deb (Release)
 #   package-check  builds it and installs it into a fresh minimal Debian 12 root, where it packs,
 #                  starts and reads (needs Debian's archive; a few minutes)
@@ -99,6 +101,12 @@ bench)
     bench/picture_memory.sh build-bench/shell/quivane build-bench/tools/riddlepack/riddlepack \
         build-bench/samples/schwedenraetsel.rid
     ;;
+mutate)
+    install_missing "${PACKAGES[@]}"
+    shift
+    # Lowest priority: a run takes half an hour or more and must not slow down other builds.
+    exec nice -n 19 python3 scripts/mutate.py "$@"
+    ;;
 package)
     install_missing "${PACKAGES[@]}" "${PACKAGE_TOOLS[@]}"
     build_package
@@ -110,7 +118,7 @@ package-check)
     exec sudo packaging/check.sh "$deb" build-package/package-check.png
     ;;
 *)
-    echo "usage: $0 play|test|sanitize|fuzz|bench|package|package-check" >&2
+    echo "usage: $0 play|test|sanitize|fuzz|bench|mutate|package|package-check" >&2
     exit 1
     ;;
 esac

@@ -4,6 +4,7 @@
 #include "SudokuRiddle.h"
 #include "WordRiddle.h"
 
+#include <QApplication>
 #include <QBuffer>
 #include <QPainter>
 #include <gtest/gtest.h>
@@ -58,12 +59,15 @@ TEST(WordGridLayout, AutoSizeCoversCellsAndLines) {
     };
     for (const Case& c : cases) {
         TWordRiddle grid;
+        QSize told;
+        QObject::connect(&grid, &TGridRiddle::OnSizeChanged, [&] { told = grid.size(); });
         grid.Riddle().SetPaintOptions(TPaintOptions{poAutoSize});
         grid.Riddle().SetRiddleType(c.type);
         grid.Riddle().SetRiddleCols(c.cols);
         grid.Riddle().SetRiddleRows(c.rows);
         grid.Riddle().SetGridSize(c.gridSize);
         EXPECT_EQ(grid.size(), c.expected) << RiddleTypeName(c.type).toStdString();
+        EXPECT_EQ(told, c.expected) << "the window beside hears of the new size";
         EXPECT_EQ(grid.GridLineWidth(), c.type == rtPuzzle ? 0 : 1);
     }
 }
@@ -95,17 +99,64 @@ TEST(WordGridLayout, DamagedCellSizeOfTheFileKeepsGridAndPictureSmall) {
     }
 }
 
-TEST(WordGridPaint, PaintToPicksTheLargestCellsThatFit) {
-    TWordRiddle grid;
-    grid.Riddle().SetRiddleCols(10);
-    grid.Riddle().SetRiddleRows(5);
-    QImage page(400, 300, QImage::Format_RGB32);
-    QPainter painter(&page);
-    QRect rect(10, 20, 300, 200);
-    int cellSize = 0;
-    grid.PaintTo(painter, rect, 1, ptPrinter, cellSize);
-    EXPECT_EQ(cellSize, 30);
-    EXPECT_EQ(rect, QRect(10, 20, 300, 150));
+TEST(WordGridPaint, PaintToPicksTheLargestCellsThatFitOrTakesTheGivenSize) {
+    struct Case {
+        const char* name;
+        bool sudoku;
+        int cellSize;
+        int expectedSize;
+        QRect expected;
+    } cases[] = {
+        {"word riddle of 10 x 5", false, 0, 30, QRect(10, 20, 300, 150)},
+        {"word riddle, cells given", false, 12, 12, QRect(10, 20, 120, 60)},
+        {"sudoku of 9", true, 0, 22, QRect(10, 20, 198, 198)},
+        {"sudoku, cells given", true, 12, 12, QRect(10, 20, 108, 108)},
+    };
+    for (const Case& c : cases) {
+        TWordRiddle word;
+        word.Riddle().SetRiddleCols(10);
+        word.Riddle().SetRiddleRows(5);
+        TSudokuRiddle sudoku;
+        sudoku.Riddle().SetSize(ss9Symbols);
+        TGridRiddle& grid = c.sudoku ? static_cast<TGridRiddle&>(sudoku) : word;
+        QImage page(400, 300, QImage::Format_RGB32);
+        QPainter painter(&page);
+        QRect rect(10, 20, 300, 200);
+        int cellSize = c.cellSize;
+        grid.PaintTo(painter, rect, 1, ptPrinter, cellSize);
+        EXPECT_EQ(cellSize, c.expectedSize) << c.name;
+        EXPECT_EQ(rect, c.expected) << c.name;
+    }
+}
+
+TEST(WordGridPaint, PaintToDrawsLinesAsWideAsKindAndTargetAsk) {
+    struct Case {
+        const char* name;
+        TRiddleType type;
+        TPaintTarget target;
+        int width;
+    } cases[] = {
+        {"crossword on a picture", rtSwedish, ptImage, 1},
+        {"crossword on paper: the line weight and one", rtSwedish, ptPrinter, 3},
+        {"puzzle frames on a picture", rtPuzzle, ptImage, 3},
+        {"puzzle frames on paper: three line weights and three", rtPuzzle, ptPrinter, 9},
+    };
+    for (const Case& c : cases) {
+        TWordRiddle grid;
+        Fill(grid, c.type, {QStringLiteral("AB")});
+        QImage page(200, 100, QImage::Format_RGB32);
+        page.fill(Qt::white);
+        QPainter painter(&page);
+        QRect rect(0, 0, 120, 60);
+        int cellSize = 60;
+        grid.PaintTo(painter, rect, 2, c.target, cellSize);
+        painter.end();
+        // Across the line between both cells, near their bottom where no letter is.
+        int silver = 0;
+        for (int x = 40; x < 80; ++x)
+            silver += page.pixelColor(x, 55) == ToQColor(clSilver);
+        EXPECT_EQ(silver, c.width) << c.name;
+    }
 }
 
 TEST(WordGridPaint, PictureFittedToTheAreaWidth) {
@@ -179,6 +230,31 @@ TEST(WordGridPaint, CellColoursByKindAndMode) {
     }
 }
 
+TEST(WordGridPaint, AmericanBlackCellsShowWhetherTheSolverPutThemRight) {
+    struct Case {
+        const char* name;
+        uint16_t flags;
+        bool showFail;
+        TColor background;
+    } cases[] = {
+        {"a black cell of the solution", cfBlack | cfUserBlack, true, clBlack},
+        {"a black cell the solution does not have", cfLetter | cfUserBlack, true, clPurple},
+        {"the same unchecked", cfLetter | cfUserBlack, false, clBlack},
+        {"a black cell of the solution left white", cfBlack, true, clWhite},
+    };
+    for (const Case& c : cases) {
+        TWordRiddle grid;
+        Fill(grid, rtAmerican, {QStringLiteral("AB")});
+        grid.Riddle().SetState(stReady);
+        grid.Riddle().StopClock();
+        grid.Riddle().SetPaintOptions(c.showFail ? TPaintOptions{poShowFail} : TPaintOptions{});
+        grid.Riddle().Cell(1, 1).SetFlags(c.flags);
+        TColor text = 0, background = 0;
+        grid.GetCellColors(1, 1, ptScreen, 0, text, background);
+        EXPECT_EQ(background, c.background) << c.name;
+    }
+}
+
 TEST(WordGridPaint, WrongAndRevealedLetters) {
     struct Case {
         const char* name;
@@ -225,6 +301,31 @@ int InkRows(const QImage& Image, int Margin) {
             }
         }
     return rows;
+}
+
+TEST(CellPaint, TheCursorFrameIsOnTheScreenOnly) {
+    for (bool isSudoku : {false, true}) {
+        TWordRiddle word;
+        Fill(word, rtSwedish, {QStringLiteral("ABC")});
+        TSudokuRiddle sudoku;
+        sudoku.Riddle().SetSize(ss6Symbols);
+        TGridRiddle& grid = isSudoku ? static_cast<TGridRiddle&>(sudoku) : word;
+        grid.show();
+        QApplication::setActiveWindow(&grid);
+        grid.setFocus();
+        ASSERT_TRUE(grid.hasFocus());
+        // Cell 1,1 with the cursor on it or beside it.
+        auto paint = [&](TPaintTarget Target, int CursorCol) {
+            grid.MoveCurrent(CursorCol, 1, false);
+            QImage image(40, 40, QImage::Format_RGB32);
+            image.fill(Qt::gray);
+            QPainter painter(&image);
+            grid.PaintCell(painter, 1, 1, Target, 0, QRect(5, 5, 30, 30));
+            return image;
+        };
+        EXPECT_NE(paint(ptScreen, 1), paint(ptScreen, 2)) << isSudoku;
+        EXPECT_EQ(paint(ptImage, 1), paint(ptImage, 2)) << isSudoku;
+    }
 }
 
 TEST(CellPaint, LettersHaveTheClassicFontHeight) {
@@ -320,6 +421,40 @@ TEST(WordGridPaint, HeaderNumbersTakeTheIndexFontColour) {
     }
 }
 
+// A cell painted alone into a picture of its own.
+QImage CellPicture(TWordRiddle& Grid, int Col, int Row) {
+    QImage image(40, 40, QImage::Format_RGB32);
+    image.fill(Qt::gray);
+    QPainter painter(&image);
+    Grid.PaintCell(painter, Col, Row, ptImage, 0, QRect(0, 0, 40, 40));
+    return image;
+}
+
+TEST(WordGridPaint, HeadersNumberTheirRowOrColumn) {
+    TWordRiddle grid;
+    Fill(grid, rtFrench, {QStringLiteral("ABC"), QStringLiteral("DEF"), QStringLiteral("GHI")});
+    EXPECT_EQ(CellPicture(grid, 0, 2), CellPicture(grid, 2, 0)) << "both show a 2";
+    EXPECT_NE(CellPicture(grid, 0, 2), CellPicture(grid, 0, 3));
+    EXPECT_NE(CellPicture(grid, 2, 0), CellPicture(grid, 3, 0));
+}
+
+TEST(WordGridPaint, PuzzleWordsShowTheirLengthsWhereTheyStart) {
+    for (auto [direction, flag] : {std::pair{wdHorizontal, kClueAcross}, std::pair{wdVertical, kClueDown}}) {
+        TWordRiddle grid;
+        Fill(grid, rtPuzzle, {QStringLiteral("AB"), QStringLiteral("C#")});
+        grid.Riddle().Cell(1, 1).SetClueNumber(1);
+        grid.Riddle().Cell(1, 1).SetClueFlags(uint8_t(flag));
+        TWordLegendData& clue = grid.Riddle().AddClue();
+        clue.SetWord(QStringLiteral("AB"));
+        clue.SetClueNumber(1);
+        clue.SetDirection(direction);
+        grid.Riddle().SetPaintOptions(TPaintOptions{});
+        const QImage plain = CellPicture(grid, 1, 1);
+        grid.Riddle().SetPaintOptions(TPaintOptions{poShowLength});
+        EXPECT_NE(CellPicture(grid, 1, 1), plain) << direction;
+    }
+}
+
 TEST(DrawTools, ScalingModes) {
     QImage source(200, 100, QImage::Format_RGB32);
     source.fill(Qt::green);
@@ -337,11 +472,18 @@ TEST(DrawTools, ScalingModes) {
 }
 
 TEST(DrawTools, GreyByLuminanceWeights) {
-    QImage image(1, 1, QImage::Format_RGB32);
-    image.setPixel(0, 0, qRgb(200, 100, 50));
-    MakeGrayscale(image);
-    const int g = (77 * 200 + 151 * 100 + 28 * 50) >> 8;
-    EXPECT_EQ(image.pixel(0, 0), qRgb(g, g, g));
+    // Weights of 77, 151 and 28 in 256.
+    const std::pair<QRgb, int> cases[] = {{qRgb(200, 100, 50), 124},
+                                          {qRgb(255, 0, 0), 76},
+                                          {qRgb(0, 255, 0), 150},
+                                          {qRgb(0, 0, 255), 27},
+                                          {qRgb(255, 255, 255), 255}};
+    for (auto [colour, grey] : cases) {
+        QImage image(1, 1, QImage::Format_RGB32);
+        image.setPixel(0, 0, colour);
+        MakeGrayscale(image);
+        EXPECT_EQ(image.pixel(0, 0), qRgb(grey, grey, grey)) << std::hex << colour;
+    }
 }
 
 } // namespace

@@ -97,6 +97,16 @@ TEST(SudokuInput, WrongSymbolIsReportedWhileWrongSymbolsShow) {
     }
 }
 
+TEST(SudokuInput, ARangeIsSelectedOnlyWhileEditing) {
+    for (auto [mode, range] :
+         {std::pair{dmSolving, false}, std::pair{dmSolution, false}, std::pair{dmEditing, true}}) {
+        TSudokuRiddle grid;
+        grid.Riddle().SetDisplayMode(mode);
+        grid.Riddle().SetSize(ss6Symbols);
+        EXPECT_EQ(grid.RangeSelect(), range) << mode;
+    }
+}
+
 TEST(SudokuPaint, WrongAndFilledInSymbols) {
     struct Case {
         const char* name;

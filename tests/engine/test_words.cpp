@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <string>
+#include <tuple>
 
 namespace {
 
@@ -205,13 +207,18 @@ TEST(WholeWords, ClearWordKeepsCrossingLettersUnlessForced) {
 
 TEST(SolvedMarks, FrenchLinesFollowTheirClues) {
     TWordRiddle grid;
-    Letters(grid, rtFrench, {QStringLiteral("AB"), QStringLiteral("##")});
-    grid.Riddle().Cell(1, 1).SetFlags(cfLetter | cfStartAcross);
+    Letters(grid, rtFrench, {QStringLiteral("AB"), QStringLiteral("C#")});
+    grid.Riddle().Cell(1, 1).SetFlags(cfLetter | cfStartAcross | cfStartDown);
     grid.Riddle().Cell(1, 1).SetClueNumber(1);
-    grid.Riddle().Cell(1, 1).SetClueFlags(kClueAcross);
-    TWordLegendData& clue = grid.Riddle().AddClue();
-    clue.SetWord(QStringLiteral("AB"));
-    clue.SetClueNumber(1);
+    grid.Riddle().Cell(1, 1).SetClueFlags(kClueAcross | kClueDown);
+    grid.Riddle().Cell(1, 2).SetClueFlags(kClueDown);
+    grid.Riddle().Cell(2, 1).SetClueFlags(kClueAcross);
+    for (auto [word, direction] : {std::pair{"AB", wdHorizontal}, std::pair{"AC", wdVertical}}) {
+        TWordLegendData& clue = grid.Riddle().AddClue();
+        clue.SetWord(QLatin1String(word));
+        clue.SetClueNumber(1);
+        clue.SetDirection(direction);
+    }
     grid.Riddle().SetAutoMarkLegend(true);
     grid.Riddle().SetState(stReady);
     grid.Riddle().StopClock();
@@ -220,10 +227,75 @@ TEST(SolvedMarks, FrenchLinesFollowTheirClues) {
                      [&](TObject*, int C, int R, TWordDirection) { events.emplace_back(C, R); });
     grid.Riddle().Cell(1, 1).SetEntry('A');
     EXPECT_EQ(grid.Riddle().RowState(1), 0);
+    EXPECT_EQ(grid.Riddle().ColumnState(1), 0);
     grid.Riddle().Cell(2, 1).SetEntry('B');
     EXPECT_EQ(grid.Riddle().RowState(1), 1);
+    EXPECT_EQ(grid.Riddle().ColumnState(1), 0);
+    grid.Riddle().Cell(1, 2).SetEntry('C');
+    EXPECT_EQ(grid.Riddle().ColumnState(1), 1);
     EXPECT_TRUE(grid.IsLineSolved(1, wdHorizontal));
     EXPECT_NE(std::find(events.begin(), events.end(), std::make_pair(0, 1)), events.end());
+}
+
+TEST(SolvedMarks, SwedishCluesFollowTheWordUnderTheCursor) {
+    struct Case {
+        const char* name;
+        bool down;
+        const char* typed;
+        const char* solved; // across, down
+    } cases[] = {
+        {"the across word typed", false, "ab", "10"},
+        {"a wrong letter", false, "ax", "00"},
+        {"the down word typed", true, "ac", "01"},
+        {"half of the down word", true, "a", "00"},
+    };
+    for (const Case& c : cases) {
+        TWordRiddle grid;
+        Letters(grid, rtSwedish, {QStringLiteral("AB"), QStringLiteral("C#")});
+        grid.Riddle().Cell(1, 1).SetFlags(cfLetter | cfStartAcross | cfStartDown);
+        grid.Riddle().Cell(1, 1).SetClueNumber(1);
+        for (auto [col, row, flags] : {std::tuple{1, 1, kClueAcross | kClueDown},
+                                       std::tuple{2, 1, int(kClueAcross)}, std::tuple{1, 2, int(kClueDown)}})
+            grid.Riddle().Cell(col, row).SetClueFlags(uint8_t(flags));
+        for (auto [word, direction] : {std::pair{"AB", wdHorizontal}, std::pair{"AC", wdVertical}}) {
+            TWordLegendData& clue = grid.Riddle().AddClue();
+            clue.SetWord(QLatin1String(word));
+            clue.SetClueNumber(1);
+            clue.SetDirection(direction);
+        }
+        grid.Riddle().SetAutoMarkLegend(true);
+        grid.Riddle().SetState(stReady);
+        grid.Riddle().StopClock();
+        grid.SelectFirstCell();
+        if (c.down)
+            QTest::keyClick(&grid, Qt::Key_Return);
+        QTest::keyClicks(&grid, c.typed);
+        QString solved, checked;
+        for (int i = 0; i < grid.Riddle().ClueCount(); ++i) {
+            solved += grid.Riddle().Clue(i).Solved() ? QLatin1Char('1') : QLatin1Char('0');
+            checked += grid.IsClueSolved(i) ? QLatin1Char('1') : QLatin1Char('0');
+        }
+        EXPECT_EQ(solved.toStdString(), c.solved) << c.name;
+        EXPECT_EQ(checked.toStdString(), c.solved) << c.name;
+        EXPECT_FALSE(grid.IsClueSolved(-1));
+        EXPECT_FALSE(grid.IsClueSolved(2));
+    }
+}
+
+TEST(WholeWords, ALegendLetterReachesOnlyItsOwnEntry) {
+    const std::pair<uint8_t, const char*> cases[] = {{'A', "A."}, {'B', ".B"}, {'Q', ".."}, {0, ".."}};
+    for (auto [letter, entries] : cases) {
+        TWordRiddle grid;
+        Letters(grid, rtNumbers, {QStringLiteral("AB")});
+        grid.Riddle().LetterLegend(0).SetSolution('A');
+        grid.Riddle().LetterLegend(1).SetSolution('B');
+        grid.EnterLegendLetter(letter);
+        std::string shown;
+        for (int e : {0, 1})
+            shown +=
+                grid.Riddle().LetterLegend(e).Entry() ? char(grid.Riddle().LetterLegend(e).Entry()) : '.';
+        EXPECT_EQ(shown, entries) << int(letter);
+    }
 }
 
 TEST(WholeWords, RunsAndLetterCounts) {

@@ -1,6 +1,7 @@
 // The clue legend window on a grid: rows follow the grid and lead it, solved marks reach the
 // clues or only the rows, hiding and the list choice, and the word typed for a clue.
 
+#include "DragState.h"
 #include "LegendTestSupport.h"
 #include "LegendeDialog.h"
 #include "WordEditDialog.h"
@@ -42,6 +43,30 @@ struct Legend {
     TWordRiddle grid;
     TLegendForm* form;
 };
+
+TEST(DragCursors, EachWayHasItsOwnPictureWithTheHotSpotInItsMiddle) {
+    LoadRiddleCursors();
+    struct Case {
+        bool vertical, reversed;
+        int slot;
+    } cases[] = {{false, false, crDragLTR},
+                 {false, true, crDragRTL},
+                 {true, false, crDragTTB},
+                 {true, true, crDragBTT}};
+    QList<QImage> pictures;
+    for (const Case& c : cases) {
+        EXPECT_EQ(DragCursorSlot(c.vertical, c.reversed), c.slot) << c.vertical << c.reversed;
+        const QCursor cursor = RiddleCursor(c.slot);
+        const QImage picture = cursor.pixmap().toImage();
+        ASSERT_FALSE(picture.isNull()) << c.slot;
+        EXPECT_EQ(cursor.hotSpot(), QPoint(picture.width() / 2, picture.height() / 2)) << c.slot;
+        EXPECT_FALSE(pictures.contains(picture)) << c.slot;
+        pictures << picture;
+    }
+    EXPECT_FALSE(RiddleCursor(crDragMove).pixmap().isNull());
+    for (int outside : {crDragLTR - 1, crDragMove + 1})
+        EXPECT_TRUE(RiddleCursor(outside).pixmap().isNull()) << outside;
+}
 
 TEST(LegendForm, RowsFollowTheGridAndLeadIt) {
     Legend l("swedish");

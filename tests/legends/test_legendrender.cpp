@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <gtest/gtest.h>
+#include <string>
 
 namespace {
 const TLegendMetrics kMetrics{[](const QString& Text) { return 10 * int(Text.size()); }, 30};
@@ -87,6 +88,7 @@ TEST(LegendRender, PlacesHeadingsAndRowsOnPages) {
         const char* name;
         TLegendRenderer legend;
         std::vector<Placed> expected;
+        int height = 1000;
     };
     const Case cases[] = {
         {"two short lists side by side on page 1: the lower one at L + wU + L",
@@ -110,9 +112,15 @@ TEST(LegendRender, PlacesHeadingsAndRowsOnPages) {
           {2, false, true, 29, 100, 100 + 8 * 34},
           {2, true, false, -1, 101, 100 + 11 * 34},
           {2, false, false, 0, 100, 100 + 13 * 34}}},
+        // 20 units lower, line 22 would end at 881, one below the room: row 20 goes on page 2.
+        {"a line ending one unit below the room",
+         Long(true, 30, 1),
+         {{1, false, true, 19, 100, 100 + 21 * 34}, {2, false, true, 20, 100, 100}},
+         980},
     };
     for (const Case& c : cases) {
-        const std::vector<TLegendPlacement> placed = c.legend.PrintPlacements(kMetrics, 2000, 1000, 100, 100);
+        const std::vector<TLegendPlacement> placed =
+            c.legend.PrintPlacements(kMetrics, 2000, c.height, 100, 100);
         for (const Placed& e : c.expected) {
             const auto it = std::find_if(placed.begin(), placed.end(), [&](const TLegendPlacement& p) {
                 return p.Heading == e.heading && p.Upper == e.upper && p.Row == e.row;
@@ -122,6 +130,33 @@ TEST(LegendRender, PlacesHeadingsAndRowsOnPages) {
                 << c.name << " row " << e.row;
         }
     }
+}
+
+// Each placement as "H" (heading) or the row's index, "+" across or "-" down, then x,y.
+std::string Placements(const std::vector<TLegendPlacement>& Placed) {
+    std::string out;
+    for (const TLegendPlacement& p : Placed)
+        out += (p.Heading ? std::string("H") : std::to_string(p.Row)) + (p.Upper ? "+" : "-") +
+               std::to_string(p.X) + "," + std::to_string(p.Y) + (p.Page == 1 ? " " : "@ ");
+    return out;
+}
+
+TEST(LegendRender, PlacesTheListsInARectangle) {
+    // A rectangle at (10, 20); lines of 34, the across list 172 wide and 4 lines high, a gap of 20.
+    struct Case {
+        const char* name;
+        TLegendRenderer legend;
+        bool stacked;
+        const char* expected;
+    } cases[] = {
+        {"side by side", Swedish(), false, "H+11,21 0+10,88 1+10,122 H-203,21 0-202,88 1-202,122 2-202,156 "},
+        {"stacked", Swedish(), true, "H+11,21 0+10,88 1+10,122 H-11,179 0-10,246 1-10,280 2-10,314 "},
+        {"one list", Long(false, 2, 2, rtFillup), false, "H-11,21 0-10,88 1-10,122 "},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(Placements(c.legend.DrawPlacements(kMetrics, QRect(10, 20, 600, 400), c.stacked)),
+                  c.expected)
+            << c.name;
 }
 
 TEST(LegendRender, DrawsEveryRowSolvedOrNotWithItsMark) {

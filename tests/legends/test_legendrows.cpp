@@ -27,6 +27,14 @@ QString Listed(const std::vector<TLegendRow>& Rows, TRiddleType Type) {
     return out.join(QStringLiteral(" / "));
 }
 
+TEST(LegendRows, NumbersStandRightTextsLeft) {
+    const std::pair<int, bool> cases[] = {{lcZeile, true},    {lcSchwarzfelder, true},
+                                          {lcNummer, true},   {lcLaenge, false},
+                                          {lcBegriff, false}, {lcUmschreibung, false}};
+    for (auto [column, right] : cases)
+        EXPECT_EQ(LegendColumnRightAligned(column), right) << LegendHeader(column).toStdString();
+}
+
 TEST(LegendRows, ListsColumnsAndOrderFollowTheRiddleKind) {
     const QJsonArray search{"HAUSX", "OBERY", "FQQQQ"};
     const QJsonObject findWords{

@@ -9,10 +9,12 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QSet>
 #include <QTest>
 #include <QToolButton>
 #include <functional>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
@@ -61,6 +63,53 @@ QString Cells(const TWordRiddleData& R) {
     return s;
 }
 
+TEST(NumLegend, LetterColoursFollowRightnessAndMode) {
+    struct Case {
+        const char* name;
+        TDisplayMode mode;
+        uint8_t entry;
+        bool revealed, showFail;
+        TColor colour;
+    } cases[] = {
+        {"a right letter", dmSolving, 'A', false, true, clNavy},
+        {"a wrong letter", dmSolving, 'X', false, true, clPurple},
+        {"a wrong letter unmarked", dmSolving, 'X', false, false, clNavy},
+        {"the solution shown over a wrong letter", dmSolution, 'X', false, true, clNavy},
+        {"a revealed letter in the solution", dmSolution, 'A', true, true, clBlue},
+    };
+    for (const Case& c : cases) {
+        TWordRiddle grid;
+        MakeNumberRiddle(grid);
+        TWordRiddleData& r = grid.Riddle();
+        r.SetPaintOptions(c.showFail ? TPaintOptions{poShowFail} : TPaintOptions{});
+        r.LetterLegend(0).SetEntry(c.entry);
+        r.LetterLegend(0).SetRevealed(c.revealed);
+        r.SetDisplayMode(c.mode);
+        QImage image(60, 60, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        TNumLegendPainter(r, grid.Fonts()).PaintCell(painter, 1, 0, QRect(0, 0, 60, 60), false);
+        painter.end();
+        QSet<QRgb> colours;
+        for (int y = 0; y < 60; ++y)
+            for (int x = 0; x < 60; ++x)
+                colours.insert(image.pixel(x, y));
+        for (TColor candidate : {clNavy, clPurple, clBlue})
+            EXPECT_EQ(colours.contains(ToQColor(candidate).rgb()), candidate == c.colour) << c.name;
+    }
+    // Each cell's frame lies on the lines left of and above it, which it shares with its neighbours.
+    TWordRiddle grid;
+    MakeNumberRiddle(grid);
+    QImage image(50, 50, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    TNumLegendPainter(grid.Riddle(), grid.Fonts()).PaintCell(painter, 1, 0, QRect(10, 10, 30, 30), false);
+    painter.end();
+    for (auto [x, y, black] : {std::tuple{9, 25, true}, std::tuple{8, 25, false}, std::tuple{25, 9, true},
+                               std::tuple{25, 8, false}})
+        EXPECT_EQ(image.pixel(x, y) == qRgb(0, 0, 0), black) << x << "," << y;
+}
+
 TEST(NumLegend, NavigationVisitsOnlyEntriesInUse) {
     TWordRiddle grid;
     MakeNumberRiddle(grid);
@@ -82,7 +131,17 @@ TEST(NumLegend, NavigationVisitsOnlyEntriesInUse) {
     };
     for (const Case& c : cases)
         EXPECT_EQ(legend.KeyDown(c.key, c.from), std::optional<int>(c.to)) << c.name;
+    grid.Riddle().LetterLegend(13).SetSolution('N');
+    EXPECT_EQ(legend.KeyDown(Qt::Key_Right, 13), std::optional<int>(1)) << "from the second column's top";
+    grid.Riddle().LetterLegend(13).SetSolution(0);
     EXPECT_EQ(legend.KeyDown(Qt::Key_Home, 0), std::nullopt) << "keys the legend leaves to its grid";
+    for (int e = 0; e < 26; ++e) {
+        const QPoint cell = TNumLegend::LetterCell(e);
+        EXPECT_EQ(TNumLegend::EntryAt(cell.x(), cell.y()), e);
+        EXPECT_EQ(TNumLegend::EntryAt(cell.x() - 1, cell.y()), e) << "the number beside it";
+    }
+    for (auto [col, row] : {std::pair{4, 0}, std::pair{0, 13}, std::pair{-1, 0}, std::pair{0, -1}})
+        EXPECT_EQ(TNumLegend::EntryAt(col, row), -1) << col << "," << row;
     EXPECT_TRUE(legend.Selectable(1, 12));
     EXPECT_FALSE(legend.Selectable(3, 0)) << "entry 13 is vacant";
     EXPECT_FALSE(legend.Selectable(0, 0)) << "a number cell";

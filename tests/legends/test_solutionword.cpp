@@ -40,6 +40,8 @@ TEST(KeywordBoxes, Keys) {
         {"a word of 25 letters is typed to its end", "ABCDEFGHIJKLMNOPQRSTUVWXY", "", 0,
          type("abcdefghijklmnopqrstuvwxy"), "ABCDEFGHIJKLMNOPQRSTUVWXY", 24},
         {"a text shorter than the word counts as empty boxes", "ABCDEFGH", "AB", 5, type("f"), "AB   F  ", 6},
+        {"a box past the end is the last box", "ABC", "   ", 9, type("q"), "  Q", 2},
+        {"a box before the start is the first", "ABC", "   ", -2, type("q"), "Q  ", 1},
     };
     for (const Case& c : cases) {
         TWordRiddleData riddle;

@@ -73,6 +73,7 @@ TEST(WordBoxes, EditingKeys) {
     } cases[] = {
         {"backspace in the first box does nothing", 0, "B", "HAUSE", 0},
         {"backspace empties the box to the left", 3, "BB", "H__SE", 1},
+        {"backspace from the second box empties the first", 1, "BB", "_AUSE", 0},
         {"delete empties the current box", 1, "D", "H_USE", 1},
         {"end then delete empties the last box", 0, "ED", "HAUS_", 4},
         {"home then delete", 3, "HD", "_AUSE", 0},

@@ -204,10 +204,10 @@ inline void BuildSudoku(TSudokuRiddleData& S, TSudokuSize Size) {
     S.SetTime(321);
 }
 
-// Logs what a word riddle tells its views.
+// Logs what a riddle tells its views; a word riddle also about its words.
 class TViewSignalLog {
 public:
-    explicit TViewSignalLog(TWordRiddleData& R) {
+    explicit TViewSignalLog(TRiddleData& R) {
         auto cell = [](const char* Name) {
             return [Name](int C, int ARow) {
                 return QStringLiteral("%1 %2,%3").arg(QLatin1String(Name)).arg(C).arg(ARow);
@@ -216,13 +216,16 @@ public:
         QObject::connect(&R, &TRiddleData::Invalidated, [this] { calls << QStringLiteral("Invalidated"); });
         QObject::connect(&R, &TRiddleData::GeometryChanged,
                          [this] { calls << QStringLiteral("GeometryChanged"); });
-        QObject::connect(&R, &TWordRiddleData::PictureChanged,
-                         [this] { calls << QStringLiteral("PictureChanged"); });
         QObject::connect(&R, &TRiddleData::CellInvalidated,
                          [this, cell](int C, int ARow) { calls << cell("CellInvalidated")(C, ARow); });
-        QObject::connect(&R, &TWordRiddleData::WordCellChanged,
+        auto* word = dynamic_cast<TWordRiddleData*>(&R);
+        if (!word)
+            return;
+        QObject::connect(word, &TWordRiddleData::PictureChanged,
+                         [this] { calls << QStringLiteral("PictureChanged"); });
+        QObject::connect(word, &TWordRiddleData::WordCellChanged,
                          [this, cell](int C, int ARow) { calls << cell("WordCellChanged")(C, ARow); });
-        QObject::connect(&R, &TWordRiddleData::SolvedMarksDue,
+        QObject::connect(word, &TWordRiddleData::SolvedMarksDue,
                          [this, cell](int C, int ARow) { calls << cell("SolvedMarksDue")(C, ARow); });
     }
     QStringList calls;

@@ -67,6 +67,14 @@ TEST(RiddleColors, DerivedEntriesFollowEveryBaseChange) {
         colors.SetBase(entry, 0x123456);
         EXPECT_EQ(changes, 1) << "unchanged value announced, entry " << entry;
     }
+    for (int outside : {-1, TRiddleColors::kBaseCount}) {
+        TRiddleColors colors(TRiddleColors::TextDefaults());
+        int changes = 0;
+        colors.OnChange = [&] { ++changes; };
+        colors.SetBase(outside, 0x123456);
+        EXPECT_EQ(changes, 0) << outside;
+        EXPECT_EQ(colors.BaseValues(), TRiddleColors::TextDefaults()) << outside;
+    }
 }
 
 TEST(RiddleColors, AssignCopiesBaseAndRecomputes) {

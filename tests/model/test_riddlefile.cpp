@@ -8,6 +8,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+#include <string>
 
 namespace {
 
@@ -237,6 +238,23 @@ TEST_F(SectionLoop, UnknownTagEndsTheLoop) {
     ASSERT_EQ(rt::Load(dst, rt::Join(sections)), rfOk);
     EXPECT_EQ(dst.BackgroundColors().BaseValues(), src.BackgroundColors().BaseValues());
     EXPECT_EQ(dst.TextColors().BaseValues(), TRiddleColors::TextDefaults());
+}
+
+TEST(RiddleFile, EveryLoadedCellHasTheStatusOfItsEntry) {
+    // Per cell of "ABC": the entry ('_' none) and the status after loading (0 empty, 1 right, 2 wrong).
+    const std::pair<const char*, const char*> cases[] = {{"AXC", "121"}, {"_BX", "012"}, {"XX_", "220"}};
+    for (auto [entries, statuses] : cases) {
+        TWordRiddleData source;
+        FillLine(source, QStringLiteral("ABC"));
+        for (int c = 1; c <= 3; ++c)
+            source.Cell(c, 1).SetEntry(entries[c - 1] == '_' ? 0 : uint8_t(entries[c - 1]));
+        TWordRiddleData loaded;
+        ASSERT_EQ(rt::Load(loaded, rt::Save(source)), rfOk);
+        std::string shown;
+        for (int c = 1; c <= 3; ++c)
+            shown += char('0' + loaded.Cell(c, 1).Status());
+        EXPECT_EQ(shown, statuses) << entries;
+    }
 }
 
 TEST(RiddleFile, LoadAndSaveResults) {

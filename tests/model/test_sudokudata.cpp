@@ -3,6 +3,7 @@
 
 #include "RiddleTestSupport.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 #include <numeric>
 
@@ -28,13 +29,29 @@ TEST(Sudoku, SizeGivesGridAndBoxShape) {
 }
 
 TEST(Sudoku, SymbolsAreHexadecimalDigits) {
-    const std::pair<int, uint8_t> cases[] = {{1, '1'},  {9, '9'}, {10, 'A'}, {11, 'B'},
-                                             {12, 'C'}, {0, 0},   {16, 0}};
+    const std::pair<int, uint8_t> cases[] = {{1, '1'},  {9, '9'}, {10, 'A'}, {11, 'B'}, {12, 'C'},
+                                             {15, 'F'}, {0, 0},   {16, 0},   {-1, 0}};
     for (auto [value, symbol] : cases)
         EXPECT_EQ(SymbolOf(value), symbol) << value;
-    const std::pair<uint8_t, int> values[] = {{'9', 9}, {'B', 11}, {'b', 11}, {'0', 0}, {'G', 0}, {' ', 0}};
+    const std::pair<uint8_t, int> values[] = {{'1', 1},  {'9', 9},  {'A', 10}, {'B', 11}, {'b', 11},
+                                              {'F', 15}, {'f', 15}, {'0', 0},  {'G', 0},  {'g', 0},
+                                              {' ', 0},  {':', 0},  {'@', 0},  {'`', 0}};
     for (auto [symbol, value] : values)
         EXPECT_EQ(SymbolValue(symbol), value) << symbol;
+}
+
+TEST(Sudoku, CountsTheCellsWithAFlag) {
+    TSudokuRiddleData s;
+    rt::BuildSudoku(s, ss9Symbols); // 17 givens, and cell 1,1 also given with bit 0
+    s.Cell(1, 1).SetFlags(cfGiven | 1);
+    const struct {
+        int bit;
+        bool exact;
+        int count;
+    } cases[] = {{4, false, 18}, {4, true, 17},  {0, false, 1}, {0, true, 0},
+                 {1, false, 0},  {16, false, 0}, {-1, false, 0}};
+    for (const auto& c : cases)
+        EXPECT_EQ(s.CountFlagAll(c.bit, c.exact), c.count) << c.bit << " " << c.exact;
 }
 
 TEST(Sudoku, EntryStatus) {
@@ -291,6 +308,47 @@ TEST(Sudoku, AssignOfAnotherSizeTakesItsGeometry) {
         EXPECT_EQ(dst.RiddleCols(), src.Symbols());
         EXPECT_EQ(dst.RiddleRows(), src.Symbols());
         EXPECT_EQ(dst.TakeSnapshot(), src.TakeSnapshot());
+    }
+}
+// A view repaints only what it is told: a cell, or the whole grid after a bulk change that held its
+// events back.
+TEST(Sudoku, ViewsAreToldWhatChanged) {
+    struct Case {
+        const char* name;
+        std::function<void(TSudokuRiddleData&)> act;
+        const char* expected;
+        const char* forbidden;
+    } cases[] = {
+        {"entry", [](auto& S) { S.Cell(1, 1).SetEntry(0); }, "CellInvalidated 1,1",
+         "Invalidated;GeometryChanged"},
+        {"restart", [](auto& S) { S.Reset(false, false); }, "Invalidated", "GeometryChanged"},
+        {"restart without givens", [](auto& S) { S.Reset(false, true); }, "Invalidated", "GeometryChanged"},
+        {"reset of everything", [](auto& S) { S.Reset(true, false); }, "Invalidated", ""},
+        {"snapshot",
+         [](auto& S) {
+             const TSudokuRiddleData::TSnapshot table = S.TakeSnapshot();
+             S.Cell(1, 1).SetEntry(0);
+             S.RestoreSnapshot(table);
+         },
+         "Invalidated", "GeometryChanged"},
+        {"copy",
+         [](auto& S) {
+             TSudokuRiddleData other;
+             rt::BuildSudoku(other, ss9Symbols);
+             S.Assign(other, true);
+         },
+         "Invalidated", ""},
+        {"size", [](auto& S) { S.SetSize(ss6Symbols); }, "GeometryChanged;Invalidated", ""},
+    };
+    for (const Case& c : cases) {
+        TSudokuRiddleData s;
+        rt::BuildSudoku(s, ss9Symbols);
+        rt::TViewSignalLog log(s);
+        c.act(s);
+        for (const QString& call : QString::fromLatin1(c.expected).split(u';', Qt::SkipEmptyParts))
+            EXPECT_TRUE(log.Called(call)) << c.name << ": " << call.toStdString();
+        for (const QString& call : QString::fromLatin1(c.forbidden).split(u';', Qt::SkipEmptyParts))
+            EXPECT_FALSE(log.Called(call)) << c.name << ": " << call.toStdString();
     }
 }
 } // namespace

@@ -27,7 +27,9 @@ TEST(TextHelpers, NormalizeWordKeepsLettersAndSpellsOutUmlauts) {
                               {"Straße", "4", "STRA"},
                               {"Maß", "3", "MAS"},
                               {"ab", "0", ""},
-                              {"12 - 34", "50", ""}};
+                              {"12 - 34", "50", ""},
+                              {"GROẞE", "50", "GROSSE"},
+                              {"ẞ", "1", "S"}};
     for (const auto& c : cases)
         EXPECT_EQ(NormalizeWord(QString::fromUtf8(c[0]), atoi(c[1])), QString::fromUtf8(c[2])) << c[0];
 }

@@ -104,6 +104,23 @@ TEST(WordRiddle, SettersRefuseOrAdjustValues) {
     EXPECT_EQ(announced, 0);
     r.Keyword().SetWord(QString(60, u'X'));
     EXPECT_EQ(r.Keyword().WordLength(), 50);
+
+    // A changed value marks the riddle modified; the same value again changes nothing.
+    const std::pair<const char*, std::function<void()>> changes[] = {
+        {"skill", [&] { r.SetSkill(rsHard); }},
+        {"picture", [&] { r.SetImage(QImage(2, 2, QImage::Format_RGB32)); }},
+        {"language", [&] { r.SetLanguage(4); }},
+    };
+    for (const auto& [name, change] : changes) {
+        r.SetModified(false);
+        change();
+        EXPECT_TRUE(r.Modified()) << name;
+    }
+    r.SetModified(false);
+    r.SetSkill(rsHard);
+    r.SetLanguage(4);
+    EXPECT_FALSE(r.Modified());
+    EXPECT_EQ(r.Skill(), rsHard);
 }
 
 struct Announcement {
@@ -304,6 +321,20 @@ TEST(WordRiddle, EveryTablePositionIsACellOfItsOwn) {
     EXPECT_EQ(r.CellAt(0, -1), nullptr);
 }
 
+TEST(WordRiddle, CountsTheCellsWithAFlag) {
+    TWordRiddleData r;
+    FillLine(r, QStringLiteral("ABC"));
+    r.Cell(3, 1).SetFlags(cfLetter | 0x8000);
+    const struct {
+        int bit;
+        bool exact;
+        int count;
+    } cases[] = {{5, false, 3}, {5, true, 1},   {15, false, 1}, {15, true, 0},
+                 {0, false, 0}, {16, false, 0}, {-1, false, 0}};
+    for (const auto& c : cases)
+        EXPECT_EQ(r.CountFlagAll(c.bit, c.exact), c.count) << c.bit << " " << c.exact;
+}
+
 TEST(WordRiddle, ViewsAreToldWhatChanged) {
     struct Case {
         const char* name;
@@ -326,6 +357,25 @@ TEST(WordRiddle, ViewsAreToldWhatChanged) {
          "Invalidated", "PictureChanged"},
         {"colour", 0, 0, [](auto& R) { R.TextColors().SetBase(TRiddleColors::Char, 0x010203); },
          "Invalidated", "GeometryChanged"},
+        {"end of a bulk change, picture", 0, 1,
+         [](auto& R) {
+             R.BeginUpdate();
+             R.EndUpdate();
+         },
+         "PictureChanged", ""},
+        {"inner end of a nested bulk change", 0, 1,
+         [](auto& R) {
+             R.BeginUpdate();
+             R.BeginUpdate();
+             R.EndUpdate();
+         },
+         "", "PictureChanged;Invalidated"},
+        {"end of a bulk change", 0, 0,
+         [](auto& R) {
+             R.BeginUpdate();
+             R.EndUpdate();
+         },
+         "", "PictureChanged"},
     };
     for (const Case& c : cases) {
         TWordRiddleData r;

@@ -50,6 +50,43 @@ void RunScenario(const Scenario& S) {
     }
 }
 
+// 0 empty, 1 right, 2 wrong.
+TEST(WordState, CellStatusByKind) {
+    struct Case {
+        const char* name;
+        TRiddleType type;
+        uint16_t flags;
+        uint8_t entry;
+        bool revealed, marked, autoFill;
+        uint8_t status;
+    } cases[] = {
+        {"empty", rtSwedish, cfLetter, 0, false, false, false, 0},
+        {"right", rtSwedish, cfLetter, 'A', false, false, false, 1},
+        {"wrong", rtSwedish, cfLetter, 'X', false, false, false, 2},
+        {"wrong but revealed", rtSwedish, cfLetter, 'X', true, false, false, 1},
+        {"revealed and empty", rtSwedish, cfLetter, 0, true, false, false, 1},
+        {"revealed with automatic filling", rtSwedish, cfLetter, 'X', true, false, true, 1},
+        {"american black cell found", rtAmerican, cfBlack | cfUserBlack, 0, false, false, false, 1},
+        {"american black cell not found", rtAmerican, cfBlack, 0, false, false, false, 0},
+        {"american letter cell", rtAmerican, cfLetter, 'X', false, false, false, 2},
+        {"hidden word letter marked", rtFindWords, cfLetter, 0, false, true, false, 1},
+        {"hidden word letter unmarked", rtFindWords, cfLetter, 0, false, false, false, 2},
+        {"other letter marked", rtFindWords, 0, 0, false, true, false, 2},
+        {"other letter unmarked", rtFindWords, 0, 0, false, false, false, 1},
+    };
+    for (const Case& c : cases) {
+        TWordRiddleData r;
+        FillLine(r, QStringLiteral("AB"), c.type);
+        r.SetHelpFlags(c.autoFill ? THelpFlags{hfAutoFill} : THelpFlags{});
+        TWordGridCell& cell = r.Cell(1, 1);
+        cell.SetFlags(c.flags);
+        cell.SetEntry(c.entry);
+        cell.SetRevealed(c.revealed);
+        cell.SetMarked(c.marked ? 1 : 0);
+        EXPECT_EQ(r.ComputeStatus(cell), c.status) << c.name;
+    }
+}
+
 TEST(WordState, EvaluationFollowsTheEntriesAndNeverLowersTheState) {
     const Scenario scenarios[] = {
         {"wrong last letter, cleared, corrected", rtSwedish, nullptr, "1A:P 2B:P 3X:W 3_:W 3C:S 2_:S"},
@@ -62,6 +99,52 @@ TEST(WordState, EvaluationFollowsTheEntriesAndNeverLowersTheState) {
         {"solution word wrong", rtSwedish, "CA", "1A:P 2B:P 3C:P =CB:W"}};
     for (const Scenario& s : scenarios)
         RunScenario(s);
+}
+
+TEST(WordState, AWordSearchIsSolvedWithEveryHiddenLetterMarkedAndNoOther) {
+    struct Case {
+        const char* name;
+        const char* marks; // per cell of "AB#": '1' marked
+        TRiddleState state;
+    } cases[] = {
+        {"one of two letters", "100", stPartial},
+        {"both letters", "110", stSolved},
+        {"both letters and the other cell", "111", stPartial},
+        {"only the other cell", "001", stPartial},
+    };
+    for (const Case& c : cases) {
+        TWordRiddleData r;
+        FillLine(r, QStringLiteral("ABX"), rtFindWords);
+        r.Cell(3, 1).SetFlags(cfBlack);
+        r.SetState(stReady);
+        r.StopClock();
+        // The other cell first: a solved riddle stays solved.
+        for (int col = 3; col >= 1; --col)
+            r.Cell(col, 1).SetMarked(c.marks[col - 1] == '1' ? 1 : 0);
+        EXPECT_EQ(r.State(), c.state) << c.name;
+    }
+}
+
+TEST(WordState, AnAmericanRiddleIsSolvedWithItsBlackCellsFound) {
+    struct Case {
+        const char* name;
+        uint16_t middle; // the flags of the middle cell
+        TRiddleState state;
+    } cases[] = {
+        {"the black cell found", cfBlack | cfUserBlack, stSolved},
+        {"the black cell missed", cfBlack, stWrongChars},
+        {"a black cell over a letter: the letter is still missing", cfLetter | cfUserBlack, stPartial},
+    };
+    for (const Case& c : cases) {
+        TWordRiddleData r;
+        FillLine(r, QStringLiteral("AXB"), rtAmerican);
+        r.Cell(2, 1).SetFlags(c.middle);
+        r.SetState(stReady);
+        r.StopClock();
+        r.Cell(1, 1).SetEntry('A');
+        r.Cell(3, 1).SetEntry('B');
+        EXPECT_EQ(r.State(), c.state) << c.name;
+    }
 }
 
 TEST(WordState, TellsWhenOnlyTheSolutionWordIsMissing) {
@@ -189,22 +272,33 @@ TEST(WordState, AssignCopiesContentAndOptionallyTheSession) {
     }
 }
 
-TEST(WordState, ClockKeepsSixteenBitsOfSeconds) {
+TEST(WordState, ClockRoundsToSixteenBitsOfSeconds) {
     const QDateTime start(QDate(2024, 3, 1), QTime(12, 0), Qt::UTC);
     struct Case {
-        qint64 elapsed;
+        qint64 elapsedMs;
         uint16_t time;
-    } cases[] = {{0, 0}, {59, 59}, {65535, 65535}, {65536, 0}, {65536 + 3, 3}, {2 * 65536 + 10, 10}};
+    } cases[] = {{0, 0},        {59000, 59},   {1400, 1},     {1500, 2},
+                 {2500, 2},     {2600, 3},     {499, 0},      {65535000, 65535},
+                 {65536000, 0}, {65539000, 3}, {65535600, 0}, {2 * 65536000 + 10000, 10}};
     for (const Case& c : cases) {
         TWordRiddleData r;
         QDateTime now = start;
         r.Now = [&] { return now; };
         r.StartClock(start);
-        now = start.addSecs(c.elapsed);
+        now = start.addMSecs(c.elapsedMs);
         r.ClockTick();
-        EXPECT_EQ(r.Time(), c.time) << c.elapsed;
+        EXPECT_EQ(r.Time(), c.time) << c.elapsedMs;
         r.StopClock();
     }
+    // The grid's timer follows the clock: told once when it starts and once when it stops.
+    TWordRiddleData r;
+    QList<bool> told;
+    QObject::connect(&r, &TRiddleData::ClockRunningChanged, [&](bool Running) { told << Running; });
+    r.StartClock(start);
+    r.StartClock(start.addSecs(5));
+    r.StopClock();
+    r.StopClock();
+    EXPECT_EQ(told, QList<bool>({true, false}));
 }
 
 // Events are milliseconds after the start: the clock is paused, resumed or read (Time then).

@@ -108,6 +108,36 @@ TEST(PageComposer, EverythingStaysOnThePage) {
         }
 }
 
+TEST(PageComposer, TheChosenLineWeightShowsOnPaper) {
+    TLoaded swedish("swedish");
+    TSudokuRiddle sudoku;
+    sudoku.Riddle().SetSize(ss9Symbols);
+    const TPrintSource sudokuSource{&sudoku.Riddle(), &sudoku.Fonts(), std::nullopt, false};
+    for (const TPrintSource* source : {static_cast<const TPrintSource*>(&swedish.Source), &sudokuSource}) {
+        // The pixels of grid lines (silver between word cells, grey between sudoku cells) on a row
+        // through the middle of the riddle.
+        auto lineInk = [&](int LineWeight) {
+            TPrintOptions options;
+            options.OnePage = true;
+            options.LineWeight = LineWeight;
+            QImage page(2000, 2870, QImage::Format_RGB32);
+            page.fill(Qt::white);
+            QPainter painter(&page);
+            TPageComposer composer(*source, options);
+            const TPageLayout layout = composer.Layout(painter, {2000, 2870});
+            composer.Compose(painter, {2000, 2870}, {});
+            painter.end();
+            int ink = 0;
+            const int y = layout.Grid.top() + layout.CellSize / 2;
+            for (int x = layout.Grid.left() - 20; x < layout.Grid.right() + 20; ++x)
+                ink += page.pixel(x, y) == ToQColor(clSilver).rgb() ||
+                       page.pixel(x, y) == ToQColor(clGray).rgb();
+            return ink;
+        };
+        EXPECT_GT(lineInk(3), lineInk(1)) << (source == &sudokuSource ? "sudoku" : "word riddle");
+    }
+}
+
 TEST(PrintJob, EveryCopyIsAJobAndAFailedJobStopsTheRest) {
     TLoaded swedish("swedish");
     const TPageComposer composer(swedish.Source, TPrintOptions{});

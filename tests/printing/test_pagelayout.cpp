@@ -4,6 +4,7 @@
 #include "PageLayout.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 const TPageFrame kPage{2000, 2870};
@@ -71,6 +72,18 @@ TEST(PageLayout, PlacesRiddleSolutionWordAndLegend) {
          100,
          QRect(200, 280, 1300, 1300),
          QRect(),
+         lpOwnPages,
+         QRect(),
+         0},
+        // One box of a cell, centred 30 below the grid.
+        {"a solution word of one letter",
+         Options(false, false, false),
+         {rtSwedish, 13, 13, 1},
+         ClueLegend,
+         QRect(200, 280, 1600, 1600),
+         100,
+         QRect(200, 280, 1300, 1300),
+         QRect(800, 1610, 100, 100),
          lpOwnPages,
          QRect(),
          0},
@@ -171,6 +184,16 @@ TEST(PageLayout, PlacesRiddleSolutionWordAndLegend) {
         EXPECT_EQ(l.Legend, c.legend) << c.name;
         EXPECT_EQ(l.LegendRect, c.legendRect) << c.name;
         EXPECT_EQ(l.LegendCellSize, c.legendCells) << c.name;
+    }
+    // A riddle without cells is laid out as one of a single cell.
+    for (bool autoSize : {false, true}) {
+        const TPageLayout empty =
+            LayoutPages(kPage, Options(false, false, autoSize), {rtSwedish, 0, 0, 0}, 50, {});
+        const TPageLayout one =
+            LayoutPages(kPage, Options(false, false, autoSize), {rtSwedish, 1, 1, 0}, 50, {});
+        EXPECT_EQ(std::tuple(empty.Riddle, empty.CellSize, empty.Grid),
+                  std::tuple(one.Riddle, one.CellSize, one.Grid))
+            << autoSize;
     }
 }
 
