@@ -90,7 +90,14 @@ QString SudokuCellName(const TSudokuRiddleData& Riddle, int ACol, int ARow) {
     const TSudokuGridCell& cell = Riddle.Cell(ACol, ARow);
     QStringList parts{SudokuCellValue(Riddle, ACol, ARow)};
     const bool empty = (Riddle.DisplayMode() != dmSolving ? cell.Solution() : cell.ShownSymbol()) == 0;
-    if (empty && Riddle.PaintOptions().Contains(poShowHintGrids)) {
+    // The solver's own notes stand in the place of the possible symbols, as on screen.
+    if (empty && cell.Notes() != 0 && Riddle.DisplayMode() == dmSolving) {
+        QStringList notes;
+        for (int k = 1; k <= Riddle.Symbols(); ++k)
+            if (cell.Notes() & (1u << k))
+                notes << QString(QChar(SymbolOf(k)));
+        parts << QStringLiteral("Notizen ") + notes.join(QStringLiteral(" "));
+    } else if (empty && Riddle.PaintOptions().Contains(poShowHintGrids)) {
         QStringList possible;
         for (int k = 1; k <= Riddle.Symbols(); ++k)
             if (cell.IsCandidate(k))

@@ -1,5 +1,10 @@
 #include "SudokuPainter.h"
 
+namespace {
+// The solver's notes: green, apart from the black possible symbols and the blue entries.
+const QColor kNoteColor(0x00, 0x80, 0x40);
+} // namespace
+
 TSudokuPainter::TSudokuPainter(const TSudokuRiddleData& Riddle, const TCellFonts& Fonts,
                                const TScreenState* Screen, TSudokuHintLayout* Hints)
     : riddle_(Riddle), fonts_(Fonts), screen_(Screen), hints_(Hints ? Hints : &ownHints_) {}
@@ -67,14 +72,17 @@ void TSudokuPainter::PaintCell(QPainter& Painter, int ACol, int ARow, TPaintTarg
         Painter.drawText(Rect, Qt::AlignCenter | Qt::TextSingleLine, QString(QChar(symbol)));
         return;
     }
-    if (!riddle_.PaintOptions().Contains(poShowHintGrids))
+    // The solver's own notes stand where the possible symbols would, in a colour of their own, and
+    // take their place; they are the solver's, so paper never shows them.
+    const bool notes = cell.Notes() != 0 && Target == ptScreen && riddle_.DisplayMode() == dmSolving;
+    if (!notes && !riddle_.PaintOptions().Contains(poShowHintGrids))
         return;
     // A line is centred on the grid line before the cell, so half of it lies within the cell.
     hints_->Prepare(fonts_.NumberFont, Rect.size(), width / 2, boxWidth, boxHeight);
     Painter.setFont(hints_->Font());
-    Painter.setPen(Qt::black);
+    Painter.setPen(notes ? kNoteColor : QColor(Qt::black));
     for (int k = 1; k <= riddle_.Symbols(); ++k)
-        if (cell.IsCandidate(k))
+        if (notes ? (cell.Notes() & (1u << k)) != 0 : cell.IsCandidate(k))
             Painter.drawText(hints_->Position(k, Rect), QString(QChar(SymbolOf(k))));
 }
 

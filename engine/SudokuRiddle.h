@@ -28,6 +28,11 @@ public:
     // sudoku's own symbols are taken. ClearCurrentCell empties it (Delete, Backspace).
     void EnterSymbol(QChar Symbol);
     void ClearCurrentCell();
+    // Notes: with Shift on a digit key, or always while notes are switched on, a symbol key turns
+    // the symbol's note in the current cell on or off instead of entering it.
+    void ToggleNote(int Value);
+    bool NotesMode() const { return notesMode_; }
+    void SetNotesMode(bool On) { notesMode_ = On; }
 
 signals:
     // A typed symbol differs from the solution while wrong symbols are shown.
@@ -42,5 +47,6 @@ protected:
 
 private:
     TSudokuRiddleData data_;
+    bool notesMode_ = false;
     TSudokuHintLayout hints_;
 };

@@ -8,6 +8,23 @@
 namespace {
 // With one of these held a key is a command; where no command takes it, it changes nothing.
 constexpr Qt::KeyboardModifiers kCommandModifiers = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+// The X11 key codes of the keys 1 … 9 of the top row.
+constexpr quint32 kX11KeyOne = 10;
+constexpr quint32 kX11KeyNine = 18;
+
+// The symbol value of the key itself, whatever character Shift makes of it (a "!" or a "§" on the
+// key 1): 1 … 9 for the digit keys, 10 … 15 for A … F; 0 for any other key.
+int KeyValue(const QKeyEvent* Event) {
+    const int key = Event->key();
+    if (key >= Qt::Key_1 && key <= Qt::Key_9)
+        return key - Qt::Key_0;
+    if (key >= Qt::Key_A && key <= Qt::Key_F)
+        return key - Qt::Key_A + 10;
+    const quint32 code = Event->nativeScanCode();
+    if (code >= kX11KeyOne && code <= kX11KeyNine)
+        return int(code - kX11KeyOne) + 1;
+    return 0;
+}
 } // namespace
 
 void TSudokuRiddle::SelectOnly(int ACol, int ARow) {
@@ -36,9 +53,22 @@ void TSudokuRiddle::keyPressEvent(QKeyEvent* Event) {
         TGridRiddle::keyPressEvent(Event);
         return;
     }
+    // Shift with a digit key makes a note; Shift with a letter still types that capital letter.
+    const int value = KeyValue(Event);
+    const bool shiftedDigit = (Event->modifiers() & Qt::ShiftModifier) && value >= 1 && value <= 9;
+    if (shiftedDigit || (notesMode_ && text != QStringLiteral(" "))) {
+        ToggleNote(value);
+        Event->accept();
+        return;
+    }
     // Every character is swallowed; only a blank and the symbols of this sudoku are taken.
     Event->accept();
     EnterSymbol(text.at(0));
+}
+
+void TSudokuRiddle::ToggleNote(int Value) {
+    if (data_.DisplayMode() == dmSolving)
+        data_.ToggleNote(Col(), Row(), Value);
 }
 
 void TSudokuRiddle::EnterSymbol(QChar Symbol) {

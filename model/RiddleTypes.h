@@ -116,6 +116,7 @@ inline const char* const EnterLetter = "Buchstaben eingeben";
 inline const char* const ChangeMark = "Markierung ändern";
 inline const char* const ChangeCell = "Rätselfeld ändern";
 inline const char* const EnterSymbol = "Symbol eingeben";
+inline const char* const ChangeNote = "Notiz ändern";
 inline const char* const ChangeKeyword = "Lösungswort ändern";
 inline const char* const ChangeLegend = "Legende ändern";
 inline const char* const MarkLegendEntry = "Legendeneintrag markieren";

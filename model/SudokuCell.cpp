@@ -6,6 +6,7 @@ constexpr TPartChange kSolution{kChangeBoth, ChangeText::ChangeCell,
 constexpr TPartChange kEntry{kChangeProgress, ChangeText::EnterSymbol, fsSymbol | fsModified | fsCheck};
 constexpr TPartChange kRevealed{kChangeProgress, ChangeText::ChangeCell, fsSymbol | fsModified | fsCheck};
 constexpr TPartChange kCopied{kChangeBoth, ChangeText::ChangeCell, fsModified};
+constexpr TPartChange kNotes{kChangeProgress, ChangeText::ChangeNote, fsRepaint};
 } // namespace
 
 uint8_t SymbolOf(int Value) {
@@ -30,6 +31,7 @@ void TSudokuGridCell::Clear() {
     r_.Entry = 0;
     r_.Revealed = false;
     status_ = 0;
+    notes_ = 0;
 }
 
 void TSudokuGridCell::Load(const TSudokuCellRecord& Record) {
@@ -55,6 +57,10 @@ void TSudokuGridCell::SetEntry(uint8_t Value) {
     });
 }
 
+void TSudokuGridCell::SetNotes(uint16_t Value) {
+    Change(notes_, Value, kNotes);
+}
+
 void TSudokuGridCell::SetRevealed(bool Value) {
     Change(r_.Revealed, Value, kRevealed);
 }
@@ -65,5 +71,6 @@ void TSudokuGridCell::Assign(const TSudokuGridCell& Other) {
         status_ = Other.status_;
         highlighted_ = Other.highlighted_;
         candidates_ = Other.candidates_;
+        notes_ = Other.notes_;
     });
 }

@@ -42,6 +42,10 @@ public:
     uint16_t Candidates() const { return candidates_; }
     void SetCandidates(uint16_t Value) { candidates_ = Value; }
     bool IsCandidate(int K) const { return K >= 1 && K <= 15 && (candidates_ & (1u << K)) != 0; }
+    // The solver's own notes (bit k for value k). They belong to the session, not to the file,
+    // and never change the riddle's state.
+    uint16_t Notes() const { return notes_; }
+    void SetNotes(uint16_t Value);
 
     // Setters with announcement, repaint and solve check (the riddle's change protocol).
     void SetSolution(uint8_t Value);
@@ -66,4 +70,5 @@ private:
     uint8_t status_ = 0;
     bool highlighted_ = false;
     uint16_t candidates_ = 0;
+    uint16_t notes_ = 0;
 };

@@ -228,6 +228,30 @@ void TSudokuRiddleData::SetSymbol(int ACol, int ARow, uint8_t Ch) {
     if (DisplayMode() == dmEditing)
         cell.SetSolution(Ch);
     cell.SetEntry(Ch);
+    if (Ch != 0)
+        ClearNotesAround(ACol, ARow, ValueOf(Ch, symbols_));
+}
+
+void TSudokuRiddleData::ToggleNote(int ACol, int ARow, int Value) {
+    if (ACol < 1 || ARow < 1 || ACol > symbols_ || ARow > symbols_ || Value < 1 || Value > symbols_)
+        return;
+    TSudokuGridCell& cell = Cell(ACol, ARow);
+    if (cell.ShownSymbol() != 0)
+        return;
+    cell.SetNotes(uint16_t(cell.Notes() ^ (1u << Value)));
+}
+
+void TSudokuRiddleData::ClearNotesAround(int ACol, int ARow, int Value) {
+    // The entered symbol can no longer stand anywhere in its row, column and box.
+    const uint16_t bit = uint16_t(1u << Value);
+    const QRect box = BoxOf(ACol, ARow);
+    for (int c = 1; c <= symbols_; ++c)
+        for (int r = 1; r <= symbols_; ++r) {
+            if (c != ACol && r != ARow && !box.contains(c, r))
+                continue;
+            if (cells_.Made(c, r) && (Cell(c, r).Notes() & bit))
+                Cell(c, r).SetNotes(uint16_t(Cell(c, r).Notes() & ~bit));
+        }
 }
 
 void TSudokuRiddleData::FollowPart(TRiddlePart& Part, uint16_t Follow) {
@@ -245,16 +269,20 @@ void TSudokuRiddleData::EvaluateContent() {
 }
 
 TSudokuRiddleData::TSnapshot TSudokuRiddleData::TakeSnapshot() const {
-    TSnapshot table(size_t(kTableSize * kTableSize), 0);
+    TSnapshot table{std::vector<uint8_t>(size_t(kTableSize * kTableSize), 0),
+                    std::vector<uint16_t>(size_t(kTableSize * kTableSize), 0)};
     for (int c = 0; c < kTableSize; ++c)
         for (int r = 0; r < kTableSize; ++r)
-            if (const TSudokuGridCell* cell = cells_.Made(c, r))
-                table[size_t(c * kTableSize + r)] = cell->Entry();
+            if (const TSudokuGridCell* cell = cells_.Made(c, r)) {
+                table.Entries[size_t(c * kTableSize + r)] = cell->Entry();
+                table.Notes[size_t(c * kTableSize + r)] = cell->Notes();
+            }
     return table;
 }
 
 void TSudokuRiddleData::RestoreSnapshot(const TSnapshot& Table) {
-    if (Table.size() != size_t(kTableSize * kTableSize))
+    const size_t size = size_t(kTableSize * kTableSize);
+    if (Table.Entries.size() != size || Table.Notes.size() != size)
         return;
     // One step for undo: the entries themselves are set while events are held back.
     Announce(kChangeProgress, ChangeText::EditRiddle);
@@ -262,9 +290,12 @@ void TSudokuRiddleData::RestoreSnapshot(const TSnapshot& Table) {
     // A cell that was never reached holds no entry, and setting an unchanged entry does nothing.
     for (int c = 0; c < kTableSize; ++c)
         for (int r = 0; r < kTableSize; ++r) {
-            const uint8_t entry = Table[size_t(c * kTableSize + r)];
-            if (entry != 0 || cells_.Made(c, r))
+            const uint8_t entry = Table.Entries[size_t(c * kTableSize + r)];
+            const uint16_t notes = Table.Notes[size_t(c * kTableSize + r)];
+            if (entry != 0 || notes != 0 || cells_.Made(c, r)) {
                 Cell(c, r).SetEntry(entry);
+                Cell(c, r).SetNotes(notes);
+            }
         }
     RecomputePossible();
     MarkChanged();
@@ -301,6 +332,7 @@ void TSudokuRiddleData::Reset(bool All, bool AlsoGiven) {
             for (int r = 1; r <= symbols_; ++r) {
                 TSudokuGridCell& cell = Cell(c, r);
                 cell.SetEntry(0);
+                cell.SetNotes(0);
                 cell.SetRevealed(!AlsoGiven && cell.Given());
             }
         // A restart starts the clock afresh, also when the riddle was still untouched.

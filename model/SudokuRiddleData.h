@@ -59,9 +59,16 @@ public:
     // The solver's key: a symbol of this sudoku (either case) or a blank, which empties the cell.
     // While the riddle is edited it also becomes the cell's solution.
     void SetSymbol(int ACol, int ARow, uint8_t Ch);
+    // Turns the solver's note of a symbol value on or off in a cell with no symbol entered.
+    void ToggleNote(int ACol, int ARow, int Value);
 
     // A snapshot holds every cell's Entry, indexed [column][row].
-    using TSnapshot = std::vector<uint8_t>;
+    // Every cell's entry and notes, by table index.
+    struct TSnapshot {
+        std::vector<uint8_t> Entries;
+        std::vector<uint16_t> Notes;
+        bool operator==(const TSnapshot&) const = default;
+    };
     TSnapshot TakeSnapshot() const;
     void RestoreSnapshot(const TSnapshot& Table);
 
@@ -81,6 +88,8 @@ protected:
     void EvaluateContent() override;
 
 private:
+    // Entering a symbol takes it out of the notes of its row, column and box.
+    void ClearNotesAround(int ACol, int ARow, int Value);
     bool MarksCell(const TSudokuGridCell& Cell) const;
     void ApplySize();
     void ReadCells(TStreamReader& In, const TSectionSpan& Span);

@@ -17,6 +17,7 @@ void SetRiddleCommands(const TRiddleFacts& F, TCommandStates& S) {
     S.EnterWord.Visible = word && (F.WordType == rtSwedish || F.WordType == rtPuzzle) && solving;
     S.EnterWord.Enabled = S.FillLetter.Enabled && F.WordHasClue;
     S.SudokuTools.Visible = sudoku;
+    S.Notes = {sudoku, true, F.NotesMode};
     S.PopupFillLetter.Visible = S.FillLetter.Visible && S.FillLetter.Enabled;
     S.PopupEnterWord.Visible = S.EnterWord.Visible && S.EnterWord.Enabled;
     S.FillLetterCaption =

@@ -53,6 +53,8 @@ struct TRiddleFacts {
     bool TooltipsOn = false;
     // The solve clock runs (a pause stops it).
     bool ClockRunning = false;
+    // Symbol keys and the palette make notes in the sudoku.
+    bool NotesMode = false;
     // The sudoku's symbol count and marked symbol, its snapshot slots, and the legend windows.
     int Symbols = 9;
     int MarkedSymbol = 0;
@@ -81,6 +83,8 @@ struct TCommandStates {
     TCommandView ShowFail, ShowLength, ShowHintGrids, ShowHints, BlankField, FillLetter, EnterWord;
     // The marking panel and the sudoku's submenus "Felder markieren" and "Schnappschuss".
     TCommandView SudokuTools;
+    // The sudoku's switch between symbols and notes.
+    TCommandView Notes;
     // The pop-up menu offers the fill-in commands only where they can act.
     TCommandView PopupFillLetter, PopupEnterWord;
     // One item stands for the word lengths of a puzzle or the possible symbols of a sudoku.

@@ -17,6 +17,7 @@
 
 namespace {
 constexpr int kToolbarHeight = 30;
+constexpr int kNotesGap = 6;
 
 TToolbarEdge EdgeOf(const QWidget* W) {
     return {!W->isHidden(), W->x(), W->width()};
@@ -132,6 +133,8 @@ void TRiddleForm::LayoutSymbolPanel() {
     const TMarkPanelLayout layout = MarkPanelLayout(sudoku_->Riddle().Symbols(), duo->width());
     duo->move(layout.DuoLeft, duo->y());
     panelMark_->resize(layout.PanelWidth, panelMark_->height());
+    QToolButton* notes = commands_.Button("SBNotizen");
+    notes->move(panelMark_->x() + layout.PanelWidth + kNotesGap, notes->y());
 }
 
 TRiddleData* TRiddleForm::ShownRiddle() const {
@@ -171,6 +174,7 @@ TRiddleFacts TRiddleForm::FactsAt(int ACol, int ARow) const {
     f.WordHasClue = wordGrid_->CurrentWord().ClueNumber > 0;
     f.TooltipsOn = tooltipsOn_;
     f.ClockRunning = shown.ClockRunning();
+    f.NotesMode = sudoku_->NotesMode();
     f.Symbols = sudoku_->Riddle().Symbols();
     f.MarkedSymbol = sudoku_->Riddle().MarkedSymbol();
     f.Snapshots = snapshots_.Times();

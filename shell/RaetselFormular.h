@@ -140,6 +140,7 @@ private:
     void SBShowLengthClick(QObject* Sender);
     void SBShowHintGridsClick(QObject* Sender);
     void SBShowHintsClick(QObject* Sender);
+    void SBNotizenClick(QObject* Sender);
     void MItemPlayLeerfeldClick(QObject* Sender);
     void SBLeerfeldClick(QObject* Sender);
     void MItemPlaySchliessenClick();

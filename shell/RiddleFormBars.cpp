@@ -15,6 +15,7 @@ constexpr int kButtonSize = 22;
 // Buttons sit centred in the 30-pixel tool bar.
 constexpr int kButtonTop = 4;
 constexpr int kPanelMarkLeft = 167;
+constexpr int kNotesButtonWidth = 56;
 
 const QString kFillLetterHint =
     QStringLiteral("An der aktuellen Eingabeposition den gesuchten Buchstaben eintragen");
@@ -122,6 +123,11 @@ std::vector<TCommandRow> TRiddleForm::CommandRows() {
         {.Place = "Toolbar", .Name = "SBLeerfeld", .Kind = rkButton, .Hint = kBlankFieldHint, .Icon = "blank-field",
          .Checkable = true, .Geometry = ButtonAt(180), .State = Follows(&TCommandStates::BlankField),
          .Parts = apVisible | apCheckedWhenVisible, .Run = runWith(&TRiddleForm::SBLeerfeldClick)},
+        // A sudoku's switch to notes; LayoutSymbolPanel places it after the marking panel.
+        {.Place = "Toolbar", .Name = "SBNotizen", .Kind = rkButton, .Caption = QStringLiteral("Notizen"),
+         .Hint = QStringLiteral("Eingegebene Symbole als eigene Notizen eintragen"), .Checkable = true,
+         .Geometry = QRect(0, kButtonTop, kNotesButtonWidth, kButtonSize), .State = Follows(&TCommandStates::Notes),
+         .Parts = kShownAndChecked, .Run = runWith(&TRiddleForm::SBNotizenClick)},
         // It stays hidden: the player has no dictionary to look the word up in.
         {.Place = "Toolbar", .Name = "SBSuchen", .Kind = rkButton,
          .Hint = QStringLiteral("Den aktuell markierten Begriff im Wörterbuch suchen"), .Icon = "search",

@@ -88,6 +88,11 @@ void TRiddleForm::SBShowHintsClick(QObject* Sender) {
     tooltipsOn_ = CheckedOf(Sender);
 }
 
+void TRiddleForm::SBNotizenClick(QObject* Sender) {
+    sudoku_->SetNotesMode(CheckedOf(Sender));
+    FocusGrid();
+}
+
 void TRiddleForm::MItemPlayShowHintsClick() {
     tooltipsOn_ = !tooltipsOn_;
     UpdateRiddleToolbarHere();
@@ -223,9 +228,11 @@ void TRiddleForm::PaletteChosen(const QString& Symbol) {
     menuRaetsel_->close();
     if (shownGrid_ != sudoku_)
         return;
-    // Exactly as the key of the symbol, or Delete.
+    // Exactly as the key of the symbol (a note while notes are switched on), or Delete.
     if (Symbol.isEmpty())
         sudoku_->ClearCurrentCell();
+    else if (sudoku_->NotesMode())
+        sudoku_->ToggleNote(SymbolValue(uint8_t(Symbol.at(0).unicode())));
     else
         sudoku_->EnterSymbol(Symbol.at(0));
     FocusGrid();

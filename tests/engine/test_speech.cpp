@@ -159,6 +159,14 @@ TEST(CellSpeech, SudokuCellNames) {
          },
          {1, 1},
          "Zeile 1, Spalte 1: leer, möglich 1 4 6"},
+        {"the solver's notes in the place of the possible symbols",
+         [](TSudokuRiddleData& S) {
+             S.SetPaintOptions(TPaintOptions{poShowHintGrids});
+             S.Cell(1, 1).SetCandidates(uint16_t((1 << 1) | (1 << 4) | (1 << 6)));
+             S.Cell(1, 1).SetNotes(uint16_t((1 << 2) | (1 << 9)));
+         },
+         {1, 1},
+         "Zeile 1, Spalte 1: leer, Notizen 2 9"},
         {"revealed symbol",
          [](TSudokuRiddleData& S) { S.Cell(1, 1).SetRevealed(true); },
          {1, 1},

@@ -78,6 +78,45 @@ TEST(SudokuInput, SymbolKeysOfTheSudokuAreTaken) {
     }
 }
 
+// Shift on a digit key makes a note whatever character the layout gives it; with notes switched
+// on every symbol key does. A letter with Shift still types its capital.
+TEST(SudokuInput, ShiftedDigitsAndNotesModeToggleNotes) {
+    struct Case {
+        bool notesMode;
+        Qt::Key key;
+        const char* text;
+        Qt::KeyboardModifiers modifiers;
+        // The X11 key code: 10 … 18 are the digit keys 1 … 9.
+        quint32 scanCode;
+        uint8_t entry;
+        uint16_t notes;
+    } cases[] = {
+        {false, Qt::Key_Exclam, "!", Qt::ShiftModifier, 10, 0, 1u << 1},
+        {false, Qt::Key_Exclam, "!", Qt::ShiftModifier, 0, 0, 0},
+        {false, Qt::Key_section, "\xa7", Qt::ShiftModifier, 12, 0, 1u << 3},
+        {false, Qt::Key_5, "%", Qt::ShiftModifier, 0, 0, 1u << 5},
+        {false, Qt::Key_5, "5", {}, 14, '5', 0},
+        {false, Qt::Key_B, "B", Qt::ShiftModifier, 56, 'B', 0},
+        {true, Qt::Key_7, "7", {}, 16, 0, 1u << 7},
+        {true, Qt::Key_C, "c", {}, 54, 0, 1u << 12},
+        {true, Qt::Key_D, "d", {}, 40, 0, 0},
+        {true, Qt::Key_Space, " ", {}, 65, 0, 0},
+    };
+    for (const Case& c : cases) {
+        TSudokuRiddle grid;
+        TSudokuRiddleData& s = grid.Riddle();
+        Build(s, ss12Symbols);
+        grid.SetNotesMode(c.notesMode);
+        grid.SelectOnly(1, 1);
+        const std::string name = std::string(c.text) + (c.notesMode ? " in notes mode" : "");
+        QKeyEvent press(QEvent::KeyPress, c.key, c.modifiers, c.scanCode, 0, 0, QString::fromLatin1(c.text));
+        QApplication::sendEvent(&grid, &press);
+        EXPECT_TRUE(press.isAccepted()) << name;
+        EXPECT_EQ(s.Cell(1, 1).Entry(), c.entry) << name;
+        EXPECT_EQ(s.Cell(1, 1).Notes(), c.notes) << name;
+    }
+}
+
 TEST(SudokuInput, WrongSymbolIsReportedWhileWrongSymbolsShow) {
     struct Case {
         bool showFail;
@@ -103,7 +142,12 @@ TEST(SudokuInput, ARangeIsSelectedOnlyWhileEditing) {
         TSudokuRiddle grid;
         grid.Riddle().SetDisplayMode(mode);
         grid.Riddle().SetSize(ss6Symbols);
-        EXPECT_EQ(grid.RangeSelect(), range) << mode;
+        // A move that extends the selection spans the cells between only while editing.
+        grid.MoveCurrent(1, 1, false);
+        grid.MoveCurrent(3, 2, true);
+        EXPECT_EQ(grid.Selection(),
+                  range ? QRect(QPoint(1, 1), QPoint(3, 2)) : QRect(QPoint(3, 2), QPoint(3, 2)))
+            << mode;
     }
 }
 

@@ -234,6 +234,49 @@ TEST(Sudoku, SnapshotRoundTrip) {
     EXPECT_EQ(s.Cell(12, 12).Status(), s.Cell(12, 12).Solution() == 'C' ? 1 : 2);
 }
 
+// The solver's notes: toggled only in a cell without a symbol, taken out of the row, column and
+// box of an entered symbol, kept by a snapshot, cleared by a restart, and never a change of state.
+TEST(Sudoku, NotesFollowTheEnteredSymbols) {
+    TSudokuRiddleData s;
+    s.SetSize(ss9Symbols);
+    s.SetState(stReady);
+    const uint16_t five = 1u << 5, four = 1u << 4;
+    struct Note {
+        int col, row;
+        uint16_t after;
+    } notes[] = {
+        {1, 1, four}, // same column and box as (1, 3); its note 4 stays
+        {9, 3, 0},    // same row
+        {1, 9, 0},    // same column
+        {2, 2, 0},    // same box
+        {5, 5, five}, // elsewhere
+        {9, 9, five},
+    };
+    for (const Note& n : notes)
+        s.ToggleNote(n.col, n.row, 5);
+    s.ToggleNote(1, 1, 4);
+    s.ToggleNote(5, 5, 7);
+    s.ToggleNote(5, 5, 7);
+    s.ToggleNote(5, 5, 10);
+    EXPECT_EQ(s.Cell(1, 1).Notes(), five | four);
+    EXPECT_EQ(s.Cell(5, 5).Notes(), five);
+    EXPECT_EQ(s.State(), stReady);
+    const TSudokuRiddleData::TSnapshot noted = s.TakeSnapshot();
+
+    s.SetSymbol(1, 3, '5');
+    for (const Note& n : notes)
+        EXPECT_EQ(s.Cell(n.col, n.row).Notes(), n.after) << n.col << "," << n.row;
+    s.ToggleNote(1, 3, 2);
+    EXPECT_EQ(s.Cell(1, 3).Notes(), 0) << "a cell with a symbol takes no note";
+
+    s.RestoreSnapshot(noted);
+    EXPECT_EQ(s.Cell(1, 3).Entry(), 0);
+    EXPECT_EQ(s.Cell(9, 3).Notes(), five);
+    s.Reset(false, false);
+    EXPECT_EQ(s.Cell(5, 5).Notes(), 0);
+    EXPECT_EQ(s.Cell(1, 1).Notes(), 0);
+}
+
 // Restoring a snapshot puts back the entries, and the state follows them, also downwards; the
 // solve clock counts on from the time taken so far whenever the riddle is being solved again.
 TEST(Sudoku, SnapshotRestoreRederivesTheState) {

@@ -503,7 +503,7 @@ TEST(RiddleWindow, MarkingPanelAndSubmenuFitTheSymbolCount) {
 // The sudoku starts at its first cell. A click selects a cell; a double click also fills in its
 // symbol, but only where the riddle offers that help.
 // The pop-up menu's palette enters a sudoku's own symbols as their keys would and empties a cell
-// as Delete would; the arrow keys and Return reach every button.
+// as Delete would; the arrow keys and Return reach every button. With "Notizen" it makes notes.
 TEST(RiddleWindow, PaletteEntersSymbolsAsTypingWould) {
     struct Case {
         TSudokuSize size;
@@ -546,6 +546,21 @@ TEST(RiddleWindow, PaletteEntersSymbolsAsTypingWould) {
             QTest::keyClick(palette->focusWidget(), key);
         EXPECT_EQ(grid->Riddle().Cell(2, 1).Entry(), uint8_t(c.byKeys)) << c.symbols;
         EXPECT_FALSE(menu->isVisible()) << c.symbols;
+
+        // With "Notizen" down the palette and the symbol keys make notes instead.
+        auto* notes = parts::Named<QToolButton>(p, "SBNotizen");
+        ASSERT_TRUE(p.Shown("SBNotizen"));
+        EXPECT_GE(notes->x(), parts::Named<QWidget>(p, "PanelMark")->geometry().right()) << c.symbols;
+        notes->click();
+        grid->SelectOnly(3, 1);
+        parts::Named<QPushButton>(palette, ("PaletteSymbol" + std::string(1, char(last))).c_str())->click();
+        QTest::keyClick(grid, Qt::Key_2);
+        EXPECT_EQ(grid->Riddle().Cell(3, 1).Entry(), 0) << c.symbols;
+        EXPECT_EQ(grid->Riddle().Cell(3, 1).Notes(), (1u << SymbolValue(last)) | (1u << 2)) << c.symbols;
+        notes->click();
+        EXPECT_FALSE(notes->isChecked());
+        QTest::keyClick(grid, Qt::Key_2);
+        EXPECT_EQ(grid->Riddle().Cell(3, 1).Entry(), '2') << c.symbols;
     }
 }
 
