@@ -2,15 +2,8 @@
 # Solves a sample riddle over the accessibility bus alone (bus_solve.py) and waits for the
 # solved message; with --sizes, checks instead that every sample's grid is a table of its size.
 
-# A session bus of the test's own carries the accessibility bus.
-if [ -z "${QUIVANE_IN_DBUS:-}" ]; then
-    export QUIVANE_IN_DBUS=1
-    # The accessibility bus keeps its socket there; tests that run side by side must not share it.
-    export XDG_RUNTIME_DIR=$(mktemp -d)
-    exec dbus-run-session -- "$0" "$@"
-fi
 . "$(dirname "$0")/lib.sh"
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+with_accessibility_bus "$@"
 here=$(dirname "$0")
 # The keys go where the window manager puts the focus, as a person's keys do.
 openbox >/dev/null 2>&1 &

@@ -3,13 +3,7 @@
 # swedish (the default riddle: rows, jumping and typing, marks, hiding, tooltips, help) or puzzle
 # (dragging a word from the legend into the grid). SHOTS names a folder for screenshots.
 . "$(dirname "$0")/lib.sh"
-if [ -z "${QUIVANE_IN_DBUS:-}" ]; then
-    export QUIVANE_IN_DBUS=1
-    # The accessibility bus keeps its socket there; tests that run side by side must not share it.
-    export XDG_RUNTIME_DIR=$(mktemp -d)
-    exec dbus-run-session -- "$0" "$@"
-fi
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+with_accessibility_bus "$@"
 kind=${1:?usage: legend.sh swedish|puzzle}
 sample=schwedenraetsel
 [ "$kind" = puzzle ] && sample=kreuzwortpuzzle

@@ -24,6 +24,19 @@ trap cleanup EXIT
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
+# The test runs again inside a session bus of its own, which carries the accessibility bus over
+# which widgets and grid cells are found. The bus keeps its socket in a runtime folder of its
+# own, so that tests running side by side never share one.
+with_accessibility_bus() {
+    if [ -z "${QUIVANE_IN_DBUS:-}" ]; then
+        cleanup
+        export QUIVANE_IN_DBUS=1
+        export XDG_RUNTIME_DIR=$(mktemp -d)
+        exec dbus-run-session -- "$0" "$@"
+    fi
+    export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+}
+
 # Waits until a visible window whose name matches the pattern exists; prints its id.
 wait_window() {
     local pattern=$1 tries=${2:-100} id

@@ -5,13 +5,7 @@
 # as it is; otherwise the test starts its own and stops it at the end. SHOTS names a folder for
 # the dialog's screenshot and the printed pages as images.
 . "$(dirname "$0")/lib.sh"
-if [ -z "${QUIVANE_IN_DBUS:-}" ]; then
-    export QUIVANE_IN_DBUS=1
-    # The accessibility bus keeps its socket there; tests that run side by side must not share it.
-    export XDG_RUNTIME_DIR=$(mktemp -d)
-    exec dbus-run-session -- "$0" "$@"
-fi
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+with_accessibility_bus "$@"
 mode=${1:?usage: print.sh swedish|sudoku}
 sample=schwedenraetsel
 [ "$mode" = sudoku ] && sample=sudoku-9

@@ -3,16 +3,8 @@
 # pop-up menu, the grid changed, the snapshot restored after the question is answered with "Ja";
 # the grid then looks exactly as when the snapshot was taken.
 
-# A session bus of the test's own carries the accessibility bus, over which the menu items and
-# buttons are found.
-if [ -z "${QUIVANE_IN_DBUS:-}" ]; then
-    export QUIVANE_IN_DBUS=1
-    # The accessibility bus keeps its socket there; tests that run side by side must not share it.
-    export XDG_RUNTIME_DIR=$(mktemp -d)
-    exec dbus-run-session -- "$0" "$@"
-fi
 . "$(dirname "$0")/lib.sh"
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+with_accessibility_bus "$@"
 here=$(dirname "$0")
 # The registry runs before the player starts, so that the player finds it.
 /usr/bin/python3 -c 'import pyatspi; pyatspi.Registry.getDesktop(0)' >/dev/null || fail "no accessibility bus"

@@ -4,15 +4,8 @@
 # wrongly). A sudoku is solved by the keyboard alone. Where the cells lie is read off the
 # accessibility bus.
 
-# A session bus of the test's own carries the accessibility bus.
-if [ -z "${QUIVANE_IN_DBUS:-}" ]; then
-    export QUIVANE_IN_DBUS=1
-    # The accessibility bus keeps its socket there; tests that run side by side must not share it.
-    export XDG_RUNTIME_DIR=$(mktemp -d)
-    exec dbus-run-session -- "$0" "$@"
-fi
 . "$(dirname "$0")/lib.sh"
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+with_accessibility_bus "$@"
 /usr/bin/python3 -c 'import pyatspi; pyatspi.Registry.getDesktop(0)' >/dev/null || fail "no accessibility bus"
 
 name=${1:?usage: solve.sh SAMPLE [--wrong]}

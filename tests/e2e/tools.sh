@@ -4,13 +4,7 @@
 # stopwatch), numbers (the number riddle through its legend) or dialogs (properties and info).
 # SHOTS names a folder for screenshots.
 . "$(dirname "$0")/lib.sh"
-if [ -z "${QUIVANE_IN_DBUS:-}" ]; then
-    export QUIVANE_IN_DBUS=1
-    # The accessibility bus keeps its socket there; tests that run side by side must not share it.
-    export XDG_RUNTIME_DIR=$(mktemp -d)
-    exec dbus-run-session -- "$0" "$@"
-fi
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+with_accessibility_bus "$@"
 mode=${1:?usage: tools.sh keyword|numbers|dialogs}
 sample=schwedenraetsel
 [ "$mode" = numbers ] && sample=zahlenraetsel

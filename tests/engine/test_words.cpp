@@ -205,23 +205,30 @@ TEST(WholeWords, ClearWordKeepsCrossingLettersUnlessForced) {
     }
 }
 
-TEST(SolvedMarks, FrenchLinesFollowTheirClues) {
-    TWordRiddle grid;
-    Letters(grid, rtFrench, {QStringLiteral("AB"), QStringLiteral("C#")});
-    grid.Riddle().Cell(1, 1).SetFlags(cfLetter | cfStartAcross | cfStartDown);
-    grid.Riddle().Cell(1, 1).SetClueNumber(1);
-    grid.Riddle().Cell(1, 1).SetClueFlags(kClueAcross | kClueDown);
-    grid.Riddle().Cell(1, 2).SetClueFlags(kClueDown);
-    grid.Riddle().Cell(2, 1).SetClueFlags(kClueAcross);
+//   A B    clue 1 across "AB" and clue 1 down "AC" from (1, 1), solved marks set automatically,
+//   C #    the riddle being solved.
+void CrossingWords(TWordRiddle& Grid, TRiddleType Type) {
+    Letters(Grid, Type, {QStringLiteral("AB"), QStringLiteral("C#")});
+    TWordRiddleData& riddle = Grid.Riddle();
+    riddle.Cell(1, 1).SetFlags(cfLetter | cfStartAcross | cfStartDown);
+    riddle.Cell(1, 1).SetClueNumber(1);
+    riddle.Cell(1, 1).SetClueFlags(kClueAcross | kClueDown);
+    riddle.Cell(2, 1).SetClueFlags(kClueAcross);
+    riddle.Cell(1, 2).SetClueFlags(kClueDown);
     for (auto [word, direction] : {std::pair{"AB", wdHorizontal}, std::pair{"AC", wdVertical}}) {
-        TWordLegendData& clue = grid.Riddle().AddClue();
+        TWordLegendData& clue = riddle.AddClue();
         clue.SetWord(QLatin1String(word));
         clue.SetClueNumber(1);
         clue.SetDirection(direction);
     }
-    grid.Riddle().SetAutoMarkLegend(true);
-    grid.Riddle().SetState(stReady);
-    grid.Riddle().StopClock();
+    riddle.SetAutoMarkLegend(true);
+    riddle.SetState(stReady);
+    riddle.StopClock();
+}
+
+TEST(SolvedMarks, FrenchLinesFollowTheirClues) {
+    TWordRiddle grid;
+    CrossingWords(grid, rtFrench);
     std::vector<std::pair<int, int>> events;
     QObject::connect(&grid.Riddle(), &TRiddleData::OnRowOrColStateChange,
                      [&](TObject*, int C, int R, TWordDirection) { events.emplace_back(C, R); });
@@ -251,21 +258,7 @@ TEST(SolvedMarks, SwedishCluesFollowTheWordUnderTheCursor) {
     };
     for (const Case& c : cases) {
         TWordRiddle grid;
-        Letters(grid, rtSwedish, {QStringLiteral("AB"), QStringLiteral("C#")});
-        grid.Riddle().Cell(1, 1).SetFlags(cfLetter | cfStartAcross | cfStartDown);
-        grid.Riddle().Cell(1, 1).SetClueNumber(1);
-        for (auto [col, row, flags] : {std::tuple{1, 1, kClueAcross | kClueDown},
-                                       std::tuple{2, 1, int(kClueAcross)}, std::tuple{1, 2, int(kClueDown)}})
-            grid.Riddle().Cell(col, row).SetClueFlags(uint8_t(flags));
-        for (auto [word, direction] : {std::pair{"AB", wdHorizontal}, std::pair{"AC", wdVertical}}) {
-            TWordLegendData& clue = grid.Riddle().AddClue();
-            clue.SetWord(QLatin1String(word));
-            clue.SetClueNumber(1);
-            clue.SetDirection(direction);
-        }
-        grid.Riddle().SetAutoMarkLegend(true);
-        grid.Riddle().SetState(stReady);
-        grid.Riddle().StopClock();
+        CrossingWords(grid, rtSwedish);
         grid.SelectFirstCell();
         if (c.down)
             QTest::keyClick(&grid, Qt::Key_Return);
