@@ -140,6 +140,7 @@ std::vector<TCommandRow> TRiddleForm::CommandRows() {
          .State = Follows(&TCommandStates::SudokuTools), .Parts = apVisible,
          .Widget = [this] {
              palette_ = new TSymbolPalette(QStringLiteral("Feld leeren"));
+             palette_->setAccessibleName(QStringLiteral("Symbole"));
              connect(palette_, &TSymbolPalette::Chosen, this, &TRiddleForm::PaletteChosen);
              return palette_;
          }},

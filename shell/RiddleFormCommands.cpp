@@ -198,7 +198,9 @@ void TRiddleForm::PauseSolving() {
     THintForm::CloseCurrent();
     shownGrid_->Riddle().PauseClock();
     const QString text = QStringLiteral("Pause – zum Weiterspielen klicken oder eine Taste drücken");
-    std::vector<QWidget*> covered{scrollBox_};
+    // The grid's cover lies in the scroll box's viewport, where a screen reader finds it, and stays
+    // in place while the grid beneath would scroll.
+    std::vector<QWidget*> covered{scrollBox_->viewport()};
     if (TLoesungForm* solution = tools_->Solution())
         covered.push_back(solution->widget());
     for (QWidget* w : covered) {

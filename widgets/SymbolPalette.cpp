@@ -1,5 +1,7 @@
 #include "SymbolPalette.h"
 
+#include "MenuWidgetAccessible.h"
+
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QPushButton>
@@ -9,6 +11,7 @@ constexpr int kButtonSize = 26;
 } // namespace
 
 TSymbolPalette::TSymbolPalette(const QString& ClearCaption, QWidget* Parent) : QWidget(Parent) {
+    TMenuWidgetItemAccessible::InstallFactory();
     setObjectName(QStringLiteral("SymbolPalette"));
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(4, 4, 4, 4);

@@ -1,6 +1,7 @@
 #!/bin/bash
 # Solves a sample riddle over the accessibility bus alone (bus_solve.py) and waits for the
-# solved message; with --sizes, checks instead that every sample's grid is a table of its size.
+# solved message; with --mouse, a sudoku by mouse through its pop-up palette (mouse_solve.py);
+# with --sizes, checks instead that every sample's grid is a table of its size.
 
 . "$(dirname "$0")/lib.sh"
 with_accessibility_bus "$@"
@@ -38,10 +39,12 @@ PY
     exit 0
 fi
 
-name=${1:?usage: bus_solve.sh SAMPLE | --sizes}
+solver=bus_solve.py
+[ "${1:-}" = --mouse ] && { solver=mouse_solve.py; shift; }
+name=${1:?usage: bus_solve.sh [--mouse] SAMPLE | --sizes}
 "$RIDDLEPACK" dump "$SAMPLES/$name.rid" >"$WORK/dump.json" || fail "dump failed"
 start_player "$name"
-/usr/bin/python3 "$here/bus_solve.py" "$WORK/dump.json" || fail "$name: not solved over the bus"
+/usr/bin/python3 "$here/$solver" "$WORK/dump.json" || fail "$name: not solved over the bus"
 wait_window '^Glückwunsch!$' 50 >/dev/null || fail "$name: no message Glückwunsch!"
 # The message is a dialog a screen reader announces, with its text.
 /usr/bin/python3 - "$here" <<'PY' || fail "$name: the message is not on the bus as a dialog"

@@ -5,7 +5,9 @@ Usage: tools.py keyword|numbers|dialogs WINDOW_ID DUMP.json [SHOTS_DIR]
   keyword  the default riddle: all windows inside the main window and apart; the stopwatch runs;
            grid and solution word typed; the solved message with its best-time text; the clock stops
   numbers  the number riddle solved through its number legend with automatic entry
-  dialogs  "Eigenschaften.." and "Info.." show the riddle and the program, and close again"""
+  dialogs  "Eigenschaften.." and "Info.." show the riddle and the program, and close again
+  pause    the default riddle paused by its button: the stopwatch stands and the grid and solution word
+           are covered; a click on the cover resumes, the grid looks as before and the clock runs on"""
 import json
 import os
 import subprocess
@@ -66,6 +68,18 @@ def type_grid():
         action, *args = line.split()
         if action == "keys":
             xdo("key", "--window", window, "--delay", "2", *args)
+
+
+def pixels(box):
+    """The screen's pixels inside box, as raw RGB bytes."""
+    x, y, w, h = box
+    return subprocess.run(["/usr/bin/import", "-window", "root", "-crop", f"{w}x{h}+{x}+{y}", "rgb:-"],
+                          check=True, capture_output=True).stdout
+
+
+def changed(before, after):
+    """How many pixels differ between two pictures of one box."""
+    return sum(before[i:i + 3] != after[i:i + 3] for i in range(0, len(before), 3))
 
 
 def solved_message():
@@ -186,3 +200,40 @@ elif mode == "dialogs":
     xdo("key", "--window", window, "Escape")
     wait_for(lambda: not any(f.name == "Info" for f in frames()), "info stays open")
     print("properties and info: shown and closed")
+
+elif mode == "pause":
+    cover_text = "Pause – zum Weiterspielen klicken oder eine Taste drücken"
+    riddle = frame(glob["Title"])
+    solution = frame(dump["keyword"]["ClueText"] + ":")
+    grid_box = extents(find(riddle, lambda a: a.getRoleName() == "table", "riddle grid"))
+    word_box = extents(find(solution, lambda a: a.name == "Das gesuchte Lösungswort", "solution word boxes"))
+    clock_box = extents(find(player, lambda a: a.name == "Die für die Lösung des Rätsels benötigte Zeit",
+                             "stopwatch"))
+    time.sleep(1.2)
+    grid_before = pixels(grid_box)
+    click(find(main, lambda a: a.name == "Die Lösungszeit anhalten und das Rätsel verdecken", "pause button"))
+    covers = wait_for(lambda: [extents(c) for c in find_all(player, lambda a: a.name == cover_text) if showing(c)],
+                      "no pause cover")
+    for what, box in (("grid", grid_box), ("solution word", word_box)):
+        if not any(inside(box, c) for c in covers):
+            fail(f"the {what} {box} is not covered: covers {covers}")
+    if changed(grid_before, pixels(grid_box)) < len(grid_before) // 3 // 2:
+        fail("the grid still shows through the pause cover")
+    shot("pause.png")
+    paused, clock_shown = led_time(), pixels(clock_box)
+    time.sleep(2.2)
+    if led_time() != paused or pixels(clock_box) != clock_shown:
+        fail(f"the stopwatch runs on in the pause: {paused} -> {led_time()}")
+
+    click(find(player, lambda a: a.name == cover_text, "pause cover"))
+    wait_for(lambda: not [c for c in find_all(player, lambda a: a.name == cover_text) if showing(c)],
+             "the pause cover stays after a click")
+    time.sleep(0.3)
+    if changed(grid_before, pixels(grid_box)):
+        fail("the grid looks different after the pause")
+    time.sleep(2.2)
+    resumed = led_time()
+    if not seconds(paused) < seconds(resumed) <= seconds(paused) + 4:
+        fail(f"the clock does not go on from {paused} after the pause: {resumed}")
+    shot("pause-resumed.png")
+    print(f"paused at {paused}, covered, the clock stood; resumed to {resumed}")

@@ -11,6 +11,7 @@
 #include "SymbolPalette.h"
 #include "WordRiddle.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QFile>
@@ -541,6 +542,16 @@ TEST(RiddleWindow, PaletteEntersSymbolsAsTypingWould) {
         auto* menu = parts::Named<QMenu>(p, "MenuRaetsel");
         menu->popup(grid->mapToGlobal(grid->CellRect(2, 1).center()));
         ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
+        // A screen reader finds the buttons below the menu item of the palette, and finds its way back.
+        QAccessibleInterface* item = QAccessible::queryAccessibleInterface(menu)->child(0);
+        ASSERT_EQ(item->role(), QAccessible::MenuItem);
+        EXPECT_EQ(item->text(QAccessible::Name), QStringLiteral("Symbole"));
+        ASSERT_EQ(item->childCount(), 1);
+        QAccessibleInterface* first =
+            QAccessible::queryAccessibleInterface(parts::Named<QPushButton>(palette, "PaletteSymbol1"));
+        EXPECT_NE(item->child(0)->indexOfChild(first), -1);
+        EXPECT_EQ(first->parent()->parent(), item);
+        EXPECT_EQ(item->parent()->indexOfChild(item), 0);
         parts::Named<QPushButton>(palette, "PaletteSymbol1")->setFocus();
         for (Qt::Key key : {Qt::Key_Right, Qt::Key_Down, Qt::Key_Return})
             QTest::keyClick(palette->focusWidget(), key);
