@@ -100,6 +100,8 @@ bench)
     for b in build-bench/bench/bench_*; do "$b"; done
     bench/picture_memory.sh build-bench/shell/quivane build-bench/tools/riddlepack/riddlepack \
         build-bench/samples/schwedenraetsel.rid
+    xvfb-run -a -s "-screen 0 1280x1024x24" /usr/bin/python3 bench/startup.py \
+        build-bench/samples/schwedenraetsel build-bench/bench/startup_bare_window
     ;;
 mutate)
     install_missing "${PACKAGES[@]}"

@@ -149,6 +149,9 @@ void TRMMainForm::StartMessage() {
         close();
         return;
     }
+    // The riddle and its tool windows are painted once, at the size the frame is fitted to below,
+    // and not first in the frame's old size.
+    mdiArea_->setUpdatesEnabled(false);
     mdiArea_->addSubWindow(riddle);
     riddle->show();
     QCoreApplication::processEvents();
@@ -156,6 +159,7 @@ void TRMMainForm::StartMessage() {
     // to the right and below may move the window to make room; the frame is fitted once, to all
     // of them together.
     FitToRiddle(true);
+    mdiArea_->setUpdatesEnabled(true);
     // A zoomed riddle window takes the frame along, as far as the screen has room.
     connect(riddle, &TRiddleForm::LayoutChanged, this, &TRMMainForm::SizeToRiddle);
     // The printer system may take a while to answer; the riddle is on screen before it is asked.

@@ -1,9 +1,9 @@
 #include "EmbeddedRiddle.h"
 #include "Hauptformular.h"
+#include "SpeedButton.h"
 #include "WindowFont.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -14,7 +14,7 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quivane"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/quivane.png")));
+    QApplication::setWindowIcon(IconNamed("quivane"));
     InstallWindowFont();
     QTranslator qtTexts;
     if (qtTexts.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),

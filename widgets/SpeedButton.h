@@ -9,7 +9,8 @@
 class QToolButton;
 class QWidget;
 
-// One of our own icons from the resources (":/icons/NAME.png"); no name gives no icon.
+// One of our own icons from the resources (":/icons/NAME.png"), read when first drawn; no name
+// gives no icon.
 QIcon IconNamed(const char* Name);
 
 // A flat button that never takes the keyboard focus (the grid keeps it), shows its hint as

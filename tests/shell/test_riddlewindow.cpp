@@ -7,6 +7,7 @@
 #include "PackedPlayer.h"
 #include "RaetselFormular.h"
 #include "SourcePlayer.h"
+#include "SpeedButton.h"
 #include "SudokuRiddle.h"
 #include "SymbolPalette.h"
 #include "WordRiddle.h"
@@ -637,6 +638,23 @@ TEST(RiddleWindow, CloseEndsTheProgram) {
     p.Item("MItemPlaySchliessen")->trigger();
     EXPECT_EQ(p.main()->HasRiddleWindow(), false);
     EXPECT_FALSE(p.main()->isVisible());
+}
+
+// The program's icons are read when first drawn, and then look as the pictures they name, in
+// every mode; one name gives one shared icon, an unknown name no icon.
+TEST(Icons, ShowTheirPictureInEveryModeAndAreSharedByName) {
+    for (const char* name : {"zoom-in", "print", "quivane"}) {
+        const QIcon icon = IconNamed(name);
+        ASSERT_FALSE(icon.isNull()) << name;
+        const QIcon read(QStringLiteral(":/icons/%1.png").arg(QLatin1String(name)));
+        for (QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled, QIcon::Active})
+            EXPECT_EQ(icon.pixmap(16, 16, mode).toImage(), read.pixmap(16, 16, mode).toImage())
+                << name << mode;
+        EXPECT_EQ(icon.availableSizes(), read.availableSizes()) << name;
+        EXPECT_EQ(IconNamed(name).cacheKey(), icon.cacheKey()) << name;
+    }
+    EXPECT_TRUE(IconNamed("no-such-icon").isNull());
+    EXPECT_TRUE(IconNamed(nullptr).isNull());
 }
 
 } // namespace
