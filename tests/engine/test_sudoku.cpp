@@ -94,6 +94,8 @@ TEST(SudokuInput, ShiftedDigitsAndNotesModeToggleNotes) {
         {false, Qt::Key_Exclam, "!", Qt::ShiftModifier, 10, 0, 1u << 1},
         {false, Qt::Key_Exclam, "!", Qt::ShiftModifier, 0, 0, 0},
         {false, Qt::Key_section, "\xa7", Qt::ShiftModifier, 12, 0, 1u << 3},
+        {false, Qt::Key_ParenRight, ")", Qt::ShiftModifier, 18, 0, 1u << 9},
+        {false, Qt::Key_Equal, "=", Qt::ShiftModifier, 19, 0, 0},
         {false, Qt::Key_5, "%", Qt::ShiftModifier, 0, 0, 1u << 5},
         {false, Qt::Key_5, "5", {}, 14, '5', 0},
         {false, Qt::Key_B, "B", Qt::ShiftModifier, 56, 'B', 0},

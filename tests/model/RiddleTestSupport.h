@@ -216,6 +216,7 @@ public:
         QObject::connect(&R, &TRiddleData::Invalidated, [this] { calls << QStringLiteral("Invalidated"); });
         QObject::connect(&R, &TRiddleData::GeometryChanged,
                          [this] { calls << QStringLiteral("GeometryChanged"); });
+        QObject::connect(&R, &TRiddleData::OnTimeChange, [this] { calls << QStringLiteral("TimeChanged"); });
         QObject::connect(&R, &TRiddleData::CellInvalidated,
                          [this, cell](int C, int ARow) { calls << cell("CellInvalidated")(C, ARow); });
         auto* word = dynamic_cast<TWordRiddleData*>(&R);

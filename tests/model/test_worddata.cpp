@@ -110,6 +110,8 @@ TEST(WordRiddle, SettersRefuseOrAdjustValues) {
         {"skill", [&] { r.SetSkill(rsHard); }},
         {"picture", [&] { r.SetImage(QImage(2, 2, QImage::Format_RGB32)); }},
         {"language", [&] { r.SetLanguage(4); }},
+        {"columns", [&] { r.SetRiddleCols(7); }},
+        {"rows", [&] { r.SetRiddleRows(8); }},
     };
     for (const auto& [name, change] : changes) {
         r.SetModified(false);
@@ -280,6 +282,7 @@ TEST(WordRiddle, RowAndColumnStatesInsideTheGridOnly) {
         TWordRiddleData r;
         r.SetRiddleCols(4);
         r.SetRiddleRows(3);
+        r.SetModified(false);
         std::vector<std::tuple<int, int, TWordDirection>> events;
         QObject::connect(
             &r, &TRiddleData::OnRowOrColStateChange,
@@ -287,6 +290,7 @@ TEST(WordRiddle, RowAndColumnStatesInsideTheGridOnly) {
         for (int round = 0; round < 2; ++round) // the second round repeats the value
             c.column ? r.SetColumnState(c.index, 2) : r.SetRowState(c.index, 2);
         const uint8_t stored = c.column ? r.ColumnState(c.index) : r.RowState(c.index);
+        EXPECT_EQ(r.Modified(), c.accepted) << c.column << " " << c.index;
         if (!c.accepted) {
             EXPECT_TRUE(events.empty()) << c.column << " " << c.index;
             EXPECT_EQ(stored, 0);
@@ -357,6 +361,20 @@ TEST(WordRiddle, ViewsAreToldWhatChanged) {
          "Invalidated", "PictureChanged"},
         {"colour", 0, 0, [](auto& R) { R.TextColors().SetBase(TRiddleColors::Char, 0x010203); },
          "Invalidated", "GeometryChanged"},
+        {"automatic size", 0, 0,
+         [](auto& R) {
+             R.SetPaintOptions(R.PaintOptions().Toggled(poAutoSize, !R.PaintOptions().Contains(poAutoSize)));
+         },
+         "GeometryChanged;Invalidated", ""},
+        {"paint option", 0, 0,
+         [](auto& R) {
+             R.SetPaintOptions(
+                 R.PaintOptions().Toggled(poMarkCurrWord, !R.PaintOptions().Contains(poMarkCurrWord)));
+         },
+         "Invalidated", "GeometryChanged"},
+        {"display mode", 0, 0, [](auto& R) { R.SetDisplayMode(dmSolution); }, "GeometryChanged;Invalidated",
+         ""},
+        {"solve time", 0, 0, [](auto& R) { R.SetTime(42); }, "TimeChanged", "Invalidated"},
         {"end of a bulk change, picture", 0, 1,
          [](auto& R) {
              R.BeginUpdate();
