@@ -18,11 +18,16 @@ TCommandView ViewOf(const TLegendButton& B) {
     return {B.Visible, B.Enabled, B.Down};
 }
 
-// A tool window appears among the riddle's windows without taking the keys from the grid.
+// A tool window appears among the riddle's windows without taking the keys from the grid. It gets
+// its caption once it is shown: a sub-window measures its caption anew for every part of its frame
+// it works out while it is added and shown, which took a good part of the start-up.
 template <class TWindow> TWindow* Show(QMdiSubWindow* Riddle, TWindow* Window) {
+    const QString title = Window->windowTitle();
+    Window->setWindowTitle(QString());
     if (QMdiArea* area = Riddle->mdiArea())
         area->addSubWindow(Window);
     Window->show();
+    Window->setWindowTitle(title);
     return Window;
 }
 
