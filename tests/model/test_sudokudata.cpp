@@ -394,4 +394,34 @@ TEST(Sudoku, ViewsAreToldWhatChanged) {
             EXPECT_FALSE(log.Called(call)) << c.name << ": " << call.toStdString();
     }
 }
+
+// While the sudoku is being solved, an entered or revealed symbol marks the riddle modified and is
+// one change of the riddle once it is modified, as is a new solution; the solver's own notes are
+// no change of the riddle.
+TEST(Sudoku, CellChangesWhileSolving) {
+    struct Case {
+        const char* name;
+        std::function<void(TSudokuGridCell&)> act;
+        int changes;
+        bool modified;
+    } cases[] = {
+        {"entry", [](auto& C) { C.SetEntry('3'); }, 1, true},
+        {"revealed", [](auto& C) { C.SetRevealed(true); }, 1, true},
+        {"solution", [](auto& C) { C.SetSolution(C.Solution() == '1' ? '2' : '1'); }, 1, true},
+        {"notes", [](auto& C) { C.SetNotes(0b110); }, 0, false},
+    };
+    for (const Case& c : cases) {
+        TSudokuRiddleData s;
+        rt::BuildSudoku(s, ss9Symbols);
+        s.SetState(stReady);
+        s.SetModified(false);
+        c.act(s.Cell(2, 1));
+        EXPECT_EQ(s.Modified(), c.modified) << c.name;
+        int changes = 0;
+        QObject::connect(&s, &TRiddleData::OnChange, [&] { ++changes; });
+        c.act(s.Cell(4, 1));
+        EXPECT_EQ(changes, c.changes) << c.name;
+    }
+}
+
 } // namespace
